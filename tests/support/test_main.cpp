@@ -1,0 +1,52 @@
+// Test entry point: every test runs in a fresh temporary working folder, since
+// the game writes its event log and its files into the working folder.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "world/random.h"
+
+namespace {
+
+class TemporaryFolderPerTest : public testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const testing::TestInfo&) override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tollmarrow-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            ADD_FAILURE() << "cannot make a temporary folder";
+            return;
+        }
+        Folder = pattern;
+        Previous = std::filesystem::current_path();
+        std::filesystem::current_path(Folder);
+        ClearRandScript();
+        SeedRand(1);
+    }
+
+    void OnTestEnd(const testing::TestInfo&) override
+    {
+        if (Folder.empty())
+            return;
+        std::filesystem::current_path(Previous);
+        std::error_code ignored;
+        std::filesystem::permissions(Folder, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::remove_all(Folder, ignored);
+        Folder.clear();
+    }
+
+private:
+    std::filesystem::path Folder;
+    std::filesystem::path Previous;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new TemporaryFolderPerTest);
+    return RUN_ALL_TESTS();
+}
