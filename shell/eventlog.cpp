@@ -1,0 +1,48 @@
+// Every log line is built whole and appended in one write, so the log on disk
+// is complete after each call even if the game stops with an error right after.
+// A line that cannot be written is lost silently: logging never stops the game.
+#include "shell/eventlog.h"
+
+#include <string>
+
+#include "shell/files.h"
+#include "shell/text.h"
+
+namespace {
+
+constexpr char LineEnd[] = "\r\n";
+
+void AppendLine(const std::string& line)
+{
+    AppendFileData(EventLogName, line.data(), static_cast<int>(line.size()));
+}
+
+}  // namespace
+
+void LogError(const char* event, const char* detail, int first, int second)
+{
+    std::string line = JoinStrings(event, ": ", detail != nullptr ? detail : "NULL", ", ");
+    line += std::to_string(first);
+    line += ", ";
+    line += std::to_string(second);
+    line += LineEnd;
+    AppendLine(line);
+}
+
+void LogErrorValue(const char* event, int number)
+{
+    std::string line = JoinStrings(event, ": ");
+    line += std::to_string(number);
+    line += LineEnd;
+    AppendLine(line);
+}
+
+void LogErrorFloats(const char* event, float first, float second)
+{
+    std::string line = JoinStrings(event, ": ", ", ");
+    line += FloatToText(first);
+    line += ", ";
+    line += FloatToText(second);
+    line += LineEnd;
+    AppendLine(line);
+}
