@@ -1,6 +1,8 @@
 // The game's 55 spells: five classes of eleven ranks, filled into the spell table when the game is built.
 #include "world/spells.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr int Hostile = SpellCategoryHostile;
@@ -26,7 +28,7 @@ struct SPELLROW {
     int Alpha;
 };
 
-constexpr SPELLROW SpellRows[SpellRowCount] = {
+constexpr SPELLROW SpellRows[] = {
     {1, "Fire Blast", Hostile, 1, 1, 70, 5, 5, Burst, 10, 2, 10.0f, 0xffffff, 255},
     {2, "Sacred Light", Friendly, 1, 2, 60, 6, 17, Burst, 20, 1, 10.0f, 0xffffff, 255},
     {3, "Ancestral Light", Hostile, 1, 3, 50, 5, 14, Burst, 20, 1, 10.0f, 0xffffc0, 255},
@@ -83,6 +85,7 @@ constexpr SPELLROW SpellRows[SpellRowCount] = {
     {54, "Triple Goddess", Hostile, 5, 10, 80, 9, 14, Burst, 3, 10, 10.0f, 0x6df373, 255},
     {55, "Shadow Bolt", Hostile, 5, 11, 50, 6, 5, Burst, 20, 1, 10.0f, 0xffffff, 255},
 };
+static_assert(std::size(SpellRows) == SpellRowCount, "spell rows: fifty-five spells");
 
 // Each class holds eleven ranks in order, and a spell's id is its table row.
 constexpr bool RowsInIdOrder()

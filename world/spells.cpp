@@ -2,6 +2,7 @@
 #include "world/spells.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "world/random.h"
 
@@ -10,14 +11,14 @@ namespace {
 constexpr int RankCount = 11;
 
 // Power of a spell by its rank 1..11; the middle ranks are not the strongest.
-constexpr int PowerByRank[RankCount] = {8, 10, 15, 20, 25, 12, 15, 22, 10, 15, 22};
-static_assert(PowerByRank[RankCount - 1] == 22, "power by rank: eleven ranks");
+constexpr int PowerByRank[] = {8, 10, 15, 20, 25, 12, 15, 22, 10, 15, 22};
+static_assert(std::size(PowerByRank) == RankCount, "power by rank: eleven ranks");
 
 constexpr int RangeCount = 10;
 
 // Reach factor by range 1..10; the reach circle's radius is 128 pixels times this.
-constexpr float RangeScales[RangeCount] = {0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f, 1.1f, 1.2f, 1.3f, 1.4f};
-static_assert(RangeScales[RangeCount - 1] == 1.4f, "range scales: ten ranges");
+constexpr float RangeScales[] = {0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f, 1.1f, 1.2f, 1.3f, 1.4f};
+static_assert(std::size(RangeScales) == RangeCount, "range scales: ten ranges");
 
 // Friendly spells whose cast carries a fixed healing power instead of the rank's.
 struct CASTPOWERROW {
@@ -28,7 +29,7 @@ struct CASTPOWERROW {
 
 constexpr int CastPowerCount = 8;
 
-constexpr CASTPOWERROW CastPowers[CastPowerCount] = {
+constexpr CASTPOWERROW CastPowers[] = {
     {2, "Sacred Light", 50},
     {11, "Medicine Wheel", 70},
     {12, "Healing", 40},
@@ -38,7 +39,7 @@ constexpr CASTPOWERROW CastPowers[CastPowerCount] = {
     {45, "Threefold Return", 60},
     {53, "Self Dedication", 90},
 };
-static_assert(CastPowers[CastPowerCount - 1].Id == 53, "cast powers: eight fixed spells");
+static_assert(std::size(CastPowers) == CastPowerCount, "cast powers: eight fixed spells");
 
 // What each dreamer class may be dealt, and whether it always gets Cloud Cover.
 struct DEALROW {
@@ -50,14 +51,14 @@ struct DEALROW {
 
 constexpr int DealRowCount = 5;
 
-constexpr DEALROW DealRows[DealRowCount] = {
+constexpr DEALROW DealRows[] = {
     {0, "Shaman", {{1, 2, 3, 4, 0}, 4, {1, 2, 3, 4, 5}, 5}, false},
     {1, "Bee Shaman", {{1, 2, 3, 4, 0}, 4, {1, 4, 6, 7, 8}, 5}, false},
     {2, "Dreamer", {{1, 2, 3, 4, 0}, 4, {1, 5, 9, 10, 11}, 5}, false},
     {3, "Druid", {{1, 2, 3, 4, 0}, 4, {1, 3, 5, 9, 11}, 5}, true},
     {4, "Witch", {{1, 2, 3, 4, 5}, 5, {1, 2, 3, 4, 5}, 5}, true},
 };
-static_assert(DealRows[DealRowCount - 1].DreamerClass == DealRowCount - 1, "deal rows: one per dreamer class");
+static_assert(std::size(DealRows) == DealRowCount, "deal rows: one per dreamer class");
 
 constexpr int WitchRow = 4;  // any class value outside the table deals as a Witch
 

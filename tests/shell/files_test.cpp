@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
+#include "shell/eventlog.h"
 #include "shell/files.h"
+#include "shell/text.h"
 
 namespace fs = std::filesystem;
 
@@ -16,8 +16,7 @@ namespace {
 
 void WriteRaw(const std::string& path, const std::string& bytes)
 {
-    std::ofstream file(path, std::ios::binary);
-    file << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 std::string ReadRaw(const std::string& path)
@@ -26,198 +25,82 @@ std::string ReadRaw(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::vector<std::string> FolderEntries(const fs::path& folder)
+// What stands in the working folder, so a stray temporary or a created file shows.
+std::vector<std::string> FolderEntries()
 {
     std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::current_path()))
         names.push_back(entry.path().filename().string());
     return names;
 }
 
 }  // namespace
 
+TEST(EventLog, EveryCallAppendsOneLineByteForByte)
+{
+    LogError("Releasing Device.", "", 0, 0);
+    LogError("TARNWICK::InitD3D Texture load", "GridA.dds", 0, 0);
+    LogError("TEXTURES::IncNumberOfTextures()", "", 511, -1);
+    LogError("pPiece->pTarget", "NULL", 0, 0);
+    LogError("SelectTarget", nullptr, -7, -2147483647 - 1);
+    LogErrorValue("Count", -42);
+    LogErrorFloats("Camera", 1001.0f, -2.5f);
+    EXPECT_EQ(ReadRaw(EventLogName),
+              "Releasing Device.: , 0, 0\r\n"
+              "TARNWICK::InitD3D Texture load: GridA.dds, 0, 0\r\n"
+              "TEXTURES::IncNumberOfTextures(): , 511, -1\r\n"
+              "pPiece->pTarget: NULL, 0, 0\r\n"
+              "SelectTarget: NULL, -7, -2147483648\r\n"
+              "Count: -42\r\n"
+              "Camera: , 1001.0000, -2.5000\r\n");
+}
+
 TEST(FileSize, MissingFileIsMinusOneAndIsNotCreated)
 {
     EXPECT_EQ(FileSize("GridA.dds"), -1);
-    EXPECT_FALSE(fs::exists("GridA.dds"));
-    EXPECT_EQ(FileSize("GridA.dds"), -1);
-    EXPECT_FALSE(fs::exists("GridA.dds"));
+    EXPECT_TRUE(FolderEntries().empty());
 }
 
-TEST(FileSize, ReportsTheLengthOfShortAndEmptyFiles)
-{
-    WriteRaw("short.bin", "abc");
-    WriteRaw("empty.bin", "");
-    EXPECT_EQ(FileSize("short.bin"), 3);
-    EXPECT_EQ(FileSize("empty.bin"), 0);
-}
-
-TEST(FileSize, MissingFolderAndFolderNameAreMinusOne)
-{
-    fs::create_directory("Textures");
-    EXPECT_EQ(FileSize("Nowhere\\GridA.dds"), -1);
-    EXPECT_EQ(FileSize("Textures"), -1);
-    EXPECT_FALSE(fs::exists("Nowhere"));
-}
-
-TEST(FileSize, ReadOnlyFileIsMeasured)
-{
-    WriteRaw("locked.bin", "12345");
-    fs::permissions("locked.bin", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(FileSize("locked.bin"), 5);
-}
-
-TEST(FileExists, TrueOnlyForAFileThatOpens)
-{
-    WriteRaw("Vizor.cfg", "x");
-    fs::create_directory("Textures");
-    EXPECT_TRUE(FileExists("Vizor.cfg"));
-    EXPECT_FALSE(FileExists("Missing.cfg"));
-    EXPECT_FALSE(FileExists("Textures"));
-}
-
-TEST(LoadFileData, MissingFileFailsAndLeavesTheBufferAlone)
-{
-    unsigned char buffer[4] = {7, 7, 7, 7};
-    EXPECT_FALSE(LoadFileData("Vizor.cfg", buffer, 4, 0));
-    EXPECT_EQ(buffer[0], 7);
-    EXPECT_FALSE(fs::exists("Vizor.cfg"));
-}
-
-TEST(LoadFileData, ShortFileFillsOnlyWhatItHolds)
-{
-    WriteRaw("short.bin", "abc");
-    char buffer[8] = {'-', '-', '-', '-', '-', '-', '-', '-'};
-    EXPECT_TRUE(LoadFileData("short.bin", buffer, 8, 0));
-    EXPECT_EQ(std::string(buffer, 8), "abc-----");
-}
-
-TEST(LoadFileData, OffsetReadsFromThatByte)
+TEST(LoadFileData, ReadsFromTheOffsetAndLeavesWhatLiesPastTheEndUntouched)
 {
     WriteRaw("data.bin", "0123456789");
-    char buffer[4] = {};
-    EXPECT_TRUE(LoadFileData("data.bin", buffer, 4, 3));
-    EXPECT_EQ(std::string(buffer, 4), "3456");
-}
-
-TEST(LoadFileData, OffsetPastTheEndReadsNothingButSucceeds)
-{
-    WriteRaw("data.bin", "0123");
-    char buffer[2] = {'-', '-'};
-    EXPECT_TRUE(LoadFileData("data.bin", buffer, 2, 10));
-    EXPECT_EQ(std::string(buffer, 2), "--");
-}
-
-TEST(LoadFileData, CountBoundsTheRead)
-{
-    WriteRaw("data.bin", "0123456789");
-    char buffer[6] = {'-', '-', '-', '-', '-', '-'};
-    EXPECT_TRUE(LoadFileData("data.bin", buffer, 3, 0));
-    EXPECT_EQ(std::string(buffer, 6), "012---");
+    std::string buffer(12, '-');
+    EXPECT_TRUE(LoadFileData("data.bin", buffer.data(), 12, 0));
+    EXPECT_EQ(buffer, "0123456789--");
+    buffer.assign(6, '-');
+    EXPECT_TRUE(LoadFileData("data.bin", buffer.data(), 4, 3));
+    EXPECT_EQ(buffer, "3456--");
 }
 
 TEST(SaveFileData, LongFileRoundTrips)
 {
-    std::vector<unsigned char> bytes(300 * 1024);
+    std::vector<unsigned char> bytes(300 * 1024), back(300 * 1024);
     for (std::size_t i = 0; i < bytes.size(); i++)
-        bytes[i] = static_cast<unsigned char>((i * 7u + i / 251u) & 0xffu);
-    ASSERT_TRUE(SaveFileData("big.bin", bytes.data(), static_cast<int>(bytes.size())));
-    EXPECT_EQ(FileSize("big.bin"), static_cast<int>(bytes.size()));
-
-    std::vector<unsigned char> back(bytes.size());
-    ASSERT_TRUE(LoadFileData("big.bin", back.data(), static_cast<int>(back.size()), 0));
+        bytes[i] = static_cast<unsigned char>(i * 7u + i / 251u);
+    int size = static_cast<int>(bytes.size());
+    ASSERT_TRUE(SaveFileData("big.bin", bytes.data(), size));
+    EXPECT_EQ(FileSize("big.bin"), size);
+    ASSERT_TRUE(LoadFileData("big.bin", back.data(), size, 0));
     EXPECT_EQ(back, bytes);
-
-    unsigned char tail[16];
-    ASSERT_TRUE(LoadFileData("big.bin", tail, 16, 200000));
-    EXPECT_TRUE(std::equal(tail, tail + 16, bytes.begin() + 200000));
 }
 
 TEST(SaveFileData, LongerOldFileIsReplacedByExactlyTheNewBytes)
 {
     WriteRaw("Vizor.cfg", std::string(500, 'o'));
-    const char fresh[] = {'n', 'e', 'w', '\0', 'x'};
-    ASSERT_TRUE(SaveFileData("Vizor.cfg", fresh, 5));
-    EXPECT_EQ(ReadRaw("Vizor.cfg"), std::string(fresh, 5));
-    EXPECT_EQ(FolderEntries(fs::current_path()), std::vector<std::string>{"Vizor.cfg"});
+    ASSERT_TRUE(SaveFileData("Vizor.cfg", "new\0x", 5));
+    EXPECT_EQ(ReadRaw("Vizor.cfg"), std::string("new\0x", 5));
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
 }
 
-TEST(SaveFileData, ZeroBytesLeaveAnEmptyFile)
-{
-    WriteRaw("Vizor.cfg", "old");
-    ASSERT_TRUE(SaveFileData("Vizor.cfg", nullptr, 0));
-    EXPECT_TRUE(fs::exists("Vizor.cfg"));
-    EXPECT_EQ(fs::file_size("Vizor.cfg"), 0u);
-}
-
-TEST(SaveFileData, MissingFolderFailsAndLeavesNothing)
+TEST(SaveFileData, FailureKeepsWhatStandsAndLeavesNoTemporary)
 {
     EXPECT_FALSE(SaveFileData("Nowhere\\Vizor.cfg", "abc", 3));
-    EXPECT_FALSE(fs::exists("Nowhere"));
-    EXPECT_TRUE(FolderEntries(fs::current_path()).empty());
-}
-
-TEST(SaveFileData, FailedReplaceKeepsWhatStandsAndLeavesNoTemporary)
-{
-    // A folder in the target's place cannot be replaced by a file.
-    fs::create_directory("Vizor.cfg");
+    EXPECT_TRUE(FolderEntries().empty());
+    fs::create_directory("Vizor.cfg");  // a folder where the file should go
     WriteRaw("Vizor.cfg/inside.bin", "keep");
     EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", 3));
     EXPECT_EQ(ReadRaw("Vizor.cfg/inside.bin"), "keep");
-    EXPECT_EQ(FolderEntries(fs::current_path()), std::vector<std::string>{"Vizor.cfg"});
-}
-
-TEST(SaveFileData, ReadOnlyFolderKeepsTheOldFile)
-{
-    fs::create_directory("locked");
-    WriteRaw("locked/Vizor.cfg", "old bytes");
-    fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec);
-    bool folderWritable = access("locked", W_OK) == 0;
-    bool saved = SaveFileData("locked\\Vizor.cfg", "new", 3);
-    std::vector<std::string> entries = FolderEntries("locked");
-    fs::permissions("locked", fs::perms::owner_all);
-    if (folderWritable)
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(ReadRaw("locked/Vizor.cfg"), "old bytes");
-    EXPECT_EQ(entries, std::vector<std::string>{"Vizor.cfg"});
-}
-
-TEST(SaveFileData, NegativeCountWritesNothing)
-{
-    WriteRaw("Vizor.cfg", "old");
-    EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", -1));
-    EXPECT_EQ(ReadRaw("Vizor.cfg"), "old");
-}
-
-TEST(AppendFileData, CreatesThenAddsAtTheEnd)
-{
-    ASSERT_TRUE(AppendFileData("log.txt", "ab", 2));
-    ASSERT_TRUE(AppendFileData("log.txt", "\r\n", 2));
-    ASSERT_TRUE(AppendFileData("log.txt", "cd", 2));
-    EXPECT_EQ(ReadRaw("log.txt"), "ab\r\ncd");
-}
-
-TEST(AppendFileData, MissingFolderFails)
-{
-    EXPECT_FALSE(AppendFileData("Nowhere\\log.txt", "ab", 2));
-    EXPECT_FALSE(fs::exists("Nowhere"));
-}
-
-TEST(DeleteNamedFile, RemovesTheFileAndIgnoresMissingOnes)
-{
-    WriteRaw("_Errors.txt", "old run");
-    DeleteNamedFile("_Errors.txt");
-    EXPECT_FALSE(fs::exists("_Errors.txt"));
-    DeleteNamedFile("_Errors.txt");
-    EXPECT_FALSE(fs::exists("_Errors.txt"));
-}
-
-TEST(DeleteNamedFile, LeavesAFolderOfThatNameAlone)
-{
-    fs::create_directory("Textures");
-    DeleteNamedFile("Textures");
-    EXPECT_TRUE(fs::is_directory("Textures"));
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
 }
 
 TEST(FilePaths, BackslashSeparatesFolders)
@@ -225,33 +108,57 @@ TEST(FilePaths, BackslashSeparatesFolders)
     fs::create_directories("Textures/Font");
     ASSERT_TRUE(SaveFileData("Textures\\Font\\A.dds", "glyph", 5));
     EXPECT_EQ(ReadRaw("Textures/Font/A.dds"), "glyph");
-    EXPECT_TRUE(FileExists("Textures\\Font\\A.dds"));
     EXPECT_EQ(FileSize("Textures\\Font\\A.dds"), 5);
-
-    ASSERT_TRUE(AppendFileData("Textures\\Font\\A.dds", "!", 1));
-    char buffer[3] = {};
-    EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer, 3, 3));
-    EXPECT_EQ(std::string(buffer, 3), "ph!");
-
+    std::string buffer(3, '-');
+    EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), 3, 2));
+    EXPECT_EQ(buffer, "yph");
     DeleteNamedFile("Textures\\Font\\A.dds");
-    EXPECT_FALSE(fs::exists("Textures/Font/A.dds"));
+    DeleteNamedFile("Textures\\Font\\A.dds");  // already gone: no error
+    EXPECT_TRUE(fs::is_empty("Textures/Font"));
 }
 
 TEST(LoadScrambledFile, FlipsTheTopBitOfEveryByteRead)
 {
     WriteRaw("secret.bin", std::string("\x41\xC2\x00\xFF", 4));
-    unsigned char buffer[6] = {1, 1, 1, 1, 1, 1};
-    EXPECT_TRUE(LoadScrambledFile("secret.bin", buffer, 6));
-    EXPECT_EQ(buffer[0], 0xC1);
-    EXPECT_EQ(buffer[1], 0x42);
-    EXPECT_EQ(buffer[2], 0x80);
-    EXPECT_EQ(buffer[3], 0x7F);
-    EXPECT_EQ(buffer[4], 1);  // past the file's end: neither read nor flipped
-    EXPECT_EQ(buffer[5], 1);
+    std::string buffer(6, '\x01');
+    EXPECT_TRUE(LoadScrambledFile("secret.bin", buffer.data(), 6));
+    EXPECT_EQ(buffer, std::string("\xC1\x42\x80\x7F\x01\x01", 6));  // past the file's end: neither read nor flipped
 }
 
-TEST(LoadScrambledFile, MissingFileFails)
+TEST(JoinStrings, PiecesFollowInOrderAndNullPiecesAreSkipped)
 {
-    unsigned char buffer[2] = {};
-    EXPECT_FALSE(LoadScrambledFile("secret.bin", buffer, 2));
+    EXPECT_EQ(JoinStrings(nullptr, "b", nullptr, "d"), "bd");
+    EXPECT_EQ(JoinStrings(nullptr, nullptr, nullptr, nullptr), "");
+}
+
+TEST(FloatToText, FourDecimalsCutOrFourSignificantDigitsBelowATenth)
+{
+    struct Case { float value; const char* text; };
+    const Case cases[] = {
+        {1001.0f, "1001.0000"}, {-2.5f, "-2.5000"}, {0.5f, "0.5000"},
+        {0.05f, "0.05000"}, {0.0f, "0.0000"}, {1.99999f, "1.9999"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(FloatToText(c.value), c.text);
+    }
+}
+
+TEST(FormatMoney, CommasByLengthAndTheSignAroundThePrefix)
+{
+    struct Case { decltype(&FormatMoney) format; const char* number; unsigned flags; const char* text; };
+    const Case cases[] = {
+        {FormatMoney, "1234.56", 0, "$1,234.56"},
+        {FormatMoney, "1234567.89", 0, "$1,234,567.89"},
+        {FormatMoney, "1234567890.12", 0, "$1234567890.12"},  // 13 characters: no comma
+        {FormatMoney, "-1234.56", 1, "$(1,234.56)"},
+        {FormatMoney, "-1234.56", 0, "-$1,234.56"},
+        {FormatMoneyWhole, "-123", 0, "$-123"},
+        {FormatMoneyWhole, "1234567", 0, "$1,234,567"},
+        {FormatMoneyWhole, "-1234567", 1, "($1,234,567)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(c.format(c.number, "$", c.flags), c.text);
+    }
 }
