@@ -3,10 +3,9 @@
 
 GAME Game;
 
+// The board is 512 x 320 until the first game sets it.
 GAME::GAME()
 {
-    BoardWidth = 512;
-    BoardHeight = 320;
     Reset();
 }
 

@@ -207,7 +207,6 @@ void PIECE::Reset()
 
 PLAYER::PLAYER()
 {
-    Class = 0;
     Reset();
 }
 
