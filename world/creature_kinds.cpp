@@ -1,7 +1,9 @@
 // Creature kinds and the chance a dream of each starts with.
 #include "world/creature_kinds.h"
 
-const CREATUREKIND CreatureKinds[CreatureKindCount] = {
+#include <iterator>
+
+const CREATUREKIND CreatureKinds[] = {
     {1, "Badger", 70},
     {2, "Bear", 30},
     {3, "Blackbird", 60},
@@ -23,7 +25,7 @@ const CREATUREKIND CreatureKinds[CreatureKindCount] = {
     {19, "Bee", 70},
     {20, "Dragon", 100},
 };
-static_assert(sizeof(CreatureKinds) / sizeof(CreatureKinds[0]) == CreatureKindCount);
+static_assert(std::size(CreatureKinds) == CreatureKindCount);
 
 const CREATUREKIND* FindCreatureKind(int kind)
 {

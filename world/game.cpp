@@ -26,6 +26,8 @@ void GAME::Reset()
         player.Reset();
     for (PIECE& creature : Creatures)
         creature.Reset();
+    Effects.Reset();
+    ScoreTexts.Reset();
 }
 
 // Pieces copy the bounds when they are created; later changes do not reach them.
@@ -35,6 +37,7 @@ void GAME::SetBoardBounds(int left, int top, int right, int bottom)
     BoardBounds[1] = top;
     BoardBounds[2] = right;
     BoardBounds[3] = bottom;
+    Effects.SetBounds(left, top, right, bottom);
 }
 
 bool GAME::IsHumanAlive() const

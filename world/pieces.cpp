@@ -2,20 +2,20 @@
 #include "world/pieces.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "world/creature_kinds.h"
 
 namespace {
 
-constexpr int DreamerClassCount = 5;
-const char* const DreamerClassNames[DreamerClassCount] = {
+const char* const DreamerClassNames[] = {
     "Shaman",      // 0
     "Bee Shaman",  // 1
     "Dreamer",     // 2
     "Druid",       // 3
     "Witch",       // 4
 };
-static_assert(sizeof(DreamerClassNames) / sizeof(DreamerClassNames[0]) == DreamerClassCount);
+static_assert(std::size(DreamerClassNames) == DreamerClassCount);
 
 void CopyName(char (&destination)[PieceNameSize], const char* source)
 {
@@ -190,6 +190,15 @@ void DREAMSLOT::Set(int kind, const char* name, int chance)
     Chance = chance;
 }
 
+void DREAMSLOT::RaiseChance(int n)
+{
+    if (Kind == 0)
+        return;
+    Chance += n;
+    if (Chance > 100)
+        Chance = 100;
+}
+
 PIECE::PIECE()
 {
     Reset();
@@ -252,4 +261,36 @@ void PLAYER::ClearTurnFlags()
 {
     PIECEBASE::ClearTurnFlags();
     HasDreamed = 0;
+}
+
+void PLAYER::RemoveDreamSlot(int slot)
+{
+    if (slot < 0 || slot >= DreamSlotsPerDreamer)
+        return;
+    DreamSlots[slot].Clear();
+    CompactDreamSlots();
+}
+
+// One pass closes the one hole a removal leaves and keeps the order of the
+// rest; the count is taken over all twenty slots.
+void PLAYER::CompactDreamSlots()
+{
+    for (int i = 1; i < DreamSlotCount; i++) {
+        if (DreamSlots[i - 1].Kind == 0) {
+            DreamSlots[i - 1] = DreamSlots[i];
+            DreamSlots[i].Kind = 0;
+        }
+    }
+    int used = 0;
+    for (const DREAMSLOT& slot : DreamSlots) {
+        if (slot.Kind != 0)
+            used++;
+    }
+    DreamSlotCount = used;
+}
+
+void PLAYER::RaiseDreamChances(int n)
+{
+    for (DREAMSLOT& slot : DreamSlots)
+        slot.RaiseChance(n);
 }

@@ -16,6 +16,7 @@ constexpr int PieceComputerDreamer = 3;
 constexpr int PieceHumanDreamer = 4;
 
 constexpr int PieceNameSize = 32;
+constexpr int DreamerClassCount = 5;    // Shaman, Bee Shaman, Dreamer, Druid, Witch
 constexpr int DreamSlotsPerDreamer = 20;
 
 // What every figure on the board has. The operations act on a creature and a
@@ -92,6 +93,8 @@ struct PIECEBASE {
     void Kill();                        // dead, fading out, death to be processed
     void Flash(int alpha);              // a hit flash: pieces do not flash
     void ClearTurnFlags();              // HasMoved and HasCast
+    void SetSizeClass(int sizeClass);   // the selection glow's step and bound for a body size class
+    void AddCreatureSpells(const SPELLTABLE* table);  // a creature's built-in spells of its kind, appended
 };
 
 // A dream slot: a creature kind a dreamer can still try to dream.
@@ -102,6 +105,7 @@ struct DREAMSLOT {
 
     void Clear();                       // Kind 0, Chance 0; the name stays
     void Set(int kind, const char* name, int chance);
+    void RaiseChance(int n);            // a slot in use gains n percent, at most 100
 };
 
 // A creature: the shared part, its dreamer and its kind.
@@ -132,4 +136,7 @@ public:
     void DealSpells(const SPELLTABLE& table);       // the spells a dreamer of this class starts with
     bool AddDreamSlot(int kind);                    // a dream slot of a creature kind; false when none was added
     void ClearTurnFlags();                          // HasMoved, HasCast and HasDreamed
+    void RemoveDreamSlot(int slot);                 // the slot is used up and the list closes up
+    void CompactDreamSlots();                       // moves the slots after one hole down by one and recounts
+    void RaiseDreamChances(int n);                  // every slot in use gains n percent, at most 100
 };

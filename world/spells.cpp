@@ -160,6 +160,13 @@ float SPELL::GetRangeScale() const
     return 0.5f;
 }
 
+void SPELL::RaiseChance(int n)
+{
+    Chance += n;
+    if (Chance > 100)
+        Chance = 100;
+}
+
 const SPELL& SPELLTABLE::operator[](int row) const
 {
     return Rows[row];
@@ -247,6 +254,13 @@ void SPELLHAND::DrawSpells(int n, const SPELLFILTER& filter, bool extra)
     }
     if (extra)
         AddSpell(CloudCoverRow);
+}
+
+// Empty rows rise too: a spell later added to the hand brings its own chance.
+void SPELLHAND::RaiseChances(int n)
+{
+    for (SPELL& slot : Slots)
+        slot.RaiseChance(n);
 }
 
 int CastPower(const SPELL& spell)

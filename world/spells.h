@@ -41,6 +41,7 @@ public:
     int GetValue() const;  // the spell's power, as CalcPower
     int CalcPower() const;  // power by rank times the modifier's multiplier, negative for hostile spells
     float GetRangeScale() const;  // the reach factor of the spell's range
+    void RaiseChance(int n);  // the success chance gains n percent, at most 100
 };
 
 // The 55 spells in id order; row 0 is empty.
@@ -75,6 +76,7 @@ public:
     void RemoveSpell(int slot);  // takes a slot in use out of the hand, closing the gap
     void Compact();  // moves spells down over empty slots and recounts
     void DrawSpells(int n, const SPELLFILTER& filter, bool extra);  // replaces the hand with n random rows the filter admits, plus Cloud Cover when extra
+    void RaiseChances(int n);  // every row, in use or not, gains n percent, at most 100
 };
 
 // The power a cast of this spell carries: fixed for eight friendly spells, else its value.
