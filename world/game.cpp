@@ -59,6 +59,27 @@ int GAME::GetLastComputerPlayer() const
     return last;
 }
 
+int GAME::CountLivePlayers() const
+{
+    int count = 0;
+    for (const PLAYER& player : Players)
+        if (player.Kind != PieceFree && !player.IsDead)
+            count++;
+    return count;
+}
+
+// A dead piece may still be finishing a move it had begun; it holds up nobody.
+bool GAME::IsNothingMoving() const
+{
+    for (const PLAYER& player : Players)
+        if (player.Kind != PieceFree && !player.IsDead && player.IsMoving)
+            return false;
+    for (const PIECE& creature : Creatures)
+        if (creature.Kind != PieceFree && !creature.IsDead && creature.IsMoving)
+            return false;
+    return true;
+}
+
 PIECEBASE* GAME::GetPiece(int type, int index)
 {
     if (index < 0)

@@ -95,6 +95,18 @@ struct PIECEBASE {
     void ClearTurnFlags();              // HasMoved and HasCast
     void SetSizeClass(int sizeClass);   // the selection glow's step and bound for a body size class
     void AddCreatureSpells(const SPELLTABLE* table);  // a creature's built-in spells of its kind, appended
+    bool AddExperience(int amount);     // pieces keep no experience: always false, no level gained
+
+    // The piece's step of each frame
+    void Update();                      // move, fade, drain health, glow, grow and animate
+    void Move();                        // one frame of a move, kept inside the board
+    void UpdateFade();                  // one frame of a fade in or out
+    void UpdateHealth();                // one point of the pending change; kills at 0 and frees a faded dead slot
+    void UpdatePulse();                 // one frame of the selection glow's pulse
+    void UpdateGrow();                  // one frame of a new creature's growth
+
+    // Computer opponent (defined in opponent/)
+    bool IsWeak() const;                // health below half the maximum
 };
 
 // A dream slot: a creature kind a dreamer can still try to dream.
@@ -139,4 +151,11 @@ public:
     void RemoveDreamSlot(int slot);                 // the slot is used up and the list closes up
     void CompactDreamSlots();                       // moves the slots after one hole down by one and recounts
     void RaiseDreamChances(int n);                  // every slot in use gains n percent, at most 100
+
+    // Computer opponent (defined in opponent/)
+    int ChooseDream() const;                        // dream slot to try by DreamChoice; -1 none
+    int ChooseRandomDream() const;                  // a random slot in use; -1 none
+    int ChooseBestDream() const;                    // the slot in use with the highest chance above 0; -1 none
+    int GetNumberOfDreams() const;                  // dream slots in use
+    int CountDreams() const;                        // dream slots of the 20 whose kind is set
 };

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "world/game.h"
@@ -15,8 +15,7 @@ constexpr std::uint32_t Yellow = 0xffff00;
 constexpr std::uint32_t White = 0xffffff;
 constexpr std::uint32_t Cyan = 0x00ffff;
 
-// A computer Bee Shaman "Pellamor" (dreamer 1) holding two spells and the
-// dreams Owl and Bear, and a Badger it dreamt (creature 4).
+// The Bee Shaman "Pellamor" (dreamer 1) with a spell and the dreams Owl and Bear; its Badger (creature 4).
 struct TABLEAU {
     std::unique_ptr<GAME> Game = std::make_unique<GAME>();
     PLAYER& Dreamer = Game->Players[1];
@@ -25,36 +24,24 @@ struct TABLEAU {
     TABLEAU()
     {
         Dreamer.Init(1, 1, "Pellamor", PieceComputerDreamer, 0, 1, 10, 0xffffff, 255);
-        Dreamer.IsComputer = 1;
         Dreamer.SetClass(1);
         Dreamer.Level = 7;
         Dreamer.Spells.SetSpellTable(&Game->SpellTable);
-        Dreamer.Spells.AddSpell(5);
         Dreamer.Spells.AddSpell(55);
-        Dreamer.DreamSlots[0].Set(11, "Owl", 70);
-        Dreamer.DreamSlots[1].Set(2, "Bear", 30);
-        Dreamer.DreamSlotCount = 2;
+        Dreamer.AddDreamSlot(11);
+        Dreamer.AddDreamSlot(2);
         Creature.Init(4, 1, "Badger", PieceCreature, 0, 1, 10, 0xffffff, 255);
         Creature.pOwner = &Dreamer;
     }
 };
 
-struct SHOWN {
-    std::string Text[3];
-    std::uint32_t Colour[3];
-    int IsEvent;
-    int Frames;
-};
+// The line as shown: three texts, three colours, the event flag, the frames left and the total.
+using SHOWN = std::tuple<std::string, std::string, std::string, std::uint32_t, std::uint32_t, std::uint32_t, int, int, int>;
 
-void ExpectBanner(const GAME& game, const SHOWN& expected, const std::string& what)
+SHOWN Shown(const GAME& g)
 {
-    for (int i = 0; i < 3; i++) {
-        EXPECT_EQ(game.MessageText[i], expected.Text[i]) << what << ", text " << i;
-        EXPECT_EQ(game.MessageColour[i], expected.Colour[i]) << what << ", colour " << i;
-    }
-    EXPECT_EQ(game.MessageIsEvent, expected.IsEvent) << what;
-    EXPECT_EQ(game.MessageFramesLeft, expected.Frames) << what;
-    EXPECT_EQ(game.MessageFrames, expected.Frames) << what;
+    return {g.MessageText[0], g.MessageText[1], g.MessageText[2], g.MessageColour[0], g.MessageColour[1],
+            g.MessageColour[2], g.MessageIsEvent, g.MessageFramesLeft, g.MessageFrames};
 }
 
 }  // namespace
@@ -63,137 +50,81 @@ TEST(Banner, EveryBannerHasItsTextsColoursAndFrames)
 {
     TABLEAU t;
     GAME& g = *t.Game;
-    PIECE& orphan = g.Creatures[5];
-    orphan.Init(5, 1, "Wolf", PieceCreature, 0, 1, 10, 0xffffff, 255);
-    const SHOWN info = {{"Pellamor", " (Bee Shaman)", ""}, {Yellow, White, Cyan}, 0, 1};
-    const struct {
-        const char* What;
-        std::function<void()> Show;
-        SHOWN Expected;
-    } rows[] = {
-        {"turn", [&] { g.ShowTurnMessage(&t.Dreamer); }, {{"Pellamor", "'s ", "turn."}, {Yellow, Yellow, White}, 0, 1}},
-        {"cast", [&] { g.ShowCastMessage(&t.Dreamer, 1); }, {{"Pellamor", " casts ", "Shadow Bolt"}, {Yellow, White, Cyan}, 1, 50}},
-        {"transfer", [&] { g.ShowTransferMessage(&t.Dreamer, 0); }, {{"Pellamor", " transfers ", "Meteor Shower"}, {Yellow, White, Cyan}, 1, 50}},
-        {"dream Owl", [&] { g.ShowDreamMessage(&t.Dreamer, 0); }, {{"Pellamor", " dreamed an ", "Owl"}, {Yellow, White, Cyan}, 1, 50}},
-        {"dream Bear", [&] { g.ShowDreamMessage(&t.Dreamer, 1); }, {{"Pellamor", " dreamed a ", "Bear"}, {Yellow, White, Cyan}, 1, 50}},
-        {"dreamer info", [&] { g.ShowPieceInfo(&t.Dreamer); }, info},
-        {"creature info", [&] { g.ShowPieceInfo(&t.Creature); }, {{"Badger", " (Pellamor)", ""}, {Yellow, White, Cyan}, 0, 1}},
-        {"orphan info", [&] { g.ShowPieceInfo(&orphan); }, {{"Wolf", " (...)", ""}, {Yellow, White, Cyan}, 0, 1}},
-        {"hidden creature", [&] { g.ShowHiddenPieceInfo(&t.Creature); }, {{"Unknown", " (Pellamor)", ""}, {Yellow, White, Cyan}, 0, 1}},
-        {"hidden orphan", [&] { g.ShowHiddenPieceInfo(&orphan); }, {{"Unknown", " (...)", ""}, {Yellow, White, Cyan}, 0, 1}},
-        {"hidden dreamer", [&] { g.ShowHiddenPieceInfo(&t.Dreamer); }, info},
-        {"target prompt", [&] { g.ShowSelectTargetPrompt(); }, {{"Select ", "your ", "target."}, {Cyan, Cyan, Cyan}, 0, 50}},
-        {"place prompt", [&] { g.ShowSelectDreamPlacePrompt(); }, {{"Select where you ", "would like your ", "dream to be placed."}, {Cyan, Cyan, Cyan}, 0, 50}},
-        {"receiver prompt", [&] { g.ShowSelectSpellReceiverPrompt(); }, {{"Select who ", "should receive ", "the spell."}, {Cyan, Cyan, Cyan}, 0, 50}},
-        {"spell failed", [&] { g.ShowSpellFailed(&t.Dreamer); }, {{"Pellamor", "'s ", "Spell Failed."}, {Yellow, Yellow, White}, 0, 50}},
-        {"dreaming failed", [&] { g.ShowDreamingFailed(&t.Dreamer); }, {{"Pellamor", "'s ", "Dreaming Failed."}, {Yellow, Yellow, White}, 0, 50}},
-        {"level up", [&] { g.ShowLevelUpMessage(&t.Dreamer); }, {{"Pellamor", " has grown to ", "LV-7"}, {Yellow, White, Cyan}, 0, 1}},
+    g.Creatures[5].Init(5, 1, "Wolf", PieceCreature, 0, 1, 10, 0xffffff, 255);  // a creature without a dreamer
+    const auto depart = [&](int draw) { ScriptRand({draw, 3}); g.ShowLeftGameMessage(&t.Dreamer); };
+    const std::pair<std::function<void()>, SHOWN> rows[] = {
+        {[&] { g.ShowTurnMessage(&t.Dreamer); }, {"Pellamor", "'s ", "turn.", Yellow, Yellow, White, 0, 1, 1}},
+        {[&] { g.ShowCastMessage(&t.Dreamer, 0); }, {"Pellamor", " casts ", "Shadow Bolt", Yellow, White, Cyan, 1, 50, 50}},
+        {[&] { g.ShowTransferMessage(&t.Dreamer, 0); }, {"Pellamor", " transfers ", "Shadow Bolt", Yellow, White, Cyan, 1, 50, 50}},
+        {[&] { g.ShowDreamMessage(&t.Dreamer, 0); }, {"Pellamor", " dreamed an ", "Owl", Yellow, White, Cyan, 1, 50, 50}},
+        {[&] { g.ShowPieceInfo(&t.Dreamer); }, {"Pellamor", " (Bee Shaman)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowPieceInfo(&t.Creature); }, {"Badger", " (Pellamor)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowPieceInfo(&g.Creatures[5]); }, {"Wolf", " (...)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowHiddenPieceInfo(&t.Creature); }, {"Unknown", " (Pellamor)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowHiddenPieceInfo(&t.Dreamer); }, {"Pellamor", " (Bee Shaman)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowSelectTargetPrompt(); }, {"Select ", "your ", "target.", Cyan, Cyan, Cyan, 0, 50, 50}},
+        {[&] { g.ShowSelectDreamPlacePrompt(); }, {"Select where you ", "would like your ", "dream to be placed.", Cyan, Cyan, Cyan, 0, 50, 50}},
+        {[&] { g.ShowSelectSpellReceiverPrompt(); }, {"Select who ", "should receive ", "the spell.", Cyan, Cyan, Cyan, 0, 50, 50}},
+        {[&] { g.ShowSpellFailed(&t.Dreamer); }, {"Pellamor", "'s ", "Spell Failed.", Yellow, Yellow, White, 0, 50, 50}},
+        {[&] { g.ShowDreamingFailed(&t.Dreamer); }, {"Pellamor", "'s ", "Dreaming Failed.", Yellow, Yellow, White, 0, 50, 50}},
+        {[&] { g.ShowLevelUpMessage(&t.Dreamer); }, {"Pellamor", " has grown to ", "LV-7", Yellow, White, Cyan, 0, 1, 1}},
+        // A dreamer's departure: one of six by the draw modulo 6, the blanks kept.
+        {[&] { depart(6); }, {"Pellamor", " went back to ordinary reality.", "", Yellow, White, White, 1, 200, 200}},
+        {[&] { depart(1); }, {"Pellamor", "'s ", "dream ended.", Yellow, Yellow, White, 1, 200, 200}},
+        {[&] { depart(2); }, {"Pellamor", "'s ", "journey is over.", Yellow, Yellow, White, 1, 200, 200}},
+        {[&] { depart(3); }, {"Pellamor", "'s ", "time with the spirits ended.", Yellow, Yellow, White, 1, 200, 200}},
+        {[&] { depart(4); }, {"Pellamor", "", " had a nightmare.", Yellow, Yellow, White, 1, 200, 200}},
+        {[&] { depart(32765); }, {"Pellamor", " left the field of battle.", "", Yellow, White, White, 1, 200, 200}},
     };
-    for (const auto& row : rows) {
-        g.ShowCastMessage(&t.Creature, 0);  // a running banner is replaced at once, whatever is left of it
-        g.MessageFramesLeft = 17;
-        row.Show();
-        ExpectBanner(g, row.Expected, row.What);
+    for (const auto& [show, expected] : rows) {
+        ClearRandScript();
+        show();  // replaces the row before's banner at once, whatever is left of it
+        EXPECT_EQ(Shown(g), expected);
     }
+    EXPECT_EQ(ScriptedRandLeft(), 1) << "one draw per departure";
 }
 
-TEST(Banner, TheArticleIsAnOnlyBeforeACapitalVowel)
+TEST(Banner, ADreamTakesAnOnlyBeforeACapitalVowelAndHidesItsKindUnderTheComputersOwnClouds)
 {
     TABLEAU t;
-    const std::pair<const char*, const char*> cases[] = {
-        {"Owl", " dreamed an "}, {"Otter", " dreamed an "}, {"Eagle", " dreamed an "}, {"Ibis", " dreamed an "},
-        {"Urchin", " dreamed an "}, {"Bear", " dreamed a "}, {"Dragon", " dreamed a "}, {"owl", " dreamed a "},
-        {"Yak", " dreamed a "}, {"", " dreamed a "},
-    };
-    for (const auto& [kind, text] : cases) {
-        t.Dreamer.DreamSlots[0].Set(11, kind, 70);
-        t.Game->ShowDreamMessage(&t.Dreamer, 0);
-        EXPECT_STREQ(t.Game->MessageText[1], text) << kind;
+    const char* kinds[] = {"Eagle", "Ibis", "Otter", "Urchin", "Bear", "Yak", "owl", ""};
+    for (int i = 0; i < 8; i++) {
+        t.Dreamer.DreamSlots[1].Set(11, kinds[i], 70);
+        t.Game->ShowDreamMessage(&t.Dreamer, 1);
+        EXPECT_STREQ(t.Game->MessageText[1], i < 4 ? " dreamed an " : " dreamed a ") << kinds[i];
     }
-}
 
-TEST(Banner, OnlyAComputerDreamerUnderItsOwnCloudCoverHidesTheKind)
-{
-    TABLEAU t;
     EFFECT& cloud = t.Game->Effects.Slots[200];
     cloud.IsActive = 1;
-    const struct {
-        int Kind, OwnerTeam, IsComputer;
-        bool Hidden;
-    } cases[] = {{21, 1, 1, true}, {21, 2, 1, false}, {2, 1, 1, false}, {21, 1, 0, false}};
+    const int cases[][4] = {{21, 1, 1, 1}, {21, 2, 1, 0}, {2, 1, 1, 0}, {21, 1, 0, 0}};  // kind, team, computer, hidden
     for (const auto& c : cases) {
-        cloud.Kind = c.Kind;
-        cloud.OwnerTeam = c.OwnerTeam;
-        t.Dreamer.IsComputer = static_cast<std::uint8_t>(c.IsComputer);
+        cloud.Kind = c[0];
+        cloud.OwnerTeam = c[1];
+        t.Dreamer.IsComputer = static_cast<std::uint8_t>(c[2]);
         t.Game->ShowDreamMessage(&t.Dreamer, 0);
-        if (c.Hidden)
-            ExpectBanner(*t.Game, {{"Pellamor", " is dreaming", ""}, {Yellow, White, Cyan}, 1, 50}, "hidden");
-        else
-            EXPECT_STREQ(t.Game->MessageText[2], "Owl") << c.Kind << " " << c.OwnerTeam << " " << c.IsComputer;
+        EXPECT_EQ(Shown(*t.Game), (c[3] ? SHOWN{"Pellamor", " is dreaming", "", Yellow, White, Cyan, 1, 50, 50}
+                                        : SHOWN{"Pellamor", " dreamed an ", "Owl", Yellow, White, Cyan, 1, 50, 50}));
     }
 }
 
-TEST(Banner, AnEventRevealsItsSecondTextAt18FramesAndItsThirdAt25)
+TEST(Banner, TheLineRevealsAnEventAt18And25FramesCutsAt63AndShowsMissingTextsEmpty)
 {
     TABLEAU t;
     GAME& g = *t.Game;
     g.ShowCastMessage(&t.Dreamer, 0);
-    for (int left = 50; left >= 1; left--) {
+    const std::pair<int, int> reveals[] = {{50, 1}, {33, 1}, {32, 2}, {26, 2}, {25, 3}, {1, 3}};  // frames left, parts
+    for (const auto& [left, parts] : reveals) {
         g.MessageFramesLeft = left;
-        EXPECT_TRUE(g.IsMessagePartShown(0)) << left;
-        EXPECT_EQ(g.IsMessagePartShown(1), left <= 32) << left;
-        EXPECT_EQ(g.IsMessagePartShown(2), left <= 25) << left;
+        for (int part = 0; part < 3; part++)
+            EXPECT_EQ(g.IsMessagePartShown(part), part < parts) << left << " " << part;
     }
-    g.ShowSelectTargetPrompt();
-    EXPECT_TRUE(g.IsMessagePartShown(1) && g.IsMessagePartShown(2));
-    EXPECT_FALSE(g.IsMessagePartShown(3));
-}
 
-TEST(Banner, TheDepartureTextIsOneDrawModuloSixWithItsBlanksKept)
-{
-    TABLEAU t;
-    const SHOWN departures[] = {
-        {{"Pellamor", " went back to ordinary reality.", ""}, {Yellow, White, White}, 1, 200},
-        {{"Pellamor", "'s ", "dream ended."}, {Yellow, Yellow, White}, 1, 200},
-        {{"Pellamor", "'s ", "journey is over."}, {Yellow, Yellow, White}, 1, 200},
-        {{"Pellamor", "'s ", "time with the spirits ended."}, {Yellow, Yellow, White}, 1, 200},
-        {{"Pellamor", "", " had a nightmare."}, {Yellow, Yellow, White}, 1, 200},
-        {{"Pellamor", " left the field of battle.", ""}, {Yellow, White, White}, 1, 200},
-    };
-    for (int draw : {0, 1, 2, 3, 4, 5, 6, 32765}) {
-        ClearRandScript();
-        ScriptRand({draw, 3});
-        t.Game->ShowLeftGameMessage(&t.Dreamer);
-        EXPECT_EQ(ScriptedRandLeft(), 1) << "one draw per death";
-        ExpectBanner(*t.Game, departures[draw % 6], "draw " + std::to_string(draw));
-    }
-}
-
-TEST(Banner, TextsAreCutAt63CharactersAndMissingTextsAreEmpty)
-{
-    TABLEAU t;
     const std::string longText(100, 'x');
-    t.Game->ShowMessage(longText.c_str(), nullptr, "ok", 1, 2, 3, true, 9);
-    EXPECT_EQ(t.Game->MessageText[0], longText.substr(0, 63));
-    EXPECT_STREQ(t.Game->MessageText[1], "");
-    EXPECT_STREQ(t.Game->MessageText[2], "ok");
-    std::memset(t.Dreamer.ClassName, 'C', PieceNameSize - 1);
-    t.Game->ShowPieceInfo(&t.Dreamer);
-    EXPECT_EQ(t.Game->MessageText[1], " (" + std::string(31, 'C') + ")");
-}
-
-TEST(Banner, SlotsBeyondTheHandOrTheDreamListGiveAnEmptyText)
-{
-    TABLEAU t;
-    GAME& g = *t.Game;
-    for (int slot : {-1, 2, 31}) {
-        g.ShowCastMessage(&t.Dreamer, slot);
-        EXPECT_STREQ(g.MessageText[2], "") << slot;
-        g.ShowTransferMessage(&t.Dreamer, slot);
-        EXPECT_STREQ(g.MessageText[2], "") << slot;
-        g.ShowDreamMessage(&t.Dreamer, slot);
-        EXPECT_STREQ(g.MessageText[2], "") << slot;
-    }
-    g.ShowDreamMessage(&t.Creature, 0);
-    EXPECT_STREQ(g.MessageText[2], "") << "a creature has no dreams";
+    g.ShowMessage(longText.c_str(), nullptr, "ok", 1, 2, 3, true, 9);
+    EXPECT_EQ(Shown(g), (SHOWN{longText.substr(0, 63), "", "ok", 1, 2, 3, 1, 9, 9}));
+    for (int slot : {-1, 2, 31})  // beyond the hand or the dream list
+        for (auto show : {&GAME::ShowCastMessage, &GAME::ShowTransferMessage, &GAME::ShowDreamMessage}) {
+            (g.*show)(&t.Dreamer, slot);
+            EXPECT_STREQ(g.MessageText[2], "") << slot;
+        }
 }

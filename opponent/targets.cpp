@@ -1,0 +1,127 @@
+// Whom a computer piece aims at, and the side counts its decisions rest on.
+#include <algorithm>
+#include <cstdlib>
+
+#include "world/game.h"
+
+namespace {
+
+constexpr int NoDistanceYet = 99999;    // farther than any two points of a board
+
+// A piece takes part in the game while its slot is used and it has not died.
+bool IsLive(const PIECEBASE& piece)
+{
+    return piece.Kind != PieceFree && !piece.IsDead;
+}
+
+// The larger axis distance plus half the smaller: a cheap stand-in for the straight line.
+int ApproximateDistance(const PIECEBASE& from, const PIECEBASE& to)
+{
+    const int dx = std::abs(to.CentreX - from.CentreX);
+    const int dy = std::abs(to.CentreY - from.CentreY);
+    return std::max(dx, dy) + (std::min(dx, dy) >> 1);
+}
+
+}  // namespace
+
+PIECEBASE* GAME::SelectTarget(PIECEBASE* piece, int team, bool isFriend, bool byScore)
+{
+    if (CountTeamPieces(team) <= 0)
+        team = -1;
+    return FindTarget(piece, team, isFriend, byScore);
+}
+
+// Dreamers are visited before creatures and only a strictly better candidate
+// replaces the best, so ties go to a dreamer, then to the lower index.
+PIECEBASE* GAME::FindTarget(PIECEBASE* piece, int team, bool isFriend, bool byScore)
+{
+    if (piece == nullptr)
+        return nullptr;
+    int bestScore = 0;
+    int bestDistance = NoDistanceYet;
+    PIECEBASE* best = nullptr;
+    auto consider = [&](PIECEBASE& candidate) {
+        if (!IsLive(candidate))
+            return;
+        if (candidate.Kind == piece->Kind && candidate.Index == piece->Index)
+            return;
+        if (isFriend != (candidate.Team == piece->Team))
+            return;
+        if (team != -1 && candidate.Team != team)
+            return;
+        // A side's own cloud cover hides it from everyone, its own pieces included.
+        if (Effects.IsUnderCloudCover(candidate.Team, candidate.CentreX, candidate.CentreY))
+            return;
+        if (byScore) {
+            const int score = ScoreTarget(piece, &candidate);
+            if (score > bestScore) {
+                bestScore = score;
+                best = &candidate;
+            }
+        } else {
+            const int distance = ApproximateDistance(*piece, candidate);
+            if (distance < bestDistance) {
+                bestDistance = distance;
+                best = &candidate;
+            }
+        }
+    };
+    for (PLAYER& player : Players)
+        consider(player);
+    for (PIECE& creature : Creatures)
+        consider(creature);
+    return best;
+}
+
+// Near, sturdy pieces score high; a dreamer is worth the more the stronger the
+// searcher's own side already is, since felling it takes its creatures too.
+int GAME::ScoreTarget(PIECEBASE* piece, PIECEBASE* candidate)
+{
+    if (piece == nullptr || candidate == nullptr)
+        return 0;
+    const int dx = std::abs(candidate->CentreX - piece->CentreX);
+    const int dy = std::abs(candidate->CentreY - piece->CentreY);
+    int score = (BoardWidth + BoardHeight) - (dx + dy) + candidate->Level + candidate->MaxHealth +
+                candidate->Attack + candidate->Defence;
+    if (candidate->IsDreamer())
+        score += GetTeamCreatureStrength(piece);
+    return score;
+}
+
+// The first creature slot of the side counts even when that creature has died.
+int GAME::GetTeamCreatureStrength(PIECEBASE* piece)
+{
+    if (piece == nullptr)
+        return 0;
+    for (const PIECE& creature : Creatures)
+        if (creature.Kind != PieceFree && creature.Team == piece->Team)
+            return creature.Level + creature.MaxHealth + creature.Attack + creature.Defence;
+    return 0;
+}
+
+int GAME::CountTeamPieces(int team)
+{
+    int count = CountTeamCreatures(team);
+    for (const PLAYER& player : Players)
+        if (IsLive(player) && player.Team == team)
+            count++;
+    return count;
+}
+
+int GAME::CountTeamCreatures(int team)
+{
+    int count = 0;
+    for (const PIECE& creature : Creatures)
+        if (IsLive(creature) && creature.Team == team)
+            count++;
+    return count;
+}
+
+// A dying creature still counts: its slot keeps its kind until the fade-out ends.
+bool GAME::HasCreatures(int player)
+{
+    for (const PIECE& creature : Creatures)
+        if (creature.Kind != PieceFree && creature.Team == player)
+            return true;
+    return false;
+}

@@ -1,0 +1,129 @@
+// Plays free games with no screen. The invariants are those every frame of a
+// real game must keep: health within its bounds, the turn state within its
+// arrays, no posted action left waiting without a reason, and every score
+// earned by exactly one death of the piece it was scored for.
+#include "support/game_runner.h"
+
+#include <sstream>
+
+#include "opponent/opponent.h"
+#include "world/effects.h"
+#include "world/frame_update.h"
+#include "world/game.h"
+#include "world/play_state.h"
+#include "world/random.h"
+
+namespace {
+
+// Scores each side must have, from the deaths seen so far.
+int ExpectedScores[MaxPlayers];
+bool WasDead[MaxPlayers + CreatureSlots];
+
+PIECEBASE& PieceAt(int i)
+{
+    if (i < MaxPlayers)
+        return Game.Players[i];
+    return Game.Creatures[i - MaxPlayers];
+}
+
+// The player's "End Turn": his side's end-of-turn step, then the computer sides play.
+void EndHumanTurn()
+{
+    EndTurnHazards(&Game.Players[0]);
+    Game.ComputerTurnsRunning = 1;
+    ActionMode = ModeComputerTurns;
+}
+
+std::string CheckInvariants()
+{
+    std::ostringstream fault;
+    if (Game.CurrentPlayer < 0 || Game.CurrentPlayer >= MaxPlayers)
+        fault << "CurrentPlayer " << Game.CurrentPlayer;
+    if (Game.CurrentCreature < -1 || Game.CurrentCreature >= CreatureSlots)
+        fault << "CurrentCreature " << Game.CurrentCreature;
+    for (int i = 0; i < MaxPlayers + CreatureSlots; i++) {
+        PIECEBASE& piece = PieceAt(i);
+        if (piece.Kind != PieceFree && (piece.Health < 0 || piece.Health > piece.MaxHealth))
+            fault << piece.Name << " health " << piece.Health << " of " << piece.MaxHealth;
+        if (piece.Spells.Count < 0 || piece.Spells.Count > HandSize)
+            fault << piece.Name << " holds " << piece.Spells.Count << " spells";
+        // A death scores once, for the side that last touched the piece.
+        const bool dead = piece.IsDead && piece.Kind != PieceFree;
+        if (dead && !WasDead[i] && piece.LastAttackerTeam >= 0 && piece.LastAttackerTeam < MaxPlayers)
+            ExpectedScores[piece.LastAttackerTeam] += piece.ScoreValue;
+        WasDead[i] = piece.IsDead;
+    }
+    for (int team = 0; team < MaxPlayers; team++)
+        if (Game.Players[team].Score != ExpectedScores[team])
+            fault << "side " << team << " scored " << Game.Players[team].Score << ", deaths give " << ExpectedScores[team];
+    const PENDINGACTION& action = Game.PendingAction;
+    const bool mayWait = Game.MessageFramesLeft > 0 || Game.Players[Game.CurrentPlayer].IsMoving;
+    if (action.Kind != ActionNone && !mayWait)
+        fault << "action " << action.Kind << " left waiting";
+    return fault.str();
+}
+
+}  // namespace
+
+void StartHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script)
+{
+    SeedRand(seed);
+    InstallComputerOpponent();
+    ActionMode = ModeNothing;
+    pSelectedPiece = nullptr;
+    pPointerTarget = nullptr;
+    Game.StartNewGame(static_cast<int>(seed % 10), -1, players);
+    for (int& score : ExpectedScores)
+        score = 0;
+    for (bool& dead : WasDead)
+        dead = false;
+    if (script == PLAYERSCRIPT::DieAtOnce) {
+        Game.Players[0].PendingHealth = -Game.Players[0].MaxHealth;
+        Game.Players[0].LastAttackerTeam = -1;
+    }
+}
+
+bool PlayHeadlessFrame(PLAYERSCRIPT script)
+{
+    if (Game.CountLivePlayers() < 2)
+        return false;
+    const bool humansTurn = !Game.ComputerTurnsRunning && ActionMode != ModeComputerTurns && Game.IsHumanAlive();
+    if (script == PLAYERSCRIPT::EndTurnAtOnce && humansTurn && Game.MessageFramesLeft == 0)
+        EndHumanTurn();
+    UpdateGameFrame();
+    return true;
+}
+
+GAMERUN RunHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script, int frameLimit, bool checkInvariants)
+{
+    GAMERUN run;
+    StartHeadlessGame(seed, players, script);
+    while (run.Frames < frameLimit && PlayHeadlessFrame(script)) {
+        run.Frames++;
+        if (checkInvariants) {
+            run.Fault = CheckInvariants();
+            if (!run.Fault.empty())
+                return run;
+        }
+    }
+    run.Ended = Game.CountLivePlayers() < 2;
+    return run;
+}
+
+std::string DescribeGame()
+{
+    std::ostringstream text;
+    text << "player " << Game.CurrentPlayer << ", creature " << Game.CurrentCreature << ", computer turns "
+         << int(Game.ComputerTurnsRunning) << ", action mode " << ActionMode << ", pending " << Game.PendingAction.Kind
+         << ", banner " << Game.MessageFramesLeft << ", effects moving " << Game.Effects.CountMovingEffects(0) << "\n";
+    for (int i = 0; i < MaxPlayers + CreatureSlots; i++) {
+        const PIECEBASE& piece = PieceAt(i);
+        if (piece.Kind == PieceFree)
+            continue;
+        text << "  " << (i < MaxPlayers ? "dreamer " : "creature ") << piece.Index << " " << piece.Name << " team "
+             << piece.Team << " at (" << piece.CentreX << ", " << piece.CentreY << ") health " << piece.Health << "/"
+             << piece.MaxHealth << (piece.IsDead ? " dead" : "") << (piece.IsMoving ? " moving" : "") << " moved "
+             << int(piece.HasMoved) << " cast " << int(piece.HasCast) << "\n";
+    }
+    return text.str();
+}

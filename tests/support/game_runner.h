@@ -1,0 +1,22 @@
+// A headless game for tests and benchmarks: a free game played frame by frame with no screen,
+// the player's side acting by a simple script, with the game's invariants checked as it runs.
+#pragma once
+
+#include <string>
+
+// What the player's side does.
+enum class PLAYERSCRIPT {
+    EndTurnAtOnce,      // ends his turn as soon as it begins
+    DieAtOnce,          // his dreamer dies in the first frame; the computer sides play on
+};
+
+struct GAMERUN {
+    int Frames = 0;             // frames run
+    bool Ended = false;         // fewer than two sides were left within the frame limit
+    std::string Fault;          // the first broken invariant, empty when none
+};
+
+void StartHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script);  // sets up the global game and the opponent
+bool PlayHeadlessFrame(PLAYERSCRIPT script);    // the player's script, then one frame; false once the game has ended
+GAMERUN RunHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script, int frameLimit, bool checkInvariants);
+std::string DescribeGame();                     // the state of the global game, for a failure message
