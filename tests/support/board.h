@@ -1,0 +1,29 @@
+// Hand-built boards for the tests: the global game emptied, pieces and effects placed by hand.
+#pragma once
+
+#include <string>
+
+#include "world/effects.h"
+#include "world/game.h"
+
+// Empties the global game to a 608 x 448 board with its bounds, no pending action, no event log
+// and no scripted random values.
+void StartEmptyBoard();
+
+// Players[index] as its own side's resting dreamer centred on (cx, cy); index 0 is the human's.
+PLAYER& PlaceDreamer(int index, const char* name, int cx, int cy, int size = 20);
+
+// Creatures[slot] as a resting creature of Players[team], centred on (cx, cy).
+PIECE& PlaceCreature(int slot, int team, const char* name, int cx, int cy, int size = 20);
+
+// An active effect of the given kind and side over the box at (left, top).
+EFFECT& PlaceEffect(int slot, int kind, int team, int left, int top, int width, int height);
+
+// The active effects of the given kind, or of any kind for -1.
+int CountActiveEffects(int kind = -1);
+
+// The banner's three texts joined by "|".
+std::string BannerText();
+
+// Everything the event log holds.
+std::string ReadEventLog();
