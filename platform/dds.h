@@ -1,0 +1,25 @@
+// DDS texture files held in memory: the decoder, and the conversion of its pixels into the game's two texture formats.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+constexpr int MaxImageSide = 8192;  // the widest and tallest image a file may give
+
+// A decoded picture: Pixels holds Width x Height colours as 0xAARRGGBB, top row first.
+struct IMAGE {
+    int Width = 0;
+    int Height = 0;
+    std::vector<std::uint32_t> Pixels;
+};
+
+// What a texture keeps of a pixel's alpha: nothing (every pixel opaque) or one bit.
+enum TEXTUREALPHA { TextureOpaque, TextureOneBitAlpha };
+
+// Decodes the top level of a DDS file as the file stores it; false, with image unchanged, for anything it cannot read.
+bool DecodeDds(const unsigned char* bytes, std::size_t size, IMAGE& image);
+// Whether the file's pixel-format flags have the alpha bit; false when the file is too short to hold them.
+bool DdsAlphaFlag(const unsigned char* bytes, std::size_t size);
+// Turns decoded pixels into texture pixels: the colour key (0: none) becomes transparent black, then the alpha rule.
+void MakeTexturePixels(IMAGE& image, TEXTUREALPHA alpha, std::uint32_t colourKey);
