@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "support/game_runner.h"
+#include "tests/support/game_runner.h"
 
 namespace {
 

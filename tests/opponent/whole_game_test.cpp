@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support/game_runner.h"
+#include "tests/support/game_runner.h"
 #include "world/game.h"
 
 namespace {

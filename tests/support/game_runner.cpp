@@ -2,7 +2,7 @@
 // real game must keep: health within its bounds, the turn state within its
 // arrays, no posted action left waiting without a reason, and every score
 // earned by exactly one death of the piece it was scored for.
-#include "support/game_runner.h"
+#include "tests/support/game_runner.h"
 
 #include <sstream>
 

@@ -1,0 +1,407 @@
+// The SDL back end: the window with its icon and cursors, input turned into messages, the message box,
+// and the renderer that shows the device's picture at the display's pace.
+#include "platform/window.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+
+static_assert(SDL_SCANCODE_A == 4 && SDL_SCANCODE_F1 == 58 && SDL_SCANCODE_UP == 82 && SDL_SCANCODE_KP_ENTER == 88,
+              "the key tables are numbered by USB keyboard usages, as SDL's scancodes are");
+
+namespace {
+
+constexpr char Title[] = "Tollmarrow";
+constexpr int GatherLimit = MessageQueueSize / 2;  // stop taking input while this many wait; one text event adds at most 31
+constexpr int FallbackRate = 60;                   // frames a second without vertical sync
+
+// The four cursor shapes: SDL's own, except help, which SDL lacks and we draw.
+struct CURSORSHAPE {
+    int Shape;
+    SDL_SystemCursor System;
+    const char* Name;
+};
+
+constexpr int CursorShapeCount = 4;
+constexpr int HelpShape = 3;
+constexpr CURSORSHAPE CursorShapes[] = {
+    {CursorArrow, SDL_SYSTEM_CURSOR_ARROW, "arrow"},
+    {CursorCross, SDL_SYSTEM_CURSOR_CROSSHAIR, "cross"},
+    {CursorNo, SDL_SYSTEM_CURSOR_NO, "no"},
+    {CursorHelp, SDL_SYSTEM_CURSOR_ARROW, "help"},
+};
+static_assert(sizeof(CursorShapes) / sizeof(CursorShapes[0]) == CursorShapeCount);
+
+// The help cursor: the arrow with a question mark beside it. 'X' black, 'o' white, '.' clear; hot spot top-left.
+constexpr int HelpCursorWidth = 24;
+constexpr int HelpCursorHeight = 19;
+constexpr char HelpCursorArt[HelpCursorHeight][HelpCursorWidth + 1] = {
+    "X.......................",
+    "XX...........XXXXXXX....",
+    "XoX.........XoooooooX...",
+    "XooX........XooXXXooX...",
+    "XoooX.......XXX..XooX...",
+    "XooooX..........XooX....",
+    "XoooooX........XooX.....",
+    "XooooooX.......XooX.....",
+    "XoooooooX......XXXX.....",
+    "XooooooooX.....XooX.....",
+    "XoooooooooX....XooX.....",
+    "XooooooXXXXX...XXXX.....",
+    "XoooXooX................",
+    "XooX.XooX...............",
+    "XoX..XooX...............",
+    "XX....XooX..............",
+    "X.....XooX..............",
+    ".......XooX.............",
+    ".......XXX..............",
+};
+
+constexpr int IconSize = 32;
+
+struct BACKEND {
+    SDL_Window* Window = nullptr;
+    SDL_Renderer* Renderer = nullptr;
+    SDL_Texture* Screen = nullptr;  // the picture's copy on the renderer's side
+    SDL_Cursor* Cursors[CursorShapeCount] = {};
+    Uint64 FrameTicks = 0;          // performance-counter ticks a presented frame lasts at least
+    Uint64 NextFrame = 0;           // when the next Present may return
+};
+
+BACKEND Backend;
+MESSAGEQUEUE Queue;
+std::uint8_t HeldKeys[KeyStateCount] = {};
+int ShownCursor = CursorArrow;
+
+int CursorIndex(int shape)
+{
+    for (int i = 0; i < CursorShapeCount; ++i) {
+        if (CursorShapes[i].Shape == shape)
+            return i;
+    }
+    return 0;
+}
+
+// The window's icon: a crescent moon over a night-blue disc, drawn per pixel.
+void SetWindowIcon()
+{
+    static std::uint32_t pixels[IconSize * IconSize];
+    for (int y = 0; y < IconSize; ++y) {
+        for (int x = 0; x < IconSize; ++x) {
+            auto within = [&](float cx, float cy, float r) {
+                float dx = static_cast<float>(x) + 0.5f - cx;
+                float dy = static_cast<float>(y) + 0.5f - cy;
+                return dx * dx + dy * dy <= r * r;
+            };
+            std::uint32_t colour = 0;
+            if (within(16.0f, 16.0f, 15.5f))
+                colour = 0xff5868b0u;
+            if (within(16.0f, 16.0f, 14.0f))
+                colour = 0xff18204cu;
+            if (within(14.0f, 17.0f, 10.0f) && !within(19.0f, 13.0f, 9.0f))
+                colour = 0xffe8c040u;
+            if ((x == 23 && y >= 19 && y <= 23) || (y == 21 && x >= 21 && x <= 25))
+                colour = 0xfff8f0c0u;
+            pixels[y * IconSize + x] = colour;
+        }
+    }
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(pixels, IconSize, IconSize, 32, IconSize * 4,
+                                                           SDL_PIXELFORMAT_ARGB8888);
+    if (icon == nullptr)
+        return;
+    SDL_SetWindowIcon(Backend.Window, icon);
+    SDL_FreeSurface(icon);
+}
+
+SDL_Cursor* MakeHelpCursor()
+{
+    static std::uint32_t pixels[HelpCursorWidth * HelpCursorHeight];
+    for (int y = 0; y < HelpCursorHeight; ++y) {
+        for (int x = 0; x < HelpCursorWidth; ++x) {
+            char c = HelpCursorArt[y][x];
+            pixels[y * HelpCursorWidth + x] = c == 'X' ? 0xff000000u : (c == 'o' ? 0xffffffffu : 0u);
+        }
+    }
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels, HelpCursorWidth, HelpCursorHeight, 32,
+                                                              HelpCursorWidth * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr)
+        return nullptr;
+    SDL_Cursor* cursor = SDL_CreateColorCursor(surface, 0, 0);
+    SDL_FreeSurface(surface);
+    return cursor;
+}
+
+void CreateCursors()
+{
+    for (int i = 0; i < CursorShapeCount; ++i)
+        Backend.Cursors[i] = i == HelpShape ? MakeHelpCursor() : SDL_CreateSystemCursor(CursorShapes[i].System);
+}
+
+void ShowCursorShape()
+{
+    SDL_Cursor* cursor = Backend.Cursors[CursorIndex(ShownCursor)];
+    if (Backend.Window != nullptr && cursor != nullptr && SDL_GetCursor() != cursor)
+        SDL_SetCursor(cursor);
+}
+
+void QueueKind(int kind, int x = 0, int y = 0, int code = 0)
+{
+    MESSAGE message;
+    message.Kind = kind;
+    message.X = x;
+    message.Y = y;
+    message.Char = code;
+    Queue.Push(message);
+}
+
+// Pointer messages come only from inside the drawing area, as they would with the mouse not captured.
+void QueuePointer(int kind, int x, int y)
+{
+    if (IsInPicture(x, y))
+        QueueKind(kind, x, y);
+}
+
+void Translate(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        QueuePointer(MessagePointerMove, event.motion.x, event.motion.y);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT)
+            QueuePointer(event.type == SDL_MOUSEBUTTONDOWN ? MessageButtonDown : MessageButtonUp, event.button.x,
+                         event.button.y);
+        break;
+    case SDL_KEYDOWN:
+        if (int code = CharOfScancode(event.key.keysym.scancode); code != 0)
+            QueueKind(MessageChar, 0, 0, code);
+        break;
+    case SDL_TEXTINPUT:
+        QueueText(Queue, event.text.text);
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_MINIMIZED)
+            QueueKind(MessageMinimise);
+        else if (event.window.event == SDL_WINDOWEVENT_RESTORED)
+            QueueKind(MessageRestore);
+        else if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            QueueKind(MessageExpose);
+        break;
+    case SDL_QUIT:
+        // Closing the last window, or an interrupt from the terminal, both end the program.
+        QueueKind(MessageClose);
+        break;
+    default:
+        break;
+    }
+}
+
+// Without a display SDL falls back to drivers that show nothing; unless asked for by name, that is no video.
+bool VideoShowsNothing()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    bool invisible = driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+    return invisible && SDL_GetHint(SDL_HINT_VIDEODRIVER) == nullptr;
+}
+
+void ReleaseRenderer()
+{
+    if (Backend.Screen != nullptr)
+        SDL_DestroyTexture(Backend.Screen);
+    if (Backend.Renderer != nullptr)
+        SDL_DestroyRenderer(Backend.Renderer);
+    Backend.Screen = nullptr;
+    Backend.Renderer = nullptr;
+}
+
+bool CreateRenderer(Uint32 flags)
+{
+    Backend.Renderer = SDL_CreateRenderer(Backend.Window, -1, flags);
+    if (Backend.Renderer != nullptr)
+        Backend.Screen = SDL_CreateTexture(Backend.Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                           PictureWidth, PictureHeight);
+    if (Backend.Screen != nullptr)
+        return true;
+    ReleaseRenderer();
+    return false;
+}
+
+// Every timing of the game counts frames, so frames must not come faster than the display's pace.
+void WaitForNextFrame()
+{
+    Uint64 now = SDL_GetPerformanceCounter();
+    if (now < Backend.NextFrame) {
+        Uint64 milliseconds = (Backend.NextFrame - now) * 1000 / SDL_GetPerformanceFrequency();
+        if (milliseconds > 0)
+            SDL_Delay(static_cast<Uint32>(milliseconds));
+        now = SDL_GetPerformanceCounter();
+    }
+    // Keep the pace from the last deadline so that waking early never adds up; after a slow frame start afresh.
+    Uint64 next = Backend.NextFrame + Backend.FrameTicks;
+    Backend.NextFrame = next > now ? next : now + Backend.FrameTicks;
+}
+
+}  // namespace
+
+int OpenMainWindow()
+{
+    if (Backend.Window != nullptr)
+        return PlatformOk;
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        return PlatformNoVideo;
+    if (VideoShowsNothing()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return PlatformNoVideo;
+    }
+    Backend.Window = SDL_CreateWindow(Title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, PictureWidth,
+                                      PictureHeight, SDL_WINDOW_SHOWN);
+    if (Backend.Window == nullptr) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return PlatformNoWindow;
+    }
+    SetWindowIcon();
+    CreateCursors();
+    ShowCursorShape();
+    SDL_StartTextInput();
+    SDL_RaiseWindow(Backend.Window);
+    return PlatformOk;
+}
+
+void CloseMainWindow()
+{
+    if (Backend.Window == nullptr)
+        return;
+    ReleaseRenderer();
+    for (SDL_Cursor*& cursor : Backend.Cursors) {
+        if (cursor != nullptr)
+            SDL_FreeCursor(cursor);
+        cursor = nullptr;
+    }
+    SDL_DestroyWindow(Backend.Window);
+    Backend = BACKEND{};
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool IsWindowOpen()
+{
+    return Backend.Window != nullptr;
+}
+
+bool NextMessage(MESSAGE& message)
+{
+    if (Backend.Window != nullptr) {
+        SDL_Event event;
+        while (Queue.Count() < GatherLimit && SDL_PollEvent(&event) != 0)
+            Translate(event);
+    }
+    return Queue.Pop(message);
+}
+
+bool WaitMessage(MESSAGE& message)
+{
+    if (Queue.Count() == 0 && Backend.Window != nullptr) {
+        SDL_Event event;
+        if (SDL_WaitEvent(&event) != 0)
+            Translate(event);
+    }
+    return NextMessage(message);
+}
+
+void QueueMessage(const MESSAGE& message)
+{
+    Queue.Push(message);
+}
+
+void ReadKeyStates(std::uint8_t keys[KeyStateCount])
+{
+    int count = 0;
+    const Uint8* down = Backend.Window != nullptr ? SDL_GetKeyboardState(&count) : nullptr;
+    if (down != nullptr)
+        FillKeyStates(down, count, keys);
+    else
+        std::memset(keys, 0, KeyStateCount);
+    for (int key = 0; key < KeyStateCount; ++key) {
+        if (HeldKeys[key] != 0)
+            keys[key] = KeyDownBit;
+    }
+}
+
+void HoldKey(int key, bool down)
+{
+    if (key >= 0 && key < KeyStateCount)
+        HeldKeys[key] = down ? 1 : 0;
+}
+
+void ResetInput()
+{
+    Queue.Clear();
+    std::memset(HeldKeys, 0, sizeof(HeldKeys));
+    SetPointerCursor(CursorArrow);
+}
+
+void SetPointerCursor(int cursor)
+{
+    ShownCursor = CursorShapes[CursorIndex(cursor)].Shape;
+    ShowCursorShape();
+}
+
+int PointerCursor()
+{
+    return ShownCursor;
+}
+
+void ShowMessageBox(const char* caption, const char* text)
+{
+    // A plain box with one button; no window (headless, or video never started) means no display to show it on.
+    if (Backend.Window == nullptr || SDL_ShowSimpleMessageBox(0, caption, text, Backend.Window) != 0)
+        std::fprintf(stderr, "%s: %s\n", caption, text);
+}
+
+int DEVICE::Create()
+{
+    if (Backend.Window == nullptr) {
+        Headless = true;
+        return PlatformOk;
+    }
+    if (Backend.Renderer == nullptr) {
+        SDL_DisplayMode mode;
+        int display = SDL_GetWindowDisplayIndex(Backend.Window);
+        if (display < 0 || SDL_GetDesktopDisplayMode(display, &mode) != 0)
+            return PlatformNoDisplayMode;
+        if (!CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC) &&
+            !CreateRenderer(SDL_RENDERER_SOFTWARE))
+            return PlatformNoRenderer;
+        SDL_RendererInfo info;
+        bool vsync = SDL_GetRendererInfo(Backend.Renderer, &info) == 0 &&
+                     (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && mode.refresh_rate > 0;
+        // With vertical sync the display sets the pace; the floor at nine tenths of its period only
+        // catches a sync that returns at once. Without it, a timer holds 60 frames a second.
+        Uint64 second = SDL_GetPerformanceFrequency();
+        Backend.FrameTicks = vsync ? second * 9 / (10 * static_cast<Uint64>(mode.refresh_rate)) : second / FallbackRate;
+        Backend.NextFrame = 0;
+    }
+    Headless = false;
+    return PlatformOk;
+}
+
+void DEVICE::Release()
+{
+    ReleaseRenderer();
+    Headless = true;
+}
+
+void DEVICE::Present()
+{
+    if (Headless || Backend.Renderer == nullptr)
+        return;
+    SDL_Rect whole{0, 0, PictureWidth, PictureHeight};
+    SDL_UpdateTexture(Backend.Screen, nullptr, Pixels.data(), PictureWidth * 4);
+    SDL_SetRenderDrawColor(Backend.Renderer, 0, 0, 0, 255);
+    SDL_RenderClear(Backend.Renderer);
+    SDL_RenderCopy(Backend.Renderer, Backend.Screen, nullptr, &whole);
+    SDL_RenderPresent(Backend.Renderer);
+    WaitForNextFrame();
+}

@@ -1,0 +1,105 @@
+// Bringing up the graphics once: the device, the sprite and line objects, the capability lines of
+// the event log, the shadow quad, fog and light.
+#include "shell/device.h"
+
+#include "shell/eventlog.h"
+#include "shell/screen_state.h"
+#include "shell/shell.h"
+
+DEVICE* pDevice = nullptr;
+SPRITEDRAWER* pSprite2D = nullptr;
+LINEDRAWER* pLine = nullptr;
+SHADOWVERTEX ShadowQuad[ShadowQuadVertices] = {};
+SCENELIGHT SceneLight = {};
+SCENEFOG SceneFog = {};
+
+namespace {
+
+DEVICE Device;
+SPRITEDRAWER Sprite2D;
+LINEDRAWER Line;
+
+constexpr std::uint32_t ShadowColour = 0x7f000000;  // black at alpha 127
+
+// The capability lines, in the order the log shows them.
+struct CAPSLINE {
+    std::uint16_t Bit;
+    const char* Text;
+};
+const CAPSLINE CapsLines[] = {
+    {Caps8BitTextures, "8-bit Textures"},
+    {Caps16BitTextures, "16-bit Textures"},
+    {Caps32BitTextures, "32-bit Textures"},
+    {CapsHardwareRendering, "Hardware Rendering"},
+    {CapsHardwareTransform, "Hardware T&L"},
+};
+
+void Log(const char* event)
+{
+    LogError(event, "", 0, 0);
+}
+
+}  // namespace
+
+// Our device always renders: the check for a rendering device cannot fail, so
+// it is logged as passed. The texture formats are those our textures hold:
+// 32-bit colour with alpha only; there is no hardware transform and lighting.
+void TARNWICK::InitD3D()
+{
+    std::uint16_t caps = 0;
+    Log("Direct3DCreate9");
+    Log("Hardware rendering detected");
+    caps |= CapsHardwareRendering;
+    caps |= CreateD3DDevice();
+    for (const CAPSLINE& line : CapsLines)
+        if (caps & line.Bit)
+            Log(line.Text);
+
+    const float width = static_cast<float>(ScreenWidth);
+    const float height = static_cast<float>(ScreenHeight);
+    ShadowQuad[0] = {0.0f, height, 0.0f, 1.0f, ShadowColour};
+    ShadowQuad[1] = {0.0f, 0.0f, 0.0f, 1.0f, ShadowColour};
+    ShadowQuad[2] = {width, height, 0.0f, 1.0f, ShadowColour};
+    ShadowQuad[3] = {width, 0.0f, 0.0f, 1.0f, ShadowColour};
+    Log("Shadow poly creation OK.");
+
+    SetupFog();
+    SetupLight();
+}
+
+std::uint16_t CreateD3DDevice()
+{
+    const int result = Device.Create();
+    Log("GetAdapterDisplayMode");
+    if (result == PlatformNoDisplayMode)
+        FatalError(1000.0f);
+    Log("CreateDevice");
+    if (result != PlatformOk)
+        FatalError(1003.0f);
+    pDevice = &Device;
+    Sprite2D.Create(pDevice);
+    pSprite2D = &Sprite2D;
+    Line.Create(pDevice);
+    pLine = &Line;
+    return Caps32BitTextures;
+}
+
+void SetupFog()
+{
+    SceneFog = {0x444444, 0.1f, 500.0f};
+}
+
+void SetupLight()
+{
+    SceneLight = {{1.0f, 1.0f, 1.0f, 0.0f}, {1.0f, 1.0f, 1.0f, 1.0f}, {0.0f, 1000.0f, 150.0f}, {0.0f, -1.0f, 0.0f},
+                  1.0f, 0x888888};
+}
+
+void ReleaseDevice()
+{
+    if (pDevice != nullptr)
+        pDevice->Release();
+    pDevice = nullptr;
+    pSprite2D = nullptr;
+    pLine = nullptr;
+}

@@ -1,0 +1,168 @@
+// The program's life: the log emptied, the generator seeded, the window and the device brought up,
+// one frame drawn per pass of the main loop until the window is destroyed, then the release.
+#include "shell/shell.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+
+#include "opponent/opponent.h"
+#include "platform/window.h"
+#include "shell/config.h"
+#include "shell/device.h"
+#include "shell/eventlog.h"
+#include "shell/files.h"
+#include "shell/screen_state.h"
+#include "shell/text.h"
+#include "world/frame_update.h"
+#include "world/game.h"
+#include "world/random.h"
+
+int FrameCounter = 0;
+int LastMillis = 0;
+int MillisPer5Frames = 0;
+int FramesPerSecond = 0;
+
+namespace {
+
+constexpr int MinimisedState = 1;
+constexpr int MaximisedState = 2;
+constexpr int MillisPerSecond = 1000;
+
+// Until the main loop starts, the one message handled after each texture may
+// only close or minimise the window: a click could otherwise start a game
+// before the roster and the configuration exist.
+bool LoopStarted = false;
+
+bool IsAllowedBeforeLoop(const MESSAGE& message)
+{
+    return message.Kind == MessageClose || message.Kind == MessageMinimise || message.Kind == MessageRestore ||
+           message.Kind == MessageExpose;
+}
+
+// The millisecond field of the time of day, as the frame-rate measure reads it.
+int MillisecondOfSecond()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count() % MillisPerSecond);
+}
+
+// One frame of a screen between the scene's begin and end; the screens fill it in.
+void DrawFrame()
+{
+    pDevice->BeginScene();
+    pSprite2D->Begin();
+    pSprite2D->End();
+    pDevice->EndScene();
+    if (ScreenState == ScreenInGame || ScreenState == ScreenGameOver)
+        UpdateGameFrame();
+}
+
+}  // namespace
+
+void ClearErrorLog()
+{
+    DeleteNamedFile(EventLogName);
+}
+
+bool CreateMainWindow()
+{
+    LogError("Creating to run in window", "", 0, 0);
+    const int result = OpenMainWindow();
+    if (result == PlatformNoVideo)
+        FatalError(1001.0f);
+    return result == PlatformOk;
+}
+
+// Only the window's destruction leaves LastKey at 27, so a typed Escape never ends the loop.
+void MainLoop()
+{
+    WindowSizeState = MaximisedState;
+    if (LastKey != LastKeyWindowGone)
+        LastKey = 0;
+    Config.Load();
+    Game.BuildRoster();
+    LoopStarted = true;
+
+    while (LastKey != LastKeyWindowGone) {
+        if (WindowSizeState == MinimisedState) {
+            // Nothing is drawn and the game does not advance until the window comes back.
+            MESSAGE message;
+            while (WindowSizeState == MinimisedState && LastKey != LastKeyWindowGone && WaitMessage(message))
+                WndProc(message);
+        } else {
+            SetupLight();
+            pDevice->Clear(0x000000);
+            DrawFrame();
+            pDevice->Present();
+        }
+        PumpMessage();
+        UpdateFrameRate();
+    }
+}
+
+void PumpMessage()
+{
+    MESSAGE message;
+    if (!NextMessage(message))
+        return;
+    if (!LoopStarted && !IsAllowedBeforeLoop(message))
+        return;
+    WndProc(message);
+}
+
+// Only the millisecond field is compared, so five frames that take a second
+// or more are measured modulo a second.
+void UpdateFrameRate()
+{
+    const int ms = MillisecondOfSecond();
+    FrameCounter += 1;
+    if (FrameCounter >= 5) {
+        FrameCounter = 0;
+        if (ms != LastMillis) {
+            MillisPer5Frames = LastMillis < ms ? ms - LastMillis : MillisPerSecond - LastMillis + ms;
+            LastMillis = ms;
+        }
+    }
+    if (MillisPer5Frames < 1)
+        MillisPer5Frames = 1;
+    FramesPerSecond = WindowSizeState == MinimisedState ? 60 : 5000 / MillisPer5Frames;
+}
+
+void ReleaseAll()
+{
+    LogError("Releasing Models.", "", 0, 0);
+    LogError("Releasing Textures.", "", 0, 0);
+    LogError("Releasing Device.", "", 0, 0);
+    ReleaseDevice();
+}
+
+void Shutdown()
+{
+    ReleaseAll();
+    CloseMainWindow();
+}
+
+// The box reads "Error Code : " and the code with four decimals, under the window's title.
+void FatalError(float code)
+{
+    const std::string text = "Error Code : " + FloatToText(code);
+    ShowMessageBox("Tollmarrow", text.c_str());
+    CloseMainWindow();
+    std::exit(1);
+}
+
+// A normal close ends with code 0; a window that cannot be made is a failed start, code 1.
+int RunGame()
+{
+    ClearErrorLog();
+    SeedRand(static_cast<std::uint32_t>(std::time(nullptr)));
+    if (!CreateMainWindow())
+        return 1;
+    TARNWICK::InitD3D();
+    InstallComputerOpponent();
+    GameOverCheck = CheckGameOver;
+    MainLoop();
+    Shutdown();
+    return 0;
+}

@@ -1,0 +1,89 @@
+// Moving between screens, and the end of a game.
+#include "shell/screen_state.h"
+
+#include "shell/config.h"
+#include "world/game.h"
+
+int ScreenState = ScreenTitle;
+int LastKey = 0;
+int WindowSizeState = 0;
+int TitleChoice = 0;
+int TitleHover = 0;
+int PlayerCount = 0;
+int PlayerCountHover = 0;
+int ChosenCharacter = 0;
+int ChosenOpponent = 0;
+int ChoiceHover = 0;
+std::uint8_t GameWon = 0;
+
+void GoToTitle()
+{
+    ScreenState = ScreenTitle;
+    TitleHover = -1;
+}
+
+void GoToPlayerCount()
+{
+    ScreenState = ScreenPlayerCount;
+    PlayerCountHover = 0;
+    PlayerCount = 0;
+}
+
+void GoToCharacterChoice()
+{
+    ScreenState = ScreenCharacterChoice;
+    ChoiceHover = -1;
+    ChosenCharacter = 0;
+}
+
+void GoToNameEntry()
+{
+    ScreenState = ScreenNameEntry;
+}
+
+void GoToChallengePlayAs()
+{
+    ScreenState = ScreenChallengePlayAs;
+    ChoiceHover = -1;
+    ChosenCharacter = 0;
+}
+
+void GoToChallengeOpponent()
+{
+    ScreenState = ScreenChallengeOpponent;
+    ChoiceHover = -1;
+    ChosenOpponent = 0;
+}
+
+// A dead dreamer keeps its place until its fade has ended, and a side whose
+// dreamer has gone ends the game only once everything in flight has landed,
+// so a last bolt can still decide the verdict.
+void CheckGameOver()
+{
+    if (ScreenState == ScreenGameOver)
+        return;
+    int counted = 0;
+    int last = 0;
+    for (int i = 0; i < MaxPlayers; i++) {
+        if (Game.Players[i].Kind != PieceFree) {
+            counted++;
+            last = i;
+        }
+    }
+    if (!Game.IsHumanAlive() && ScreenState == ScreenInGame) {
+        GameOver(0);
+        return;
+    }
+    if (counted < 2 && Game.Effects.CountMovingEffects(0) == 0)
+        GameOver(Game.Players[last].Kind == PieceHumanDreamer ? 1 : 0);
+}
+
+void GameOver(std::uint8_t won)
+{
+    ScreenState = ScreenGameOver;
+    GameWon = won;
+    if (won && TitleChoice == 1 && ChosenOpponent >= 0 && ChosenOpponent < UnlockSlots) {
+        Config.Unlocked[ChosenOpponent] = 1;
+        Config.Save();
+    }
+}

@@ -1,0 +1,40 @@
+// The screen the player is on and the choices the screens have collected; the window procedure
+// moves between screens through the setters here.
+#pragma once
+
+#include <cstdint>
+
+// Values of ScreenState.
+constexpr int ScreenTitle = 0;
+constexpr int ScreenPlayerCount = 1;            // player count of a free game
+constexpr int ScreenCharacterChoice = 2;        // character choice of a free game
+constexpr int ScreenNameEntry = 3;              // high-score name entry
+constexpr int ScreenInGame = 5;
+constexpr int ScreenGameOver = 6;               // shown over the running board
+constexpr int ScreenChallengePlayAs = 7;        // character choice of a challenge
+constexpr int ScreenChallengeOpponent = 8;      // opponent choice of a challenge
+
+constexpr int ScreenWidth = 640;                // the picture's size, never changed
+constexpr int ScreenHeight = 512;
+constexpr int LastKeyWindowGone = 27;   // LastKey once the window is destroyed
+
+extern int ScreenState;             // the current screen
+extern int LastKey;                 // the last typed character; 27 only once the window is gone
+extern int WindowSizeState;         // 1 while the window is minimised
+extern int TitleChoice;             // the title button last clicked: 0 free game, 1 challenge, -1 none
+extern int TitleHover;              // the title button under the pointer, -1 none
+extern int PlayerCount;             // players chosen, 2 to 8; 0 after a click that hit no button
+extern int PlayerCountHover;        // the player-count button under the pointer, or 0
+extern int ChosenCharacter;         // the choice slot the player plays as; -1 after a missed click
+extern int ChosenOpponent;          // the choice slot challenged; -1 after a missed click
+extern int ChoiceHover;             // the choice slot under the pointer, -1 none
+extern std::uint8_t GameWon;        // the verdict of the game-over screen
+
+void GoToTitle();                   // called by the window procedure when a game is left or a score entered
+void GoToPlayerCount();             // called by the window procedure when the free-game button is pressed
+void GoToCharacterChoice();         // called by the window procedure when a player count is chosen
+void GoToNameEntry();               // called by the window procedure when a game-over score enters the table
+void GoToChallengePlayAs();         // called by the window procedure when the challenge button is pressed
+void GoToChallengeOpponent();       // called by the window procedure when the challenger is chosen
+void CheckGameOver();               // called by the frame update once the banner has run out
+void GameOver(std::uint8_t won);    // the game-over screen; a won challenge unlocks the opponent and saves

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "platform/window.h"
+#include "shell/config.h"
+#include "shell/files.h"
+#include "shell/screen_state.h"
+#include "shell/shell.h"
+#include "tests/support/board.h"
+#include "world/game.h"
+
+namespace {
+
+MESSAGE Message(int kind, int character = 0)
+{
+    MESSAGE message;
+    message.Kind = kind;
+    message.Char = character;
+    return message;
+}
+
+}  // namespace
+
+TEST(ScreenSetters, EachScreenStartsWithNothingChosen)
+{
+    PlayerCount = 5;
+    GoToPlayerCount();
+    EXPECT_EQ(ScreenState, ScreenPlayerCount);
+    EXPECT_EQ(PlayerCount, 0);
+    ChoiceHover = 3;
+    GoToChallengeOpponent();
+    EXPECT_EQ(ScreenState, ScreenChallengeOpponent);
+    EXPECT_EQ(ChoiceHover, -1);
+    EXPECT_EQ(ChosenOpponent, 0);
+    GoToTitle();
+    EXPECT_EQ(ScreenState, ScreenTitle);
+    EXPECT_EQ(TitleHover, -1);
+}
+
+TEST(GameOverTest, ThePlayersDeathEndsTheGameLost)
+{
+    StartEmptyBoard();
+    PlaceDreamer(0, "Ardent", 100, 100);
+    PlaceDreamer(1, "Morrow", 300, 100);
+    ScreenState = ScreenInGame;
+    CheckGameOver();
+    EXPECT_EQ(ScreenState, ScreenInGame);
+    Game.Players[0].Kill();
+    CheckGameOver();
+    EXPECT_EQ(ScreenState, ScreenGameOver);
+    EXPECT_EQ(GameWon, 0);
+}
+
+TEST(GameOverTest, TheLastSideWinsOnlyOnceNothingIsInFlight)
+{
+    StartEmptyBoard();
+    PlaceDreamer(0, "Ardent", 100, 100);
+    ScreenState = ScreenInGame;
+    const int bolt = Game.Effects.SpawnEffect(5, 1, -10, 300, 100, 1, 1, 1, 0, 116, 116, 0.0f, 0, 255, 0);
+    CheckGameOver();
+    EXPECT_EQ(ScreenState, ScreenInGame);  // the last bolt may still decide the verdict
+    Game.Effects.Slots[bolt].IsActive = 0;
+    CheckGameOver();
+    EXPECT_EQ(ScreenState, ScreenGameOver);
+    EXPECT_EQ(GameWon, 1);
+}
+
+TEST(GameOverTest, AWonChallengeUnlocksTheOpponentAndSavesAtOnce)
+{
+    CONFIG saved = Config;
+    Config = CONFIG();
+    TitleChoice = 0;
+    GameOver(1);
+    EXPECT_FALSE(FileExists("Vizor.cfg"));  // a won free game saves nothing
+
+    TitleChoice = 1;
+    ChosenOpponent = 6;
+    GameOver(1);
+    EXPECT_EQ(Config.Unlocked[6], 1);
+    CONFIG loaded;
+    loaded.Load();
+    EXPECT_EQ(loaded.Unlocked[6], 1);
+    Config = saved;
+}
+
+TEST(WindowMessages, OnlyTheWindowsDestructionEndsTheLoop)
+{
+    LastKey = 0;
+    WndProc(Message(MessageChar, 27));
+    EXPECT_EQ(LastKey, 0);  // a typed Escape never ends the program
+    WndProc(Message(MessageMinimise));
+    EXPECT_EQ(WindowSizeState, 1);
+    WndProc(Message(MessageRestore));
+    EXPECT_EQ(WindowSizeState, 0);
+    WndProc(Message(MessageClose));
+    EXPECT_EQ(LastKey, 27);
+}
+
+TEST(WindowMessages, BeforeTheLoopStartsOnlyCloseAndMinimiseAreHandled)
+{
+    ResetInput();
+    LastKey = 0;
+    QueueMessage(Message(MessageChar, 'a'));
+    QueueMessage(Message(MessageClose));
+    PumpMessage();
+    EXPECT_EQ(LastKey, 0);  // the typed character was dropped
+    PumpMessage();
+    EXPECT_EQ(LastKey, 27);
+}
+
+TEST(FatalErrorTest, ShowsTheCodeWithFourDecimalsAndExitsWithOne)
+{
+    EXPECT_EXIT(FatalError(1002.0f), testing::ExitedWithCode(1), "Tollmarrow: Error Code : 1002.0000");
+}

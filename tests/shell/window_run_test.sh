@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs the real program in a real X server: starts it in a fresh working folder,
+# waits for its window, lets it run, closes the window as a window manager would,
+# and checks the exit code and the event log.
+set -uo pipefail
+game=$1
+closer=$2
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cd "$folder"
+
+export SDL_AUDIODRIVER=dummy
+# The X and D-Bus client libraries keep allocations to the end of the process;
+# a sanitized build must not take those for leaks of the game's own.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0"
+xvfb-run -a -s "-screen 0 800x600x24" bash -c "
+  '$game' &
+  game_pid=\$!
+  '$closer' Tollmarrow 20 2 || { kill \$game_pid; exit 3; }
+  wait \$game_pid
+" > run.log 2>&1
+status=$?
+if [ "$status" -ne 0 ]; then
+  echo "the program ended with code $status"
+  cat run.log
+  exit 1
+fi
+
+log=$(tr -d '\r' < _Errors.txt)
+expected_start="Creating to run in window: , 0, 0
+Direct3DCreate9: , 0, 0
+Hardware rendering detected: , 0, 0
+GetAdapterDisplayMode: , 0, 0
+CreateDevice: , 0, 0
+32-bit Textures: , 0, 0
+Hardware Rendering: , 0, 0
+Shadow poly creation OK.: , 0, 0"
+expected_end="Releasing Models.: , 0, 0
+Releasing Textures.: , 0, 0
+Releasing Device.: , 0, 0"
+if [ "$(printf '%s\n' "$log" | head -n 8)" != "$expected_start" ] ||
+   [ "$(printf '%s\n' "$log" | tail -n 3)" != "$expected_end" ]; then
+  echo "unexpected event log:"
+  printf '%s\n' "$log"
+  exit 1
+fi
+echo "the window opened, ran and closed with code 0; the event log is as expected"
