@@ -54,7 +54,7 @@ void DrawFrame()
     pSprite2D->Begin();
     pSprite2D->End();
     pDevice->EndScene();
-    if (ScreenState == ScreenInGame || ScreenState == ScreenGameOver)
+    if (ScreenState == ScreenUnused || ScreenState == ScreenInGame || ScreenState == ScreenGameOver)
         UpdateGameFrame();
 }
 

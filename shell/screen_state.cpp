@@ -3,6 +3,7 @@
 
 #include "shell/config.h"
 #include "world/game.h"
+#include "world/roster.h"
 
 int ScreenState = ScreenTitle;
 int LastKey = 0;
@@ -53,6 +54,22 @@ void GoToChallengeOpponent()
     ScreenState = ScreenChallengeOpponent;
     ChoiceHover = -1;
     ChosenOpponent = 0;
+}
+
+void StartGame()
+{
+    InitNewGame();
+}
+
+// The world sets up the board and the dreamers, and clears any aim the last
+// game was left with; the verdict of the last game goes.
+void InitNewGame()
+{
+    ScreenState = ScreenInGame;
+    const int human = SlotToRosterIndex(ChosenCharacter);
+    const int opponent = TitleChoice != 0 ? SlotToRosterIndex(ChosenOpponent) : -1;
+    Game.StartNewGame(human, opponent, PlayerCount);
+    GameWon = 0;
 }
 
 // A dead dreamer keeps its place until its fade has ended, and a side whose

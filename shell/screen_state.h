@@ -9,6 +9,7 @@ constexpr int ScreenTitle = 0;
 constexpr int ScreenPlayerCount = 1;            // player count of a free game
 constexpr int ScreenCharacterChoice = 2;        // character choice of a free game
 constexpr int ScreenNameEntry = 3;              // high-score name entry
+constexpr int ScreenUnused = 4;                 // never set; drawn and updated like a game
 constexpr int ScreenInGame = 5;
 constexpr int ScreenGameOver = 6;               // shown over the running board
 constexpr int ScreenChallengePlayAs = 7;        // character choice of a challenge
@@ -36,5 +37,7 @@ void GoToCharacterChoice();         // called by the window procedure when a pla
 void GoToNameEntry();               // called by the window procedure when a game-over score enters the table
 void GoToChallengePlayAs();         // called by the window procedure when the challenge button is pressed
 void GoToChallengeOpponent();       // called by the window procedure when the challenger is chosen
+void StartGame();                   // called by the window procedure when the last choice of a game is made
+void InitNewGame();                 // the game chosen on the screens: a free game or a challenge
 void CheckGameOver();               // called by the frame update once the banner has run out
 void GameOver(std::uint8_t won);    // the game-over screen; a won challenge unlocks the opponent and saves

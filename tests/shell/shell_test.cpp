@@ -36,6 +36,27 @@ TEST(ScreenSetters, EachScreenStartsWithNothingChosen)
     EXPECT_EQ(TitleHover, -1);
 }
 
+TEST(ScreenSetters, StartingAGameSeatsTheChosenCharactersAndClearsTheVerdict)
+{
+    Game.BuildRoster();  // as the main loop does when it starts
+    GameWon = 1;
+    TitleChoice = 1;
+    ChosenCharacter = 3;  // Quorvin
+    ChosenOpponent = 4;   // Tirevane
+    StartGame();
+    EXPECT_EQ(ScreenState, ScreenInGame);
+    EXPECT_EQ(GameWon, 0);
+    EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
+    EXPECT_STREQ(Game.Players[1].Name, "Tirevane");
+    EXPECT_EQ(Game.Players[2].Kind, PieceFree);
+
+    TitleChoice = 0;
+    PlayerCount = 5;
+    StartGame();
+    EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
+    EXPECT_EQ(Game.CountLivePlayers(), 5);
+}
+
 TEST(GameOverTest, ThePlayersDeathEndsTheGameLost)
 {
     StartEmptyBoard();
