@@ -2,12 +2,11 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "shell/config.h"
+#include "tests/support/raw_files.h"
 #include "world/roster.h"
 
 namespace fs = std::filesystem;
@@ -29,25 +28,6 @@ std::vector<std::string> Rows(const HISCORES& table)
     for (const HISCORE& row : table.Rows)
         rows.push_back(std::string(row.PlayerName) + "/" + row.CharacterName + "/" + std::to_string(row.Score));
     return rows;
-}
-
-void WriteRaw(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadRaw(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-std::vector<std::string> FolderEntries()
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(fs::current_path()))
-        names.push_back(entry.path().filename().string());
-    return names;
 }
 
 std::vector<int> Flags(const CONFIG& config)

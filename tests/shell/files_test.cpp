@@ -1,38 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "shell/eventlog.h"
 #include "shell/files.h"
+#include "tests/support/raw_files.h"
 #include "shell/text.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteRaw(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadRaw(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// What stands in the working folder, so a stray temporary or a created file shows.
-std::vector<std::string> FolderEntries()
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry& entry : fs::directory_iterator(fs::current_path()))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
 
 }  // namespace
 
