@@ -6,9 +6,6 @@
 #include "shell/screen_state.h"
 #include "shell/shell.h"
 
-DEVICE* pDevice = nullptr;
-SPRITEDRAWER* pSprite2D = nullptr;
-LINEDRAWER* pLine = nullptr;
 SHADOWVERTEX ShadowQuad[ShadowQuadVertices] = {};
 SCENELIGHT SceneLight = {};
 SCENEFOG SceneFog = {};

@@ -3,11 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/device.h"
-
-extern DEVICE* pDevice;             // the one device, null until it exists
-extern SPRITEDRAWER* pSprite2D;     // the sprite object every 2-D image is drawn through
-extern LINEDRAWER* pLine;           // the line object for all lines
+#include "graphics/drawing.h"
 
 // One corner of the quad that spans the picture, for the shadow drawing.
 struct SHADOWVERTEX {
