@@ -1,8 +1,30 @@
 // Sprite and line drawing in back-buffer pixels, through the device's shared sprite and line objects.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/device.h"
+
+constexpr int EnergyImage = 22;        // "Energy.dds": the value bar's fill and frame
+constexpr int BarFillLength = 30;      // texels of a full bar's fill
+constexpr std::uint32_t BarAlpha = 180;
 
 extern DEVICE* pDevice;             // the one device, null until start-up has made it
 extern SPRITEDRAWER* pSprite2D;     // the sprite object every 2-D image is drawn through
 extern LINEDRAWER* pLine;           // the line object for all lines
+
+// Image N of the texture list at (x, y), scaled about the source's centre, turned about its top-left corner by
+// rotation radians, tinted by alpha << 24 | rgb; mirror flips it. A null source is the whole image, unscaled in place.
+void DrawSprite(int image, int x, int y, const RECTANGLE* source, float scaleX, float scaleY, float rotation,
+                std::uint32_t alpha, std::uint32_t rgb, bool mirror);
+void DrawSpriteNoRect(int image, int x, int y, float scaleX, float scaleY, float rotation, std::uint32_t alpha,
+                      std::uint32_t rgb, bool mirror);  // DrawSprite of the whole image
+// Image N of unscaled size width x height at (x, y), turned about its centre; scaled: the centre is of the scaled
+// picture, and centred keeps the scaled picture in the middle of the unscaled one.
+void DrawSpriteEx(int image, int x, int y, int width, int height, const RECTANGLE* source, float scaleX,
+                  float scaleY, float rotation, std::uint32_t alpha, std::uint32_t rgb, bool scaled, bool centred);
+void DrawSpriteExNoRect(int image, int x, int y, int width, int height, float scaleX, float scaleY, float rotation,
+                        std::uint32_t alpha, std::uint32_t rgb, bool scaled, bool centred);  // DrawSpriteEx, whole image
+void DrawLine(int x1, int y1, int x2, int y2, int width, std::uint32_t alpha, std::uint32_t rgb);  // one line, own Begin/End
+void DrawBar(int x, int y, int value, int maximum, std::uint32_t rgb);  // the value bar under a piece at (x, y)
+bool PointInRect(int px, int py, int left, int top, int width, int height);  // right and bottom edges outside

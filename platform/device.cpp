@@ -253,6 +253,21 @@ void SPRITEDRAWER::End()
 void SPRITEDRAWER::Draw(const TEXTURE* texture, const RECTANGLE* source, VECTOR2 scaling, const VECTOR2* centre,
                         float rotation, VECTOR2 translation, std::uint32_t colour)
 {
+    if (pRecording != nullptr) {
+        SPRITEDRAW draw;
+        draw.Texture = texture;
+        draw.HasSource = source != nullptr;
+        if (source != nullptr)
+            draw.Source = *source;
+        draw.Scaling = scaling;
+        draw.HasCentre = centre != nullptr;
+        if (centre != nullptr)
+            draw.Centre = *centre;
+        draw.Rotation = rotation;
+        draw.Translation = translation;
+        draw.Colour = colour;
+        pRecording->push_back(draw);
+    }
     if (pDevice == nullptr || texture == nullptr || texture->Width() == 0)
         return;
     RECTANGLE rect{0, 0, texture->Width(), texture->Height()};
@@ -367,6 +382,11 @@ void SPRITEDRAWER::Draw(const TEXTURE* texture, const RECTANGLE* source, VECTOR2
     });
 }
 
+void SPRITEDRAWER::Record(std::vector<SPRITEDRAW>* into)
+{
+    pRecording = into;
+}
+
 void LINEDRAWER::Create(DEVICE* device)
 {
     pDevice = device;
@@ -385,8 +405,15 @@ void LINEDRAWER::End()
 {
 }
 
+void LINEDRAWER::Record(std::vector<LINEDRAW>* into)
+{
+    pRecording = into;
+}
+
 void LINEDRAWER::Draw(VECTOR2 from, VECTOR2 to, std::uint32_t colour)
 {
+    if (pRecording != nullptr)
+        pRecording->push_back(LINEDRAW{from, to, Width, colour});
     if (pDevice == nullptr || !(Width > 0.0f))
         return;
     float dx = to.X - from.X;

@@ -61,6 +61,27 @@ private:
     bool Headless = true;
 };
 
+// One sprite draw as it was asked for, kept by a recording drawer.
+struct SPRITEDRAW {
+    const TEXTURE* Texture = nullptr;
+    bool HasSource = false;  // false: the whole texture
+    RECTANGLE Source;
+    VECTOR2 Scaling;
+    bool HasCentre = false;  // false: turned about the top-left corner
+    VECTOR2 Centre;
+    float Rotation = 0.0f;
+    VECTOR2 Translation;
+    std::uint32_t Colour = 0;
+};
+
+// One line draw as it was asked for, kept by a recording drawer.
+struct LINEDRAW {
+    VECTOR2 From;
+    VECTOR2 To;
+    float Width = 0.0f;
+    std::uint32_t Colour = 0;
+};
+
 // Draws textured pictures through an affine placement, with bilinear filtering and alpha blending.
 class SPRITEDRAWER {
 public:
@@ -73,9 +94,11 @@ public:
     // and blends them by alpha. No texture, or an empty source, draws nothing.
     void Draw(const TEXTURE* texture, const RECTANGLE* source, VECTOR2 scaling, const VECTOR2* centre,
               float rotation, VECTOR2 translation, std::uint32_t colour);
+    void Record(std::vector<SPRITEDRAW>* into);  // records every later Draw into it, even before Create, and still draws; null stops
 
 private:
     DEVICE* pDevice = nullptr;
+    std::vector<SPRITEDRAW>* pRecording = nullptr;
 };
 
 // Draws straight lines of a set width as solid quads, blended by the colour's alpha.
@@ -86,8 +109,10 @@ public:
     void Begin();                 // nothing to prepare
     void End();                   // nothing to finish
     void Draw(VECTOR2 from, VECTOR2 to, std::uint32_t colour);  // a quad centred on the segment between the two pixels' centres
+    void Record(std::vector<LINEDRAW>* into);  // records every later Draw into it, even before Create, and still draws; null stops
 
 private:
     DEVICE* pDevice = nullptr;
+    std::vector<LINEDRAW>* pRecording = nullptr;
     float Width = 1.0f;
 };

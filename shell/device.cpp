@@ -2,6 +2,9 @@
 // the event log, the shadow quad, fog and light.
 #include "shell/device.h"
 
+#include "graphics/font.h"
+#include "graphics/models.h"
+#include "graphics/textures.h"
 #include "shell/eventlog.h"
 #include "shell/screen_state.h"
 #include "shell/shell.h"
@@ -17,6 +20,7 @@ SPRITEDRAWER Sprite2D;
 LINEDRAWER Line;
 
 constexpr std::uint32_t ShadowColour = 0x7f000000;  // black at alpha 127
+constexpr char TextureFolder[] = "Textures\\";
 
 // The capability lines, in the order the log shows them.
 struct CAPSLINE {
@@ -62,6 +66,30 @@ void TARNWICK::InitD3D()
 
     SetupFog();
     SetupLight();
+
+    Models.SetDevice(pDevice);
+    Textures.SetDevice(pDevice);
+    Models.SetTextures(&Textures);
+
+    // The large font loads first, so its glyphs take the first entries of the texture table.
+    FontLarge.Reset();
+    FontLarge.SetTextures(&Textures);
+    FontLarge.InitLargeFont(pDevice);
+    FontSmall.Reset();
+    FontSmall.SetTextures(&Textures);
+    FontSmall.InitSmallFont(pDevice);
+
+    // Row r goes to the entry after the large font's glyphs, 95 + r, which is
+    // where every 2-D image is drawn from. One window message after each
+    // texture keeps the window answering while they load.
+    const int firstImageEntry = FontLarge.GetNumberOfGlyphs();
+    for (int r = 0; r < TextureListRows; r++) {
+        const TEXTUREFILE& row = TextureList[r];
+        LogError("TARNWICK::InitD3D Texture load", row.Name, r, 0);
+        Textures.LoadTexture(TextureFolder, row.Name, Textures.TextureSlot(firstImageEntry + r), nullptr,
+                             row.ColourKey, row.MipFilter);
+        PumpMessage();
+    }
 }
 
 std::uint16_t CreateD3DDevice()

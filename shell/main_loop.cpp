@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "graphics/camera.h"
+#include "graphics/models.h"
+#include "graphics/textures.h"
 #include "opponent/opponent.h"
 #include "platform/window.h"
 #include "shell/config.h"
@@ -54,8 +57,10 @@ void DrawFrame()
     pSprite2D->Begin();
     pSprite2D->End();
     pDevice->EndScene();
-    if (ScreenState == ScreenUnused || ScreenState == ScreenInGame || ScreenState == ScreenGameOver)
+    if (ScreenState == ScreenUnused || ScreenState == ScreenInGame || ScreenState == ScreenGameOver) {
         UpdateGameFrame();
+        ReadCameraKeys();
+    }
 }
 
 }  // namespace
@@ -91,6 +96,7 @@ void MainLoop()
             while (WindowSizeState == MinimisedState && LastKey != LastKeyWindowGone && WaitMessage(message))
                 WndProc(message);
         } else {
+            ApplyCamera();
             SetupLight();
             pDevice->Clear(0x000000);
             DrawFrame();
@@ -132,7 +138,9 @@ void UpdateFrameRate()
 void ReleaseAll()
 {
     LogError("Releasing Models.", "", 0, 0);
+    Models.ReleaseModels();
     LogError("Releasing Textures.", "", 0, 0);
+    Textures.ReleaseTextures();
     LogError("Releasing Device.", "", 0, 0);
     ReleaseDevice();
 }

@@ -1,6 +1,7 @@
 // Moving between screens, and the end of a game.
 #include "shell/screen_state.h"
 
+#include "graphics/camera.h"
 #include "shell/config.h"
 #include "world/game.h"
 #include "world/roster.h"
@@ -66,6 +67,7 @@ void StartGame()
 void InitNewGame()
 {
     ScreenState = ScreenInGame;
+    PlaceCameraForNewGame();
     const int human = SlotToRosterIndex(ChosenCharacter);
     const int opponent = TitleChoice != 0 ? SlotToRosterIndex(ChosenOpponent) : -1;
     Game.StartNewGame(human, opponent, PlayerCount);

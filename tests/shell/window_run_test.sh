@@ -37,10 +37,27 @@ Hardware Rendering: , 0, 0
 Shadow poly creation OK.: , 0, 0"
 expected_end="Releasing Models.: , 0, 0
 Releasing Textures.: , 0, 0
+TEXTURES::ReleaseTextures(): , 0, -1
 Releasing Device.: , 0, 0"
 if [ "$(printf '%s\n' "$log" | head -n 8)" != "$expected_start" ] ||
-   [ "$(printf '%s\n' "$log" | tail -n 3)" != "$expected_end" ]; then
+   [ "$(printf '%s\n' "$log" | tail -n 4)" != "$expected_end" ]; then
   echo "unexpected event log:"
+  printf '%s\n' "$log"
+  exit 1
+fi
+
+# The 92 texture-list loads come after the device lines, numbered 0 to 91 in
+# order from "GridA.dds" to "Bar.dds", whatever other start-up lines stand between.
+loads=$(printf '%s\n' "$log" | grep -n '^TARNWICK::InitD3D Texture load: ')
+numbers=$(printf '%s\n' "$loads" | sed 's/^[0-9]*:[^,]*, \([0-9]*\), 0$/\1/')
+first_load=$(printf '%s\n' "$loads" | head -n 1 | cut -d: -f1)
+last_load=$(printf '%s\n' "$loads" | tail -n 1 | cut -d: -f1)
+lines=$(printf '%s\n' "$log" | wc -l)
+if [ "$numbers" != "$(seq 0 91)" ] ||
+   [ "$first_load" -le 8 ] || [ "$last_load" -gt $((lines - 4)) ] ||
+   ! printf '%s\n' "$loads" | head -n 1 | grep -q ': GridA.dds, 0, 0$' ||
+   ! printf '%s\n' "$loads" | tail -n 1 | grep -q ': Bar.dds, 91, 0$'; then
+  echo "unexpected texture loads in the event log:"
   printf '%s\n' "$log"
   exit 1
 fi

@@ -1,0 +1,190 @@
+// The camera and its matrices. Nothing the game draws passes through the view and projection: every
+// sprite, line and letter is placed in back-buffer pixels, so moving the camera changes only these
+// matrices. The key handler also holds the switch of the debug overlay.
+#include "graphics/camera.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "platform/window.h"
+#include "world/play_state.h"
+
+MATRIX CameraMatrix;
+float CameraYaw = 0.0f;
+float CameraPitch = 0.0f;
+MATRIX matCameraYaw;
+MATRIX matCameraPitch;
+MATRIX matView;
+MATRIX matProj;
+
+namespace {
+
+constexpr float GameCameraX = -5.0f;
+constexpr float GameCameraY = 132.0f;
+constexpr float GameCameraZ = -180.0f;
+constexpr float GameCameraPitch = -26.6f;
+constexpr float FullTurn = 360.0f;
+constexpr float CameraAspect = 1.0f;
+
+// The elements by row and column, so products can walk them in order.
+constexpr float MATRIX::*Elements[4][4] = {
+    {&MATRIX::_11, &MATRIX::_12, &MATRIX::_13, &MATRIX::_14},
+    {&MATRIX::_21, &MATRIX::_22, &MATRIX::_23, &MATRIX::_24},
+    {&MATRIX::_31, &MATRIX::_32, &MATRIX::_33, &MATRIX::_34},
+    {&MATRIX::_41, &MATRIX::_42, &MATRIX::_43, &MATRIX::_44},
+};
+
+// Sines and cosines are taken in double precision and kept as floats.
+float Cos(float radians)
+{
+    return static_cast<float>(std::cos(static_cast<double>(radians)));
+}
+
+float Sin(float radians)
+{
+    return static_cast<float>(std::sin(static_cast<double>(radians)));
+}
+
+bool IsDown(const std::uint8_t keys[KeyStateCount], int key)
+{
+    return (keys[key] & KeyDownBit) != 0;
+}
+
+}  // namespace
+
+void SetIdentityMatrix(MATRIX& out)
+{
+    out = MATRIX{};
+    out._11 = 1.0f;
+    out._22 = 1.0f;
+    out._33 = 1.0f;
+    out._44 = 1.0f;
+}
+
+void SetTranslateMatrix(MATRIX& out, float x, float y, float z)
+{
+    SetIdentityMatrix(out);
+    out._41 = x;
+    out._42 = y;
+    out._43 = z;
+}
+
+void SetRotateXMatrix(MATRIX& out, float radians)
+{
+    SetIdentityMatrix(out);
+    out._22 = Cos(radians);
+    out._23 = Sin(radians);
+    out._32 = -Sin(radians);
+    out._33 = Cos(radians);
+}
+
+void SetRotateYMatrix(MATRIX& out, float radians)
+{
+    SetIdentityMatrix(out);
+    out._11 = Cos(radians);
+    out._13 = -Sin(radians);
+    out._31 = Sin(radians);
+    out._33 = Cos(radians);
+}
+
+// Built in a temporary first, so the output may be either input.
+void MatrixMultiply(MATRIX& out, const MATRIX& a, const MATRIX& b)
+{
+    MATRIX product;
+    for (int row = 0; row < 4; row++) {
+        for (int column = 0; column < 4; column++) {
+            float sum = 0.0f;
+            for (int k = 0; k < 4; k++)
+                sum += a.*Elements[row][k] * b.*Elements[k][column];
+            product.*Elements[row][column] = sum;
+        }
+    }
+    out = product;
+}
+
+void SetPerspectiveMatrix(MATRIX& out, float fieldOfView, float aspect, float nearPlane, float farPlane)
+{
+    const float yScale = 1.0f / std::tan(fieldOfView * 0.5f);
+    out = MATRIX{};
+    out._11 = yScale / aspect;
+    out._22 = yScale;
+    out._33 = farPlane / (farPlane - nearPlane);
+    out._34 = 1.0f;
+    out._43 = -nearPlane * farPlane / (farPlane - nearPlane);
+}
+
+void PlaceCameraForNewGame()
+{
+    SetTranslateMatrix(CameraMatrix, GameCameraX, GameCameraY, GameCameraZ);
+    CameraPitch = GameCameraPitch;
+    CameraYaw = 0.0f;
+}
+
+void ApplyCamera()
+{
+    MATRIX toCamera;
+    SetTranslateMatrix(toCamera, -CameraMatrix._41, -CameraMatrix._42, -CameraMatrix._43);
+    SetRotateYMatrix(matCameraYaw, CameraYaw * DegreesToRadians);
+    SetRotateXMatrix(matCameraPitch, CameraPitch * DegreesToRadians);
+    MatrixMultiply(matView, toCamera, matCameraYaw);
+    MatrixMultiply(matView, matView, matCameraPitch);
+    SetPerspectiveMatrix(matProj, CameraFieldOfView, CameraAspect, CameraNearPlane, CameraFarPlane);
+}
+
+// The arrows step along the camera's own axes, so with a pitch a forward step also rises or sinks.
+// Of two opposite arrows the one tested later wins: down over up, right over left.
+void ReadCameraKeys()
+{
+    std::uint8_t keys[KeyStateCount] = {};
+    ReadKeyStates(keys);
+    if (IsDown(keys, KeyF1))
+        DebugDisplay = true;
+    if (ActionMode == ModeComputerTurns)
+        return;
+
+    MATRIX yaw;
+    MATRIX pitch;
+    MATRIX step;
+    SetRotateYMatrix(yaw, -CameraYaw * DegreesToRadians);
+    SetRotateXMatrix(pitch, -CameraPitch * DegreesToRadians);
+    SetIdentityMatrix(step);
+    bool moved = false;
+    if (IsDown(keys, KeyUp)) {
+        step._43 = CameraMoveStep;
+        moved = true;
+    }
+    if (IsDown(keys, KeyDown)) {
+        step._43 = -CameraMoveStep;
+        moved = true;
+    }
+    if (IsDown(keys, KeyLeft)) {
+        step._41 = -CameraMoveStep;
+        moved = true;
+    }
+    if (IsDown(keys, KeyRight)) {
+        step._41 = CameraMoveStep;
+        moved = true;
+    }
+    if (moved) {
+        MatrixMultiply(step, step, pitch);
+        MatrixMultiply(step, step, yaw);
+        CameraMatrix._41 += step._41;
+        CameraMatrix._42 += step._42;
+        CameraMatrix._43 += step._43;
+    }
+
+    if (IsDown(keys, KeyA)) {
+        CameraYaw += CameraTurnStep;
+        if (CameraYaw >= FullTurn)
+            CameraYaw -= FullTurn;
+    }
+    if (IsDown(keys, KeyD)) {
+        CameraYaw -= CameraTurnStep;
+        if (CameraYaw < 0.0f)
+            CameraYaw += FullTurn;
+    }
+    if (IsDown(keys, KeyW))
+        CameraPitch += CameraTurnStep;
+    if (IsDown(keys, KeyX))
+        CameraPitch -= CameraTurnStep;
+}

@@ -1,0 +1,39 @@
+// The free-flying camera: its position, yaw and pitch, the view and projection built from them each
+// frame, the keys that move it, and the small 4 x 4 matrix helpers it works with.
+#pragma once
+
+// A 4 x 4 matrix applied to row vectors ((x, y, z, 1) times the matrix); the translation is the
+// fourth row (_41, _42, _43). A product a x b applies a first.
+struct MATRIX {
+    float _11 = 0.0f, _12 = 0.0f, _13 = 0.0f, _14 = 0.0f;
+    float _21 = 0.0f, _22 = 0.0f, _23 = 0.0f, _24 = 0.0f;
+    float _31 = 0.0f, _32 = 0.0f, _33 = 0.0f, _34 = 0.0f;
+    float _41 = 0.0f, _42 = 0.0f, _43 = 0.0f, _44 = 0.0f;
+};
+
+constexpr float DegreesToRadians = 0.017453292f;  // pi / 180
+constexpr float CameraFieldOfView = 0.785398185f; // pi / 4, the vertical field of view in radians
+constexpr float CameraNearPlane = 1.0f;
+constexpr float CameraFarPlane = 50000.0f;
+constexpr float CameraMoveStep = 0.5f;            // units per frame an arrow key moves the camera
+constexpr float CameraTurnStep = 0.9f;            // degrees per frame a turning key turns it
+
+extern MATRIX CameraMatrix;    // only the translation row is used: the camera position
+extern float CameraYaw;        // degrees about the vertical axis, kept in [0, 360) by the keys
+extern float CameraPitch;      // degrees about the camera's horizontal axis, unbounded
+extern MATRIX matCameraYaw;    // rotation about Y by the yaw, rebuilt every drawn frame
+extern MATRIX matCameraPitch;  // rotation about X by the pitch, rebuilt every drawn frame
+extern MATRIX matView;         // the view transform of the last drawn frame
+extern MATRIX matProj;         // the projection transform of the last drawn frame
+
+void SetIdentityMatrix(MATRIX& out);                              // the identity
+void SetTranslateMatrix(MATRIX& out, float x, float y, float z);  // the identity moved by (x, y, z)
+void SetRotateXMatrix(MATRIX& out, float radians);                // turn about the X axis
+void SetRotateYMatrix(MATRIX& out, float radians);                // turn about the Y axis
+void MatrixMultiply(MATRIX& out, const MATRIX& a, const MATRIX& b);  // out = a x b; out may be a or b
+void SetPerspectiveMatrix(MATRIX& out, float fieldOfView, float aspect, float nearPlane,
+                          float farPlane);                        // left-handed perspective projection
+
+void PlaceCameraForNewGame();  // the camera every game starts with: above and behind the board, tilted down
+void ApplyCamera();            // rebuilds the view and projection from the camera; every drawn frame
+void ReadCameraKeys();         // F1 turns the debug overlay on; arrows move, A/D turn, W/X tilt the camera
