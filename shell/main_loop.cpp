@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "graphics/board.h"
 #include "graphics/camera.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
@@ -50,16 +51,39 @@ int MillisecondOfSecond()
     return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count() % MillisPerSecond);
 }
 
-// One frame of a screen between the scene's begin and end; the screens fill it in.
+bool IsGameScreen()
+{
+    return ScreenState == ScreenUnused || ScreenState == ScreenInGame || ScreenState == ScreenGameOver;
+}
+
+bool IsFramedScreen()
+{
+    return ScreenState == ScreenTitle || ScreenState == ScreenPlayerCount || ScreenState == ScreenCharacterChoice ||
+           ScreenState == ScreenNameEntry || ScreenState == ScreenChallengePlayAs ||
+           ScreenState == ScreenChallengeOpponent;
+}
+
+// One frame of the current screen. A game frame shows the board as the last update left it, and only
+// then is the game advanced by a frame.
 void DrawFrame()
 {
-    pDevice->BeginScene();
-    pSprite2D->Begin();
-    pSprite2D->End();
-    pDevice->EndScene();
-    if (ScreenState == ScreenUnused || ScreenState == ScreenInGame || ScreenState == ScreenGameOver) {
+    if (IsGameScreen()) {
+        pDevice->BeginScene();
+        ApplyFillMode();
+        pSprite2D->Begin();
+        DrawGame2D();
+        DrawScene();
+        DrawBoardFrame(0, 0);
+        pSprite2D->End();
+        pDevice->EndScene();
         UpdateGameFrame();
         ReadCameraKeys();
+    } else if (IsFramedScreen()) {
+        pDevice->BeginScene();
+        pSprite2D->Begin();
+        DrawBoardFrame(0, 0);
+        pSprite2D->End();
+        pDevice->EndScene();
     }
 }
 

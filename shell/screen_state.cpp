@@ -1,6 +1,7 @@
 // Moving between screens, and the end of a game.
 #include "shell/screen_state.h"
 
+#include "graphics/board.h"
 #include "graphics/camera.h"
 #include "shell/config.h"
 #include "world/game.h"
@@ -57,6 +58,13 @@ void GoToChallengeOpponent()
     ChosenOpponent = 0;
 }
 
+namespace {
+
+constexpr int FreeGameBackground = 90;   // texture-list row "ImageJ.dds"
+constexpr int ChallengeBackground = 89;  // texture-list row "ImageI.dds"
+
+}  // namespace
+
 void StartGame()
 {
     InitNewGame();
@@ -70,6 +78,7 @@ void InitNewGame()
     PlaceCameraForNewGame();
     const int human = SlotToRosterIndex(ChosenCharacter);
     const int opponent = TitleChoice != 0 ? SlotToRosterIndex(ChosenOpponent) : -1;
+    BackgroundImage = TitleChoice != 0 ? ChallengeBackground : FreeGameBackground;
     Game.StartNewGame(human, opponent, PlayerCount);
     GameWon = 0;
 }

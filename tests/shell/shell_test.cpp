@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "graphics/board.h"
 #include "platform/window.h"
 #include "shell/config.h"
 #include "shell/files.h"
@@ -49,12 +50,14 @@ TEST(ScreenSetters, StartingAGameSeatsTheChosenCharactersAndClearsTheVerdict)
     EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
     EXPECT_STREQ(Game.Players[1].Name, "Tirevane");
     EXPECT_EQ(Game.Players[2].Kind, PieceFree);
+    EXPECT_EQ(BackgroundImage, 89);
 
     TitleChoice = 0;
     PlayerCount = 5;
     StartGame();
     EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
     EXPECT_EQ(Game.CountLivePlayers(), 5);
+    EXPECT_EQ(BackgroundImage, 90);
 }
 
 TEST(GameOverTest, ThePlayersDeathEndsTheGameLost)

@@ -5,9 +5,11 @@
 set -uo pipefail
 game=$1
 closer=$2
+art=$3
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 cd "$folder"
+ln -s "$art/Textures" Textures
 
 export SDL_AUDIODRIVER=dummy
 # The X and D-Bus client libraries keep allocations to the end of the process;
@@ -61,4 +63,9 @@ if [ "$numbers" != "$(seq 0 91)" ] ||
   printf '%s\n' "$log"
   exit 1
 fi
-echo "the window opened, ran and closed with code 0; the event log is as expected"
+if grep -q 'pTexture=NULL' _Errors.txt; then
+  echo "textures failed to load:"
+  grep 'pTexture=NULL' _Errors.txt
+  exit 1
+fi
+echo "the window opened, ran and closed with code 0; every texture loaded; the event log is as expected"

@@ -1,0 +1,46 @@
+// Renders text and single glyphs from a TrueType font (FreeType) into a canvas, in white or a given colour.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "tools/canvas.h"
+
+struct FT_LibraryRec_;
+struct FT_FaceRec_;
+
+// Where a glyph's ink lies relative to its pen position and baseline, in texels.
+struct INKBOX {
+    int Left;    // first ink column, from the pen
+    int Top;     // first ink row, from the baseline (negative: above it)
+    int Width;
+    int Height;
+};
+
+class TYPEFACE {
+public:
+    TYPEFACE();
+    ~TYPEFACE();
+    TYPEFACE(const TYPEFACE&) = delete;
+    TYPEFACE& operator=(const TYPEFACE&) = delete;
+
+    bool Open(const std::string& path);  // false when the file is not a font FreeType reads
+
+    // Measures a character at a pixel size, squeezed across by squeeze (1: as designed); false without a glyph.
+    bool Measure(unsigned long code, int pixelSize, float squeeze, INKBOX& ink);
+    // Paints a character with its pen at x and its baseline at y; the pen advance in texels.
+    int Draw(CANVAS& canvas, unsigned long code, int x, int y, int pixelSize, float squeeze, std::uint32_t rgb);
+    // Paints a character so its ink starts at column left and fits width columns and the rows top to bottom (exclusive),
+    // shrinking it until it does; its baseline at y. False without a glyph.
+    bool DrawFitted(CANVAS& canvas, unsigned long code, int left, int width, int top, int bottom, int y,
+                    int pixelSize, std::uint32_t rgb);
+    int TextWidth(const char* text, int pixelSize);  // pen advance of a line of text
+    // Paints a line of text with its pen starting at x and its baseline at y.
+    void Text(CANVAS& canvas, const char* text, int x, int y, int pixelSize, std::uint32_t rgb);
+
+private:
+    bool Load(unsigned long code, int pixelSize, float squeeze);
+
+    FT_LibraryRec_* Library;
+    FT_FaceRec_* Face;
+};
