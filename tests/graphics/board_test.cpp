@@ -2,13 +2,13 @@
 // frame, and the targeting tests, read from the draws the shared sprite and line objects record.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "graphics/board.h"
 #include "graphics/drawing.h"
 #include "graphics/textures.h"
+#include "tests/support/art_screen.h"
 #include "tests/support/board.h"
 #include "world/play_state.h"
 #include "world/reach.h"
@@ -251,35 +251,14 @@ TEST_F(BoardDrawing, CancelActionDropsTheSelectionAndItsMarksAndOnlyAnIdleBanner
 // A whole game frame of a free game of eight, drawn with the generated art into a headless device.
 TEST(BoardPicture, AGameFrameOfEightDreamersShowsTheTintedTilesTheFrameAndThePieces)
 {
-    const std::string art = ART_FOLDER "/Textures/";
-    if (!std::filesystem::is_directory(art))
-        GTEST_SKIP() << "no generated art in " << art;
-    DEVICE device;
-    ASSERT_EQ(device.Create(), PlatformOk);
-    SPRITEDRAWER sprite;
-    LINEDRAWER line;
-    sprite.Create(&device);
-    line.Create(&device);
-    pDevice = &device;
-    pSprite2D = &sprite;
-    pLine = &line;
-    Textures.SetDevice(&device);
-    for (int row = 0; row < TextureListRows; row++)
-        Textures.LoadTexture(art.c_str(), TextureList[row].Name, Textures.TextureSlot(row), nullptr,
-                             TextureList[row].ColourKey, TextureList[row].MipFilter);
+    ARTSCREEN screen;
+    if (!screen.Open(ART_FOLDER))
+        GTEST_SKIP() << "no generated art in " << ART_FOLDER;
     Game.StartNewGame(0, -1, 8);
     for (int i = 0; i < 60; i++)
         Game.UpdateGame(ReachCircle);
-
-    device.Clear(0x000000);
-    device.BeginScene();
-    ApplyFillMode();
-    sprite.Begin();
-    DrawGame2D();
-    DrawScene();
-    DrawBoardFrame(0, 0);
-    sprite.End();
-    device.EndScene();
+    screen.DrawGameFrame();
+    const DEVICE& device = screen.Device;
     EXPECT_TRUE(device.SaveScreenshot(SHOT_FOLDER "/board_frame.png"));
 
     const std::uint32_t tile = device.Pixel(13 + 32 * 9 + 3, 13 + 32 * 6 + 3);
@@ -290,10 +269,7 @@ TEST(BoardPicture, AGameFrameOfEightDreamersShowsTheTintedTilesTheFrameAndThePie
     EXPECT_EQ(frame & ~human.TeamColour & 0xffffff, 0u) << std::hex << frame << " under " << human.TeamColour;
     EXPECT_NE(frame & 0xffffff, 0u);
     EXPECT_NE(device.Pixel(human.CentreX + BoardMargin, human.CentreY + BoardMargin), tile);
-    Textures.ReleaseTextures();
-    pDevice = nullptr;
-    pSprite2D = nullptr;
-    pLine = nullptr;
+    screen.Close();
 }
 
 }  // namespace

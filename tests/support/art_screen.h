@@ -1,0 +1,18 @@
+// The generated art loaded into a drawing device with the shared sprite and line objects pointed at it, for the
+// picture tests and the drawing benchmark.
+#pragma once
+
+#include <string>
+
+#include "platform/device.h"
+
+class ARTSCREEN {
+public:
+    DEVICE Device;
+    SPRITEDRAWER Sprite;
+    LINEDRAWER Line;
+
+    bool Open(const std::string& artFolder);  // the device (in the open window, else headless) with every texture-list image of artFolder/Textures; false without them
+    void DrawGameFrame();                     // one in-game frame as the main loop draws it: background, board, scene, frame
+    void Close();                             // textures released and the shared drawing objects unhooked
+};
