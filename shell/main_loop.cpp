@@ -16,6 +16,7 @@
 #include "shell/device.h"
 #include "shell/eventlog.h"
 #include "shell/files.h"
+#include "shell/screen_changes.h"
 #include "shell/screen_state.h"
 #include "shell/text.h"
 #include "world/frame_update.h"

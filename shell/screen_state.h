@@ -1,5 +1,5 @@
-// The screen the player is on and the choices the screens have collected; the window procedure
-// moves between screens through the setters here.
+// The screen the player is on and the choices the screens have collected: the screens read them,
+// the window procedure changes them through the setters of shell/screen_changes.h.
 #pragma once
 
 #include <cstdint>
@@ -30,14 +30,3 @@ extern int ChosenCharacter;         // the choice slot the player plays as; -1 a
 extern int ChosenOpponent;          // the choice slot challenged; -1 after a missed click
 extern int ChoiceHover;             // the choice slot under the pointer, -1 none
 extern std::uint8_t GameWon;        // the verdict of the game-over screen
-
-void GoToTitle();                   // called by the window procedure when a game is left or a score entered
-void GoToPlayerCount();             // called by the window procedure when the free-game button is pressed
-void GoToCharacterChoice();         // called by the window procedure when a player count is chosen
-void GoToNameEntry();               // called by the window procedure when a game-over score enters the table
-void GoToChallengePlayAs();         // called by the window procedure when the challenge button is pressed
-void GoToChallengeOpponent();       // called by the window procedure when the challenger is chosen
-void StartGame();                   // called by the window procedure when the last choice of a game is made
-void InitNewGame();                 // the game chosen on the screens: a free game or a challenge
-void CheckGameOver();               // called by the frame update once the banner has run out
-void GameOver(std::uint8_t won);    // the game-over screen; a won challenge unlocks the opponent and saves

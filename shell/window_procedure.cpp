@@ -1,6 +1,7 @@
 // The window procedure: every message the window sends passes through here.
 #include "platform/window.h"
 #include "shell/device.h"
+#include "shell/screen_changes.h"
 #include "shell/screen_state.h"
 #include "shell/shell.h"
 

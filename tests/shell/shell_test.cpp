@@ -4,6 +4,7 @@
 #include "platform/window.h"
 #include "shell/config.h"
 #include "shell/files.h"
+#include "shell/screen_changes.h"
 #include "shell/screen_state.h"
 #include "shell/shell.h"
 #include "tests/support/board.h"
