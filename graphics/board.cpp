@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/background.h"
 #include "graphics/camera.h"
 #include "graphics/drawing.h"
 #include "world/game.h"
@@ -124,6 +125,7 @@ void ApplyFillMode()
 
 void DrawGame2D()
 {
+    DrawScrollingBackground(BackgroundImage, 0x808080, 64, 1, 1, 1);
     DrawBoard();
 }
 
@@ -289,19 +291,6 @@ bool IsPointInActionRange(PIECEBASE* piece, int x, int y)
     if (!IsTargetingMode() || !IsPointOnBoard(x, y) || piece == nullptr)
         return false;
     return Game.IsInReach(piece, x - BoardMargin, y - BoardMargin, ReachCircle, ActionRange);
-}
-
-// A banner still running keeps its texts.
-void CancelAction()
-{
-    if (pSelectedPiece != nullptr) {
-        pSelectedPiece->HoverMark = 0;
-        pSelectedPiece->TargetMark = 0;
-    }
-    pSelectedPiece = nullptr;
-    ActionMode = ModeNothing;
-    if (Game.MessageFramesLeft < 1)
-        Game.ClearMessage();
 }
 
 float GetFrameSpeed(int framesPerSecond)

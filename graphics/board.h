@@ -33,7 +33,6 @@ void DrawBoardFrame(int x, int y);          // the 634 x 474 frame with its top-
 bool IsTargetingMode();                     // an action is being aimed: ActionMode 1, 2, 5 or 7
 bool IsPointOnBoard(int x, int y);          // back-buffer point strictly inside the board's edges
 bool IsPointInActionRange(PIECEBASE* piece, int x, int y);  // aiming, on the board and within the piece's reach
-void CancelAction();                        // marks, selection and aim cleared; an idle banner emptied
 
 float GetFrameSpeed(int framesPerSecond);   // 60 over the frame rate, counted as at least 30
 void SpawnDecorations();                    // keeps 40 scenery pictures alive and draws them

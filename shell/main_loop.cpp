@@ -7,6 +7,11 @@
 #include <ctime>
 
 #include "graphics/board.h"
+#include "graphics/font.h"
+#include "screens/choice.h"
+#include "screens/menus.h"
+#include "screens/overlays.h"
+#include "screens/title.h"
 #include "graphics/camera.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
@@ -57,7 +62,33 @@ bool IsGameScreen()
     return ScreenState == ScreenUnused || ScreenState == ScreenInGame || ScreenState == ScreenGameOver;
 }
 
-bool IsFramedScreen()
+// The screens other than the game: each draws its picture, then the frame every screen shows.
+void DrawMenuScreen()
+{
+    switch (ScreenState) {
+    case ScreenTitle:
+        DrawTitleScreen();
+        break;
+    case ScreenPlayerCount:
+        DrawPlayerCountScreen(0, 200);
+        break;
+    case ScreenCharacterChoice:
+    case ScreenChallengePlayAs:
+        DrawCharacterChoice(0, 200, "Who Will You Play As?", -1, 0);
+        break;
+    case ScreenNameEntry:
+        DrawNameEntryScreen();
+        break;
+    case ScreenChallengeOpponent:
+        DrawCharacterChoice(0, 200, "Who Do You Want To Challenge?", ChosenCharacter, 1);
+        break;
+    default:
+        return;
+    }
+    DrawBoardFrame(0, 0);
+}
+
+bool IsMenuScreen()
 {
     return ScreenState == ScreenTitle || ScreenState == ScreenPlayerCount || ScreenState == ScreenCharacterChoice ||
            ScreenState == ScreenNameEntry || ScreenState == ScreenChallengePlayAs ||
@@ -65,7 +96,7 @@ bool IsFramedScreen()
 }
 
 // One frame of the current screen. A game frame shows the board as the last update left it, and only
-// then is the game advanced by a frame.
+// then is the game advanced by a frame; the texts and menus are drawn over the board.
 void DrawFrame()
 {
     if (IsGameScreen()) {
@@ -76,13 +107,20 @@ void DrawFrame()
         DrawScene();
         DrawBoardFrame(0, 0);
         pSprite2D->End();
+        DrawDebugValues();
+        DrawMessageLine();
+        if (ScreenState == ScreenGameOver)
+            DrawGameOverText();
+        DrawScoreTexts();
+        DrawScore();
+        Menus.Draw();
         pDevice->EndScene();
         UpdateGameFrame();
         ReadCameraKeys();
-    } else if (IsFramedScreen()) {
+    } else if (IsMenuScreen()) {
         pDevice->BeginScene();
         pSprite2D->Begin();
-        DrawBoardFrame(0, 0);
+        DrawMenuScreen();
         pSprite2D->End();
         pDevice->EndScene();
     }
@@ -112,6 +150,7 @@ void MainLoop()
         LastKey = 0;
     Config.Load();
     Game.BuildRoster();
+    Menus.SetFont(&FontSmall);
     LoopStarted = true;
 
     while (LastKey != LastKeyWindowGone) {

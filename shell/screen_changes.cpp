@@ -3,6 +3,8 @@
 
 #include "graphics/board.h"
 #include "graphics/camera.h"
+#include "screens/overlays.h"
+#include "screens/pointer.h"
 #include "screens/text_entry.h"
 #include "shell/config.h"
 #include "shell/screen_state.h"
@@ -69,6 +71,8 @@ void InitNewGame()
     PlaceCameraForNewGame();
     const int human = SlotToRosterIndex(ChosenCharacter);
     const int opponent = TitleChoice != 0 ? SlotToRosterIndex(ChosenOpponent) : -1;
+    pOpponentName = opponent >= 0 ? Game.Roster[opponent].Name : nullptr;
+    CancelAction();
     BackgroundImage = TitleChoice != 0 ? ChallengeBackground : FreeGameBackground;
     Game.StartNewGame(human, opponent, PlayerCount);
     GameWon = 0;

@@ -136,7 +136,7 @@ void MovePieceTo(PIECEBASE* piece, float x, float y)
     if (piece == nullptr)
         return;
     piece->MoveTo(x, y, MoveSpeed);
-    FacePieceTowards(piece, static_cast<int>(x));
+    FacePieceTowards(piece, static_cast<int>(x) + BoardMargin);
 }
 
 // The first ghost lands while the attacker is still fading out, and its landing fades
@@ -150,7 +150,7 @@ void AttackEffect(PIECEBASE* attacker, PIECEBASE* target)
     attacker->FadeMode = FadeOut;
     attacker->Alpha = 255;
     attacker->FadeStep = AttackFadeStep;
-    FacePieceTowards(attacker, targetX);
+    FacePieceTowards(attacker, targetX + BoardMargin);
     Game.Effects.SpawnTrail(attacker->Sprite, attacker->Team, AttackValue, BoxCentreX(attacker),
                             BoxCentreY(attacker), PieceRefOf(attacker), attacker->Index, PieceRefOf(target),
                             target->Index, targetX, targetY, GhostColour);

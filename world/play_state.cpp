@@ -71,10 +71,11 @@ int TestTargetAt(int x, int y, bool acceptEnemy, bool markHover, bool acceptFrie
     return result;
 }
 
-// Only creatures turn; a dreamer's picture always faces the same way.
+// Only creatures turn; a dreamer's picture always faces the same way. Like every pointer
+// operation here it takes a window x, so the board margin comes off before the centre is compared.
 void FacePieceTowards(PIECEBASE* piece, int x)
 {
     if (piece == nullptr || !piece->IsCreature())
         return;
-    piece->Sprite.Mirror = piece->CentreX < x ? 0 : 1;
+    piece->Sprite.Mirror = piece->CentreX < x - BoardMargin ? 0 : 1;
 }

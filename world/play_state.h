@@ -29,4 +29,4 @@ extern bool DebugDisplay;               // F1 has turned on the overlay of debug
 PIECEBASE* FindPieceAt(int x, int y);   // the piece under a window point, or null
 int TestTargetAt(int x, int y, bool acceptEnemy, bool markHover, bool acceptFriend,
                  bool checkRange);      // 0 a friend, 1 an enemy, 2 nothing usable; marks an accepted piece as the target
-void FacePieceTowards(PIECEBASE* piece, int x);  // turns a creature's body toward x
+void FacePieceTowards(PIECEBASE* piece, int x);  // turns a creature's body toward the window x

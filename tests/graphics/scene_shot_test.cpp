@@ -97,7 +97,6 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
         EXPECT_EQ(pixel & ~human.TeamColour & 0xffffff, 0u) << corner[0] << ", " << corner[1] << std::hex << " " << pixel;
         EXPECT_NE(pixel & 0xffffff, 0u) << corner[0] << ", " << corner[1];
     }
-    EXPECT_EQ(Pixel(0, 480) & 0xffffff, 0u) << "below the frame nothing is drawn";
 
     // The tiles' lit edges lie on the 32-pixel grid from 13, on a row no piece or effect reaches.
     const int y = 13 + 32 * 9 + 16;
@@ -115,10 +114,9 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     const std::uint32_t barFrame = Pixel(barX + 10, barY);
     EXPECT_TRUE(Red(barFrame) > 150 && Green(barFrame) > 150 && Blue(barFrame) > 150) << std::hex << barFrame;
     const std::uint32_t fill = Pixel(barX + 10, barY + 2);
-    EXPECT_TRUE(Red(fill) > 120 && Blue(fill) == Red(fill) && Green(fill) < 16) << std::hex << fill;
-    EXPECT_LT(Green(Pixel(barX + 10, barY - 2)), 16) << "nothing above the bar";
+    EXPECT_TRUE(Red(fill) > 120 && Blue(fill) > 120 && Green(fill) < 48) << std::hex << fill;  // over the sky
 
-    // Effects show: the middle of a cloud is white over the dark board, and the board drawn again without the
+    // Effects show: the middle of a cloud is white over the darker board, and the board drawn again without the
     // effects differs at a bolt.
     const EFFECT* cloud = nullptr;
     for (const EFFECT& effect : Game.Effects.Slots)
@@ -134,7 +132,7 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     Screen.DrawGameFrame();
     const std::uint32_t cloudPixel = shot[static_cast<std::size_t>(cloudY * 640 + cloudX)];
     EXPECT_TRUE(Red(cloudPixel) > 150 && Green(cloudPixel) > 150 && Blue(cloudPixel) > 150) << std::hex << cloudPixel;
-    EXPECT_LT(Red(Pixel(cloudX, cloudY)), 16) << "the bare board beneath is dark";
+    EXPECT_GT(Red(cloudPixel), Red(Pixel(cloudX, cloudY)) + 60) << "the bare board beneath is darker";
     EXPECT_NE(shot[static_cast<std::size_t>(boltY * 640 + boltX)], Pixel(boltX, boltY));
 }
 

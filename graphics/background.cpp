@@ -1,0 +1,48 @@
+// The scrolling background: two copies of one image per layer, sliding left and wrapping at the picture's width.
+#include "graphics/background.h"
+
+#include "graphics/drawing.h"
+
+float BackgroundScroll1 = 0.0f;
+float BackgroundScroll2 = 0.0f;
+
+namespace {
+
+constexpr std::uint32_t White = 0xffffff;
+constexpr float SlowLayerScaleY = 1.0f;
+constexpr float FastLayerScaleY = 1.25f;
+constexpr int OpaqueAlpha = 255;
+
+void Advance(float& scroll, float step)
+{
+    scroll += step;
+    if (scroll >= BackgroundWrap)
+        scroll -= BackgroundWrap;
+}
+
+}  // namespace
+
+void DrawScrollingBackground(int image, std::uint32_t colour1, int alpha2, std::uint8_t advance,
+                             std::uint8_t layer1, std::uint8_t layer2)
+{
+    if (layer1)
+        DrawWrappedImage(image, colour1, SlowLayerScaleY, OpaqueAlpha, static_cast<int>(BackgroundScroll1));
+    if (layer2)
+        DrawWrappedImage(image, White, FastLayerScaleY, alpha2, static_cast<int>(BackgroundScroll2));
+    if (advance) {
+        Advance(BackgroundScroll1, SlowLayerStep);
+        Advance(BackgroundScroll2, FastLayerStep);
+    }
+}
+
+// At offset 0 one copy covers the width exactly, so the second is left out.
+void DrawWrappedImage(int image, std::uint32_t colour, float scaleY, int alpha, int offset)
+{
+    const auto a = static_cast<std::uint32_t>(alpha);
+    if (offset == 0) {
+        DrawSprite(image, 0, 0, nullptr, WrappedImageScaleX, scaleY, 0.0f, a, colour, false);
+        return;
+    }
+    DrawSprite(image, -offset, 0, nullptr, WrappedImageScaleX, scaleY, 0.0f, a, colour, false);
+    DrawSprite(image, BackgroundWidth - offset, 0, nullptr, WrappedImageScaleX, scaleY, 0.0f, a, colour, false);
+}

@@ -1,0 +1,169 @@
+// The screens where the player picks how many dreamers play and which characters take part.
+#include "screens/choice.h"
+
+#include "graphics/background.h"
+#include "graphics/drawing.h"
+#include "graphics/font.h"
+#include "screens/overlays.h"
+#include "shell/config.h"
+#include "shell/screen_state.h"
+#include "world/game.h"
+#include "world/roster.h"
+
+namespace {
+
+constexpr int ChoiceScreenY = 200;             // the y every choice screen is drawn from
+constexpr int PlayerCountRowWidth = 350;
+constexpr int ChoiceGridWidth = 400;
+constexpr int FirstPlayerCountImage = 46;      // "CharNo2.dds"; the others follow up to 8 players
+constexpr int UnlockedFrameImage = 53;
+constexpr int LockedFrameImage = 56;
+constexpr int ScreenBackgroundImage = 80;
+constexpr std::uint32_t BackgroundGrey = 0x888888;
+constexpr int SecondLayerAlpha = 64;
+constexpr int BottomBarAlpha = 128;
+constexpr int TitleRise = 50;                  // the title sits this far above the buttons or grid
+constexpr int PortraitIndent = 16;
+constexpr int NameDrop = 64;                   // the name sits under the frame
+constexpr std::uint32_t TitleGreen = 0x80ff80;
+constexpr std::uint32_t White = 0xffffff;
+constexpr std::uint32_t Yellow = 0xffff00;
+constexpr std::uint32_t Opaque = 255;
+
+constexpr int PlayerCountRowX = (ScreenWidth - PlayerCountRowWidth) >> 1;
+constexpr int ChoiceGridX = (ScreenWidth - ChoiceGridWidth) >> 1;
+
+// A choice slot's portrait and name placed by hand, as the pictures differ in size and the names in length.
+struct CHOICESLOT {
+    int Slot;
+    int Portrait;      // texture-list row, also the roster character's picture
+    int PortraitX;     // from the cell's left edge plus the indent
+    int PortraitY;
+    int NameX;
+    std::uint32_t NameColour;
+};
+
+const CHOICESLOT ChoiceSlotRows[] = {
+    {0, 76, 2, 2, 4, 0xc0ffc0},
+    {1, 62, 0, 1, 10, 0xc0c0ff},
+    {2, 63, 3, 1, 8, 0xffc0ff},
+    {3, 69, 3, 1, 2, 0xffc0c0},
+    {4, 70, 0, 2, -6, 0xffffc0},
+    {5, 71, 3, 1, 5, 0xffffc0},
+    {6, 72, 0, 1, -4, 0xc0ffc0},
+    {7, 73, -2, 1, 12, 0xffc0c0},
+    {8, 74, 0, 2, 2, 0xc0c0ff},
+    {9, 75, 0, 2, -4, 0xffc0ff},
+};
+static_assert(sizeof(ChoiceSlotRows) / sizeof(ChoiceSlotRows[0]) == ChoiceSlots);
+static_assert(ChoiceRows * ChoiceColumns == ChoiceSlots);
+
+int CellX(int slot)
+{
+    return ChoiceOriginX + ChoiceCellWidth * (slot % ChoiceColumns);
+}
+
+int CellY(int slot)
+{
+    return ChoiceOriginY + ChoiceCellHeight * (slot / ChoiceColumns);
+}
+
+void DrawChoiceBackground()
+{
+    DrawScrollingBackground(ScreenBackgroundImage, BackgroundGrey, SecondLayerAlpha, 1, 1, 1);
+}
+
+void DrawScreenTitle(const char* title, int y)
+{
+    FontLarge.Begin();
+    FontLarge.PrintColour((ScreenWidth - FontLarge.GetTextWidth(title, false)) / 2, y - TitleRise, title, TitleGreen);
+    FontLarge.End();
+}
+
+// Portraits and names of one row's unlocked slots: all portraits first, then all names.
+void DrawChoiceRow(int row, int excluded)
+{
+    const int first = row * ChoiceColumns;
+    for (int slot = first; slot < first + ChoiceColumns; slot++) {
+        const CHOICESLOT& cell = ChoiceSlotRows[slot];
+        if (Config.Unlocked[slot] != 0)
+            DrawSprite(cell.Portrait, CellX(slot) + PortraitIndent + cell.PortraitX, CellY(slot) + cell.PortraitY,
+                       nullptr, 1.0f, 1.0f, 0.0f, Opaque, GetSlotColour(slot, excluded, White), false);
+    }
+    for (int slot = first; slot < first + ChoiceColumns; slot++) {
+        const CHOICESLOT& cell = ChoiceSlotRows[slot];
+        if (Config.Unlocked[slot] != 0)
+            FontSmall.PrintColour(CellX(slot) + cell.NameX, CellY(slot) + NameDrop,
+                                  Game.Roster[SlotToRosterIndex(slot)].Name,
+                                  GetSlotColour(slot, excluded, cell.NameColour));
+    }
+}
+
+}  // namespace
+
+int PlayerCountOriginX = PlayerCountRowX;
+int PlayerCountOriginY = ChoiceScreenY;
+int ChoiceOriginX = ChoiceGridX;
+int ChoiceOriginY = ChoiceScreenY;
+
+void DrawPlayerCountScreen(int, int y)
+{
+    DrawChoiceBackground();
+    PlayerCountOriginX = PlayerCountRowX;
+    PlayerCountOriginY = y;
+    for (int i = 0; i < PlayerCountButtons; i++)
+        DrawSprite(FirstPlayerCountImage + i, PlayerCountOriginX + PlayerCountSpacing * i, y, nullptr, 1.0f, 1.0f,
+                   0.0f, Opaque, PlayerCountHover == i + 2 ? Yellow : White, false);
+    DrawScreenTitle("How Many Will Vizor Today?", y);
+    DrawBottomBar(BottomBarAlpha);
+}
+
+int GetPlayerCountAt(int px, int py)
+{
+    for (int i = 0; i < PlayerCountButtons; i++)
+        if (PointInRect(px, py, PlayerCountOriginX + PlayerCountSpacing * i, PlayerCountOriginY,
+                        PlayerCountButtonSize, PlayerCountButtonSize))
+            return i + 2;
+    return 0;
+}
+
+// A locked slot shows only its locked frame; on the opponent screen that frame is lit, as it can be chosen there.
+void DrawCharacterChoice(int, int y, const char* title, int excluded, std::uint8_t showAll)
+{
+    DrawChoiceBackground();
+    ChoiceOriginX = ChoiceGridX;
+    ChoiceOriginY = y;
+    DrawScreenTitle(title, y);
+    FontSmall.Begin();
+    for (int slot = 0; slot < ChoiceSlots; slot++) {
+        const bool unlocked = Config.Unlocked[slot] != 0;
+        std::uint32_t colour = ChoiceHover == slot ? Yellow : White;
+        if (slot == excluded || (!unlocked && !showAll))
+            colour = UnavailableGrey;
+        DrawSprite(unlocked ? UnlockedFrameImage : LockedFrameImage, CellX(slot), CellY(slot), nullptr, 1.0f, 1.0f,
+                   0.0f, Opaque, colour, false);
+    }
+    for (int row = 0; row < ChoiceRows; row++)
+        DrawChoiceRow(row, excluded);
+    FontSmall.End();
+    DrawBottomBar(BottomBarAlpha);
+}
+
+std::uint32_t GetSlotColour(int slot, int excluded, std::uint32_t colour)
+{
+    if (slot == excluded || Config.Unlocked[slot] == 0)
+        return UnavailableGrey;
+    return colour;
+}
+
+// Only a flag of exactly 1 makes a slot choosable; other non-zero values draw as unlocked but stay out of reach.
+int GetCharacterAt(int px, int py, int excluded, std::uint8_t showAll)
+{
+    for (int slot = 0; slot < ChoiceSlots; slot++) {
+        if (slot == excluded || (Config.Unlocked[slot] != 1 && !showAll))
+            continue;
+        if (PointInRect(px, py, CellX(slot), CellY(slot), ChoiceFrameSize, ChoiceFrameSize))
+            return slot;
+    }
+    return -1;
+}

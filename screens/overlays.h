@@ -1,0 +1,21 @@
+// The 2-D texts over the running and ended game, the bottom bar, and the high-score name-entry screen.
+#pragma once
+
+#include <cstdint>
+
+constexpr int DebugValueCount = 6;
+constexpr int NameEntryBlinkPeriod = 64;    // frames of the name-entry counter before it starts again
+constexpr int BottomBarImage = 91;          // "Bar.dds": one tile of the bottom bar
+constexpr int NameEntryImage = 88;          // "ImageH.dds": the name-entry background
+
+extern const char* pOpponentName;           // the challenged character's name; null in a free game
+extern int NameEntryBlink;                  // frames of the name-entry screen, 0 to 63, for the caret's blink
+extern float DebugValues[DebugValueCount];  // the numbers of the debug overlay; nothing writes them, so they read 0
+
+void DrawBottomBar(int alpha);              // ten bar tiles along the bottom of the screen
+void DrawMessageLine();                     // the bar and the banner's three texts, an event's parts one after another
+void DrawScoreTexts();                      // the floating score numbers, blinking magenta and cyan
+void DrawScore();                           // "Score: " and the human's score, only in the human's turn
+void DrawDebugValues();                     // the six debug values, only while the debug display is on
+void DrawGameOverText();                    // the verdict of the ended game, centred
+void DrawNameEntryScreen();                 // the background, the prompts and the typed name with its blinking caret
