@@ -128,6 +128,14 @@ void DrawFrame()
 
 }  // namespace
 
+void DrawScreenFrame()
+{
+    ApplyCamera();
+    SetupLight();
+    pDevice->Clear(0x000000);
+    DrawFrame();
+}
+
 void ClearErrorLog()
 {
     DeleteNamedFile(EventLogName);
@@ -160,10 +168,7 @@ void MainLoop()
             while (WindowSizeState == MinimisedState && LastKey != LastKeyWindowGone && WaitMessage(message))
                 WndProc(message);
         } else {
-            ApplyCamera();
-            SetupLight();
-            pDevice->Clear(0x000000);
-            DrawFrame();
+            DrawScreenFrame();
             pDevice->Present();
         }
         PumpMessage();
