@@ -10,54 +10,33 @@
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/choice.h"
+#include "tests/support/recorded_screen.h"
 #include "shell/config.h"
 #include "shell/screen_state.h"
 #include "world/game.h"
 
 namespace {
 
-// Fonts in a table of their own, so texture-list image N is global entry 95 + N; slots 0 to 2 open, as at first.
-class ChoiceScreens : public testing::Test {
+// The choice screens drawn into the recording fixture; slots 0 to 2 open, as at first.
+class ChoiceScreens : public RECORDEDSCREEN {
 protected:
     void SetUp() override
     {
-        for (FONT* font : {&FontLarge, &FontSmall})
-            font->Reset(), font->SetTextures(&Table);
-        FontLarge.InitLargeFont(&Device);
-        FontSmall.InitSmallFont(&Device);
-        FontLarge.pSprite->Record(&Texts);
-        FontSmall.pSprite->Record(&Texts);
-        for (int i = 0; i < TextureListRows; i++)
-            *Textures.TextureSlot(FontGlyphs + i) = &Fakes[i];
-        Sprite.Record(&Images);
-        pSprite2D = &Sprite;
+        RECORDEDSCREEN::SetUp();
         Config = CONFIG();
         Game.BuildRoster();
         BackgroundScroll1 = BackgroundScroll2 = 0.0f;
         PlayerCountHover = 0, ChoiceHover = -1;
-    }
-    void TearDown() override
-    {
-        for (int i = 0; i < TextureListRows; i++)
-            *Textures.TextureSlot(FontGlyphs + i) = nullptr;
-        FontLarge.Reset(), FontSmall.Reset();
-        pSprite2D = nullptr;
     }
     // A draw as "image x,y #rgb".
     std::string Drawn(std::size_t i) const
     {
         const SPRITEDRAW& d = Images.at(i);
         char text[48];
-        std::snprintf(text, sizeof(text), "%d %g,%g #%06x", static_cast<int>(d.Texture - Fakes), d.Translation.X,
+        std::snprintf(text, sizeof(text), "%d %g,%g #%06x", ImageOf(d), d.Translation.X,
                       d.Translation.Y, d.Colour & 0xffffff);
         return text;
     }
-
-    DEVICE Device;
-    TEXTURES Table;
-    TEXTURE Fakes[TextureListRows];
-    SPRITEDRAWER Sprite;
-    std::vector<SPRITEDRAW> Texts, Images;
 };
 
 }  // namespace

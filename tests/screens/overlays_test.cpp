@@ -8,6 +8,7 @@
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/overlays.h"
+#include "tests/support/recorded_screen.h"
 #include "screens/text_entry.h"
 #include "shell/screen_state.h"
 #include "world/game.h"
@@ -23,22 +24,14 @@ struct LINE {
 
 // The overlays drawn with both fonts and the shared sprite recording; a text is checked against the glyphs
 // the same font draws for the expected text, place and colour.
-class Overlays : public testing::Test {
+class Overlays : public RECORDEDSCREEN {
 protected:
     void SetUp() override
     {
-        for (FONT* font : {&FontLarge, &FontSmall})
-            font->Reset(), font->SetTextures(&Table);
-        FontLarge.InitLargeFont(&Device);
-        FontSmall.InitSmallFont(&Device);
-        FontLarge.pSprite->Record(&Texts);
-        FontSmall.pSprite->Record(&Texts);
-        Sprite.Record(&Images);
-        pSprite2D = &Sprite;
+        RECORDEDSCREEN::SetUp();
         GameWon = 0, TitleChoice = 0, pOpponentName = nullptr, NameEntryBlink = 0;
         TextEntry.Clear();
     }
-    void TearDown() override { FontLarge.Reset(), FontSmall.Reset(), pSprite2D = nullptr; }
 
     static std::vector<std::string> Describe(const std::vector<SPRITEDRAW>& draws)
     {
@@ -60,12 +53,6 @@ protected:
     }
     std::vector<std::string> Drawn() { return Describe(std::exchange(Texts, {})); }
     static int Centred(const char* text) { return (ScreenWidth - FontLarge.GetTextWidth(text, false)) >> 1; }
-
-    DEVICE Device;
-    TEXTURES Table;
-    SPRITEDRAWER Sprite;
-    std::vector<SPRITEDRAW> Texts;
-    std::vector<SPRITEDRAW> Images;
 };
 
 }  // namespace

@@ -10,51 +10,31 @@
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/title.h"
+#include "tests/support/recorded_screen.h"
 #include "shell/config.h"
 #include "shell/screen_state.h"
 
 namespace {
 
-// Fonts in a table of their own, so texture-list image N is global entry 95 + N, a fake of its own.
-class TitleScreen : public testing::Test {
+// The title drawn into the recording fixture, with the scrolling and the colour cycle from their start.
+class TitleScreen : public RECORDEDSCREEN {
 protected:
     void SetUp() override
     {
-        for (FONT* font : {&FontLarge, &FontSmall})
-            font->Reset(), font->SetTextures(&Table);
-        FontLarge.InitLargeFont(&Device);
-        FontSmall.InitSmallFont(&Device);
-        FontLarge.pSprite->Record(&Texts);
-        for (int i = 0; i < TextureListRows; i++)
-            *Textures.TextureSlot(FontGlyphs + i) = &Fakes[i];
-        Sprite.Record(&Images);
-        pSprite2D = &Sprite;
+        RECORDEDSCREEN::SetUp();
         Config = CONFIG();
         BackgroundScroll1 = BackgroundScroll2 = 0.0f;
         ColourPhase = ColourFrame = TitleHover = 0;
-    }
-    void TearDown() override
-    {
-        for (int i = 0; i < TextureListRows; i++)
-            *Textures.TextureSlot(FontGlyphs + i) = nullptr;
-        FontLarge.Reset(), FontSmall.Reset();
-        pSprite2D = nullptr;
     }
     // A draw as "image x,y scaleX x scaleY #colour".
     std::string Drawn(std::size_t i) const
     {
         const SPRITEDRAW& d = Images.at(i);
         char text[80];
-        std::snprintf(text, sizeof(text), "%d %g,%g %gx%g #%08x", static_cast<int>(d.Texture - Fakes),
+        std::snprintf(text, sizeof(text), "%d %g,%g %gx%g #%08x", ImageOf(d),
                       d.Translation.X, d.Translation.Y, d.Scaling.X, d.Scaling.Y, d.Colour);
         return text;
     }
-
-    DEVICE Device;
-    TEXTURES Table;
-    TEXTURE Fakes[TextureListRows];
-    SPRITEDRAWER Sprite;
-    std::vector<SPRITEDRAW> Texts, Images;
 };
 
 }  // namespace

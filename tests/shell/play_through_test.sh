@@ -4,13 +4,7 @@
 # computer's turns, Escape to the title, then the window closed as a window manager would. The program must
 # end with code 0, log its start-up, the computer's moves and its release, and leave "Vizor.cfg" untouched.
 set -uo pipefail
-game=$1
-closer=$2
-art=$3
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cd "$folder"
-ln -s "$art/Textures" Textures
+source "$(dirname "$0")/real_program.sh"
 
 # A configuration of 720 bytes: 16 unused, one high score (1234, "Nimbrel", "Pat") and nine cleared rows of
 # 68 bytes, the settings 1, 640 and 480, the first three slots unlocked, 2 unused.
@@ -80,10 +74,6 @@ sleep 1
 wait "$game_pid"
 EOF
 
-export SDL_AUDIODRIVER=dummy
-# The X and D-Bus client libraries keep allocations to the end of the process;
-# a sanitized build must not take those for leaks of the game's own.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0"
 xvfb-run -a -s "-screen 0 800x600x24" bash drive.sh "$game" "$closer" > run.log 2>&1
 status=$?
 if [ "$status" -ne 0 ]; then

@@ -3,18 +3,8 @@
 # waits for its window, lets it run, closes the window as a window manager would,
 # and checks the exit code and the event log.
 set -uo pipefail
-game=$1
-closer=$2
-art=$3
-folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
-cd "$folder"
-ln -s "$art/Textures" Textures
+source "$(dirname "$0")/real_program.sh"
 
-export SDL_AUDIODRIVER=dummy
-# The X and D-Bus client libraries keep allocations to the end of the process;
-# a sanitized build must not take those for leaks of the game's own.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0"
 xvfb-run -a -s "-screen 0 800x600x24" bash -c "
   '$game' &
   game_pid=\$!
