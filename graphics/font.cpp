@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "shell/eventlog.h"
+#include "base/eventlog.h"
 
 FONT FontLarge;
 FONT FontSmall;

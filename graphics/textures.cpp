@@ -5,9 +5,9 @@
 #include <string>
 
 #include "platform/dds.h"
-#include "shell/eventlog.h"
-#include "shell/files.h"
-#include "shell/text.h"
+#include "base/eventlog.h"
+#include "base/files.h"
+#include "base/text.h"
 
 TEXTURES Textures;
 

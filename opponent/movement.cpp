@@ -3,7 +3,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "shell/eventlog.h"
+#include "base/eventlog.h"
 #include "world/game.h"
 
 namespace {

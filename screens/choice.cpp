@@ -5,8 +5,8 @@
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/overlays.h"
-#include "shell/config.h"
-#include "shell/screen_state.h"
+#include "base/config.h"
+#include "screens/screen_state.h"
 #include "world/game.h"
 #include "world/roster.h"
 

@@ -8,8 +8,8 @@
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/text_entry.h"
-#include "shell/screen_state.h"
-#include "shell/text.h"
+#include "screens/screen_state.h"
+#include "base/text.h"
 #include "world/game.h"
 #include "world/play_state.h"
 

@@ -6,7 +6,7 @@
 #include "graphics/board.h"
 #include "platform/window.h"
 #include "screens/menus.h"
-#include "shell/screen_state.h"
+#include "screens/screen_state.h"
 #include "world/actions.h"
 #include "world/effects.h"
 #include "world/game.h"

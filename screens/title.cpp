@@ -7,8 +7,8 @@
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/overlays.h"
-#include "shell/config.h"
-#include "shell/screen_state.h"
+#include "base/config.h"
+#include "screens/screen_state.h"
 
 int ColourPhase = 0;
 int ColourFrame = 0;

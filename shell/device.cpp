@@ -5,8 +5,8 @@
 #include "graphics/font.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
-#include "shell/eventlog.h"
-#include "shell/screen_state.h"
+#include "base/eventlog.h"
+#include "screens/screen_state.h"
 #include "shell/shell.h"
 
 SHADOWVERTEX ShadowQuad[ShadowQuadVertices] = {};

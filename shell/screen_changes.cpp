@@ -6,8 +6,8 @@
 #include "screens/overlays.h"
 #include "screens/pointer.h"
 #include "screens/text_entry.h"
-#include "shell/config.h"
-#include "shell/screen_state.h"
+#include "base/config.h"
+#include "screens/screen_state.h"
 #include "world/game.h"
 #include "world/roster.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/config.h"
+#include "base/config.h"
 
 namespace {
 

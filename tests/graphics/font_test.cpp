@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "graphics/font.h"
-#include "shell/eventlog.h"
+#include "base/eventlog.h"
 #include "tests/support/raw_files.h"
 
 namespace {

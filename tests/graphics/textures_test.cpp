@@ -7,7 +7,7 @@
 
 #include "graphics/models.h"
 #include "graphics/textures.h"
-#include "shell/files.h"
+#include "base/files.h"
 #include "tests/support/raw_files.h"
 
 namespace {

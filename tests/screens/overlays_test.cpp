@@ -10,7 +10,7 @@
 #include "screens/overlays.h"
 #include "tests/support/recorded_screen.h"
 #include "screens/text_entry.h"
-#include "shell/screen_state.h"
+#include "screens/screen_state.h"
 #include "world/game.h"
 #include "world/play_state.h"
 

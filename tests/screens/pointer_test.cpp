@@ -6,7 +6,7 @@
 #include "platform/window.h"
 #include "screens/menus.h"
 #include "screens/pointer.h"
-#include "shell/screen_state.h"
+#include "screens/screen_state.h"
 #include "tests/support/board.h"
 #include "world/actions.h"
 #include "world/play_state.h"

@@ -11,8 +11,8 @@
 #include "graphics/font.h"
 #include "screens/title.h"
 #include "tests/support/recorded_screen.h"
-#include "shell/config.h"
-#include "shell/screen_state.h"
+#include "base/config.h"
+#include "screens/screen_state.h"
 
 namespace {
 

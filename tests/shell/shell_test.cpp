@@ -2,10 +2,10 @@
 
 #include "graphics/board.h"
 #include "platform/window.h"
-#include "shell/config.h"
-#include "shell/files.h"
+#include "base/config.h"
+#include "base/files.h"
 #include "shell/screen_changes.h"
-#include "shell/screen_state.h"
+#include "screens/screen_state.h"
 #include "shell/shell.h"
 #include "tests/support/board.h"
 #include "world/game.h"

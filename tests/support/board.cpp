@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/eventlog.h"
+#include "base/eventlog.h"
 #include "world/random.h"
 
 namespace {

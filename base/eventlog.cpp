@@ -1,12 +1,12 @@
 // Every log line is built whole and appended in one write, so the log on disk
 // is complete after each call even if the game stops with an error right after.
 // A line that cannot be written is lost silently: logging never stops the game.
-#include "shell/eventlog.h"
+#include "base/eventlog.h"
 
 #include <string>
 
-#include "shell/files.h"
-#include "shell/text.h"
+#include "base/files.h"
+#include "base/text.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/files.h"
-#include "shell/lz.h"
+#include "base/files.h"
+#include "base/lz.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/eventlog.h"
-#include "shell/files.h"
+#include "base/eventlog.h"
+#include "base/files.h"
 #include "tests/support/raw_files.h"
-#include "shell/text.h"
+#include "base/text.h"
 
 namespace fs = std::filesystem;
 

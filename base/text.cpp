@@ -1,5 +1,5 @@
 // Text built for the log and for the screens.
-#include "shell/text.h"
+#include "base/text.h"
 
 #include <cmath>
 #include <cstdio>

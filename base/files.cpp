@@ -1,6 +1,6 @@
 // The game names its files with "\" between folders ("Textures\Font\"); the
 // host file system wants "/", so every helper maps the name first.
-#include "shell/files.h"
+#include "base/files.h"
 
 #include <cstdio>
 #include <filesystem>

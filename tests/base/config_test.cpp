@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/config.h"
+#include "base/config.h"
 #include "tests/support/raw_files.h"
 #include "world/roster.h"
 

@@ -1,5 +1,5 @@
 // The screen the player is on and the choices made so far.
-#include "shell/screen_state.h"
+#include "screens/screen_state.h"
 
 int ScreenState = ScreenTitle;
 int LastKey = 0;

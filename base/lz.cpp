@@ -2,11 +2,11 @@
 // literal byte, anything above is a distance back into the output, followed
 // by a length field. The decoder trusts nothing in the file: every read is
 // checked against the stream's end and every write against the output.
-#include "shell/lz.h"
+#include "base/lz.h"
 
 #include <vector>
 
-#include "shell/files.h"
+#include "base/files.h"
 
 namespace {
 

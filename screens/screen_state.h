@@ -1,5 +1,5 @@
 // The screen the player is on and the choices the screens have collected: the screens read them,
-// the window procedure changes them through the setters of shell/screen_changes.h.
+// the window procedure and the screen changes above them set them.
 #pragma once
 
 #include <cstdint>

@@ -1,12 +1,12 @@
 // "Vizor.cfg" is read and written field by field in little-endian order, so the
 // file is the same whatever the compiler does to the layout of the structures.
-#include "shell/config.h"
+#include "base/config.h"
 
 #include <cstdint>
 #include <cstring>
 #include <iterator>
 
-#include "shell/files.h"
+#include "base/files.h"
 
 CONFIG Config;
 
