@@ -8,9 +8,7 @@
 #include "graphics/camera.h"
 #include "graphics/drawing.h"
 #include "world/game.h"
-#include "world/play_state.h"
 #include "world/random.h"
-#include "world/reach.h"
 
 int FillMode = FillModeSolid;
 int BackgroundImage = 80;
@@ -123,19 +121,19 @@ void ApplyFillMode()
 {
 }
 
-void DrawGame2D()
+void DrawGame2D(const AIMVIEW& aim)
 {
     DrawScrollingBackground(BackgroundImage, 0x808080, 64, 1, 1, 1);
-    DrawBoard();
+    DrawBoard(aim);
 }
 
-void DrawBoard()
+void DrawBoard(const AIMVIEW& aim)
 {
     DrawBoardRow(0, GridB, GridD);
     for (int row = 1; row < BoardRows; row++)
         DrawBoardRow(row, GridA, GridC);
-    if (pSelectedPiece != nullptr)
-        DrawSelectionMarker(pSelectedPiece);
+    if (aim.pSelected != nullptr)
+        DrawSelectionMarker(aim);
 }
 
 // A green from 181 to 203 that rolls diagonally across the board as the phase grows.
@@ -153,21 +151,21 @@ void DrawBoardRow(int row, int texture, int lastTexture)
     BoardWavePhase += WaveStepPerRow;
 }
 
-void DrawSelectionMarker(PIECEBASE* piece)
+void DrawSelectionMarker(const AIMVIEW& aim)
 {
-    if (IsTargetingMode()) {
+    if (aim.IsAiming) {
         int x = 0;
         int y = 0;
-        Game.GetReachOrigin(piece, &x, &y, ActionRange);
-        DrawSpriteExNoRect(RangeImage, x + BoardMargin, y + BoardMargin, RangeImageSize, RangeImageSize, ActionRange,
-                           ActionRange, MarkerAngle * DegreesToRadians, RangeAlpha, ActionRangeColour, true, false);
+        Game.GetReachOrigin(aim.pSelected, &x, &y, aim.Range);
+        DrawSpriteExNoRect(RangeImage, x + BoardMargin, y + BoardMargin, RangeImageSize, RangeImageSize, aim.Range,
+                           aim.Range, MarkerAngle * DegreesToRadians, RangeAlpha, aim.RangeColour, true, false);
     }
     MarkerAngle += 1.0f;
     if (MarkerAngle >= 360.0f)
         MarkerAngle -= 360.0f;
 }
 
-void DrawScene()
+void DrawScene(const PIECEBASE* selected)
 {
     DrawEffectLayer(0);
     int count = 0;
@@ -185,13 +183,13 @@ void DrawScene()
     }
     std::sort(DepthList, DepthList + count, ComparePieceY);
     for (int i = 0; i < count; i++)
-        DrawPiece(DepthList[i].pPiece);
+        DrawPiece(DepthList[i].pPiece, selected);
     DrawEffectLayer(1);
     DrawEffectLayer(2);
 }
 
 // The sheet's last frame, 7 % larger about the body, is the glow; a sheet of one frame has none.
-void DrawPiece(PIECEBASE* piece)
+void DrawPiece(PIECEBASE* piece, const PIECEBASE* selected)
 {
     const SPRITE& sprite = piece->Sprite;
     const int x0 = static_cast<int>(piece->X) + BoardMargin;
@@ -223,7 +221,7 @@ void DrawPiece(PIECEBASE* piece)
     if (piece->HoverMark != 0) {
         DrawPieceMarker(piece, HoverImage, Yellow);
     } else if (piece->TargetMark != 0) {
-        const bool friendly = pSelectedPiece != nullptr && pSelectedPiece->Team == piece->Team;
+        const bool friendly = selected != nullptr && selected->Team == piece->Team;
         DrawPieceMarker(piece, TargetImage, friendly ? White : Red);
     }
 }
@@ -271,26 +269,6 @@ void DrawBoardFrame(int x, int y)
             DrawSprite(BordersImage, x + piece.X + piece.StepX * i, y + piece.Y + piece.StepY * i, &piece.Source,
                        1.0f, 1.0f, 0.0f, 255, colour, false);
     }
-}
-
-bool IsTargetingMode()
-{
-    return ActionMode == ModeMoveAttack || ActionMode == ModeSpellTarget || ActionMode == ModeDreamPlace ||
-           ActionMode == ModeTransferTarget;
-}
-
-// The board's first pixel column and row count as off the board.
-bool IsPointOnBoard(int x, int y)
-{
-    return BoardMargin < x && x < BoardMargin + Game.BoardWidth && BoardMargin < y &&
-           y < BoardMargin + Game.BoardHeight;
-}
-
-bool IsPointInActionRange(PIECEBASE* piece, int x, int y)
-{
-    if (!IsTargetingMode() || !IsPointOnBoard(x, y) || piece == nullptr)
-        return false;
-    return Game.IsInReach(piece, x - BoardMargin, y - BoardMargin, ReachCircle, ActionRange);
 }
 
 float GetFrameSpeed(int framesPerSecond)

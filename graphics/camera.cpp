@@ -7,15 +7,9 @@
 #include <cstdint>
 
 #include "platform/window.h"
-#include "world/play_state.h"
+#include "world/game.h"
 
-MATRIX CameraMatrix;
-float CameraYaw = 0.0f;
-float CameraPitch = 0.0f;
-MATRIX matCameraYaw;
-MATRIX matCameraPitch;
-MATRIX matView;
-MATRIX matProj;
+CAMERA Camera;
 
 namespace {
 
@@ -115,20 +109,20 @@ void SetPerspectiveMatrix(MATRIX& out, float fieldOfView, float aspect, float ne
 
 void PlaceCameraForNewGame()
 {
-    SetTranslateMatrix(CameraMatrix, GameCameraX, GameCameraY, GameCameraZ);
-    CameraPitch = GameCameraPitch;
-    CameraYaw = 0.0f;
+    SetTranslateMatrix(Camera.CameraMatrix, GameCameraX, GameCameraY, GameCameraZ);
+    Camera.CameraPitch = GameCameraPitch;
+    Camera.CameraYaw = 0.0f;
 }
 
 void ApplyCamera()
 {
     MATRIX toCamera;
-    SetTranslateMatrix(toCamera, -CameraMatrix._41, -CameraMatrix._42, -CameraMatrix._43);
-    SetRotateYMatrix(matCameraYaw, CameraYaw * DegreesToRadians);
-    SetRotateXMatrix(matCameraPitch, CameraPitch * DegreesToRadians);
-    MatrixMultiply(matView, toCamera, matCameraYaw);
-    MatrixMultiply(matView, matView, matCameraPitch);
-    SetPerspectiveMatrix(matProj, CameraFieldOfView, CameraAspect, CameraNearPlane, CameraFarPlane);
+    SetTranslateMatrix(toCamera, -Camera.CameraMatrix._41, -Camera.CameraMatrix._42, -Camera.CameraMatrix._43);
+    SetRotateYMatrix(Camera.matCameraYaw, Camera.CameraYaw * DegreesToRadians);
+    SetRotateXMatrix(Camera.matCameraPitch, Camera.CameraPitch * DegreesToRadians);
+    MatrixMultiply(Camera.matView, toCamera, Camera.matCameraYaw);
+    MatrixMultiply(Camera.matView, Camera.matView, Camera.matCameraPitch);
+    SetPerspectiveMatrix(Camera.matProj, CameraFieldOfView, CameraAspect, CameraNearPlane, CameraFarPlane);
 }
 
 // The arrows step along the camera's own axes, so with a pitch a forward step also rises or sinks.
@@ -138,15 +132,15 @@ void ReadCameraKeys()
     std::uint8_t keys[KeyStateCount] = {};
     ReadKeyStates(keys);
     if (IsDown(keys, KeyF1))
-        DebugDisplay = true;
-    if (ActionMode == ModeComputerTurns)
+        Camera.DebugDisplay = true;
+    if (Game.HumanTurnEnded)
         return;
 
     MATRIX yaw;
     MATRIX pitch;
     MATRIX step;
-    SetRotateYMatrix(yaw, -CameraYaw * DegreesToRadians);
-    SetRotateXMatrix(pitch, -CameraPitch * DegreesToRadians);
+    SetRotateYMatrix(yaw, -Camera.CameraYaw * DegreesToRadians);
+    SetRotateXMatrix(pitch, -Camera.CameraPitch * DegreesToRadians);
     SetIdentityMatrix(step);
     bool moved = false;
     if (IsDown(keys, KeyUp)) {
@@ -168,23 +162,23 @@ void ReadCameraKeys()
     if (moved) {
         MatrixMultiply(step, step, pitch);
         MatrixMultiply(step, step, yaw);
-        CameraMatrix._41 += step._41;
-        CameraMatrix._42 += step._42;
-        CameraMatrix._43 += step._43;
+        Camera.CameraMatrix._41 += step._41;
+        Camera.CameraMatrix._42 += step._42;
+        Camera.CameraMatrix._43 += step._43;
     }
 
     if (IsDown(keys, KeyA)) {
-        CameraYaw += CameraTurnStep;
-        if (CameraYaw >= FullTurn)
-            CameraYaw -= FullTurn;
+        Camera.CameraYaw += CameraTurnStep;
+        if (Camera.CameraYaw >= FullTurn)
+            Camera.CameraYaw -= FullTurn;
     }
     if (IsDown(keys, KeyD)) {
-        CameraYaw -= CameraTurnStep;
-        if (CameraYaw < 0.0f)
-            CameraYaw += FullTurn;
+        Camera.CameraYaw -= CameraTurnStep;
+        if (Camera.CameraYaw < 0.0f)
+            Camera.CameraYaw += FullTurn;
     }
     if (IsDown(keys, KeyW))
-        CameraPitch += CameraTurnStep;
+        Camera.CameraPitch += CameraTurnStep;
     if (IsDown(keys, KeyX))
-        CameraPitch -= CameraTurnStep;
+        Camera.CameraPitch -= CameraTurnStep;
 }

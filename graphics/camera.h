@@ -18,13 +18,19 @@ constexpr float CameraFarPlane = 50000.0f;
 constexpr float CameraMoveStep = 0.5f;            // units per frame an arrow key moves the camera
 constexpr float CameraTurnStep = 0.9f;            // degrees per frame a turning key turns it
 
-extern MATRIX CameraMatrix;    // only the translation row is used: the camera position
-extern float CameraYaw;        // degrees about the vertical axis, kept in [0, 360) by the keys
-extern float CameraPitch;      // degrees about the camera's horizontal axis, unbounded
-extern MATRIX matCameraYaw;    // rotation about Y by the yaw, rebuilt every drawn frame
-extern MATRIX matCameraPitch;  // rotation about X by the pitch, rebuilt every drawn frame
-extern MATRIX matView;         // the view transform of the last drawn frame
-extern MATRIX matProj;         // the projection transform of the last drawn frame
+// The camera and the switch read with its keys.
+struct CAMERA {
+    MATRIX CameraMatrix;        // only the translation row is used: the camera position
+    float CameraYaw = 0.0f;     // degrees about the vertical axis, kept in [0, 360) by the keys
+    float CameraPitch = 0.0f;   // degrees about the camera's horizontal axis, unbounded
+    MATRIX matCameraYaw;        // rotation about Y by the yaw, rebuilt every drawn frame
+    MATRIX matCameraPitch;      // rotation about X by the pitch, rebuilt every drawn frame
+    MATRIX matView;             // the view transform of the last drawn frame
+    MATRIX matProj;             // the projection transform of the last drawn frame
+    bool DebugDisplay = false;  // F1 has turned on the overlay of debug values, for the rest of the run
+};
+
+extern CAMERA Camera;  // the one camera
 
 void SetIdentityMatrix(MATRIX& out);                              // the identity
 void SetTranslateMatrix(MATRIX& out, float x, float y, float z);  // the identity moved by (x, y, z)
@@ -36,4 +42,4 @@ void SetPerspectiveMatrix(MATRIX& out, float fieldOfView, float aspect, float ne
 
 void PlaceCameraForNewGame();  // the camera every game starts with: above and behind the board, tilted down
 void ApplyCamera();            // rebuilds the view and projection from the camera; every drawn frame
-void ReadCameraKeys();         // F1 turns the debug overlay on; arrows move, A/D turn, W/X tilt the camera
+void ReadCameraKeys();         // F1 turns the debug overlay on; arrows move, A/D turn, W/X tilt the camera, except in the computer's turns

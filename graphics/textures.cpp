@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "platform/dds.h"
 #include "base/eventlog.h"
 #include "base/files.h"
 #include "base/text.h"
+#include "platform/dds.h"
 
 TEXTURES Textures;
 

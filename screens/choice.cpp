@@ -1,11 +1,11 @@
 // The screens where the player picks how many dreamers play and which characters take part.
 #include "screens/choice.h"
 
+#include "base/config.h"
 #include "graphics/background.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/overlays.h"
-#include "base/config.h"
 #include "screens/screen_state.h"
 #include "world/game.h"
 #include "world/roster.h"

@@ -4,14 +4,15 @@
 #include <cstdio>
 #include <string>
 
+#include "base/text.h"
 #include "graphics/background.h"
+#include "graphics/board.h"
+#include "graphics/camera.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
-#include "screens/text_entry.h"
 #include "screens/screen_state.h"
-#include "base/text.h"
+#include "screens/text_entry.h"
 #include "world/game.h"
-#include "world/play_state.h"
 
 const char* pOpponentName = nullptr;
 int NameEntryBlink = 0;
@@ -114,7 +115,7 @@ void DrawScore()
 
 void DrawDebugValues()
 {
-    if (!DebugDisplay)
+    if (!Camera.DebugDisplay)
         return;
     FontLarge.Begin();
     for (int i = 0; i < DebugValueCount; i++) {

@@ -1,16 +1,19 @@
-// What the pointer shows and what a click or a menu row does while the player has the board.
+// What the pointer shows and what a click or a menu row does while the player has the board. A window point is
+// turned into a board point where it comes in; the aim, the target tests and the clicks work on the board.
 #include "screens/pointer.h"
 
 #include <cstdint>
 
-#include "graphics/board.h"
+#include "graphics/camera.h"
 #include "platform/window.h"
 #include "screens/menus.h"
-#include "screens/screen_state.h"
 #include "world/actions.h"
 #include "world/effects.h"
+#include "world/frame_update.h"
 #include "world/game.h"
-#include "world/play_state.h"
+#include "world/reach.h"
+
+PLAYSTATE Play;
 
 namespace {
 
@@ -18,6 +21,9 @@ namespace {
 constexpr int TargetFriend = 0;
 constexpr int TargetEnemy = 1;
 constexpr int TargetNone = 2;
+
+// A target in reach may stand a little outside the circle the player sees.
+constexpr float TargetReachAllowance = 0.05f;
 
 // Reach marker colours while aiming.
 constexpr std::uint32_t MoveRangeColour = 0x00ffff;
@@ -36,6 +42,12 @@ bool IsSamePiece(const PIECEBASE* a, const PIECEBASE* b)
 bool IsHandRow(const PIECEBASE* piece, int row)
 {
     return piece != nullptr && row >= 0 && row < piece->Spells.GetNumberOfSpells();
+}
+
+// The board's first pixel column and row count as off the board.
+bool IsPointOnBoard(int x, int y)
+{
+    return 0 < x && x < Game.BoardWidth && 0 < y && y < Game.BoardHeight;
 }
 
 // The target is dropped, but the cursor still says the point may be clicked.
@@ -60,9 +72,9 @@ int MoveAttackCursor(int x, int y)
 // A spell aims at the side its category names: friends for a heal, enemies for the rest.
 int SpellCursor(int x, int y)
 {
-    if (!IsHandRow(pSelectedPiece, ChosenSpell))
+    if (!IsHandRow(Play.pSelectedPiece, Play.ChosenSpell))
         return ClearTarget();
-    const bool friendly = pSelectedPiece->Spells.Slots[ChosenSpell].Category == SpellCategoryFriendly;
+    const bool friendly = Play.pSelectedPiece->Spells.Slots[Play.ChosenSpell].Category == SpellCategoryFriendly;
     const int result = TestTargetAt(x, y, !friendly, false, friendly, true);
     if (result == TargetNone)
         return DropTarget(CursorArrow);
@@ -79,7 +91,8 @@ int DreamCursor(int x, int y)
 
 int TransferCursor(int x, int y)
 {
-    if (TestTargetAt(x, y, true, false, true, true) == TargetFriend && !IsSamePiece(pPointerTarget, pSelectedPiece))
+    if (TestTargetAt(x, y, true, false, true, true) == TargetFriend &&
+        !IsSamePiece(Play.pPointerTarget, Play.pSelectedPiece))
         return CursorCross;
     return ClearTarget();
 }
@@ -96,33 +109,34 @@ int IdleCursor(int x, int y)
 // A page change keeps the menu under the pointer showing its hover at once.
 void TurnPage(int page)
 {
-    ShowPieceMenu(pSelectedPiece, page);
-    Menus.OnMouseMove(MouseX, MouseY);
+    ShowPieceMenu(Play.pSelectedPiece, page);
+    Menus.OnMouseMove(Play.MouseX, Play.MouseY);
 }
 
 void AimMoveAttack()
 {
-    ActionMode = ModeMoveAttack;
+    Play.ActionMode = ModeMoveAttack;
     Menus.ResetAll();
-    ActionRange = pSelectedPiece->Reach;
-    ActionRangeColour = MoveRangeColour;
+    Play.ActionRange = Play.pSelectedPiece->Reach;
+    Play.ActionRangeColour = MoveRangeColour;
     Game.ShowSelectTargetPrompt();
 }
 
 // Cloud Cover needs no target: it is cast on the spot, and the piece may still cast or transfer this turn.
 void ChooseSpellToCast()
 {
-    ChosenSpell = Menus.GetSelectedSpell();
-    if (IsHandRow(pSelectedPiece, ChosenSpell)) {
-        const SPELL& spell = pSelectedPiece->Spells.Slots[ChosenSpell];
+    Play.ChosenSpell = Menus.GetSelectedSpell();
+    PIECEBASE* piece = Play.pSelectedPiece;
+    if (IsHandRow(piece, Play.ChosenSpell)) {
+        const SPELL& spell = piece->Spells.Slots[Play.ChosenSpell];
         if (spell.IsBurst) {
-            ActionMode = ModeSpellTarget;
-            ActionRange = spell.EffectKind != 0 ? spell.GetRangeScale() : pSelectedPiece->SpellReach;
-            ActionRangeColour = SpellRangeColour;
+            Play.ActionMode = ModeSpellTarget;
+            Play.ActionRange = spell.EffectKind != 0 ? spell.GetRangeScale() : piece->SpellReach;
+            Play.ActionRangeColour = SpellRangeColour;
             Game.ShowSelectTargetPrompt();
         } else {
-            Game.ShowCastMessage(pSelectedPiece, ChosenSpell);
-            CastSpell(pSelectedPiece, pSelectedPiece, pSelectedPiece->CentreX, pSelectedPiece->CentreY, ChosenSpell);
+            Game.ShowCastMessage(piece, Play.ChosenSpell);
+            CastSpell(piece, piece, piece->CentreX, piece->CentreY, Play.ChosenSpell);
         }
     }
     Menus.ResetAll();
@@ -130,58 +144,156 @@ void ChooseSpellToCast()
 
 void ChooseSpellToTransfer()
 {
-    ChosenSpell = Menus.GetSelectedSpell();
+    Play.ChosenSpell = Menus.GetSelectedSpell();
     Menus.ResetAll();
-    if (!IsHandRow(pSelectedPiece, ChosenSpell))
+    if (!IsHandRow(Play.pSelectedPiece, Play.ChosenSpell))
         return;
-    ActionMode = ModeTransferTarget;
-    ActionRange = pSelectedPiece->Reach;
-    ActionRangeColour = TransferRangeColour;
+    Play.ActionMode = ModeTransferTarget;
+    Play.ActionRange = Play.pSelectedPiece->Reach;
+    Play.ActionRangeColour = TransferRangeColour;
     Game.ShowSelectSpellReceiverPrompt();
 }
 
 void ChooseDream()
 {
     Menus.ResetAll();
-    ChosenDream = Menus.GetSelectedDream();
-    const PLAYER* dreamer = pSelectedPiece->ToPlayer();
-    if (dreamer == nullptr || ChosenDream < 0 || ChosenDream >= dreamer->GetNumberOfDreams())
+    Play.ChosenDream = Menus.GetSelectedDream();
+    const PLAYER* dreamer = Play.pSelectedPiece->ToPlayer();
+    if (dreamer == nullptr || Play.ChosenDream < 0 || Play.ChosenDream >= dreamer->GetNumberOfDreams())
         return;
-    ActionMode = ModeDreamPlace;
-    ActionRange = DreamRange;
-    ActionRangeColour = DreamRangeColour;
+    Play.ActionMode = ModeDreamPlace;
+    Play.ActionRange = DreamRange;
+    Play.ActionRangeColour = DreamRangeColour;
     Game.ShowSelectDreamPlacePrompt();
 }
 
 // The human side's turn ends: its hazards strike, then the computer sides play.
 void EndTurn()
 {
-    EndTurnHazards(pSelectedPiece->ToPlayer());
+    EndHumanTurn(Play.pSelectedPiece->ToPlayer());
     CancelAction();
-    Game.ComputerTurnsRunning = 1;
-    ActionMode = ModeComputerTurns;
+    Play.ActionMode = ModeComputerTurns;
+}
+
+// With nothing aimed, a press selects; a press on no piece drops the last
+// selection, its menus and the banner's texts.
+void SelectionPress(int x, int y)
+{
+    PIECEBASE* before = Play.pSelectedPiece;
+    SelectPieceAt(x, y);
+    Play.ClickLatch = 1;
+    PIECEBASE* piece = Play.pSelectedPiece;
+    if (piece == nullptr) {
+        Play.pSelectedPiece = before;
+        CancelAction();
+        Game.ClearMessage();
+        return;
+    }
+    if (piece->IsComputer && Game.Effects.IsUnderCloudCover(piece->Team, piece->CentreX, piece->CentreY))
+        Game.ShowHiddenPieceInfo(piece);
+    else
+        Game.ShowPieceInfo(piece);
+}
+
+// The action of an aiming mode at a point in reach; the turn's flag is set when it starts.
+bool AimedActionStarts(PIECEBASE* piece, int x, int y)
+{
+    switch (Play.ActionMode) {
+    case ModeSpellTarget:
+        if (!CastSpellClick(x, y))
+            return false;
+        piece->HasCast = 1;
+        return true;
+    case ModeDreamPlace:
+        if (!DreamClick(x, y))
+            return false;
+        if (PLAYER* dreamer = piece->ToPlayer())
+            dreamer->HasDreamed = 1;
+        return true;
+    case ModeTransferTarget:
+        if (!TransferSpellClick(x, y))
+            return false;
+        piece->HasCast = 1;
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace
 
-int ClearTarget()
+void BoardPointerMove(int x, int y)
 {
-    if (pPointerTarget != nullptr)
-        pPointerTarget->TargetMark = 0;
-    pPointerTarget = nullptr;
-    return CursorNo;
+    if (Play.ActionMode == ModeComputerTurns)
+        return;
+    Play.MouseY = y;
+    Play.MouseX = x;
+    Menus.OnMouseMove(x, y);
+    UpdateCursor(x, y);
+}
+
+// In the aiming modes a press in reach tries the action; Move / Attack ends with any press,
+// the others stay on after a press in reach that started nothing.
+void BoardPress(int windowX, int windowY)
+{
+    if (Play.ActionMode == ModeComputerTurns)
+        return;
+    if (Play.ActionMode == ModeMenuOpen) {
+        Menus.OnMouseDown(windowX, windowY);
+        return;
+    }
+    const int x = windowX - BoardMargin;
+    const int y = windowY - BoardMargin;
+    PIECEBASE* piece = Play.pSelectedPiece;
+    const bool inReach = IsPointInActionRange(piece, x, y);
+    switch (Play.ActionMode) {
+    case ModeMoveAttack:
+        if (inReach && MoveAttackClick(piece, static_cast<float>(x), static_cast<float>(y)))
+            piece->HasMoved = 1;
+        CancelAction();
+        break;
+    case ModeSpellTarget:
+    case ModeDreamPlace:
+    case ModeTransferTarget:
+        if (!inReach) {
+            CancelAction();
+            break;
+        }
+        FacePieceTowards(piece, x);
+        if (AimedActionStarts(piece, x, y))
+            CancelAction();
+        break;
+    default:
+        SelectionPress(x, y);
+        return;
+    }
+    Play.ClickLatch = 1;
+}
+
+// The press that opened a menu never confirms a row with its own release.
+void BoardRelease(int x, int y)
+{
+    if (Play.ClickLatch != 0 || Play.ActionMode != ModeMenuOpen)
+        return;
+    const int result = Menus.OnMouseUp(x, y);
+    if (result == MenuConfirmed)
+        DoPieceMenuCommand();
+    else if (result == MenuNoRow)
+        CancelAction();
 }
 
 // The target tests leave the hover mark alone while aiming, so the target marker stays visible.
-void UpdateCursor(int x, int y)
+void UpdateCursor(int windowX, int windowY)
 {
-    if (IsTargetingMode() && pSelectedPiece == nullptr)
+    if (IsTargetingMode() && Play.pSelectedPiece == nullptr)
         return;
+    const int x = windowX - BoardMargin;
+    const int y = windowY - BoardMargin;
     int cursor = CursorArrow;
-    if (IsTargetingMode() && !IsPointInActionRange(pSelectedPiece, x, y)) {
+    if (IsTargetingMode() && !IsPointInActionRange(Play.pSelectedPiece, x, y)) {
         cursor = ClearTarget();
     } else {
-        switch (ActionMode) {
+        switch (Play.ActionMode) {
         case ModeMoveAttack:
             cursor = MoveAttackCursor(x, y);
             break;
@@ -205,32 +317,136 @@ void UpdateCursor(int x, int y)
     SetPointerCursor(cursor);
 }
 
+// The world's frame; a hit drops the pointer's target, and the board goes back to the
+// player at the round start, or stays closed while the computer sides play on without him.
+void UpdatePlayFrame()
+{
+    Game.DebugFlag = Camera.DebugDisplay ? 1 : 0;
+    UpdateGameFrame();
+    if (Game.HitHappened)
+        Play.pPointerTarget = nullptr;
+    if (Game.HumanTurnEnded)
+        Play.ActionMode = ModeComputerTurns;
+    else if (Play.ActionMode == ModeComputerTurns)
+        Play.ActionMode = ModeNothing;
+}
+
+// A banner still running keeps its texts.
+void CancelAction()
+{
+    if (Play.pSelectedPiece != nullptr) {
+        Play.pSelectedPiece->HoverMark = 0;
+        Play.pSelectedPiece->TargetMark = 0;
+    }
+    Play.pSelectedPiece = nullptr;
+    Play.ActionMode = ModeNothing;
+    Menus.ResetAll();
+    if (Game.MessageFramesLeft < 1)
+        Game.ClearMessage();
+}
+
+int ClearTarget()
+{
+    if (Play.pPointerTarget != nullptr)
+        Play.pPointerTarget->TargetMark = 0;
+    Play.pPointerTarget = nullptr;
+    return CursorNo;
+}
+
+AIMVIEW GetAimView()
+{
+    return AIMVIEW{Play.pSelectedPiece, IsTargetingMode(), Play.ActionRange, Play.ActionRangeColour};
+}
+
+bool IsTargetingMode()
+{
+    return Play.ActionMode == ModeMoveAttack || Play.ActionMode == ModeSpellTarget ||
+           Play.ActionMode == ModeDreamPlace || Play.ActionMode == ModeTransferTarget;
+}
+
+bool IsPointInActionRange(PIECEBASE* piece, int x, int y)
+{
+    if (!IsTargetingMode() || !IsPointOnBoard(x, y) || piece == nullptr)
+        return false;
+    return Game.IsInReach(piece, x, y, ReachCircle, Play.ActionRange);
+}
+
+// Where pieces overlap, the one nearest the top-left wins; the hit test clears
+// every tested piece's marks, so the selection and the target get theirs back.
+PIECEBASE* FindPieceAt(int x, int y)
+{
+    PIECEBASE* found = nullptr;
+    int best = 0;
+    auto consider = [&](PIECEBASE& piece) {
+        if (!Game.IsPointOnPiece(&piece, x, y))
+            return;
+        const int sum = piece.CentreX + piece.CentreY;
+        if (found == nullptr || sum <= best) {
+            found = &piece;
+            best = sum;
+        }
+    };
+    for (PLAYER& player : Game.Players)
+        consider(player);
+    for (PIECE& creature : Game.Creatures)
+        consider(creature);
+    if (Play.pSelectedPiece != nullptr)
+        Play.pSelectedPiece->HoverMark = 1;
+    if (Play.pPointerTarget != nullptr)
+        Play.pPointerTarget->TargetMark = 1;
+    return found;
+}
+
+int TestTargetAt(int x, int y, bool acceptEnemy, bool markHover, bool acceptFriend, bool checkRange)
+{
+    PIECEBASE* piece = FindPieceAt(x, y);
+    PIECEBASE* selected = Play.pSelectedPiece;
+    if (piece == nullptr || selected == nullptr)
+        return TargetNone;
+    int result = piece->Team != selected->Team ? TargetEnemy : TargetFriend;
+    const bool accepted = (result == TargetEnemy && acceptEnemy) || (result == TargetFriend && acceptFriend);
+    if (accepted) {
+        if (!checkRange || Game.IsInReach(selected, piece->CentreX, piece->CentreY, ReachCircle,
+                                          Play.ActionRange + TargetReachAllowance)) {
+            Play.pPointerTarget = piece;
+            piece->TargetMark = 1;
+        } else {
+            result = TargetNone;
+        }
+    } else {
+        piece->TargetMark = 0;
+    }
+    if (markHover)
+        piece->HoverMark = 1;
+    return result;
+}
+
 // Another side's piece is only looked at: selected, with no menu.
 void SelectPieceAt(int x, int y)
 {
     Menus.ResetAll();
-    pSelectedPiece = FindPieceAt(x, y);
-    if (pSelectedPiece == nullptr) {
+    Play.pSelectedPiece = FindPieceAt(x, y);
+    if (Play.pSelectedPiece == nullptr) {
         CancelAction();
         return;
     }
-    pSelectedPiece->HoverMark = 1;
-    if (!pSelectedPiece->IsComputer)
-        ShowPieceMenu(pSelectedPiece, PageMain);
+    Play.pSelectedPiece->HoverMark = 1;
+    if (!Play.pSelectedPiece->IsComputer)
+        ShowPieceMenu(Play.pSelectedPiece, PageMain);
 }
 
 void ShowPieceMenu(PIECEBASE* piece, int page)
 {
     if (piece != nullptr)
         Menus.OpenPieceMenu(page, piece, static_cast<int>(piece->X), static_cast<int>(piece->Y), piece->Width);
-    ActionMode = ModeMenuOpen;
+    Play.ActionMode = ModeMenuOpen;
 }
 
 void DoPieceMenuCommand()
 {
-    if (pSelectedPiece == nullptr)
+    if (Play.pSelectedPiece == nullptr)
         return;
-    ActionMode = ModeNothing;
+    Play.ActionMode = ModeNothing;
     switch (Menus.GetSelectedId()) {
     case MenuIdInformation:
         TurnPage(PageInformation);
@@ -272,41 +488,78 @@ void DoPieceMenuCommand()
         Menus.ResetAll();
         break;
     }
-    UpdateCursor(MouseX, MouseY);
+    UpdateCursor(Play.MouseX, Play.MouseY);
+}
+
+bool MoveAttackClick(PIECEBASE* piece, float x, float y)
+{
+    if (piece == nullptr)
+        return false;
+    const int r = TestTargetAt(static_cast<int>(x), static_cast<int>(y), true, false, false, true);
+    if (r == TargetNone) {
+        MovePieceTo(piece, x, y);
+        return true;
+    }
+    if (r == TargetEnemy) {
+        AttackEffect(piece, Play.pPointerTarget);
+        ClearTarget();
+        return true;
+    }
+    return false;
+}
+
+// A hostile spell may land on an empty point, which is how hazards are laid
+// where no piece stands; a friendly one needs a friend in reach.
+bool CastSpellClick(int x, int y)
+{
+    PIECEBASE* caster = Play.pSelectedPiece;
+    if (caster == nullptr || !IsHandRow(caster, Play.ChosenSpell))
+        return false;
+    const bool friendly = caster->Spells.Slots[Play.ChosenSpell].Category == SpellCategoryFriendly;
+    const int r = TestTargetAt(x, y, !friendly, false, friendly, true);
+    if (Play.pPointerTarget != nullptr && Play.pPointerTarget->TargetMark) {
+        x = Play.pPointerTarget->BoxCentreX();
+        y = Play.pPointerTarget->BoxCentreY();
+    }
+    const bool goesAhead = friendly ? r == TargetFriend : (r == TargetEnemy || r == TargetNone);
+    if (!goesAhead)
+        return false;
+    Game.ShowCastMessage(caster, Play.ChosenSpell);
+    CastSpell(caster, Play.pPointerTarget, x, y, Play.ChosenSpell);
+    ClearTarget();
+    return true;
+}
+
+bool DreamClick(int x, int y)
+{
+    if (Play.pSelectedPiece == nullptr)
+        return false;
+    if (TestTargetAt(x, y, true, false, false, false) != TargetNone)
+        return false;
+    DreamEffect(Play.pSelectedPiece, Play.ChosenDream, x, y);
+    Game.ShowDreamMessage(Play.pSelectedPiece, Play.ChosenDream);
+    return true;
 }
 
 // A click on the receiver's box sends the spell to its centre; a full hand takes no more.
 bool TransferSpellClick(int x, int y)
 {
-    if (pSelectedPiece == nullptr)
+    PIECEBASE* caster = Play.pSelectedPiece;
+    if (caster == nullptr)
         return false;
     const int result = TestTargetAt(x, y, true, false, true, true);
-    PIECEBASE* receiver = pPointerTarget;
-    if (receiver == nullptr || IsSamePiece(receiver, pSelectedPiece))
+    PIECEBASE* receiver = Play.pPointerTarget;
+    if (receiver == nullptr || IsSamePiece(receiver, caster))
         return false;
     if (receiver->TargetMark) {
-        x = static_cast<int>(receiver->X) + (receiver->Width >> 1) + BoardMargin;
-        y = static_cast<int>(receiver->Y) + (receiver->Height >> 1) + BoardMargin;
+        x = receiver->BoxCentreX();
+        y = receiver->BoxCentreY();
     }
-    if (result != TargetFriend || !IsHandRow(pSelectedPiece, ChosenSpell) || receiver->Spells.Count >= HandSize)
+    if (result != TargetFriend || !IsHandRow(caster, Play.ChosenSpell) || receiver->Spells.Count >= HandSize)
         return false;
-    Game.ShowTransferMessage(pSelectedPiece, ChosenSpell);
-    TransferSpell(pSelectedPiece, receiver, x - BoardMargin, y - BoardMargin, ChosenSpell);
+    Game.ShowTransferMessage(caster, Play.ChosenSpell);
+    TransferSpell(caster, receiver, x, y, Play.ChosenSpell);
     receiver->TargetMark = 0;
-    pPointerTarget = nullptr;
+    Play.pPointerTarget = nullptr;
     return true;
-}
-
-// A banner still running keeps its texts.
-void CancelAction()
-{
-    if (pSelectedPiece != nullptr) {
-        pSelectedPiece->HoverMark = 0;
-        pSelectedPiece->TargetMark = 0;
-    }
-    pSelectedPiece = nullptr;
-    ActionMode = ModeNothing;
-    Menus.ResetAll();
-    if (Game.MessageFramesLeft < 1)
-        Game.ClearMessage();
 }

@@ -12,6 +12,3 @@ int ChosenCharacter = 0;
 int ChosenOpponent = 0;
 int ChoiceHover = 0;
 std::uint8_t GameWon = 0;
-std::uint8_t ClickLatch = 0;
-int MouseX = 0;
-int MouseY = 0;

@@ -30,6 +30,3 @@ extern int ChosenCharacter;         // the choice slot the player plays as; -1 a
 extern int ChosenOpponent;          // the choice slot challenged; -1 after a missed click
 extern int ChoiceHover;             // the choice slot under the pointer, -1 none
 extern std::uint8_t GameWon;        // the verdict of the game-over screen
-extern std::uint8_t ClickLatch;     // a board press was handled: its release confirms no menu row
-extern int MouseX;                  // the pointer's last position in a game, window pixels
-extern int MouseY;

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/config.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/overlays.h"
-#include "base/config.h"
 #include "screens/screen_state.h"
 
 int ColourPhase = 0;

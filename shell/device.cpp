@@ -2,10 +2,10 @@
 // the event log, the shadow quad, fog and light.
 #include "shell/device.h"
 
+#include "base/eventlog.h"
 #include "graphics/font.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
-#include "base/eventlog.h"
 #include "screens/screen_state.h"
 #include "shell/shell.h"
 

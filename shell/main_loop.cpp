@@ -6,24 +6,25 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "base/config.h"
+#include "base/eventlog.h"
+#include "base/files.h"
+#include "base/text.h"
 #include "graphics/board.h"
-#include "graphics/font.h"
-#include "screens/choice.h"
-#include "screens/menus.h"
-#include "screens/overlays.h"
-#include "screens/title.h"
 #include "graphics/camera.h"
+#include "graphics/font.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
 #include "opponent/opponent.h"
 #include "platform/window.h"
-#include "base/config.h"
-#include "shell/device.h"
-#include "base/eventlog.h"
-#include "base/files.h"
-#include "shell/screen_changes.h"
+#include "screens/choice.h"
+#include "screens/menus.h"
+#include "screens/overlays.h"
+#include "screens/pointer.h"
 #include "screens/screen_state.h"
-#include "base/text.h"
+#include "screens/title.h"
+#include "shell/device.h"
+#include "shell/screen_changes.h"
 #include "world/frame_update.h"
 #include "world/game.h"
 #include "world/random.h"
@@ -103,8 +104,9 @@ void DrawFrame()
         pDevice->BeginScene();
         ApplyFillMode();
         pSprite2D->Begin();
-        DrawGame2D();
-        DrawScene();
+        const AIMVIEW aim = GetAimView();
+        DrawGame2D(aim);
+        DrawScene(aim.pSelected);
         DrawBoardFrame(0, 0);
         pSprite2D->End();
         DrawDebugValues();
@@ -115,7 +117,7 @@ void DrawFrame()
         DrawScore();
         Menus.Draw();
         pDevice->EndScene();
-        UpdateGameFrame();
+        UpdatePlayFrame();
         ReadCameraKeys();
     } else if (IsMenuScreen()) {
         pDevice->BeginScene();

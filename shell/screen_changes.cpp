@@ -1,13 +1,13 @@
 // Moving between screens, starting a game and ending it.
 #include "shell/screen_changes.h"
 
+#include "base/config.h"
 #include "graphics/board.h"
 #include "graphics/camera.h"
 #include "screens/overlays.h"
 #include "screens/pointer.h"
-#include "screens/text_entry.h"
-#include "base/config.h"
 #include "screens/screen_state.h"
+#include "screens/text_entry.h"
 #include "world/game.h"
 #include "world/roster.h"
 
@@ -73,6 +73,7 @@ void InitNewGame()
     const int opponent = TitleChoice != 0 ? SlotToRosterIndex(ChosenOpponent) : -1;
     pOpponentName = opponent >= 0 ? Game.Roster[opponent].Name : nullptr;
     CancelAction();
+    ClearTarget();
     BackgroundImage = TitleChoice != 0 ? ChallengeBackground : FreeGameBackground;
     Game.StartNewGame(human, opponent, PlayerCount);
     GameWon = 0;

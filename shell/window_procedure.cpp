@@ -1,28 +1,22 @@
 // The window procedure: every message the window sends passes through here and is answered by
 // screen: hit tests and screen changes on the menus screens, clicks and menus on the board.
-#include "graphics/board.h"
+#include "base/config.h"
 #include "platform/window.h"
 #include "screens/choice.h"
-#include "screens/menus.h"
 #include "screens/pointer.h"
+#include "screens/screen_state.h"
 #include "screens/text_entry.h"
 #include "screens/title.h"
-#include "base/config.h"
 #include "shell/device.h"
 #include "shell/screen_changes.h"
-#include "screens/screen_state.h"
 #include "shell/shell.h"
-#include "world/actions.h"
 #include "world/game.h"
-#include "world/play_state.h"
 
 namespace {
 
 constexpr int RestoredState = 0;
 constexpr int MinimisedState = 1;
 constexpr int KeyEnterCode = 13;
-constexpr int MenuRowConfirmed = 0;
-constexpr int MenuMissed = 2;
 
 void PointerMoved(int x, int y)
 {
@@ -42,12 +36,7 @@ void PointerMoved(int x, int y)
         break;
     case ScreenInGame:
     case ScreenGameOver:
-        if (ActionMode == ModeComputerTurns)
-            break;
-        MouseY = y;
-        MouseX = x;
-        Menus.OnMouseMove(x, y);
-        UpdateCursor(x, y);
+        BoardPointerMove(x, y);
         break;
     default:
         break;
@@ -63,87 +52,6 @@ void LeaveGameOver()
         GoToNameEntry();
     else
         GoToTitle();
-}
-
-// With nothing aimed, a press selects; a press on no piece drops the last
-// selection, its menus and the banner's texts.
-void SelectionPress(int x, int y)
-{
-    PIECEBASE* before = pSelectedPiece;
-    SelectPieceAt(x, y);
-    ClickLatch = 1;
-    PIECEBASE* piece = pSelectedPiece;
-    if (piece == nullptr) {
-        pSelectedPiece = before;
-        CancelAction();
-        Game.ClearMessage();
-        return;
-    }
-    if (piece->IsComputer && Game.Effects.IsUnderCloudCover(piece->Team, piece->CentreX, piece->CentreY))
-        Game.ShowHiddenPieceInfo(piece);
-    else
-        Game.ShowPieceInfo(piece);
-}
-
-// The action of an aiming mode at a point in reach; the turn's flag is set when it starts.
-bool AimedActionStarts(PIECEBASE* piece, int x, int y)
-{
-    switch (ActionMode) {
-    case ModeSpellTarget:
-        if (!CastSpellClick(x, y))
-            return false;
-        piece->HasCast = 1;
-        return true;
-    case ModeDreamPlace:
-        if (!DreamClick(x, y))
-            return false;
-        if (PLAYER* dreamer = piece->ToPlayer())
-            dreamer->HasDreamed = 1;
-        return true;
-    case ModeTransferTarget:
-        if (!TransferSpellClick(x, y))
-            return false;
-        piece->HasCast = 1;
-        return true;
-    default:
-        return false;
-    }
-}
-
-// In the aiming modes a press in reach tries the action; Move / Attack ends with any press,
-// the others stay on after a press in reach that started nothing.
-void BoardPress(int x, int y)
-{
-    if (ActionMode == ModeComputerTurns)
-        return;
-    if (ActionMode == ModeMenuOpen) {
-        Menus.OnMouseDown(x, y);
-        return;
-    }
-    PIECEBASE* piece = pSelectedPiece;
-    const bool inReach = IsPointInActionRange(piece, x, y);
-    switch (ActionMode) {
-    case ModeMoveAttack:
-        if (inReach && MoveAttackClick(piece, static_cast<float>(x), static_cast<float>(y)))
-            piece->HasMoved = 1;
-        CancelAction();
-        break;
-    case ModeSpellTarget:
-    case ModeDreamPlace:
-    case ModeTransferTarget:
-        if (!inReach) {
-            CancelAction();
-            break;
-        }
-        FacePieceTowards(piece, x);
-        if (AimedActionStarts(piece, x, y))
-            CancelAction();
-        break;
-    default:
-        SelectionPress(x, y);
-        return;
-    }
-    ClickLatch = 1;
 }
 
 void ButtonPressed(int x, int y)
@@ -187,17 +95,12 @@ void ButtonPressed(int x, int y)
     }
 }
 
-// The press that opened a menu never confirms a row with its own release.
+// A release ends the press that set the latch, whatever the screen is by then.
 void ButtonReleased(int x, int y)
 {
-    if (ScreenState == ScreenInGame && ClickLatch == 0 && ActionMode == ModeMenuOpen) {
-        const int result = Menus.OnMouseUp(x, y);
-        if (result == MenuRowConfirmed)
-            DoPieceMenuCommand();
-        else if (result == MenuMissed)
-            CancelAction();
-    }
-    ClickLatch = 0;
+    if (ScreenState == ScreenInGame)
+        BoardRelease(x, y);
+    Play.ClickLatch = 0;
 }
 
 // Escape leaves a game for the title without saving, taking the game's aim with it,

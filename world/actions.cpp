@@ -1,9 +1,8 @@
-// The actions of a piece and what their effects do when they land: heals, harms and experience.
+// The actions of a piece on board points and what their effects do when they land: heals, harms and experience.
 #include "world/actions.h"
 
 #include "world/effects.h"
 #include "world/game.h"
-#include "world/play_state.h"
 #include "world/random.h"
 
 namespace {
@@ -30,16 +29,6 @@ int PieceRefOf(const PIECEBASE* piece)
     return piece->IsCreature() ? PieceRefCreature : PieceRefDreamer;
 }
 
-int BoxCentreX(const PIECEBASE* piece)
-{
-    return static_cast<int>(piece->X) + (piece->Width >> 1);
-}
-
-int BoxCentreY(const PIECEBASE* piece)
-{
-    return static_cast<int>(piece->Y) + (piece->Height >> 1);
-}
-
 bool IsHandSlot(const PIECEBASE* piece, int slot)
 {
     return slot >= 0 && slot < piece->Spells.Count;
@@ -49,15 +38,6 @@ bool IsHandSlot(const PIECEBASE* piece, int slot)
 bool TakesTeamColour(int effectKind)
 {
     return effectKind == EffectWildFire || effectKind == EffectTornado || effectKind == EffectThunderStorm;
-}
-
-// The target has been dealt with; the pointer no longer marks it.
-void ReleasePointerTarget()
-{
-    if (pPointerTarget == nullptr)
-        return;
-    pPointerTarget->TargetMark = 0;
-    pPointerTarget = nullptr;
 }
 
 // Single precision throughout: the hundredth of the health is rounded before it is
@@ -81,62 +61,21 @@ int HarmAmount(int value, int attack, int defence)
 
 }  // namespace
 
-bool MoveAttackClick(PIECEBASE* piece, float x, float y)
-{
-    if (piece == nullptr)
-        return false;
-    const int r = TestTargetAt(static_cast<int>(x), static_cast<int>(y), true, false, false, true);
-    if (r == 2) {
-        MovePieceTo(piece, x - static_cast<float>(BoardMargin), y - static_cast<float>(BoardMargin));
-        return true;
-    }
-    if (r == 1) {
-        AttackEffect(piece, pPointerTarget);
-        ReleasePointerTarget();
-        return true;
-    }
-    return false;
-}
-
-// A hostile spell may land on an empty point, which is how hazards are laid
-// where no piece stands; a friendly one needs a friend in reach.
-bool CastSpellClick(int x, int y)
-{
-    if (pSelectedPiece == nullptr || !IsHandSlot(pSelectedPiece, ChosenSpell))
-        return false;
-    const bool friendly = pSelectedPiece->Spells.Slots[ChosenSpell].Category == SpellCategoryFriendly;
-    const int r = TestTargetAt(x, y, !friendly, false, friendly, true);
-    if (pPointerTarget != nullptr && pPointerTarget->TargetMark) {
-        x = BoxCentreX(pPointerTarget) + BoardMargin;
-        y = BoxCentreY(pPointerTarget) + BoardMargin;
-    }
-    const bool goesAhead = friendly ? r == 0 : (r == 1 || r == 2);
-    if (!goesAhead)
-        return false;
-    Game.ShowCastMessage(pSelectedPiece, ChosenSpell);
-    CastSpell(pSelectedPiece, pPointerTarget, x - BoardMargin, y - BoardMargin, ChosenSpell);
-    ReleasePointerTarget();
-    return true;
-}
-
-bool DreamClick(int x, int y)
-{
-    if (pSelectedPiece == nullptr)
-        return false;
-    if (TestTargetAt(x, y, true, false, false, false) != 2)
-        return false;
-    DreamEffect(pSelectedPiece, ChosenDream, x - BoardMargin, y - BoardMargin);
-    Game.ShowDreamMessage(pSelectedPiece, ChosenDream);
-    return true;
-}
-
 // The move itself runs in the frame update.
 void MovePieceTo(PIECEBASE* piece, float x, float y)
 {
     if (piece == nullptr)
         return;
     piece->MoveTo(x, y, MoveSpeed);
-    FacePieceTowards(piece, static_cast<int>(x) + BoardMargin);
+    FacePieceTowards(piece, static_cast<int>(x));
+}
+
+// Only creatures turn; a dreamer's picture always faces the same way.
+void FacePieceTowards(PIECEBASE* piece, int x)
+{
+    if (piece == nullptr || !piece->IsCreature())
+        return;
+    piece->Sprite.Mirror = piece->CentreX < x ? 0 : 1;
 }
 
 // The first ghost lands while the attacker is still fading out, and its landing fades
@@ -145,14 +84,14 @@ void AttackEffect(PIECEBASE* attacker, PIECEBASE* target)
 {
     if (attacker == nullptr || target == nullptr)
         return;
-    const int targetX = BoxCentreX(target);
-    const int targetY = BoxCentreY(target);
+    const int targetX = target->BoxCentreX();
+    const int targetY = target->BoxCentreY();
     attacker->FadeMode = FadeOut;
     attacker->Alpha = 255;
     attacker->FadeStep = AttackFadeStep;
-    FacePieceTowards(attacker, targetX + BoardMargin);
-    Game.Effects.SpawnTrail(attacker->Sprite, attacker->Team, AttackValue, BoxCentreX(attacker),
-                            BoxCentreY(attacker), PieceRefOf(attacker), attacker->Index, PieceRefOf(target),
+    FacePieceTowards(attacker, targetX);
+    Game.Effects.SpawnTrail(attacker->Sprite, attacker->Team, AttackValue, attacker->BoxCentreX(),
+                            attacker->BoxCentreY(), PieceRefOf(attacker), attacker->Index, PieceRefOf(target),
                             target->Index, targetX, targetY, GhostColour);
 }
 
@@ -169,13 +108,13 @@ bool CastSpell(PIECEBASE* caster, PIECEBASE* target, int x, int y, int slot)
     if (r % 100 <= chance || chance >= CertainChance) {
         const std::uint32_t colour = TakesTeamColour(spell.EffectKind) ? caster->TeamColour : spell.Colour;
         if (spell.IsBurst)
-            Game.Effects.SpawnEffectBurst(spell.EffectKind, caster->Team, CastPower(spell), BoxCentreX(caster),
-                                          BoxCentreY(caster), PieceRefOf(caster), caster->Index, targetType,
+            Game.Effects.SpawnEffectBurst(spell.EffectKind, caster->Team, CastPower(spell), caster->BoxCentreX(),
+                                          caster->BoxCentreY(), PieceRefOf(caster), caster->Index, targetType,
                                           targetIndex, x, y, spell.Spin, colour, spell.Alpha, spell.DelayStep,
                                           spell.Count);
         else
-            Game.Effects.SpawnCloudCover(spell.Id, spell.EffectKind, caster->Team, BoxCentreX(caster),
-                                         BoxCentreY(caster), PieceRefOf(caster), caster->Index, colour);
+            Game.Effects.SpawnCloudCover(spell.Id, spell.EffectKind, caster->Team, caster->BoxCentreX(),
+                                         caster->BoxCentreY(), PieceRefOf(caster), caster->Index, colour);
     } else {
         if (target != nullptr)
             target->TargetMark = 0;
@@ -191,7 +130,7 @@ bool TransferSpell(PIECEBASE* caster, PIECEBASE* receiver, int x, int y, int slo
 {
     if (caster == nullptr || receiver == nullptr || !IsHandSlot(caster, slot) || receiver->Spells.Count >= HandSize)
         return false;
-    Game.Effects.SpawnEffect(EffectTransferLine, caster->Team, 0, BoxCentreX(caster), BoxCentreY(caster),
+    Game.Effects.SpawnEffect(EffectTransferLine, caster->Team, 0, caster->BoxCentreX(), caster->BoxCentreY(),
                              PieceRefOf(caster), caster->Index, 0, slot, x, y, 0.0f, caster->TeamColour,
                              TransferLineAlpha, LineStartDelay);
     receiver->Spells.AddSpellCopy(caster->Spells.Slots[slot]);
@@ -203,7 +142,7 @@ void DreamEffect(PIECEBASE* dreamer, int slot, int x, int y)
 {
     if (dreamer == nullptr)
         return;
-    Game.Effects.SpawnEffect(EffectDreamLine, dreamer->Team, 0, BoxCentreX(dreamer), BoxCentreY(dreamer),
+    Game.Effects.SpawnEffect(EffectDreamLine, dreamer->Team, 0, dreamer->BoxCentreX(), dreamer->BoxCentreY(),
                              PieceRefDreamer, dreamer->Index, 0, slot, x, y, 0.0f, DreamLineColour, DreamLineAlpha,
                              LineStartDelay);
 }

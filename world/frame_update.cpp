@@ -9,7 +9,6 @@
 #include "world/computer_turns.h"
 #include "world/effects.h"
 #include "world/game.h"
-#include "world/play_state.h"
 #include "world/random.h"
 #include "world/reach.h"
 
@@ -190,6 +189,7 @@ void GAME::AwardScore(int x, int y, int team, int points)
 
 void GAME::UpdateGame(const int* reachTable)
 {
+    HitHappened = 0;
     for (int i = 0; i < MaxPlayers; i++) {
         PLAYER& dreamer = Players[i];
         dreamer.Update();
@@ -340,28 +340,30 @@ void RunPendingAction()
 
 void UpdateGameFrame()
 {
-    Game.DebugFlag = DebugDisplay ? 1 : 0;
     Game.UpdateGame(ReachCircle);
-    if (Game.HitHappened) {
-        pPointerTarget = nullptr;
-        Game.HitHappened = 0;
-    }
     if (Game.MessageFramesLeft > 0)
         return;
     RunPendingAction();
 
     // Play is back with the human: a new round starts with the computer sides' end-of-turn
     // steps, the last of which moves the hazards.
-    if (!Game.ComputerTurnsRunning && ActionMode == ModeComputerTurns) {
-        ActionMode = ModeNothing;
+    if (!Game.ComputerTurnsRunning && Game.HumanTurnEnded) {
+        Game.HumanTurnEnded = 0;
         for (PLAYER& dreamer : Game.Players)
             if (dreamer.IsComputer && !dreamer.IsDead)
                 EndTurnHazards(&dreamer);
     }
     if (!Game.IsHumanAlive()) {
         Game.ComputerTurnsRunning = 1;
-        ActionMode = ModeComputerTurns;
+        Game.HumanTurnEnded = 1;
     }
     if (GameOverCheck != nullptr)
         GameOverCheck();
+}
+
+void EndHumanTurn(PLAYER* dreamer)
+{
+    EndTurnHazards(dreamer);
+    Game.ComputerTurnsRunning = 1;
+    Game.HumanTurnEnded = 1;
 }

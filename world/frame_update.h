@@ -2,8 +2,11 @@
 // then the computer's posted action, the round start and the game-over test.
 #pragma once
 
-void UpdateGameFrame();                 // called by the main loop once per frame while a game is on the board
+class PLAYER;
+
+void UpdateGameFrame();                 // called by the play frame of the screens once per frame while a game is on the board
 void RunPendingAction();                // carries out the action the computer opponent posted
+void EndHumanTurn(PLAYER* dreamer);     // the human's "End Turn": his side's end-of-turn step, then the computer sides play
 
 // The game-over test belongs to the shell; it installs it here. Null: no test runs.
 extern void (*GameOverCheck)();

@@ -20,6 +20,7 @@ void GAME::Reset()
     PendingAction.DreamSlot = 0;
     HitHappened = 0;
     ComputerTurnsRunning = 0;
+    HumanTurnEnded = 0;
     MessageFramesLeft = 0;
     MessageFrames = 0;
     for (PLAYER& player : Players)

@@ -48,8 +48,9 @@ public:
     EFFECTS Effects;                            // the effect slots and the area hazards keep to
     SCORETEXTS ScoreTexts;                      // the floating score numbers
     SCENERY Scenery;                            // the background pictures; a new game leaves them
-    std::uint8_t HitHappened = 0;               // an effect hit this frame
+    std::uint8_t HitHappened = 0;               // an effect hit in the last frame: the pointer drops its target
     std::uint8_t ComputerTurnsRunning = 0;      // the computer sides are taking their turns
+    std::uint8_t HumanTurnEnded = 0;            // the human has handed the board over ("End Turn", or no dreamer left); the round start gives it back
     int CurrentPlayer = 0;                      // the dreamer whose turn it is
     int CurrentCreature = -1;                   // the acting creature of the current computer dreamer; -1 the dreamer itself
     PENDINGACTION PendingAction;                // the action the computer opponent has posted

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "world/game.h"
-#include "world/play_state.h"
 #include "world/random.h"
 
 namespace {
@@ -24,13 +23,8 @@ const PICTURESIZE* FindPictureSize(int picture)
 
 }  // namespace
 
-// A game left in the middle of an action must not hand its aim, selection or
-// target to the next one.
 void GAME::StartNewGame(int humanRosterIndex, int opponentRosterIndex, int playerCount)
 {
-    ActionMode = ModeNothing;
-    pSelectedPiece = nullptr;
-    pPointerTarget = nullptr;
     Reset();
     BoardWidth = BoardPlayWidth;
     BoardHeight = BoardPlayHeight;

@@ -40,6 +40,16 @@ bool PIECEBASE::IsCreature() const
     return Kind == PieceCreature;
 }
 
+int PIECEBASE::BoxCentreX() const
+{
+    return static_cast<int>(X) + (Width >> 1);
+}
+
+int PIECEBASE::BoxCentreY() const
+{
+    return static_cast<int>(Y) + (Height >> 1);
+}
+
 PLAYER* PIECEBASE::ToPlayer()
 {
     return IsDreamer() ? static_cast<PLAYER*>(this) : nullptr;

@@ -78,6 +78,8 @@ struct PIECEBASE {
 
     bool IsDreamer() const;             // Kind 3 or 4
     bool IsCreature() const;            // Kind 1
+    int BoxCentreX() const;             // X truncated plus half the width: where effects start from and aim at the piece
+    int BoxCentreY() const;             // Y truncated plus half the height
     PLAYER* ToPlayer();                 // this piece as a dreamer, or null when it is not one
     PIECE* ToCreature();                // this piece as a creature, or null when it is not one
 

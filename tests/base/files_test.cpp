@@ -6,8 +6,8 @@
 
 #include "base/eventlog.h"
 #include "base/files.h"
-#include "tests/support/raw_files.h"
 #include "base/text.h"
+#include "tests/support/raw_files.h"
 
 namespace fs = std::filesystem;
 

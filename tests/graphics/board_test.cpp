@@ -1,5 +1,5 @@
 // The board's tiles, the scene's layers and depth order, a piece's bar, glow, body and markers, effects, the
-// frame, and the targeting tests, read from the draws the shared sprite and line objects record.
+// frame, read from the draws the shared sprite and line objects record.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +10,6 @@
 #include "graphics/textures.h"
 #include "tests/support/art_screen.h"
 #include "tests/support/board.h"
-#include "world/play_state.h"
 #include "world/reach.h"
 
 namespace {
@@ -29,8 +28,6 @@ protected:
         Line.Record(&Lines);
         pSprite2D = &Sprite;
         pLine = &Line;
-        ActionMode = ModeNothing;
-        pSelectedPiece = nullptr;
         MarkerAngle = 0.0f;
         BoardWavePhase = 1.0f;
     }
@@ -40,7 +37,6 @@ protected:
             *Textures.TextureSlot(i) = nullptr;
         pSprite2D = nullptr;
         pLine = nullptr;
-        pSelectedPiece = nullptr;
     }
     int Image(int draw) const { return static_cast<int>(Draws.at(draw).Texture - Fakes); }
     std::vector<int> Images() const
@@ -66,7 +62,7 @@ protected:
 // sin(1) x 12 is 10.1 and sin(4) x 12 is -9.1: greens 202 and 183 at alpha 16.
 TEST_F(BoardDrawing, TilesLieOnThe32PixelGridWithTheirRowAndColumnImagesAndTheWave)
 {
-    DrawBoard();
+    DrawBoard(AIMVIEW());
     ASSERT_EQ(Draws.size(), 266u);
     ExpectAt(0, 13.0f, 13.0f);
     ExpectAt(18, 589.0f, 13.0f);
@@ -82,17 +78,14 @@ TEST_F(BoardDrawing, TilesLieOnThe32PixelGridWithTheirRowAndColumnImagesAndTheWa
 
 TEST_F(BoardDrawing, TheRangeMarkerShowsOnlyWhileAimingButTurnsWhileAPieceIsSelected)
 {
-    pSelectedPiece = &PlaceDreamer(0, "Ann", 200, 150);
-    ActionRange = 0.5f;
-    ActionRangeColour = 0x00ff00;
-    ActionMode = ModeMenuOpen;
+    AIMVIEW aim{&PlaceDreamer(0, "Ann", 200, 150), false, 0.5f, 0x00ff00};
     MarkerAngle = 359.0f;
-    DrawBoard();
+    DrawBoard(aim);
     EXPECT_EQ(Draws.size(), 266u);
     EXPECT_EQ(MarkerAngle, 0.0f);
     Draws.clear();
-    ActionMode = ModeMoveAttack;
-    DrawBoard();
+    aim.IsAiming = true;
+    DrawBoard(aim);
     ASSERT_EQ(Draws.size(), 267u);
     EXPECT_EQ(Image(266), 4);
     ExpectAt(266, 149.0f, 99.0f);
@@ -119,7 +112,7 @@ TEST_F(BoardDrawing, EffectsOfLayerZeroGoUnderThePiecesSortedByCentreYAndLayersO
         piece.CentreY = i < 3 ? creatureY[i] : 200;
     }
     Game.Creatures[39].CentreY = 50;
-    DrawScene();
+    DrawScene(nullptr);
     std::vector<int> expected{91, 69, 31, 32};
     for (int i = 3; i < 39; i++)
         expected.push_back(30 + i);
@@ -138,7 +131,7 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
     dreamer.PaleColour = 0x80ff80;
     dreamer.GlowAlpha = 100;
     dreamer.HoverMark = dreamer.TargetMark = 1;
-    DrawPiece(&dreamer);
+    DrawPiece(&dreamer, nullptr);
     ASSERT_EQ(Images(), (std::vector<int>{22, 22, 7, 7, 5}));
     EXPECT_EQ(Draws[0].Source.Right, 15);
     EXPECT_EQ(Draws[0].Colour, 0xb400ff00u);
@@ -155,8 +148,7 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
     dreamer.Alpha = 40;
     for (int i = 0; i < 3; i++) {
         Draws.clear();
-        pSelectedPiece = selections[i];
-        DrawPiece(&dreamer);
+        DrawPiece(&dreamer, selections[i]);
         ASSERT_EQ(Images(), (std::vector<int>{7, 13}));
         EXPECT_EQ(Draws[0].Colour, 0x28020202u);
         EXPECT_EQ(Draws[1].Colour, targetColours[i]) << i;
@@ -166,7 +158,7 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
 TEST_F(BoardDrawing, ALiveCreatureIsDrawnAt192AndAnEffectMirrorsOnlyWhenUnturned)
 {
     PlaceCreature(0, 1, "C", 50, 50).Alpha = 10;
-    DrawPiece(&Game.Creatures[0]);
+    DrawPiece(&Game.Creatures[0], nullptr);
     EXPECT_EQ(Draws.back().Colour >> 24, 192u);
     EFFECT& effect = PlaceEffect(0, 5, 1, 10, 10, 8, 8);
     effect.Sprite.BuildFrames(7, 1, 8, 8, 1);
@@ -219,18 +211,6 @@ TEST_F(BoardDrawing, TheFrameHasThirteenPixelCornersAndTakesTheHumansColourInHis
     Draws.clear();
     DrawBoardFrame(0, 0);
     EXPECT_EQ(Draws.at(0).Colour, 0xffffffffu);
-}
-
-TEST_F(BoardDrawing, PointsCountOnTheBoardStrictlyInsideItsEdgesAndInRangeOnlyWhileAiming)
-{
-    EXPECT_TRUE(IsPointOnBoard(14, 14) && IsPointOnBoard(620, 460));
-    EXPECT_FALSE(IsPointOnBoard(13, 13) || IsPointOnBoard(621, 461) || IsPointOnBoard(14, 461));
-    PLAYER& dreamer = PlaceDreamer(0, "Ann", 100, 100);
-    ActionRange = 1.0f;
-    EXPECT_FALSE(IsPointInActionRange(&dreamer, 113, 113));
-    ActionMode = ModeSpellTarget;
-    EXPECT_TRUE(IsPointInActionRange(&dreamer, 113, 113));
-    EXPECT_FALSE(IsPointInActionRange(nullptr, 113, 113) || IsPointInActionRange(&dreamer, 13, 113));
 }
 
 // A whole game frame of a free game of eight, drawn with the generated art into a headless device.

@@ -5,7 +5,7 @@
 
 #include "graphics/camera.h"
 #include "platform/window.h"
-#include "world/play_state.h"
+#include "world/game.h"
 
 namespace {
 
@@ -30,36 +30,37 @@ protected:
 TEST_F(CameraKeys, ArrowsStepAlongTheCameraAxesAndDownAndRightWinOverTheirOpposites)
 {
     Frame({KeyUp});
-    EXPECT_NEAR(CameraMatrix._42, 132.0f - 0.22388f, 1e-4f);
-    EXPECT_NEAR(CameraMatrix._43, -180.0f + 0.44708f, 1e-4f);
-    CameraPitch = 0.0f;
+    EXPECT_NEAR(Camera.CameraMatrix._42, 132.0f - 0.22388f, 1e-4f);
+    EXPECT_NEAR(Camera.CameraMatrix._43, -180.0f + 0.44708f, 1e-4f);
+    Camera.CameraPitch = 0.0f;
     Frame({KeyUp, KeyDown});
-    EXPECT_NEAR(CameraMatrix._43, -180.05292f, 1e-4f);
+    EXPECT_NEAR(Camera.CameraMatrix._43, -180.05292f, 1e-4f);
     Frame({KeyLeft, KeyRight});
-    EXPECT_FLOAT_EQ(CameraMatrix._41, -4.5f);
+    EXPECT_FLOAT_EQ(Camera.CameraMatrix._41, -4.5f);
 }
 
 TEST_F(CameraKeys, TheYawWrapsAroundAndThePitchIsNeverClamped)
 {
-    CameraYaw = 359.5f;
+    Camera.CameraYaw = 359.5f;
     Frame({KeyA});
-    EXPECT_NEAR(CameraYaw, 0.4f, 1e-4f);
+    EXPECT_NEAR(Camera.CameraYaw, 0.4f, 1e-4f);
     Frame({KeyD});
     Frame({KeyD});
-    EXPECT_NEAR(CameraYaw, 358.6f, 1e-4f);
+    EXPECT_NEAR(Camera.CameraYaw, 358.6f, 1e-4f);
     for (int frame = 0; frame < 100; frame++)
         Frame({KeyW});
-    EXPECT_NEAR(CameraPitch, 63.4f, 1e-3f);
+    EXPECT_NEAR(Camera.CameraPitch, 63.4f, 1e-3f);
 }
 
 TEST_F(CameraKeys, DuringComputerTurnsOnlyF1CountsAndTheOverlayStaysOnForGood)
 {
-    ActionMode = ModeComputerTurns;
+    Game.HumanTurnEnded = 1;
     Frame({KeyUp, KeyRight, KeyA, KeyW});
-    EXPECT_TRUE(CameraMatrix._41 == -5.0f && CameraMatrix._43 == -180.0f && CameraYaw == 0.0f && CameraPitch == -26.6f);
-    EXPECT_FALSE(DebugDisplay);
+    EXPECT_TRUE(Camera.CameraMatrix._41 == -5.0f && Camera.CameraMatrix._43 == -180.0f && Camera.CameraYaw == 0.0f &&
+                Camera.CameraPitch == -26.6f);
+    EXPECT_FALSE(Camera.DebugDisplay);
     Frame({KeyF1});
-    ActionMode = ModeNothing;
+    Game.HumanTurnEnded = 0;
     Frame({});
-    EXPECT_TRUE(DebugDisplay);
+    EXPECT_TRUE(Camera.DebugDisplay);
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/font.h"
 #include "base/eventlog.h"
+#include "graphics/font.h"
 #include "tests/support/raw_files.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include "world/actions.h"
 #include "world/frame_update.h"
 #include "world/game.h"
-#include "world/play_state.h"
 #include "world/random.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "base/files.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
-#include "base/files.h"
 #include "tests/support/raw_files.h"
 
 namespace {

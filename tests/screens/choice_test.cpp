@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
+#include "base/config.h"
 #include "graphics/background.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/choice.h"
-#include "tests/support/recorded_screen.h"
-#include "base/config.h"
 #include "screens/screen_state.h"
+#include "tests/support/recorded_screen.h"
 #include "world/game.h"
 
 namespace {

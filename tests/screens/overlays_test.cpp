@@ -5,14 +5,14 @@
 #include <utility>
 #include <vector>
 
+#include "graphics/camera.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "screens/overlays.h"
-#include "tests/support/recorded_screen.h"
-#include "screens/text_entry.h"
 #include "screens/screen_state.h"
+#include "screens/text_entry.h"
+#include "tests/support/recorded_screen.h"
 #include "world/game.h"
-#include "world/play_state.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ TEST_F(Overlays, TheScoreShowsOnlyInTheHumansTurnAndTheDebugValuesOnlyWithTheDeb
     Game.CurrentPlayer = 0;
     DrawScore();
     EXPECT_EQ(Drawn(), Printed(FontSmall, false, {{5, -2, "Score: -1234", 0xffffff}}));
-    DebugDisplay = true;
+    Camera.DebugDisplay = true;
     DrawDebugValues();
     std::vector<LINE> values;
     for (int y : {384, 448})

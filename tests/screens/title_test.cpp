@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "base/config.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
+#include "screens/screen_state.h"
 #include "screens/title.h"
 #include "tests/support/recorded_screen.h"
-#include "base/config.h"
-#include "screens/screen_state.h"
 
 namespace {
 

@@ -7,19 +7,19 @@
 #include <filesystem>
 #include <string>
 
+#include "base/config.h"
 #include "graphics/font.h"
 #include "opponent/opponent.h"
 #include "platform/window.h"
 #include "screens/menus.h"
+#include "screens/pointer.h"
+#include "screens/screen_state.h"
 #include "screens/title.h"
-#include "base/config.h"
 #include "shell/device.h"
 #include "shell/screen_changes.h"
-#include "screens/screen_state.h"
 #include "shell/shell.h"
 #include "world/frame_update.h"
 #include "world/game.h"
-#include "world/play_state.h"
 
 namespace {
 
@@ -143,11 +143,11 @@ TEST_F(ScreenPictures, APressOnTheHumansDreamerOpensItsMenuWithEndTurnWhereThePl
 {
     StartThreePlayerGame();
     const PLAYER& human = Game.Players[0];
-    EXPECT_EQ(FindPieceAt(DreamerX, DreamerY), &Game.Players[0]);
+    EXPECT_EQ(FindPieceAt(DreamerX - BoardMargin, DreamerY - BoardMargin), &Game.Players[0]);
     EXPECT_EQ(human.CentreX + BoardMargin, DreamerX);
     EXPECT_EQ(human.CentreY + BoardMargin, DreamerY);
     Click(DreamerX, DreamerY);
-    ASSERT_EQ(ActionMode, ModeMenuOpen);
+    ASSERT_EQ(Play.ActionMode, ModeMenuOpen);
     const MENUPANEL& panel = Menus.Panels[PageMain];
     const int row = panel.HitTest(EndTurnX, EndTurnY);
     ASSERT_GE(row, 0);
@@ -174,7 +174,7 @@ TEST_F(ScreenPictures, EndTurnHandsThePlayToTheComputerAndEscapeLeavesForTheTitl
     Send(MessageButtonDown, EndTurnX, EndTurnY);
     Send(MessageButtonUp, EndTurnX, EndTurnY);
     DrawScreenFrame();
-    EXPECT_EQ(ActionMode, ModeComputerTurns);
+    EXPECT_EQ(Play.ActionMode, ModeComputerTurns);
     Send(MessageChar, 0, 0, KeyEscape);
     EXPECT_EQ(ScreenState, ScreenTitle);
 }

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "graphics/board.h"
-#include "platform/window.h"
 #include "base/config.h"
 #include "base/files.h"
-#include "shell/screen_changes.h"
+#include "graphics/board.h"
+#include "platform/window.h"
 #include "screens/screen_state.h"
+#include "shell/screen_changes.h"
 #include "shell/shell.h"
 #include "tests/support/board.h"
 #include "world/game.h"

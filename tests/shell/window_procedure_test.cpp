@@ -3,18 +3,18 @@
 #include <cstring>
 #include <functional>
 
+#include "base/config.h"
 #include "platform/input.h"
 #include "screens/choice.h"
 #include "screens/menus.h"
+#include "screens/pointer.h"
+#include "screens/screen_state.h"
 #include "screens/text_entry.h"
 #include "screens/title.h"
-#include "base/config.h"
 #include "shell/screen_changes.h"
-#include "screens/screen_state.h"
 #include "shell/shell.h"
 #include "tests/support/raw_files.h"
 #include "world/game.h"
-#include "world/play_state.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ protected:
         Game.BuildRoster();
         GoToTitle();
         LastKey = 0;
-        ClickLatch = 0;
+        Play.ClickLatch = 0;
     }
     void TearDown() override { Config = SavedConfig; }
     CONFIG SavedConfig;
@@ -111,25 +111,28 @@ TEST_F(WindowProcedure, InAGameEscapeLeavesForTheTitleAndTheComputersTurnsIgnore
     const PLAYER& human = Game.Players[0];
     const int hx = human.CentreX + BoardMargin, hy = human.CentreY + BoardMargin;
 
-    ActionMode = ModeComputerTurns;
+    Play.ActionMode = ModeComputerTurns;
     Send(MessageButtonDown, hx, hy);
-    EXPECT_EQ(pSelectedPiece, nullptr);
+    EXPECT_EQ(Play.pSelectedPiece, nullptr);
     Send(MessageButtonUp, hx, hy);
-    ActionMode = ModeNothing;
+    Play.ActionMode = ModeNothing;
 
     Send(MessageButtonDown, hx, hy);  // selects the dreamer and opens its menu
-    EXPECT_EQ(pSelectedPiece, &Game.Players[0]);
-    EXPECT_EQ(ActionMode, ModeMenuOpen);
-    EXPECT_EQ(ClickLatch, 1);
+    EXPECT_EQ(Play.pSelectedPiece, &Game.Players[0]);
+    EXPECT_EQ(Play.ActionMode, ModeMenuOpen);
+    EXPECT_EQ(Play.ClickLatch, 1);
     Send(MessageButtonUp, hx, hy);  // its own release confirms nothing
-    EXPECT_EQ(ActionMode, ModeMenuOpen);
-    EXPECT_EQ(ClickLatch, 0);
+    EXPECT_EQ(Play.ActionMode, ModeMenuOpen);
+    EXPECT_EQ(Play.ClickLatch, 0);
 
+    Play.pPointerTarget = &Game.Players[1];  // left while aiming at a target
     Send(MessageChar, 0, 0, 27);
     EXPECT_EQ(ScreenState, ScreenTitle);
     EXPECT_EQ(LastKey, 0);
-    EXPECT_EQ(ActionMode, ModeNothing);  // no menu or aim survives into the next game
-    EXPECT_EQ(pSelectedPiece, nullptr);
+    EXPECT_EQ(Play.ActionMode, ModeNothing);  // no menu or aim survives into the next game
+    EXPECT_EQ(Play.pSelectedPiece, nullptr);
+    StartGame();
+    EXPECT_EQ(Play.pPointerTarget, nullptr);
 }
 
 TEST_F(WindowProcedure, APressOnNoPieceDropsTheSelectionAndTheBannersTexts)
@@ -139,7 +142,7 @@ TEST_F(WindowProcedure, APressOnNoPieceDropsTheSelectionAndTheBannersTexts)
     StartGame();
     Game.MessageFramesLeft = 40;
     Send(MessageButtonDown, 320, 250);
-    EXPECT_EQ(pSelectedPiece, nullptr);
+    EXPECT_EQ(Play.pSelectedPiece, nullptr);
     EXPECT_STREQ(Game.MessageText[0], "");
     EXPECT_EQ(Game.MessageFramesLeft, 40);  // the game still waits it out
 }

@@ -30,8 +30,8 @@ void ARTSCREEN::DrawGameFrame()
     Device.BeginScene();
     ApplyFillMode();
     Sprite.Begin();
-    DrawGame2D();
-    DrawScene();
+    DrawGame2D(AIMVIEW());
+    DrawScene(nullptr);
     DrawBoardFrame(0, 0);
     Sprite.End();
     Device.EndScene();

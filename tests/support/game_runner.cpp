@@ -10,7 +10,6 @@
 #include "world/effects.h"
 #include "world/frame_update.h"
 #include "world/game.h"
-#include "world/play_state.h"
 #include "world/random.h"
 
 namespace {
@@ -24,14 +23,6 @@ PIECEBASE& PieceAt(int i)
     if (i < MaxPlayers)
         return Game.Players[i];
     return Game.Creatures[i - MaxPlayers];
-}
-
-// The player's "End Turn": his side's end-of-turn step, then the computer sides play.
-void EndHumanTurn()
-{
-    EndTurnHazards(&Game.Players[0]);
-    Game.ComputerTurnsRunning = 1;
-    ActionMode = ModeComputerTurns;
 }
 
 std::string CheckInvariants()
@@ -69,9 +60,6 @@ void StartHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script)
 {
     SeedRand(seed);
     InstallComputerOpponent();
-    ActionMode = ModeNothing;
-    pSelectedPiece = nullptr;
-    pPointerTarget = nullptr;
     Game.StartNewGame(static_cast<int>(seed % 10), -1, players);
     for (int& score : ExpectedScores)
         score = 0;
@@ -87,9 +75,9 @@ bool PlayHeadlessFrame(PLAYERSCRIPT script)
 {
     if (Game.CountLivePlayers() < 2)
         return false;
-    const bool humansTurn = !Game.ComputerTurnsRunning && ActionMode != ModeComputerTurns && Game.IsHumanAlive();
+    const bool humansTurn = !Game.ComputerTurnsRunning && !Game.HumanTurnEnded && Game.IsHumanAlive();
     if (script == PLAYERSCRIPT::EndTurnAtOnce && humansTurn && Game.MessageFramesLeft == 0)
-        EndHumanTurn();
+        EndHumanTurn(&Game.Players[0]);
     UpdateGameFrame();
     return true;
 }
@@ -114,7 +102,7 @@ std::string DescribeGame()
 {
     std::ostringstream text;
     text << "player " << Game.CurrentPlayer << ", creature " << Game.CurrentCreature << ", computer turns "
-         << int(Game.ComputerTurnsRunning) << ", action mode " << ActionMode << ", pending " << Game.PendingAction.Kind
+         << int(Game.ComputerTurnsRunning) << ", turn ended " << int(Game.HumanTurnEnded) << ", pending " << Game.PendingAction.Kind
          << ", banner " << Game.MessageFramesLeft << ", effects moving " << Game.Effects.CountMovingEffects(0) << "\n";
     for (int i = 0; i < MaxPlayers + CreatureSlots; i++) {
         const PIECEBASE& piece = PieceAt(i);

@@ -1,40 +1,15 @@
 // Test entry point: every test runs in a fresh temporary working folder, since
 // the game writes its event log and its files into the working folder, and
-// from the global state the program starts with.
+// from the state the program starts with.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
-#include "world/computer_turns.h"
-#include "world/frame_update.h"
-#include "world/game.h"
-#include "world/play_state.h"
-#include "world/random.h"
+#include "tests/support/start_state.h"
 
 namespace {
-
-// Every test starts from the state the program starts in: a freshly built
-// game, no selection or aim, no hooks, the generator at a known seed.
-void RestoreStartState()
-{
-    static const GAME* const Pristine = new GAME;
-    Game = *Pristine;
-    ActionMode = ModeNothing;
-    pSelectedPiece = nullptr;
-    pPointerTarget = nullptr;
-    ActionRange = 1.0f;
-    ActionRangeColour = 0xff0000;
-    ChosenSpell = -1;
-    ChosenDream = -1;
-    DebugDisplay = false;
-    ComputerPlayerTurn = nullptr;
-    ComputerCreatureTurn = nullptr;
-    GameOverCheck = nullptr;
-    ClearRandScript();
-    SeedRand(1);
-}
 
 class TemporaryFolderPerTest : public testing::EmptyTestEventListener {
 public:

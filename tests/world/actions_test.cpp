@@ -5,12 +5,9 @@
 #include "tests/support/board.h"
 #include "world/actions.h"
 #include "world/frame_update.h"
-#include "world/play_state.h"
 #include "world/random.h"
 
 namespace {
-
-constexpr int Window = 13;  // window pixels = board pixels + 13
 
 PLAYER& Ardent = Game.Players[0];   // the human's dreamer, centre (116, 116)
 PLAYER& Enemy = Game.Players[1];    // in reach, centre (216, 116)
@@ -132,48 +129,4 @@ TEST(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefus
     EXPECT_FALSE(TransferSpell(&Ardent, &Enemy, 0, 0, 0));
     EXPECT_EQ((std::vector<int>{Ardent.Spells.Count, Enemy.Spells.Count, Badger.Spells.Count, CountActiveEffects()}),
               (std::vector<int>{1, 32, 0, 0}));
-}
-
-TEST(Clicks, EachHandlerActsOnWhatLiesUnderThePointerAndRefusesTheRest)
-{
-    // Spells, dreams and ghosts fly to an accepted piece's centre, else to the clicked point with no target.
-    enum { Walk, Hostile, Friendly, Dream };
-    const struct { int Click, X, Y; bool Accepted; int Effects, Target, AimX, AimY; const char* Banner; } cases[] = {
-        {Walk, 150, 250, true, 0, 0, 0, 0, "||"},
-        {Walk, 216, 116, true, 8, 1, 216, 116, "||"},
-        {Walk, 116, 116, false, 0, 0, 0, 0, "||"},
-        {Hostile, 150, 250, true, 10, -1, 150, 250, "Ardent| casts |Fire Blast"},
-        {Hostile, 209, 107, true, 10, 1, 216, 116, "Ardent| casts |Fire Blast"},
-        {Hostile, 116, 176, false, 0, 0, 0, 0, "||"},
-        {Friendly, 112, 170, true, 20, 3, 116, 176, "Ardent| casts |Healing"},
-        {Friendly, 216, 116, false, 0, 0, 0, 0, "||"},
-        {Dream, 216, 116, false, 0, 0, 0, 0, "||"},
-        {Dream, 300, 250, true, 1, 0, 302, 250, "Ardent| dreamed an |Owl"}};  // a 4 x 0 line box
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        SetUpBoard();
-        Ardent.Spells.AddSpell(c.Click == Friendly ? 12 : 1);
-        Ardent.AddDreamSlot(11);
-        pSelectedPiece = c.Click == Walk ? static_cast<PIECEBASE*>(&Badger) : &Ardent;
-        ChosenSpell = ChosenDream = 0;
-        ScriptRand({0});
-        const int x = c.X + Window, y = c.Y + Window;
-        EXPECT_EQ(c.Click == Walk ? MoveAttackClick(&Badger, x + 0.5f, y) : c.Click == Dream ? DreamClick(x, y)
-                                                                                          : CastSpellClick(x, y),
-                  c.Accepted);
-        EXPECT_EQ(ScriptedRandLeft(), c.Accepted && (c.Click == Hostile || c.Click == Friendly) ? 0 : 1);
-        EXPECT_EQ(BannerText(), c.Banner);
-        ASSERT_EQ(CountActiveEffects(), c.Effects);
-        const bool walks = c.Click == Walk && c.Accepted && c.Effects == 0;  // its box centred on the point
-        EXPECT_EQ((std::vector<float>{1.0f * Badger.IsMoving, Badger.MoveTargetX + 16.0f, Badger.MoveTargetY + 16.0f}),
-                  (std::vector<float>{1.0f * walks, walks ? c.X + 0.5f : 116.0f, walks ? 1.0f * c.Y : 176.0f}));
-        if (c.Effects > 0) {
-            EXPECT_EQ((std::vector<float>{1.0f * First.TargetIndex, First.TargetX + First.Width * 0.5f,
-                                          First.TargetY + First.Height * 0.5f}),
-                      (std::vector<float>{1.0f * c.Target, 1.0f * c.AimX, 1.0f * c.AimY}));
-        }
-    }
-    for (int frame = 0; frame < 100 && Ardent.DreamSlotCount == 1; frame++)
-        UpdateGameFrame();  // the last dream lands with no piece at its end and is rolled there
-    EXPECT_EQ(Game.Creatures[0].CreatureKind, 11);
 }

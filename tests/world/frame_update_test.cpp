@@ -4,7 +4,6 @@
 
 #include "tests/support/board.h"
 #include "world/frame_update.h"
-#include "world/play_state.h"
 #include "world/random.h"
 
 namespace {
@@ -178,13 +177,13 @@ TEST(TurnMachine, ARoundPassesEveryFreeSlotAndReturnsToTheHuman)
 {
     StartGame(-1, 3);
     Game.ComputerTurnsRunning = 1;
-    ActionMode = ModeComputerTurns;
+    Game.HumanTurnEnded = 1;
     // Without an opponent installed each computer dreamer passes at once, its creature slots one frame each.
     int frames = 0;
     for (; Game.ComputerTurnsRunning && frames < 1000; frames++)
         UpdateGameFrame();
     EXPECT_EQ(Game.CurrentPlayer, 0);
-    EXPECT_EQ(ActionMode, ModeNothing);  // the round start ran in the same frame
+    EXPECT_EQ(Game.HumanTurnEnded, 0);  // the round start ran in the same frame
     EXPECT_STREQ(Game.MessageText[2], "turn.");
     EXPECT_EQ(frames, 1 + 2 + 5);  // the human's own slot, dreamers 1 and 2, then slots 3..7
 }
@@ -196,5 +195,5 @@ TEST(TurnMachine, WithTheHumanDeadTheComputerSidesPlayOn)
     Game.Players[0].DeathPending = 0;  // no departure banner to wait out
     Frames(1);
     EXPECT_EQ(Game.ComputerTurnsRunning, 1);
-    EXPECT_EQ(ActionMode, ModeComputerTurns);
+    EXPECT_EQ(Game.HumanTurnEnded, 1);
 }

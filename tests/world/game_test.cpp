@@ -55,6 +55,7 @@ TEST(GameState, ResetAfterAGameFreesEverySlotAndKeepsRosterSpellsAndBoard)
     game->CurrentCreature = 9;
     game->HitHappened = 1;
     game->ComputerTurnsRunning = 1;
+    game->HumanTurnEnded = 1;
     game->MessageFramesLeft = 30;
     game->MessageFrames = 50;
     game->MessageIsEvent = 1;
@@ -69,6 +70,7 @@ TEST(GameState, ResetAfterAGameFreesEverySlotAndKeepsRosterSpellsAndBoard)
     EXPECT_EQ(game->CurrentCreature, -1);
     EXPECT_EQ(game->HitHappened, 0);
     EXPECT_EQ(game->ComputerTurnsRunning, 0);
+    EXPECT_EQ(game->HumanTurnEnded, 0);
     EXPECT_EQ(game->MessageFramesLeft, 0);
     EXPECT_STREQ(game->MessageText[0], "");
     EXPECT_EQ(game->PendingAction.Kind, ActionNone);

@@ -5,7 +5,6 @@
 #include <set>
 
 #include "world/game.h"
-#include "world/play_state.h"
 #include "world/random.h"
 
 namespace {
@@ -130,16 +129,4 @@ TEST(NewGame, ChallengesKeepTheDecksAFreeGameDealsThemAnew)
     EXPECT_EQ(std::memcmp(deck, game->Roster[3].Deck, sizeof deck), 0);
     game->StartNewGame(3, -1, 2);
     EXPECT_NE(std::memcmp(deck, game->Roster[3].Deck, sizeof deck), 0);
-}
-
-TEST(NewGame, AGameLeftInTheMiddleOfAnActionLeavesNoAimBehind)
-{
-    Game.StartNewGame(1, -1, 4);
-    ActionMode = ModeSpellTarget;
-    pSelectedPiece = &Game.Players[0];
-    pPointerTarget = &Game.Players[2];
-    Game.StartNewGame(1, -1, 4);
-    EXPECT_EQ(ActionMode, ModeNothing);
-    EXPECT_EQ(pSelectedPiece, nullptr);
-    EXPECT_EQ(pPointerTarget, nullptr);
 }
