@@ -92,20 +92,6 @@ int ChooseOrder(const PLAYER& dreamer)
 
 }  // namespace
 
-int PLAYER::GetNumberOfDreams() const
-{
-    return DreamSlotCount;
-}
-
-int PLAYER::CountDreams() const
-{
-    int count = 0;
-    for (const DREAMSLOT& slot : DreamSlots)
-        if (slot.Kind != 0)
-            count++;
-    return count;
-}
-
 int PLAYER::ChooseRandomDream() const
 {
     if (DreamSlotCount <= 0)

@@ -60,27 +60,6 @@ bool PIECEBASE::IsWeak() const
     return Health < (MaxHealth >> 1);
 }
 
-int SPELLHAND::GetNumberOfSpells() const
-{
-    return Count;
-}
-
-int SPELLHAND::FindSpellOfCategory(int category) const
-{
-    for (int row = 0; row < Count && row < HandSize; row++)
-        if (Slots[row].Category == category)
-            return row;
-    return -1;
-}
-
-int SPELLHAND::FindCloudCover() const
-{
-    for (int row = 0; row < Count && row < HandSize; row++)
-        if (Slots[row].Id == CloudCoverSpellId)
-            return row;
-    return -1;
-}
-
 // A piece without the healing it wants attacks instead.
 int SPELLHAND::ChooseRandomSpell(int category) const
 {
