@@ -80,10 +80,6 @@ public:
     int FindSpellOfCategory(int category) const;  // the first row of the category; -1 none
     int FindCloudCover() const;  // the first Cloud Cover row; -1 none
     int GetNumberOfSpells() const;  // rows in use
-
-    // Computer opponent (defined in opponent/)
-    int ChooseRandomSpell(int category) const;  // a random row, else the first of the category (friendly falls back to hostile); -1 none
-    int ChooseBestSpell(int category) const;  // the category's row with the highest chance above 0; friendly falls back to the first hostile
 };
 
 // The power a cast of this spell carries: fixed for eight friendly spells, else its value.
