@@ -2,6 +2,7 @@
 // creature should appear.
 #include <iterator>
 
+#include "opponent/opponent.h"
 #include "world/game.h"
 #include "world/random.h"
 
@@ -92,86 +93,72 @@ int ChooseOrder(const PLAYER& dreamer)
 
 }  // namespace
 
-int PLAYER::GetNumberOfDreams() const
+int ChooseRandomDream(const PLAYER& dreamer)
 {
-    return DreamSlotCount;
-}
-
-int PLAYER::CountDreams() const
-{
-    int count = 0;
-    for (const DREAMSLOT& slot : DreamSlots)
-        if (slot.Kind != 0)
-            count++;
-    return count;
-}
-
-int PLAYER::ChooseRandomDream() const
-{
-    if (DreamSlotCount <= 0)
+    if (dreamer.DreamSlotCount <= 0)
         return -1;
-    const int used = DreamSlotCount < DreamSlotsPerDreamer ? DreamSlotCount : DreamSlotsPerDreamer;
+    const int used = dreamer.DreamSlotCount < DreamSlotsPerDreamer ? dreamer.DreamSlotCount : DreamSlotsPerDreamer;
     return Rand() % used;
 }
 
 // A slot with no chance at all is never the best, so a dreamer steered this
 // way stops dreaming once only hopeless dreams are left.
-int PLAYER::ChooseBestDream() const
+int ChooseBestDream(const PLAYER& dreamer)
 {
     int best = -1;
     int bestChance = 0;
-    for (int slot = 0; slot < DreamSlotCount && slot < DreamSlotsPerDreamer; slot++) {
-        if (DreamSlots[slot].Chance > bestChance) {
+    for (int slot = 0; slot < dreamer.DreamSlotCount && slot < DreamSlotsPerDreamer; slot++) {
+        if (dreamer.DreamSlots[slot].Chance > bestChance) {
             best = slot;
-            bestChance = DreamSlots[slot].Chance;
+            bestChance = dreamer.DreamSlots[slot].Chance;
         }
     }
     return best;
 }
 
-int PLAYER::ChooseDream() const
+int ChooseDream(const PLAYER& dreamer)
 {
-    if (DreamChoice == DreamChoiceRandom)
-        return ChooseRandomDream();
-    if (DreamChoice == DreamChoiceBest)
-        return ChooseBestDream();
+    if (dreamer.DreamChoice == DreamChoiceRandom)
+        return ChooseRandomDream(dreamer);
+    if (dreamer.DreamChoice == DreamChoiceBest)
+        return ChooseBestDream(dreamer);
     return -1;
 }
 
 // A spot in an enemy hazard is declined without marking the dreamer as hemmed
 // in, so its creatures keep holding back and the next frame tries again.
-bool GAME::ConsiderDreaming(int player)
+bool ConsiderDreaming(GAME& game, int player)
 {
     if (player < 0 || player >= MaxPlayers)
         return false;
-    PLAYER& dreamer = Players[player];
+    PLAYER& dreamer = game.Players[player];
     dreamer.NoRoomToDream = 0;
     if (dreamer.GetNumberOfDreams() <= 0)
         return false;
-    const int slot = dreamer.ChooseDream();
+    const int slot = ChooseDream(dreamer);
     if (slot < 0)
         return false;
     int width = 0;
     int height = 0;
-    GetCreatureSize(dreamer.DreamSlots[slot].Kind, &width, &height);
-    if (!FindDreamSpot(player, width, height, &PendingAction.X, &PendingAction.Y)) {
+    game.GetCreatureSize(dreamer.DreamSlots[slot].Kind, &width, &height);
+    if (!FindDreamSpot(game, player, width, height, &game.PendingAction.X, &game.PendingAction.Y)) {
         dreamer.NoRoomToDream = 1;
         return false;
     }
-    if (Effects.GetHazardDamage(PendingAction.X, PendingAction.Y, dreamer.Team) >= 1)
+    if (game.Effects.GetHazardDamage(game.PendingAction.X, game.PendingAction.Y, dreamer.Team) >= 1)
         return false;
-    PendingAction.Kind = ActionDream;
-    PendingAction.DreamSlot = slot;
-    PendingAction.pActor = &dreamer;
-    ShowDreamMessage(&dreamer, slot);
+    game.PendingAction.Kind = ActionDream;
+    game.PendingAction.DreamSlot = slot;
+    game.PendingAction.pActor = &dreamer;
+    game.ShowDreamMessage(&dreamer, slot);
     return true;
 }
 
-bool GAME::FindDreamSpot(int player, int width, int height, int* pOutX, int* pOutY)
+bool FindDreamSpot(GAME& game, int player, int width, int height, int* pOutX, int* pOutY)
 {
     if (player < 0 || player >= MaxPlayers)
         return false;
-    const PLAYER& dreamer = Players[player];
+    const PLAYER& dreamer = game.Players[player];
     const int left = static_cast<int>(dreamer.X);
     const int top = static_cast<int>(dreamer.Y);
     const int hw = width >> 1;
@@ -180,20 +167,21 @@ bool GAME::FindDreamSpot(int player, int width, int height, int* pOutX, int* pOu
         const DREAMSPOT& spot = DreamSpots[candidate];
         const int x = SpotCoordinate(spot.X, left, dreamer.Width, hw, true);
         const int y = SpotCoordinate(spot.Y, top, dreamer.Height, hh, false);
-        if (TestDreamSpot(x, y, width, height, pOutX, pOutY, DreamSpotMarginX, DreamSpotMarginY))
+        if (TestDreamSpot(game, x, y, width, height, pOutX, pOutY, DreamSpotMarginX, DreamSpotMarginY))
             return true;
     }
     return false;
 }
 
-bool GAME::TestDreamSpot(int x, int y, int width, int height, int* pOutX, int* pOutY, int marginX, int marginY)
+bool TestDreamSpot(GAME& game, int x, int y, int width, int height, int* pOutX, int* pOutY, int marginX,
+                   int marginY)
 {
     const int halfX = (width >> 1) + marginX;
     const int halfY = (height >> 1) + marginY;
-    if (x - halfX < BoardBounds[0] || x + halfX > BoardBounds[2] || y - halfY < BoardBounds[1] ||
-        y + halfY > BoardBounds[3])
+    if (x - halfX < game.BoardBounds[0] || x + halfX > game.BoardBounds[2] || y - halfY < game.BoardBounds[1] ||
+        y + halfY > game.BoardBounds[3])
         return false;
-    if (IsOccupied(x, y, DreamSpotFreeMargin, DreamSpotFreeMargin))
+    if (IsOccupied(game, x, y, DreamSpotFreeMargin, DreamSpotFreeMargin))
         return false;
     *pOutX = x;
     *pOutY = y;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "base/eventlog.h"
+#include "opponent/opponent.h"
 #include "world/game.h"
 
 namespace {
@@ -57,7 +58,7 @@ bool IsHeldBack(GAME& game, PIECEBASE* piece)
         return false;
     Trace("H", "");
     const int liveDreamers = game.CountLivePlayers();
-    const int teamCreatures = game.CountTeamCreatures(piece->Team);
+    const int teamCreatures = CountTeamCreatures(game, piece->Team);
     for (const HOLDBACKRULE& rule : HoldBackRules)
         if (dreamer->HoldBack == rule.HoldBack)
             return liveDreamers < rule.LiveDreamersBelow && teamCreatures < rule.CreaturesBelow;
@@ -81,7 +82,7 @@ void PostAttack(GAME& game, PIECEBASE* piece, PIECEBASE* target)
 
 // The trace lines go to the event log at every call: they are how a game's
 // computer decisions can be followed afterwards.
-void GAME::ShouldPieceMove(PIECEBASE* pPiece, const int* reachTable, bool holdBack)
+void ShouldPieceMove(GAME& game, PIECEBASE* pPiece, const int* reachTable, bool holdBack)
 {
     if (pPiece == nullptr)
         return;
@@ -93,41 +94,42 @@ void GAME::ShouldPieceMove(PIECEBASE* pPiece, const int* reachTable, bool holdBa
 
     const float attackReach = pPiece->Reach * AttackReachFactor;
     bool attacked = false;
-    if (Effects.GetHazardDamage(pPiece->CentreX, pPiece->CentreY, pPiece->Team) >= 1) {
+    if (game.Effects.GetHazardDamage(pPiece->CentreX, pPiece->CentreY, pPiece->Team) >= 1) {
         // Safety first: a piece standing in an enemy hazard does not fight.
         Trace("Causes Fire Damage", "");
         for (const FLIGHTPROBE& probe : FlightProbes) {
             const float x = static_cast<float>(pPiece->CentreX + probe.DX);
             const float y = static_cast<float>(pPiece->CentreY + probe.DY);
-            if (StepToward(pPiece, x, y, reachTable, pPiece->Reach, &PendingAction.X, &PendingAction.Y)) {
-                PostMove(*this, pPiece);
+            if (StepToward(game, pPiece, x, y, reachTable, pPiece->Reach, &game.PendingAction.X,
+                           &game.PendingAction.Y)) {
+                PostMove(game, pPiece);
                 Trace("pTarget", nullptr);
                 return;
             }
         }
     } else {
-        PIECEBASE* nearest = SelectTarget(pPiece, -1, false, false);
+        PIECEBASE* nearest = SelectTarget(game, pPiece, -1, false, false);
         Trace("SelectTarget", nearest != nullptr ? nearest->Name : nullptr);
         if (nearest != nullptr) {
             Trace("A", "");
             Trace("B", "");
-            if (IsInReach(pPiece, nearest->CentreX, nearest->CentreY, reachTable, attackReach)) {
+            if (game.IsInReach(pPiece, nearest->CentreX, nearest->CentreY, reachTable, attackReach)) {
                 Trace("C", "");
-                PostAttack(*this, pPiece, nearest);
+                PostAttack(game, pPiece, nearest);
                 attacked = true;
             }
         } else {
             Trace("E", "");
-            if (IsInReach(pPiece, aim->CentreX, aim->CentreY, reachTable, attackReach)) {
+            if (game.IsInReach(pPiece, aim->CentreX, aim->CentreY, reachTable, attackReach)) {
                 Trace("F", "");
-                PostAttack(*this, pPiece, aim);
+                PostAttack(game, pPiece, aim);
                 attacked = true;
             }
         }
     }
     Trace("G", "");
 
-    if (IsHeldBack(*this, pPiece))
+    if (IsHeldBack(game, pPiece))
         return;
     if (holdBack || attacked)
         return;
@@ -147,9 +149,9 @@ void GAME::ShouldPieceMove(PIECEBASE* pPiece, const int* reachTable, bool holdBa
         {tx + (py - ty), ty},
     };
     for (const auto& d : destinations) {
-        if (StepToward(pPiece, static_cast<float>(d[0]), static_cast<float>(d[1]), reachTable, pPiece->Reach,
-                       &PendingAction.X, &PendingAction.Y)) {
-            PostMove(*this, pPiece);
+        if (StepToward(game, pPiece, static_cast<float>(d[0]), static_cast<float>(d[1]), reachTable, pPiece->Reach,
+                       &game.PendingAction.X, &game.PendingAction.Y)) {
+            PostMove(game, pPiece);
             return;
         }
     }
@@ -158,8 +160,8 @@ void GAME::ShouldPieceMove(PIECEBASE* pPiece, const int* reachTable, bool holdBa
 // Walks back from the destination so the piece gets as close to it as the
 // board allows; the piece's own centre is never tried, so standing still is
 // not a move.
-bool GAME::StepToward(PIECEBASE* pPiece, float x, float y, const int* reachTable, float reach, int* pOutX,
-                      int* pOutY)
+bool StepToward(GAME& game, PIECEBASE* pPiece, float x, float y, const int* reachTable, float reach, int* pOutX,
+                int* pOutY)
 {
     if (pPiece == nullptr)
         return false;
@@ -187,8 +189,8 @@ bool GAME::StepToward(PIECEBASE* pPiece, float x, float y, const int* reachTable
     for (int i = 0; i < count; i++) {
         const int px = static_cast<int>(x);
         const int py = static_cast<int>(y);
-        if (IsInReach(pPiece, px, py, reachTable, reach) && !IsOccupied(px, py, marginX, marginY) &&
-            Effects.GetHazardDamage(px, py, pPiece->Team) == 0) {
+        if (game.IsInReach(pPiece, px, py, reachTable, reach) && !IsOccupied(game, px, py, marginX, marginY) &&
+            game.Effects.GetHazardDamage(px, py, pPiece->Team) == 0) {
             *pOutX = px;
             *pOutY = py;
             return true;
@@ -201,15 +203,15 @@ bool GAME::StepToward(PIECEBASE* pPiece, float x, float y, const int* reachTable
 
 // Every piece is asked even after one answers, because the test also clears
 // the pointer marks of each live, resting piece it looks at.
-bool GAME::IsOccupied(int x, int y, int marginX, int marginY)
+bool IsOccupied(GAME& game, int x, int y, int marginX, int marginY)
 {
-    if (x - marginX < BoardBounds[0] || x + marginX > BoardBounds[2] || y - marginY < BoardBounds[1] ||
-        y + marginY > BoardBounds[3])
+    if (x - marginX < game.BoardBounds[0] || x + marginX > game.BoardBounds[2] || y - marginY < game.BoardBounds[1] ||
+        y + marginY > game.BoardBounds[3])
         return true;
     bool occupied = false;
-    for (PLAYER& player : Players)
-        occupied |= IsPointNearPiece(&player, x, y, marginX, marginY);
-    for (PIECE& creature : Creatures)
-        occupied |= IsPointNearPiece(&creature, x, y, marginX, marginY);
+    for (PLAYER& player : game.Players)
+        occupied |= game.IsPointNearPiece(&player, x, y, marginX, marginY);
+    for (PIECE& creature : game.Creatures)
+        occupied |= game.IsPointNearPiece(&creature, x, y, marginX, marginY);
     return occupied;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iterator>
 
+#include "opponent/opponent.h"
 #include "world/game.h"
 #include "world/random.h"
 
@@ -55,65 +56,44 @@ void PostSpell(GAME& game, int kind, PIECEBASE* actor, PIECEBASE* target, int ro
 
 }  // namespace
 
-bool PIECEBASE::IsWeak() const
+bool IsWeak(const PIECEBASE& piece)
 {
-    return Health < (MaxHealth >> 1);
-}
-
-int SPELLHAND::GetNumberOfSpells() const
-{
-    return Count;
-}
-
-int SPELLHAND::FindSpellOfCategory(int category) const
-{
-    for (int row = 0; row < Count && row < HandSize; row++)
-        if (Slots[row].Category == category)
-            return row;
-    return -1;
-}
-
-int SPELLHAND::FindCloudCover() const
-{
-    for (int row = 0; row < Count && row < HandSize; row++)
-        if (Slots[row].Id == CloudCoverSpellId)
-            return row;
-    return -1;
+    return piece.Health < (piece.MaxHealth >> 1);
 }
 
 // A piece without the healing it wants attacks instead.
-int SPELLHAND::ChooseRandomSpell(int category) const
+int ChooseRandomSpell(const SPELLHAND& hand, int category)
 {
-    if (Count <= 0)
+    if (hand.Count <= 0)
         return -1;
-    int row = Rand() % Count;
-    if (row >= HandSize || Slots[row].Category != category)
-        row = FindSpellOfCategory(category);
+    int row = Rand() % hand.Count;
+    if (row >= HandSize || hand.Slots[row].Category != category)
+        row = hand.FindSpellOfCategory(category);
     if (row == -1 && category == SpellCategoryFriendly)
-        row = FindSpellOfCategory(SpellCategoryHostile);
+        row = hand.FindSpellOfCategory(SpellCategoryHostile);
     return row;
 }
 
 // A spell without an effect, or with no chance at all, is never the best.
-int SPELLHAND::ChooseBestSpell(int category) const
+int ChooseBestSpell(const SPELLHAND& hand, int category)
 {
     int best = -1;
     int bestChance = 0;
-    for (int row = 0; row < Count && row < HandSize; row++) {
-        const SPELL& spell = Slots[row];
+    for (int row = 0; row < hand.Count && row < HandSize; row++) {
+        const SPELL& spell = hand.Slots[row];
         if (spell.EffectKind != 0 && spell.Category == category && spell.Chance > bestChance) {
             best = row;
             bestChance = spell.Chance;
         }
     }
     if (best == -1 && category == SpellCategoryFriendly)
-        best = FindSpellOfCategory(SpellCategoryHostile);
+        best = hand.FindSpellOfCategory(SpellCategoryHostile);
     return best;
 }
 
 // Cloud Cover goes first whenever the piece holds it: hiding the side is worth
 // more than any single hit or heal.
-int GAME::ChooseSpell(PIECEBASE* pPiece, bool hasFriend, bool friendIsWeak)
+int ChooseSpell(PIECEBASE* pPiece, bool hasFriend, bool friendIsWeak)
 {
     if (pPiece == nullptr)
         return -1;
@@ -124,27 +104,27 @@ int GAME::ChooseSpell(PIECEBASE* pPiece, bool hasFriend, bool friendIsWeak)
     if (hasFriend && (friendIsWeak || RollEagerness(FriendCastEagernessTable, pPiece->FriendCastEagerness)))
         category = SpellCategoryFriendly;
     if (pPiece->SpellChoice == SpellChoiceRandom)
-        return pPiece->Spells.ChooseRandomSpell(category);
+        return ChooseRandomSpell(pPiece->Spells, category);
     if (pPiece->SpellChoice == SpellChoiceBest)
-        return pPiece->Spells.ChooseBestSpell(category);
+        return ChooseBestSpell(pPiece->Spells, category);
     return -1;
 }
 
 // A spell the piece cannot use now, a hostile one out of range or a heal meant
 // for a friend who is not hurt enough, may go to that friend instead; only
 // dreamers hand spells on.
-void GAME::ConsiderSpell(PIECEBASE* pPiece, const int* reachTable)
+void ConsiderSpell(GAME& game, PIECEBASE* pPiece, const int* reachTable)
 {
     if (pPiece == nullptr)
         return;
     PIECEBASE* pFriend = pPiece->pFriend;
-    const int row = ChooseSpell(pPiece, pFriend != nullptr, pFriend != nullptr && pFriend->IsWeak());
+    const int row = ChooseSpell(pPiece, pFriend != nullptr, pFriend != nullptr && IsWeak(*pFriend));
     if (row < 0 || row >= HandSize)
         return;
     const SPELL& spell = pPiece->Spells.Slots[row];
     if (!spell.IsBurst) {
-        PostSpell(*this, ActionCast, pPiece, pPiece, row);
-        ShowCastMessage(pPiece, row);
+        PostSpell(game, ActionCast, pPiece, pPiece, row);
+        game.ShowCastMessage(pPiece, row);
         return;
     }
 
@@ -153,18 +133,18 @@ void GAME::ConsiderSpell(PIECEBASE* pPiece, const int* reachTable)
         return;
     PIECEBASE* aim = friendly ? pFriend : pPiece->pTarget;
     bool castable = false;
-    if (aim != nullptr && !(friendly && !pFriend->IsWeak()))
-        castable = IsInReach(pPiece, aim->CentreX, aim->CentreY, reachTable, spell.GetRangeScale());
+    if (aim != nullptr && !(friendly && !IsWeak(*pFriend)))
+        castable = game.IsInReach(pPiece, aim->CentreX, aim->CentreY, reachTable, spell.GetRangeScale());
 
     const bool mayTransfer = !castable && pPiece->Kind != PieceCreature && pFriend != nullptr &&
                              pFriend->Spells.GetNumberOfSpells() < TransferHandLimit;
     if (mayTransfer && RollEagerness(TransferEagernessTable, pPiece->TransferEagerness)) {
-        if (IsInReach(pPiece, pFriend->CentreX, pFriend->CentreY, reachTable, pPiece->Reach)) {
-            PostSpell(*this, ActionTransfer, pPiece, pFriend, row);
-            ShowTransferMessage(pPiece, row);
+        if (game.IsInReach(pPiece, pFriend->CentreX, pFriend->CentreY, reachTable, pPiece->Reach)) {
+            PostSpell(game, ActionTransfer, pPiece, pFriend, row);
+            game.ShowTransferMessage(pPiece, row);
         }
     } else if (castable) {
-        PostSpell(*this, ActionCast, pPiece, aim, row);
-        ShowCastMessage(pPiece, row);
+        PostSpell(game, ActionCast, pPiece, aim, row);
+        game.ShowCastMessage(pPiece, row);
     }
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "opponent/opponent.h"
 #include "world/game.h"
 
 namespace {
@@ -24,16 +25,16 @@ int ApproximateDistance(const PIECEBASE& from, const PIECEBASE& to)
 
 }  // namespace
 
-PIECEBASE* GAME::SelectTarget(PIECEBASE* piece, int team, bool isFriend, bool byScore)
+PIECEBASE* SelectTarget(GAME& game, PIECEBASE* piece, int team, bool isFriend, bool byScore)
 {
-    if (CountTeamPieces(team) <= 0)
+    if (CountTeamPieces(game, team) <= 0)
         team = -1;
-    return FindTarget(piece, team, isFriend, byScore);
+    return FindTarget(game, piece, team, isFriend, byScore);
 }
 
 // Dreamers are visited before creatures and only a strictly better candidate
 // replaces the best, so ties go to a dreamer, then to the lower index.
-PIECEBASE* GAME::FindTarget(PIECEBASE* piece, int team, bool isFriend, bool byScore)
+PIECEBASE* FindTarget(GAME& game, PIECEBASE* piece, int team, bool isFriend, bool byScore)
 {
     if (piece == nullptr)
         return nullptr;
@@ -50,10 +51,10 @@ PIECEBASE* GAME::FindTarget(PIECEBASE* piece, int team, bool isFriend, bool bySc
         if (team != -1 && candidate.Team != team)
             return;
         // A side's own cloud cover hides it from everyone, its own pieces included.
-        if (Effects.IsUnderCloudCover(candidate.Team, candidate.CentreX, candidate.CentreY))
+        if (game.Effects.IsUnderCloudCover(candidate.Team, candidate.CentreX, candidate.CentreY))
             return;
         if (byScore) {
-            const int score = ScoreTarget(piece, &candidate);
+            const int score = ScoreTarget(game, piece, &candidate);
             if (score > bestScore) {
                 bestScore = score;
                 best = &candidate;
@@ -66,61 +67,61 @@ PIECEBASE* GAME::FindTarget(PIECEBASE* piece, int team, bool isFriend, bool bySc
             }
         }
     };
-    for (PLAYER& player : Players)
+    for (PLAYER& player : game.Players)
         consider(player);
-    for (PIECE& creature : Creatures)
+    for (PIECE& creature : game.Creatures)
         consider(creature);
     return best;
 }
 
 // Near, sturdy pieces score high; a dreamer is worth the more the stronger the
 // searcher's own side already is, since felling it takes its creatures too.
-int GAME::ScoreTarget(PIECEBASE* piece, PIECEBASE* candidate)
+int ScoreTarget(GAME& game, PIECEBASE* piece, PIECEBASE* candidate)
 {
     if (piece == nullptr || candidate == nullptr)
         return 0;
     const int dx = std::abs(candidate->CentreX - piece->CentreX);
     const int dy = std::abs(candidate->CentreY - piece->CentreY);
-    int score = (BoardWidth + BoardHeight) - (dx + dy) + candidate->Level + candidate->MaxHealth +
+    int score = (game.BoardWidth + game.BoardHeight) - (dx + dy) + candidate->Level + candidate->MaxHealth +
                 candidate->Attack + candidate->Defence;
     if (candidate->IsDreamer())
-        score += GetTeamCreatureStrength(piece);
+        score += GetTeamCreatureStrength(game, piece);
     return score;
 }
 
 // The first creature slot of the side counts even when that creature has died.
-int GAME::GetTeamCreatureStrength(PIECEBASE* piece)
+int GetTeamCreatureStrength(GAME& game, PIECEBASE* piece)
 {
     if (piece == nullptr)
         return 0;
-    for (const PIECE& creature : Creatures)
+    for (const PIECE& creature : game.Creatures)
         if (creature.Kind != PieceFree && creature.Team == piece->Team)
             return creature.Level + creature.MaxHealth + creature.Attack + creature.Defence;
     return 0;
 }
 
-int GAME::CountTeamPieces(int team)
+int CountTeamPieces(GAME& game, int team)
 {
-    int count = CountTeamCreatures(team);
-    for (const PLAYER& player : Players)
+    int count = CountTeamCreatures(game, team);
+    for (const PLAYER& player : game.Players)
         if (IsLive(player) && player.Team == team)
             count++;
     return count;
 }
 
-int GAME::CountTeamCreatures(int team)
+int CountTeamCreatures(GAME& game, int team)
 {
     int count = 0;
-    for (const PIECE& creature : Creatures)
+    for (const PIECE& creature : game.Creatures)
         if (IsLive(creature) && creature.Team == team)
             count++;
     return count;
 }
 
 // A dying creature still counts: its slot keeps its kind until the fade-out ends.
-bool GAME::HasCreatures(int player)
+bool HasCreatures(GAME& game, int player)
 {
-    for (const PIECE& creature : Creatures)
+    for (const PIECE& creature : game.Creatures)
         if (creature.Kind != PieceFree && creature.Team == player)
             return true;
     return false;

@@ -7,12 +7,12 @@ namespace {
 
 bool GamePlayerTurn(int player, const int* reachTable)
 {
-    return Game.PlayerTurn(player, reachTable);
+    return PlayerTurn(Game, player, reachTable);
 }
 
 bool GameCreatureTurn(int creature, const int* reachTable)
 {
-    return Game.CreatureTurn(creature, reachTable);
+    return CreatureTurn(Game, creature, reachTable);
 }
 
 }  // namespace
@@ -25,48 +25,48 @@ void InstallComputerOpponent()
 
 // The turn machine calls again every frame while the dreamer's creatures act, so
 // a dream attempt that posted nothing is tried again on each of those frames.
-bool GAME::PlayerTurn(int player, const int* reachTable)
+bool PlayerTurn(GAME& game, int player, const int* reachTable)
 {
     if (player < 0 || player >= MaxPlayers)
         return false;
-    PLAYER& dreamer = Players[player];
+    PLAYER& dreamer = game.Players[player];
     if (dreamer.IsMoving || dreamer.IsDead)
         return true;
 
-    dreamer.pFriend = SelectTarget(&dreamer, -1, true, false);
-    dreamer.pTarget = SelectTarget(&dreamer, -1, false, true);
+    dreamer.pFriend = SelectTarget(game, &dreamer, -1, true, false);
+    dreamer.pTarget = SelectTarget(game, &dreamer, -1, false, true);
     if (dreamer.pTarget == nullptr)
-        dreamer.pTarget = SelectTarget(&dreamer, -1, false, false);
+        dreamer.pTarget = SelectTarget(game, &dreamer, -1, false, false);
 
-    if (MessageFramesLeft < 1)
-        ShowTurnMessage(&dreamer);
+    if (game.MessageFramesLeft < 1)
+        game.ShowTurnMessage(&dreamer);
 
     if (!dreamer.HasMoved) {
         // A dreamer that can still dream, or already has creatures, lets them do the walking.
-        const bool holdBack = dreamer.GetNumberOfDreams() >= 1 || HasCreatures(player);
-        ShouldPieceMove(&dreamer, reachTable, holdBack);
+        const bool holdBack = dreamer.GetNumberOfDreams() >= 1 || HasCreatures(game, player);
+        ShouldPieceMove(game, &dreamer, reachTable, holdBack);
         dreamer.HasMoved = 1;
         return true;
     }
     if (!dreamer.HasCast) {
-        ConsiderSpell(&dreamer, reachTable);
+        ConsiderSpell(game, &dreamer, reachTable);
         dreamer.HasCast = 1;
         return true;
     }
     if (dreamer.HasDreamed)
         return false;
-    if (!ConsiderDreaming(player))
+    if (!ConsiderDreaming(game, player))
         return false;
     dreamer.HasDreamed = 1;
     return true;
 }
 
 // A creature fights for its dreamer's aims; it would never pick itself as the friend to help.
-bool GAME::CreatureTurn(int creature, const int* reachTable)
+bool CreatureTurn(GAME& game, int creature, const int* reachTable)
 {
     if (creature < 0 || creature >= CreatureSlots)
         return false;
-    PIECE& piece = Creatures[creature];
+    PIECE& piece = game.Creatures[creature];
     if (piece.Kind == PieceFree || piece.IsDead)
         return false;
     if (piece.IsMoving)
@@ -83,13 +83,13 @@ bool GAME::CreatureTurn(int creature, const int* reachTable)
     }
 
     if (!piece.HasMoved) {
-        ShouldPieceMove(&piece, reachTable, false);
+        ShouldPieceMove(game, &piece, reachTable, false);
         piece.HasMoved = 1;
         return true;
     }
     if (piece.HasCast)
         return false;
-    ConsiderSpell(&piece, reachTable);
+    ConsiderSpell(game, &piece, reachTable);
     piece.HasCast = 1;
     return true;
 }

@@ -133,27 +133,6 @@ public:
     int ResolveEffectHit(int kind, int sourceType, int sourceIndex, int targetType, int targetIndex, int value,
                          int x, int y);                     // an arrived effect's heal or harm; the health change applied
     bool GiveExperience(int type, int index, int amount);   // offers a hitter experience; true when it gained a level
-
-    // Computer opponent (defined in opponent/)
-    bool PlayerTurn(int player, const int* reachTable);     // one step of a computer dreamer's turn; true while busy
-    bool CreatureTurn(int creature, const int* reachTable); // one step of a computer creature's turn; true while busy
-    PIECEBASE* SelectTarget(PIECEBASE* piece, int team, bool isFriend, bool byScore);  // FindTarget, over every team when team has no live piece
-    PIECEBASE* FindTarget(PIECEBASE* piece, int team, bool isFriend, bool byScore);    // the nearest or best-scored friend or enemy, or null
-    int ScoreTarget(PIECEBASE* piece, PIECEBASE* candidate);  // how attractive candidate is to piece; 0 when either is null
-    int GetTeamCreatureStrength(PIECEBASE* piece);          // level + max health + attack + defence of the side's first creature slot
-    int CountTeamPieces(int team);                          // live dreamers and creatures of a team
-    int CountTeamCreatures(int team);                       // live creatures of a team
-    bool HasCreatures(int player);                          // any used creature slot, dead or not, carries the side's number
-    void ShouldPieceMove(PIECEBASE* pPiece, const int* reachTable, bool holdBack);  // posts a flight, an attack or a walk, and traces it
-    bool StepToward(PIECEBASE* pPiece, float x, float y, const int* reachTable, float reach, int* pOutX,
-                    int* pOutY);                            // the free, safe point in reach nearest (x, y) on the way back to the piece
-    bool IsOccupied(int x, int y, int marginX, int marginY);  // the widened point leaves the board or touches a piece
-    void ConsiderSpell(PIECEBASE* pPiece, const int* reachTable);   // posts a cast or a transfer of one chosen spell
-    int ChooseSpell(PIECEBASE* pPiece, bool hasFriend, bool friendIsWeak);  // hand row to use, Cloud Cover first; -1 none
-    bool ConsiderDreaming(int player);                      // posts a dream beside the dreamer; false when none was posted
-    bool FindDreamSpot(int player, int width, int height, int* pOutX, int* pOutY);  // first free centre around the dreamer, target side first
-    bool TestDreamSpot(int x, int y, int width, int height, int* pOutX, int* pOutY, int marginX,
-                       int marginY);                        // the creature's box fits the board and its centre is free
 };
 
 extern GAME Game;

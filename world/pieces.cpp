@@ -304,3 +304,17 @@ void PLAYER::RaiseDreamChances(int n)
     for (DREAMSLOT& slot : DreamSlots)
         slot.RaiseChance(n);
 }
+
+int PLAYER::GetNumberOfDreams() const
+{
+    return DreamSlotCount;
+}
+
+int PLAYER::CountDreams() const
+{
+    int count = 0;
+    for (const DREAMSLOT& slot : DreamSlots)
+        if (slot.Kind != 0)
+            count++;
+    return count;
+}

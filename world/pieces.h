@@ -106,9 +106,6 @@ struct PIECEBASE {
     void UpdateHealth();                // one point of the pending change; kills at 0 and frees a faded dead slot
     void UpdatePulse();                 // one frame of the selection glow's pulse
     void UpdateGrow();                  // one frame of a new creature's growth
-
-    // Computer opponent (defined in opponent/)
-    bool IsWeak() const;                // health below half the maximum
 };
 
 // A dream slot: a creature kind a dreamer can still try to dream.
@@ -153,11 +150,6 @@ public:
     void RemoveDreamSlot(int slot);                 // the slot is used up and the list closes up
     void CompactDreamSlots();                       // moves the slots after one hole down by one and recounts
     void RaiseDreamChances(int n);                  // every slot in use gains n percent, at most 100
-
-    // Computer opponent (defined in opponent/)
-    int ChooseDream() const;                        // dream slot to try by DreamChoice; -1 none
-    int ChooseRandomDream() const;                  // a random slot in use; -1 none
-    int ChooseBestDream() const;                    // the slot in use with the highest chance above 0; -1 none
     int GetNumberOfDreams() const;                  // dream slots in use
     int CountDreams() const;                        // dream slots of the 20 whose kind is set
 };

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "world/effects.h"
 #include "world/random.h"
 
 namespace {
@@ -261,6 +262,27 @@ void SPELLHAND::RaiseChances(int n)
 {
     for (SPELL& slot : Slots)
         slot.RaiseChance(n);
+}
+
+int SPELLHAND::GetNumberOfSpells() const
+{
+    return Count;
+}
+
+int SPELLHAND::FindSpellOfCategory(int category) const
+{
+    for (int row = 0; row < Count && row < HandSize; row++)
+        if (Slots[row].Category == category)
+            return row;
+    return -1;
+}
+
+int SPELLHAND::FindCloudCover() const
+{
+    for (int row = 0; row < Count && row < HandSize; row++)
+        if (Slots[row].Id == CloudCoverSpellId)
+            return row;
+    return -1;
 }
 
 int CastPower(const SPELL& spell)

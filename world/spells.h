@@ -77,10 +77,6 @@ public:
     void Compact();  // moves spells down over empty slots and recounts
     void DrawSpells(int n, const SPELLFILTER& filter, bool extra);  // replaces the hand with n random rows the filter admits, plus Cloud Cover when extra
     void RaiseChances(int n);  // every row, in use or not, gains n percent, at most 100
-
-    // Computer opponent (defined in opponent/)
-    int ChooseRandomSpell(int category) const;  // a random row, else the first of the category (friendly falls back to hostile); -1 none
-    int ChooseBestSpell(int category) const;  // the category's row with the highest chance above 0; friendly falls back to the first hostile
     int FindSpellOfCategory(int category) const;  // the first row of the category; -1 none
     int FindCloudCover() const;  // the first Cloud Cover row; -1 none
     int GetNumberOfSpells() const;  // rows in use

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "opponent/opponent.h"
 #include "tests/support/board.h"
 #include "world/reach.h"
 
@@ -32,7 +33,7 @@ PLAYER& Aiming(int x, int y, int tx, int ty)
 TEST(ShouldPieceMove, TracesEachStepAndAttacksTheNearestEnemyUpToFivePercentBeyondItsReach)
 {
     StartEmptyBoard();
-    Game.ShouldPieceMove(&PlaceDreamer(1, "Tessaly", 300, 200), ReachCircle, false);
+    ShouldPieceMove(Game, &PlaceDreamer(1, "Tessaly", 300, 200), ReachCircle, false);
     EXPECT_EQ(ReadEventLog(), Trace({"ShouldPieceMove: Tessaly", "pPiece->pTarget: NULL"}));
     EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
 
@@ -41,7 +42,7 @@ TEST(ShouldPieceMove, TracesEachStepAndAttacksTheNearestEnemyUpToFivePercentBeyo
         PLAYER& dreamer = Aiming(300, 200, 500, 400);
         PlaceCreature(4, 2, "Imp", 300 + dx, 200);  // nearer than the aim
         ASSERT_FALSE(Game.IsInReach(&dreamer, 300 + dx, 200, ReachCircle, 1.0f));
-        Game.ShouldPieceMove(&dreamer, ReachCircle, false);
+        ShouldPieceMove(Game, &dreamer, ReachCircle, false);
         const bool attacks = dx <= 133;
         EXPECT_EQ(ReadEventLog(), Trace({"ShouldPieceMove: Tessaly", "pPiece->pTarget: Corvessa", "SelectTarget: Imp",
                                          "A: ", "B: ", attacks ? "C: " : "G: ", attacks ? "G: " : "I: "}));
@@ -64,7 +65,7 @@ TEST(ShouldPieceMove, APieceInAnEnemyHazardFleesUpRightDownLeftAndNeverAttacks)
         PLAYER& dreamer = Aiming(300, 200, 330, 200);  // in reach
         Game.SetBoardBounds(c.Bounds[0], c.Bounds[1], c.Bounds[2], c.Bounds[3]);
         PlaceEffect(0, EffectWildFire, 0, 292, 192, 16, 16);
-        Game.ShouldPieceMove(&dreamer, ReachCircle, false);
+        ShouldPieceMove(Game, &dreamer, ReachCircle, false);
         EXPECT_EQ(Game.PendingAction.Kind, ActionMove);
         EXPECT_EQ(Game.PendingAction.pActor, &dreamer);
         EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), std::make_pair(c.X, c.Y));
@@ -98,7 +99,7 @@ TEST(ShouldPieceMove, AHeldBackCreatureStillAttacksButDoesNotWalk)
             creature.pTarget = &Game.Players[0];
             for (int i = 1; i < c.Creatures; i++)
                 PlaceCreature(i, 1, "Owl", 40 + 40 * i, 420);
-            Game.ShouldPieceMove(&creature, ReachCircle, false);
+            ShouldPieceMove(Game, &creature, ReachCircle, false);
             EXPECT_EQ(Game.PendingAction.Kind, enemyX == 400 ? ActionAttack : c.Walks ? ActionMove : ActionNone);
         }
     }
@@ -125,7 +126,7 @@ TEST(ShouldPieceMove, TheWalkTriesTheFiveDestinationsInOrder)
         PLAYER& dreamer = Aiming(200, 300, 400, 100);
         for (int line = Diagonal; line < open; line++)
             wall(line, 20 * line);
-        Game.ShouldPieceMove(&dreamer, ReachCircle, false);
+        ShouldPieceMove(Game, &dreamer, ReachCircle, false);
         EXPECT_EQ(Game.PendingAction.Kind, open > Shallow ? ActionNone : ActionMove);
         EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), ends[open]);
     }
@@ -153,7 +154,7 @@ TEST(StepToward, TheWalkStartsAtTheDestinationAndRunsBackOnePixelAlongTheMajorAx
         PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 300, 200);
         dreamer.IsMoving = c.Moving;
         int x = -1, y = -1;
-        EXPECT_EQ(Game.StepToward(&dreamer, c.X, c.Y, ReachCircle, 1.0f, &x, &y), c.Found);
+        EXPECT_EQ(StepToward(Game, &dreamer, c.X, c.Y, ReachCircle, 1.0f, &x, &y), c.Found);
         EXPECT_EQ(x, c.OutX);
         EXPECT_EQ(y, c.OutY);
     }
@@ -164,7 +165,7 @@ TEST(IsOccupied, TheWidenedBoxMayTouchButNotCrossTheBoardEdges)
     StartEmptyBoard();
     const int edges[][4] = {{4, 100, 3, 100}, {604, 100, 605, 100}, {100, 6, 100, 5}, {100, 442, 100, 443}};
     for (const auto& e : edges) {
-        EXPECT_FALSE(Game.IsOccupied(e[0], e[1], 4, 6)) << e[0] << ", " << e[1];
-        EXPECT_TRUE(Game.IsOccupied(e[2], e[3], 4, 6)) << e[2] << ", " << e[3];
+        EXPECT_FALSE(IsOccupied(Game, e[0], e[1], 4, 6)) << e[0] << ", " << e[1];
+        EXPECT_TRUE(IsOccupied(Game, e[2], e[3], 4, 6)) << e[2] << ", " << e[3];
     }
 }

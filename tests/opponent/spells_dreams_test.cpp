@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "opponent/opponent.h"
 #include "tests/support/board.h"
 #include "world/random.h"
 #include "world/reach.h"
@@ -46,12 +47,12 @@ TEST(SpellPickers, RandomKeepsAMatchingDrawBestTheHighestChanceAndHealsFallBackT
         {&mixed, 1, 2, 2}, {&mixed, 1, 1, 0}, {&mixed, 2, 3, 1}, {&hostile, 2, 1, 0}, {&friendly, 1, 0, -1}};
     for (const auto& c : cases) {
         ScriptRand({c.Draw});
-        EXPECT_EQ(c.Hand->ChooseRandomSpell(c.Category), c.Row) << c.Category << " " << c.Draw;
+        EXPECT_EQ(ChooseRandomSpell(*c.Hand, c.Category), c.Row) << c.Category << " " << c.Draw;
         EXPECT_EQ(ScriptedRandLeft(), 0);
     }
-    EXPECT_EQ(hostile.ChooseBestSpell(SpellCategoryHostile), 2) << "no effect: never best; ties keep the first";
-    EXPECT_EQ(hostile.ChooseBestSpell(SpellCategoryFriendly), 0);
-    EXPECT_EQ(Hand(friendly, {Spell("Dud", 1, 0)}).ChooseBestSpell(SpellCategoryHostile), -1);
+    EXPECT_EQ(ChooseBestSpell(hostile, SpellCategoryHostile), 2) << "no effect: never best; ties keep the first";
+    EXPECT_EQ(ChooseBestSpell(hostile, SpellCategoryFriendly), 0);
+    EXPECT_EQ(ChooseBestSpell(Hand(friendly, {Spell("Dud", 1, 0)}), SpellCategoryHostile), -1);
 }
 
 TEST(ChooseSpell, AFriendWhoIsNotWeakGetsAHealOnlyByTheEagernessRoll)
@@ -68,7 +69,7 @@ TEST(ChooseSpell, AFriendWhoIsNotWeakGetsAHealOnlyByTheEagernessRoll)
         dreamer.FriendCastEagerness = c.Eagerness;
         ClearRandScript();
         ScriptRand({c.Draw});
-        EXPECT_EQ(Game.ChooseSpell(&dreamer, true, false), c.Row);
+        EXPECT_EQ(ChooseSpell(&dreamer, true, false), c.Row);
         EXPECT_EQ(ScriptedRandLeft(), c.Draws ? 0 : 1);
     }
 }
@@ -88,18 +89,18 @@ TEST(ConsiderSpell, CloudCoverGoesOnTheCasterFirstAndAHealOnlyOnAWeakFriend)
     dreamer.pFriend = &owl;
     owl.Health = 9;
     ScriptRand({9});
-    Game.ConsiderSpell(&dreamer, ReachCircle);
+    ConsiderSpell(Game, &dreamer, ReachCircle);
     ExpectPosted(ActionCast, &dreamer, &dreamer, 2);
     EXPECT_EQ(BannerText(), "Tessaly| casts |Cloud Cover");
 
     dreamer.Spells.RemoveSpell(2);
     dreamer.SpellChoice = 1;  // the best
-    Game.ConsiderSpell(&dreamer, ReachCircle);
+    ConsiderSpell(Game, &dreamer, ReachCircle);
     ExpectPosted(ActionCast, &dreamer, &owl, 1);
     EXPECT_EQ(ScriptedRandLeft(), 1) << "a weak friend needs no roll";
     owl.Health = 10;  // not weak: the roll wants the heal, which is then neither cast nor handed over
     Game.PendingAction.Kind = ActionNone;
-    Game.ConsiderSpell(&dreamer, ReachCircle);
+    ConsiderSpell(Game, &dreamer, ReachCircle);
     EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
     EXPECT_EQ(ScriptedRandLeft(), 0);
 }
@@ -125,7 +126,7 @@ TEST(ConsiderSpell, OnlyDreamersTransferToAFriendInReachWithFewerThanThreeSpells
         for (int i = 0; i < c.FriendSpells; i++)
             caster.pFriend->Spells.AddSpellCopy(Bolt);
         ScriptRand({c.Draw});
-        Game.ConsiderSpell(&caster, ReachCircle);
+        ConsiderSpell(Game, &caster, ReachCircle);
         EXPECT_EQ(ScriptedRandLeft(), c.Draws ? 0 : 1);
         EXPECT_EQ(Game.PendingAction.Kind, c.Transfers ? ActionTransfer : ActionNone);
         EXPECT_EQ(BannerText(), c.Transfers ? "Tessaly| transfers |Bolt" : "||");
@@ -150,11 +151,11 @@ TEST(FindDreamSpot, EightCentresAroundTheDreamerTriedFromTheSideOfItsTarget)
             dreamer.pTarget = &PlaceDreamer(0, "Corvessa", c.TargetX, c.TargetY);
         int x = -1, y = -1;
         for (int k = 0; k < 8; k++) {
-            ASSERT_TRUE(Game.FindDreamSpot(1, 32, 32, &x, &y)) << "step " << k;
+            ASSERT_TRUE(FindDreamSpot(Game, 1, 32, 32, &x, &y)) << "step " << k;
             EXPECT_EQ(std::make_pair(x, y), centres[c.Order[k]]) << "step " << k;
             PlaceCreature(k, 2, "Imp", x, y, 2);  // taken for the next try
         }
-        EXPECT_FALSE(Game.FindDreamSpot(1, 32, 32, &x, &y)) << "all eight taken";
+        EXPECT_FALSE(FindDreamSpot(Game, 1, 32, 32, &x, &y)) << "all eight taken";
     }
 }
 
@@ -167,7 +168,7 @@ TEST(FindDreamSpot, TheCreaturesBoxAndMarginsMustFitTheBoardAndItsCentreBeFree)
         {100, 21, false}, {100, 426, true}, {100, 427, false}, {314, 300, false}, {315, 300, true}};
     for (const auto& c : cases) {
         int x = -1, y = -1;
-        EXPECT_EQ(Game.TestDreamSpot(c.X, c.Y, 32, 33, &x, &y, 4, 6), c.Fits) << c.X << ", " << c.Y;
+        EXPECT_EQ(TestDreamSpot(Game, c.X, c.Y, 32, 33, &x, &y, 4, 6), c.Fits) << c.X << ", " << c.Y;
         EXPECT_EQ(x, c.Fits ? c.X : -1);
     }
 }
@@ -188,7 +189,7 @@ TEST(ConsiderDreaming, PostsTheBestDreamAtTheFirstFreeSpotAndMarksNoRoomOnlyWhen
         PlaceEffect(0, EffectWildFire, variant == SpotInEnemyFire ? 0 : 1, 290, 170, 16, 16);  // own fire: harmless
         if (variant == HemmedIn)
             Game.SetBoardBounds(190, 190, 274, 274);
-        EXPECT_EQ(Game.ConsiderDreaming(1), variant == Posts);
+        EXPECT_EQ(ConsiderDreaming(Game, 1), variant == Posts);
         EXPECT_EQ(dreamer.NoRoomToDream, variant == HemmedIn);
         EXPECT_EQ(Game.PendingAction.Kind, variant == Posts ? ActionDream : ActionNone);
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "opponent/opponent.h"
 #include "tests/support/board.h"
 
 TEST(TargetDistance, LargerAxisPlusHalfTheSmallerAndTiesKeepTheFirstFound)
@@ -13,18 +14,18 @@ TEST(TargetDistance, LargerAxisPlusHalfTheSmallerAndTiesKeepTheFirstFound)
         PLAYER& searcher = PlaceDreamer(1, "Sage", 300, 200);
         PlaceCreature(0, 2, "Imp", 300 + c.DX, 200 + c.DY);
         PlaceCreature(1, 2, "Imp", 330, 240);
-        EXPECT_EQ(Game.FindTarget(&searcher, -1, false, false), &Game.Creatures[c.Winner]);
+        EXPECT_EQ(FindTarget(Game, &searcher, -1, false, false), &Game.Creatures[c.Winner]);
     }
     // Dreamers win ties against creatures, lower indices against higher.
     StartEmptyBoard();
     PLAYER& searcher = PlaceDreamer(1, "Sage", 300, 200);
     PlaceCreature(3, 2, "Imp", 350, 200);
     PlaceCreature(7, 4, "Imp", 250, 200);
-    EXPECT_EQ(Game.FindTarget(&searcher, -1, false, false), &Game.Creatures[3]);
+    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, false), &Game.Creatures[3]);
     PlaceDreamer(5, "Rook", 300, 250);
-    EXPECT_EQ(Game.FindTarget(&searcher, -1, false, false), &Game.Players[5]);
+    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, false), &Game.Players[5]);
     PlaceDreamer(2, "Quill", 300, 150);
-    EXPECT_EQ(Game.FindTarget(&searcher, -1, false, false), &Game.Players[2]);
+    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, false), &Game.Players[2]);
 }
 
 TEST(TargetScore, BoardSizeLessTheWalkPlusTheStatsAndForADreamerTheSearchersFirstCreature)
@@ -35,16 +36,16 @@ TEST(TargetScore, BoardSizeLessTheWalkPlusTheStatsAndForADreamerTheSearchersFirs
     PLAYER& rival = PlaceDreamer(2, "Rook", 300, 250);
     creature.SetStats(1, 20, 5, 3, 0, 1.0f);
     rival.SetStats(1, 20, 5, 3, 0, 1.0f);
-    EXPECT_EQ(Game.ScoreTarget(&searcher, &creature), 935);
-    EXPECT_EQ(Game.ScoreTarget(&searcher, &rival), 935);
+    EXPECT_EQ(ScoreTarget(Game, &searcher, &creature), 935);
+    EXPECT_EQ(ScoreTarget(Game, &searcher, &rival), 935);
     PlaceCreature(0, 2, "Imp", 50, 50).Level = 9;       // another side's
     PlaceCreature(4, 1, "Owl", 50, 50).IsDead = 1;      // the first of its own side, dead or not: 1 + 20 + 2 + 1
     PlaceCreature(5, 1, "Owl", 50, 50).MaxHealth = 90;
-    EXPECT_EQ(Game.ScoreTarget(&searcher, &rival), 935 + 24);
-    EXPECT_EQ(Game.ScoreTarget(&searcher, &creature), 935);
-    EXPECT_EQ(Game.FindTarget(&searcher, -1, false, true), &rival);
+    EXPECT_EQ(ScoreTarget(Game, &searcher, &rival), 935 + 24);
+    EXPECT_EQ(ScoreTarget(Game, &searcher, &creature), 935);
+    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, true), &rival);
     Game.BoardWidth = Game.BoardHeight = 0;
-    EXPECT_EQ(Game.FindTarget(&searcher, -1, false, true), nullptr) << "no score above 0";
+    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, true), nullptr) << "no score above 0";
 }
 
 TEST(TargetSearch, PiecesUnderTheirOwnSidesCloudCoverAreNeverChosen)
@@ -59,12 +60,12 @@ TEST(TargetSearch, PiecesUnderTheirOwnSidesCloudCoverAreNeverChosen)
     EFFECT& cloud = PlaceEffect(2, EffectCloudCover, 2, 390, 390, 20, 20);
     for (bool friendly : {false, true})
         for (bool byScore : {false, true})
-            EXPECT_EQ(Game.SelectTarget(&searcher, -1, friendly, byScore), nullptr) << friendly << byScore;
+            EXPECT_EQ(SelectTarget(Game, &searcher, -1, friendly, byScore), nullptr) << friendly << byScore;
     // Another side's cover hides nothing, and a cloud counts only while its slot is active.
     Game.Effects.Slots[0].OwnerTeam = 2;
-    EXPECT_EQ(Game.SelectTarget(&searcher, -1, true, false), &Game.Creatures[0]);
+    EXPECT_EQ(SelectTarget(Game, &searcher, -1, true, false), &Game.Creatures[0]);
     cloud.IsActive = 0;
-    EXPECT_EQ(Game.SelectTarget(&searcher, -1, false, true), &Game.Players[2]);
+    EXPECT_EQ(SelectTarget(Game, &searcher, -1, false, true), &Game.Players[2]);
 }
 
 TEST(TargetSearch, ATeamWithoutLivePiecesWidensTheSearchToEveryTeam)
@@ -74,9 +75,9 @@ TEST(TargetSearch, ATeamWithoutLivePiecesWidensTheSearchToEveryTeam)
     PlaceCreature(0, 2, "Imp", 310, 200);
     PlaceDreamer(3, "Rook", 500, 400);
     PlaceCreature(1, 4, "Imp", 320, 200).IsDead = 1;
-    EXPECT_EQ(Game.SelectTarget(&searcher, 3, false, false), &Game.Players[3]);
-    EXPECT_EQ(Game.SelectTarget(&searcher, 4, false, false), &Game.Creatures[0]);
-    EXPECT_EQ(Game.SelectTarget(&searcher, 1, false, false), nullptr) << "live, but all on the searcher's side";
+    EXPECT_EQ(SelectTarget(Game, &searcher, 3, false, false), &Game.Players[3]);
+    EXPECT_EQ(SelectTarget(Game, &searcher, 4, false, false), &Game.Creatures[0]);
+    EXPECT_EQ(SelectTarget(Game, &searcher, 1, false, false), nullptr) << "live, but all on the searcher's side";
 }
 
 TEST(SideCounts, LiveMeansUsedAndNotDeadButHasCreaturesCountsTheDying)
@@ -91,10 +92,10 @@ TEST(SideCounts, LiveMeansUsedAndNotDeadButHasCreaturesCountsTheDying)
     PlaceCreature(13, 2, "Imp", 250, 300).IsDead = 1;
     PlaceCreature(14, 3, "Imp", 300, 300).Kind = PieceFree;
     EXPECT_EQ(Game.CountLivePlayers(), 2);
-    EXPECT_EQ(Game.CountTeamCreatures(1), 1);
-    EXPECT_EQ(Game.CountTeamPieces(1), 2);
-    EXPECT_TRUE(Game.HasCreatures(2)) << "a dying creature still counts";
-    EXPECT_FALSE(Game.HasCreatures(3)) << "a freed slot does not";
+    EXPECT_EQ(CountTeamCreatures(Game, 1), 1);
+    EXPECT_EQ(CountTeamPieces(Game, 1), 2);
+    EXPECT_TRUE(HasCreatures(Game, 2)) << "a dying creature still counts";
+    EXPECT_FALSE(HasCreatures(Game, 3)) << "a freed slot does not";
 }
 
 TEST(SideCounts, NothingMovingIgnoresDeadMovers)

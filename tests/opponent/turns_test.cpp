@@ -35,15 +35,15 @@ TEST(PlayerTurn, RefreshesTheNearestFriendAndTheBestScoredEnemyElseTheNearest)
     PlaceCreature(7, 2, "Imp", 400, 200);                  // nearest enemy: distance 200
     PlaceCreature(8, 2, "Imp", 370, 270).MaxHealth = 100;  // distance 205, but the best score
     dreamer.pTarget = &dreamer;
-    EXPECT_TRUE(Game.PlayerTurn(1, ReachCircle));
+    EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
     EXPECT_EQ(dreamer.pFriend, &Game.Creatures[5]);
     EXPECT_EQ(dreamer.pTarget, &Game.Creatures[8]);
     Game.BoardWidth = -1000;  // every score at 0 or below: the nearest enemy instead
-    Game.PlayerTurn(1, ReachCircle);
+    PlayerTurn(Game, 1, ReachCircle);
     EXPECT_EQ(dreamer.pTarget, &Game.Creatures[7]);
     for (int slot : {3, 5, 7, 8})
         Game.Creatures[slot].IsDead = 1;
-    Game.PlayerTurn(1, ReachCircle);
+    PlayerTurn(Game, 1, ReachCircle);
     EXPECT_EQ(dreamer.pTarget, nullptr);
     EXPECT_EQ(dreamer.pFriend, nullptr);
 }
@@ -53,11 +53,11 @@ TEST(PlayerTurn, ShowsTheOneFrameTurnBannerOnlyWhenNoBannerRuns)
     Duel();
     Game.ShowSelectTargetPrompt();
     const int running = Game.MessageFramesLeft;
-    Game.PlayerTurn(1, ReachCircle);
+    PlayerTurn(Game, 1, ReachCircle);
     EXPECT_EQ(BannerText(), "Select |your |target.");
     EXPECT_EQ(Game.MessageFramesLeft, running);
     Game.MessageFramesLeft = 0;
-    Game.PlayerTurn(1, ReachCircle);
+    PlayerTurn(Game, 1, ReachCircle);
     EXPECT_EQ(BannerText(), "Sage|'s |turn.");
     EXPECT_EQ(Game.MessageFramesLeft, 1);
 }
@@ -68,28 +68,28 @@ TEST(PlayerTurn, MovesThenCastsThenDreamsOnePhasePerCallAndRetriesAFailedDream)
     ASSERT_TRUE(dreamer.AddDreamSlot(1));
     dreamer.Spells.AddSpell(CloudCoverRow);
     dreamer.DreamChoice = 2;  // no wish to dream, for now
-    EXPECT_TRUE(Game.PlayerTurn(1, ReachCircle));
+    EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
     EXPECT_EQ(dreamer.HasMoved, 1);
     EXPECT_EQ(dreamer.HasCast, 0);
     EXPECT_EQ(Game.PendingAction.Kind, ActionNone) << "held back: it still has a dream";
-    EXPECT_TRUE(Game.PlayerTurn(1, ReachCircle));
+    EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
     EXPECT_EQ(dreamer.HasCast, 1);
     EXPECT_EQ(Game.PendingAction.Kind, ActionCast);
     CarryOut();
 
     for (int call = 0; call < 2; call++) {  // each failed try ends the dreamer's part and shows its turn
         Game.ClearMessage();
-        EXPECT_FALSE(Game.PlayerTurn(1, ReachCircle));
+        EXPECT_FALSE(PlayerTurn(Game, 1, ReachCircle));
         EXPECT_EQ(dreamer.HasDreamed, 0);
         EXPECT_EQ(BannerText(), "Sage|'s |turn.") << call;
         Game.MessageFramesLeft = 0;
     }
     dreamer.DreamChoice = 1;
-    EXPECT_TRUE(Game.PlayerTurn(1, ReachCircle));
+    EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
     EXPECT_EQ(dreamer.HasDreamed, 1);
     EXPECT_EQ(Game.PendingAction.Kind, ActionDream);
     CarryOut();
-    EXPECT_FALSE(Game.PlayerTurn(1, ReachCircle));
+    EXPECT_FALSE(PlayerTurn(Game, 1, ReachCircle));
     EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
     EXPECT_EQ(ReadEventLog().rfind("ShouldPieceMove"), 0u) << "the move phase ran once";
 }
@@ -106,7 +106,7 @@ TEST(PlayerTurn, WalksOnlyWithNoDreamsLeftAndNoCreatureSlotOfItsSide)
             PIECE& owl = PlaceCreature(9, holding == AnotherSidesCreature ? 2 : 1, "Owl", 100, 400);
             owl.IsDead = holding == ADyingCreature;
         }
-        EXPECT_TRUE(Game.PlayerTurn(1, ReachCircle));
+        EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
         const bool walks = holding == Nothing || holding == AnotherSidesCreature;
         EXPECT_EQ(Game.PendingAction.Kind, walks ? ActionMove : ActionNone);
     }
@@ -119,10 +119,10 @@ TEST(CreatureTurn, TakesItsDreamersAimAndItsDreamerAsFriendInsteadOfItself)
     PIECE& second = PlaceCreature(4, 1, "Owl", 200, 300);
     dreamer.pTarget = &Game.Players[2];
     dreamer.pFriend = &second;
-    EXPECT_TRUE(Game.CreatureTurn(3, ReachCircle));
+    EXPECT_TRUE(CreatureTurn(Game, 3, ReachCircle));
     EXPECT_EQ(first.pTarget, &Game.Players[2]);
     EXPECT_EQ(first.pFriend, &second);
-    EXPECT_TRUE(Game.CreatureTurn(4, ReachCircle));
+    EXPECT_TRUE(CreatureTurn(Game, 4, ReachCircle));
     EXPECT_EQ(second.pTarget, &Game.Players[2]);
     EXPECT_EQ(second.pFriend, &dreamer);
 }
