@@ -3,8 +3,7 @@
 
 #include "graphics/drawing.h"
 
-float BackgroundScroll1 = 0.0f;
-float BackgroundScroll2 = 0.0f;
+BACKGROUND Background;
 
 namespace {
 
@@ -26,12 +25,12 @@ void DrawScrollingBackground(int image, std::uint32_t colour1, int alpha2, std::
                              std::uint8_t layer1, std::uint8_t layer2)
 {
     if (layer1)
-        DrawWrappedImage(image, colour1, SlowLayerScaleY, OpaqueAlpha, static_cast<int>(BackgroundScroll1));
+        DrawWrappedImage(image, colour1, SlowLayerScaleY, OpaqueAlpha, static_cast<int>(Background.BackgroundScroll1));
     if (layer2)
-        DrawWrappedImage(image, White, FastLayerScaleY, alpha2, static_cast<int>(BackgroundScroll2));
+        DrawWrappedImage(image, White, FastLayerScaleY, alpha2, static_cast<int>(Background.BackgroundScroll2));
     if (advance) {
-        Advance(BackgroundScroll1, SlowLayerStep);
-        Advance(BackgroundScroll2, FastLayerStep);
+        Advance(Background.BackgroundScroll1, SlowLayerStep);
+        Advance(Background.BackgroundScroll2, FastLayerStep);
     }
 }
 

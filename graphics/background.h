@@ -9,8 +9,13 @@ constexpr float SlowLayerStep = 1.0f;        // pixels the slow layer moves left
 constexpr float FastLayerStep = 2.5f;        // pixels the fast layer moves left per advancing draw
 constexpr float WrappedImageScaleX = 1.25f;  // the background's horizontal stretch to the picture's width
 
-extern float BackgroundScroll1;  // offset of the slow layer, never reset in a run
-extern float BackgroundScroll2;  // offset of the fast layer, never reset in a run
+// Where the two layers have scrolled to; never reset in a run.
+struct BACKGROUND {
+    float BackgroundScroll1 = 0.0f;  // offset of the slow layer
+    float BackgroundScroll2 = 0.0f;  // offset of the fast layer
+};
+
+extern BACKGROUND Background;  // the one background
 
 // The slow layer opaque in colour1, the fast layer white at alpha2 and taller; advance moves both offsets on.
 void DrawScrollingBackground(int image, std::uint32_t colour1, int alpha2, std::uint8_t advance,

@@ -10,10 +10,7 @@
 #include "world/game.h"
 #include "world/random.h"
 
-int FillMode = FillModeSolid;
-int BackgroundImage = 80;
-float BoardWavePhase = 1.0f;
-float MarkerAngle = 0.0f;
+BOARDVIEW BoardView;
 
 namespace {
 
@@ -123,7 +120,7 @@ void ApplyFillMode()
 
 void DrawGame2D(const AIMVIEW& aim)
 {
-    DrawScrollingBackground(BackgroundImage, 0x808080, 64, 1, 1, 1);
+    DrawScrollingBackground(BoardView.BackgroundImage, 0x808080, 64, 1, 1, 1);
     DrawBoard(aim);
 }
 
@@ -142,13 +139,13 @@ void DrawBoardRow(int row, int texture, int lastTexture)
     for (int c = 0; c < BoardColumns; c++) {
         const int image = c == BoardColumns - 1 ? lastTexture : texture;
         const int shade =
-            static_cast<int>(std::sin(static_cast<double>(row + c) + static_cast<double>(BoardWavePhase)) *
+            static_cast<int>(std::sin(static_cast<double>(row + c) + static_cast<double>(BoardView.BoardWavePhase)) *
                              TileShadeSwing);
         const std::uint32_t colour = static_cast<std::uint32_t>(shade + TileShadeBase) << 8;
         DrawSpriteNoRect(image, c * TileSize + BoardMargin, row * TileSize + BoardMargin, 1.0f, 1.0f, 0.0f,
                          TileAlpha, colour, false);
     }
-    BoardWavePhase += WaveStepPerRow;
+    BoardView.BoardWavePhase += WaveStepPerRow;
 }
 
 void DrawSelectionMarker(const AIMVIEW& aim)
@@ -158,11 +155,12 @@ void DrawSelectionMarker(const AIMVIEW& aim)
         int y = 0;
         Game.GetReachOrigin(aim.pSelected, &x, &y, aim.Range);
         DrawSpriteExNoRect(RangeImage, x + BoardMargin, y + BoardMargin, RangeImageSize, RangeImageSize, aim.Range,
-                           aim.Range, MarkerAngle * DegreesToRadians, RangeAlpha, aim.RangeColour, true, false);
+                           aim.Range, BoardView.MarkerAngle * DegreesToRadians, RangeAlpha, aim.RangeColour, true,
+                           false);
     }
-    MarkerAngle += 1.0f;
-    if (MarkerAngle >= 360.0f)
-        MarkerAngle -= 360.0f;
+    BoardView.MarkerAngle += 1.0f;
+    if (BoardView.MarkerAngle >= 360.0f)
+        BoardView.MarkerAngle -= 360.0f;
 }
 
 void DrawScene(const PIECEBASE* selected)

@@ -15,10 +15,15 @@ constexpr int TileSize = 32;
 constexpr int FillModeSolid = 3;            // the device's solid fill mode
 constexpr int DecorationCount = 40;         // scenery pictures the decoration keeps alive
 
-extern int FillMode;                        // fill mode applied before each in-game frame; solid throughout
-extern int BackgroundImage;                 // texture-list row of the in-game background; 90 free game, 89 challenge
-extern float BoardWavePhase;                // phase of the tiles' colour wave; grows by 0.005 per row drawn
-extern float MarkerAngle;                   // the range marker's turn in degrees, in [0, 360)
+// How the board looks from frame to frame.
+struct BOARDVIEW {
+    int FillMode = FillModeSolid;           // fill mode applied before each in-game frame; solid throughout
+    int BackgroundImage = 80;               // texture-list row of the in-game background; 90 free game, 89 challenge
+    float BoardWavePhase = 1.0f;            // phase of the tiles' colour wave; grows by 0.005 per row drawn
+    float MarkerAngle = 0.0f;               // the range marker's turn in degrees, in [0, 360)
+};
+
+extern BOARDVIEW BoardView;  // the one board view
 
 // What the board shows of the player's aim: the screens hand it in with each frame.
 struct AIMVIEW {

@@ -4,9 +4,7 @@
 #include "graphics/font.h"
 #include "graphics/textures.h"
 
-DEVICE* pDevice = nullptr;
-SPRITEDRAWER* pSprite2D = nullptr;
-LINEDRAWER* pLine = nullptr;
+DRAWING Drawing;
 
 namespace {
 
@@ -37,7 +35,7 @@ std::uint32_t Colour(std::uint32_t alpha, std::uint32_t rgb)
 void DrawSprite(int image, int x, int y, const RECTANGLE* source, float scaleX, float scaleY, float rotation,
                 std::uint32_t alpha, std::uint32_t rgb, bool mirror)
 {
-    if (pSprite2D == nullptr)
+    if (Drawing.pSprite2D == nullptr)
         return;
     VECTOR2 scaling{scaleX, scaleY};
     VECTOR2 translation{static_cast<float>(x), static_cast<float>(y)};
@@ -57,7 +55,7 @@ void DrawSprite(int image, int x, int y, const RECTANGLE* source, float scaleX, 
         else
             translation.X += (static_cast<float>(w) - sw) * 0.5f;
     }
-    pSprite2D->Draw(ImageTexture(image), source, scaling, nullptr, rotation, translation, Colour(alpha, rgb));
+    Drawing.pSprite2D->Draw(ImageTexture(image), source, scaling, nullptr, rotation, translation, Colour(alpha, rgb));
 }
 
 void DrawSpriteNoRect(int image, int x, int y, float scaleX, float scaleY, float rotation, std::uint32_t alpha,
@@ -70,7 +68,7 @@ void DrawSpriteNoRect(int image, int x, int y, float scaleX, float scaleY, float
 void DrawSpriteEx(int image, int x, int y, int width, int height, const RECTANGLE* source, float scaleX,
                   float scaleY, float rotation, std::uint32_t alpha, std::uint32_t rgb, bool scaled, bool centred)
 {
-    if (pSprite2D == nullptr)
+    if (Drawing.pSprite2D == nullptr)
         return;
     const VECTOR2 scaling{scaleX, scaleY};
     VECTOR2 translation{static_cast<float>(x), static_cast<float>(y)};
@@ -84,7 +82,7 @@ void DrawSpriteEx(int image, int x, int y, int width, int height, const RECTANGL
         }
         centre = VECTOR2{sw * 0.5f, sh * 0.5f};
     }
-    pSprite2D->Draw(ImageTexture(image), source, scaling, &centre, rotation, translation, Colour(alpha, rgb));
+    Drawing.pSprite2D->Draw(ImageTexture(image), source, scaling, &centre, rotation, translation, Colour(alpha, rgb));
 }
 
 void DrawSpriteExNoRect(int image, int x, int y, int width, int height, float scaleX, float scaleY, float rotation,
@@ -95,13 +93,13 @@ void DrawSpriteExNoRect(int image, int x, int y, int width, int height, float sc
 
 void DrawLine(int x1, int y1, int x2, int y2, int width, std::uint32_t alpha, std::uint32_t rgb)
 {
-    if (pLine == nullptr)
+    if (Drawing.pLine == nullptr)
         return;
-    pLine->SetWidth(static_cast<float>(width));
-    pLine->Begin();
-    pLine->Draw(VECTOR2{static_cast<float>(x1), static_cast<float>(y1)},
+    Drawing.pLine->SetWidth(static_cast<float>(width));
+    Drawing.pLine->Begin();
+    Drawing.pLine->Draw(VECTOR2{static_cast<float>(x1), static_cast<float>(y1)},
                 VECTOR2{static_cast<float>(x2), static_cast<float>(y2)}, Colour(alpha, rgb));
-    pLine->End();
+    Drawing.pLine->End();
 }
 
 // The fill is not clamped: a value above the maximum runs past the frame.

@@ -9,9 +9,14 @@ constexpr int EnergyImage = 22;        // "Energy.dds": the value bar's fill and
 constexpr int BarFillLength = 30;      // texels of a full bar's fill
 constexpr std::uint32_t BarAlpha = 180;
 
-extern DEVICE* pDevice;             // the one device, null until start-up has made it
-extern SPRITEDRAWER* pSprite2D;     // the sprite object every 2-D image is drawn through
-extern LINEDRAWER* pLine;           // the line object for all lines
+// The device and its shared drawing objects; each is null until start-up has made it.
+struct DRAWING {
+    DEVICE* pDevice = nullptr;          // the one device
+    SPRITEDRAWER* pSprite2D = nullptr;  // the sprite object every 2-D image is drawn through
+    LINEDRAWER* pLine = nullptr;        // the line object for all lines
+};
+
+extern DRAWING Drawing;  // the one set of drawing objects
 
 // Image N of the texture list at (x, y), scaled about the source's centre, turned about its top-left corner by
 // rotation radians, tinted by alpha << 24 | rgb; mirror flips it. A null source is the whole image, unscaled in place.

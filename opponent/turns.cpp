@@ -1,6 +1,6 @@
 // A computer dreamer's and a computer creature's turn, one decision step per call.
 #include "opponent/opponent.h"
-#include "world/computer_turns.h"
+#include "world/frame_update.h"
 #include "world/game.h"
 
 namespace {
@@ -19,8 +19,8 @@ bool GameCreatureTurn(int creature, const int* reachTable)
 
 void InstallComputerOpponent()
 {
-    ComputerPlayerTurn = GamePlayerTurn;
-    ComputerCreatureTurn = GameCreatureTurn;
+    TurnHooks.ComputerPlayerTurn = GamePlayerTurn;
+    TurnHooks.ComputerCreatureTurn = GameCreatureTurn;
 }
 
 // The turn machine calls again every frame while the dreamer's creatures act, so

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr int ChoiceScreenY = 200;             // the y every choice screen is drawn from
-constexpr int PlayerCountRowWidth = 350;
-constexpr int ChoiceGridWidth = 400;
 constexpr int FirstPlayerCountImage = 46;      // "CharNo2.dds"; the others follow up to 8 players
 constexpr int UnlockedFrameImage = 53;
 constexpr int LockedFrameImage = 56;
@@ -29,9 +26,6 @@ constexpr std::uint32_t TitleGreen = 0x80ff80;
 constexpr std::uint32_t White = 0xffffff;
 constexpr std::uint32_t Yellow = 0xffff00;
 constexpr std::uint32_t Opaque = 255;
-
-constexpr int PlayerCountRowX = (ScreenWidth - PlayerCountRowWidth) >> 1;
-constexpr int ChoiceGridX = (ScreenWidth - ChoiceGridWidth) >> 1;
 
 // A choice slot's portrait and name placed by hand, as the pictures differ in size and the names in length.
 struct CHOICESLOT {
@@ -60,12 +54,12 @@ static_assert(ChoiceRows * ChoiceColumns == ChoiceSlots);
 
 int CellX(int slot)
 {
-    return ChoiceOriginX + ChoiceCellWidth * (slot % ChoiceColumns);
+    return ChoiceLayout.ChoiceOriginX + ChoiceCellWidth * (slot % ChoiceColumns);
 }
 
 int CellY(int slot)
 {
-    return ChoiceOriginY + ChoiceCellHeight * (slot / ChoiceColumns);
+    return ChoiceLayout.ChoiceOriginY + ChoiceCellHeight * (slot / ChoiceColumns);
 }
 
 void DrawChoiceBackground()
@@ -76,7 +70,7 @@ void DrawChoiceBackground()
 void DrawScreenTitle(const char* title, int y)
 {
     FontLarge.Begin();
-    FontLarge.PrintColour((ScreenWidth - FontLarge.GetTextWidth(title, false)) / 2, y - TitleRise, title, TitleGreen);
+    FontLarge.PrintColour((PictureWidth - FontLarge.GetTextWidth(title, false)) / 2, y - TitleRise, title, TitleGreen);
     FontLarge.End();
 }
 
@@ -101,19 +95,16 @@ void DrawChoiceRow(int row, int excluded)
 
 }  // namespace
 
-int PlayerCountOriginX = PlayerCountRowX;
-int PlayerCountOriginY = ChoiceScreenY;
-int ChoiceOriginX = ChoiceGridX;
-int ChoiceOriginY = ChoiceScreenY;
+CHOICELAYOUT ChoiceLayout;
 
 void DrawPlayerCountScreen(int, int y)
 {
     DrawChoiceBackground();
-    PlayerCountOriginX = PlayerCountRowX;
-    PlayerCountOriginY = y;
+    ChoiceLayout.PlayerCountOriginX = PlayerCountRowX;
+    ChoiceLayout.PlayerCountOriginY = y;
     for (int i = 0; i < PlayerCountButtons; i++)
-        DrawSprite(FirstPlayerCountImage + i, PlayerCountOriginX + PlayerCountSpacing * i, y, nullptr, 1.0f, 1.0f,
-                   0.0f, Opaque, PlayerCountHover == i + 2 ? Yellow : White, false);
+        DrawSprite(FirstPlayerCountImage + i, ChoiceLayout.PlayerCountOriginX + PlayerCountSpacing * i, y, nullptr,
+                   1.0f, 1.0f, 0.0f, Opaque, Screens.PlayerCountHover == i + 2 ? Yellow : White, false);
     DrawScreenTitle("How Many Will Vizor Today?", y);
     DrawBottomBar(BottomBarAlpha);
 }
@@ -121,8 +112,8 @@ void DrawPlayerCountScreen(int, int y)
 int GetPlayerCountAt(int px, int py)
 {
     for (int i = 0; i < PlayerCountButtons; i++)
-        if (PointInRect(px, py, PlayerCountOriginX + PlayerCountSpacing * i, PlayerCountOriginY,
-                        PlayerCountButtonSize, PlayerCountButtonSize))
+        if (PointInRect(px, py, ChoiceLayout.PlayerCountOriginX + PlayerCountSpacing * i,
+                        ChoiceLayout.PlayerCountOriginY, PlayerCountButtonSize, PlayerCountButtonSize))
             return i + 2;
     return 0;
 }
@@ -131,13 +122,13 @@ int GetPlayerCountAt(int px, int py)
 void DrawCharacterChoice(int, int y, const char* title, int excluded, std::uint8_t showAll)
 {
     DrawChoiceBackground();
-    ChoiceOriginX = ChoiceGridX;
-    ChoiceOriginY = y;
+    ChoiceLayout.ChoiceOriginX = ChoiceGridX;
+    ChoiceLayout.ChoiceOriginY = y;
     DrawScreenTitle(title, y);
     FontSmall.Begin();
     for (int slot = 0; slot < ChoiceSlots; slot++) {
         const bool unlocked = Config.Unlocked[slot] != 0;
-        std::uint32_t colour = ChoiceHover == slot ? Yellow : White;
+        std::uint32_t colour = Screens.ChoiceHover == slot ? Yellow : White;
         if (slot == excluded || (!unlocked && !showAll))
             colour = UnavailableGrey;
         DrawSprite(unlocked ? UnlockedFrameImage : LockedFrameImage, CellX(slot), CellY(slot), nullptr, 1.0f, 1.0f,

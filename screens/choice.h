@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/input.h"
+
 constexpr int PlayerCountButtons = 7;     // buttons for 2 to 8 players
 constexpr int PlayerCountButtonSize = 32; // hit box of a player-count button
 constexpr int PlayerCountSpacing = 50;    // from one player-count button to the next
@@ -13,12 +15,22 @@ constexpr int ChoiceCellHeight = 100;
 constexpr int ChoiceFrameSize = 64;       // hit box of a portrait frame
 constexpr std::uint32_t UnavailableGrey = 0x4f4f4f;
 
+constexpr int ChoiceScreenY = 200;        // the y every choice screen is drawn from
+constexpr int PlayerCountRowWidth = 350;
+constexpr int ChoiceGridWidth = 400;
+constexpr int PlayerCountRowX = (PictureWidth - PlayerCountRowWidth) >> 1;
+constexpr int ChoiceGridX = (PictureWidth - ChoiceGridWidth) >> 1;
+
 // Where the drawing put the button row and the grid; they begin where the screens always draw them, so a pointer
 // event before the first frame of a screen already hits what that frame shows.
-extern int PlayerCountOriginX;
-extern int PlayerCountOriginY;
-extern int ChoiceOriginX;
-extern int ChoiceOriginY;
+struct CHOICELAYOUT {
+    int PlayerCountOriginX = PlayerCountRowX;
+    int PlayerCountOriginY = ChoiceScreenY;
+    int ChoiceOriginX = ChoiceGridX;
+    int ChoiceOriginY = ChoiceScreenY;
+};
+
+extern CHOICELAYOUT ChoiceLayout;  // the one layout
 
 void DrawPlayerCountScreen(int x, int y);    // the background, the centred row of buttons from y, the title above
 int GetPlayerCountAt(int px, int py);        // the player count 2 to 8 of the button hit, 0 for none

@@ -14,9 +14,7 @@
 #include "screens/text_entry.h"
 #include "world/game.h"
 
-const char* pOpponentName = nullptr;
-int NameEntryBlink = 0;
-float DebugValues[DebugValueCount] = {};
+OVERLAYS Overlays;
 
 namespace {
 
@@ -33,9 +31,9 @@ constexpr int NameEntryBarAlpha = 128;  // the bar half see-through over the bac
 
 constexpr int BarTiles = 10;
 constexpr int BarTileWidth = 64;
-constexpr int BarY = ScreenHeight - 38;
+constexpr int BarY = PictureHeight - 38;
 constexpr int MessageX = 8;
-constexpr int MessageY = ScreenHeight - 32;
+constexpr int MessageY = PictureHeight - 32;
 constexpr int ScoreX = 5;
 constexpr int ScoreY = -2;
 constexpr int ScoreLineSize = 40;
@@ -43,8 +41,8 @@ constexpr int GameOverY = 250;
 constexpr int GameOverTextSize = 128;
 constexpr int DebugColumnWidth = 100;
 constexpr int DebugValuesPerRow = 3;
-constexpr int DebugFirstRowY = ScreenHeight - 128;
-constexpr int DebugSecondRowY = ScreenHeight - 64;
+constexpr int DebugFirstRowY = PictureHeight - 128;
+constexpr int DebugSecondRowY = PictureHeight - 64;
 constexpr float NameEntryScale = 1.25f;
 constexpr int HighScoreTitleY = 50;
 constexpr int NameEntryPromptY = 150;
@@ -55,7 +53,7 @@ constexpr int CaretShownAbove = 16;  // the caret shows on phases 17 to 31 of ev
 // x at which a text of the given width stands in the middle of the screen.
 int CentredX(int width)
 {
-    return (ScreenWidth - width) >> 1;
+    return (PictureWidth - width) >> 1;
 }
 
 void PrintCentred(FONT& font, int y, const char* text, std::uint32_t rgb)
@@ -121,7 +119,7 @@ void DrawDebugValues()
     for (int i = 0; i < DebugValueCount; i++) {
         const int x = (i % DebugValuesPerRow) * DebugColumnWidth;
         const int y = i < DebugValuesPerRow ? DebugFirstRowY : DebugSecondRowY;
-        FontLarge.PrintHalfWhite(x, y, FloatToText(DebugValues[i]).c_str());
+        FontLarge.PrintHalfWhite(x, y, FloatToText(Overlays.DebugValues[i]).c_str());
     }
     FontLarge.End();
 }
@@ -129,10 +127,11 @@ void DrawDebugValues()
 void DrawGameOverText()
 {
     char text[GameOverTextSize];
-    if (!GameWon)
+    if (!Screens.GameWon)
         std::snprintf(text, sizeof text, "Game Over");
-    else if (TitleChoice == 1)
-        std::snprintf(text, sizeof text, "Congratulations!!! You Beat %s!", pOpponentName ? pOpponentName : "");
+    else if (Screens.TitleChoice == 1)
+        std::snprintf(text, sizeof text, "Congratulations!!! You Beat %s!",
+                      Overlays.pOpponentName ? Overlays.pOpponentName : "");
     else
         std::snprintf(text, sizeof text, "Congratulations!!! You Survived!");
     FontLarge.Begin();
@@ -149,10 +148,10 @@ void DrawNameEntryScreen()
     PrintCentred(FontLarge, NameEntryPromptY, "Enter your name and press ENTER.", Yellow);
     // Placed by the name alone, so the name stays still while the caret blinks after it.
     const int width = FontLarge.GetTextWidth(TextEntry.GetText(false), false);
-    const bool caret = (NameEntryBlink & CaretPhaseMask) > CaretShownAbove;
+    const bool caret = (Overlays.NameEntryBlink & CaretPhaseMask) > CaretShownAbove;
     FontLarge.PrintColour(CentredX(width), NameY, TextEntry.GetText(caret), White);
     FontLarge.End();
-    NameEntryBlink++;
-    if (NameEntryBlink >= NameEntryBlinkPeriod)
-        NameEntryBlink = 0;
+    Overlays.NameEntryBlink++;
+    if (Overlays.NameEntryBlink >= NameEntryBlinkPeriod)
+        Overlays.NameEntryBlink = 0;
 }

@@ -8,9 +8,14 @@ constexpr int NameEntryBlinkPeriod = 64;    // frames of the name-entry counter 
 constexpr int BottomBarImage = 91;          // "Bar.dds": one tile of the bottom bar
 constexpr int NameEntryImage = 88;          // "ImageH.dds": the name-entry background
 
-extern const char* pOpponentName;           // the challenged character's name; null in a free game
-extern int NameEntryBlink;                  // frames of the name-entry screen, 0 to 63, for the caret's blink
-extern float DebugValues[DebugValueCount];  // the numbers of the debug overlay; nothing writes them, so they read 0
+// What the texts over the game and the name entry show besides the game itself.
+struct OVERLAYS {
+    const char* pOpponentName = nullptr;        // the challenged character's name; null in a free game
+    int NameEntryBlink = 0;                     // frames of the name-entry screen, 0 to 63, for the caret's blink
+    float DebugValues[DebugValueCount] = {};    // the numbers of the debug overlay; nothing writes them, so they read 0
+};
+
+extern OVERLAYS Overlays;  // the one overlay state
 
 void DrawBottomBar(int alpha);              // ten bar tiles along the bottom of the screen
 void DrawMessageLine();                     // the bar and the banner's three texts, an event's parts one after another

@@ -10,8 +10,7 @@
 #include "screens/overlays.h"
 #include "screens/screen_state.h"
 
-int ColourPhase = 0;
-int ColourFrame = 0;
+TITLESTATE Title;
 
 namespace {
 
@@ -62,8 +61,8 @@ struct TITLEBUTTON {
 };
 
 const TITLEBUTTON TitleButtonRows[] = {
-    {54, 48, ScreenHeight - 160},   // free game
-    {55, 336, ScreenHeight - 160},  // challenge
+    {54, 48, PictureHeight - 160},   // free game
+    {55, 336, PictureHeight - 160},  // challenge
 };
 static_assert(sizeof(TitleButtonRows) / sizeof(TitleButtonRows[0]) == TitleButtons);
 
@@ -73,14 +72,14 @@ static_assert(sizeof(TitleButtonRows) / sizeof(TitleButtonRows[0]) == TitleButto
 void DrawTitleScreen()
 {
     DrawScrollingBackground(ScreenBackgroundImage, BackgroundGrey, SlowLayerAlpha, 0, 1, 0);
-    DrawSprite(TitleImage, (ScreenWidth - TitleImageWidth) >> 1, TitleY, nullptr, 1.0f, 1.0f, 0.0f, Opaque, Yellow,
+    DrawSprite(TitleImage, (PictureWidth - TitleImageWidth) >> 1, TitleY, nullptr, 1.0f, 1.0f, 0.0f, Opaque, Yellow,
                false);
     DrawScrollingBackground(ScreenBackgroundImage, BackgroundGrey, FastLayerAlpha, 1, 0, 1);
-    DrawHiScoreTable((ScreenWidth - TableWidth) >> 1, TableY);
+    DrawHiScoreTable((PictureWidth - TableWidth) >> 1, TableY);
     for (int i = 0; i < TitleButtons; i++) {
         const TITLEBUTTON& button = TitleButtonRows[i];
         DrawSprite(button.Image, button.X, button.Y, nullptr, 1.0f, 1.0f, 0.0f, Opaque,
-                   TitleHover == i ? Yellow : White, false);
+                   Screens.TitleHover == i ? Yellow : White, false);
     }
     DrawBottomBar(BottomBarAlpha);
 }
@@ -110,15 +109,15 @@ void DrawHiScoreTable(int x, int y)
 
 int NextColourPhase()
 {
-    if ((ColourFrame & PhaseFrameMask) == PhaseFrameMask) {
-        ColourPhase++;
-        if (ColourPhase == RainbowPhases)
-            ColourPhase = 0;
+    if ((Title.ColourFrame & PhaseFrameMask) == PhaseFrameMask) {
+        Title.ColourPhase++;
+        if (Title.ColourPhase == RainbowPhases)
+            Title.ColourPhase = 0;
     }
-    ColourFrame++;
-    if (ColourFrame == ColourFrameWrap)
-        ColourFrame = 0;
-    return ColourPhase;
+    Title.ColourFrame++;
+    if (Title.ColourFrame == ColourFrameWrap)
+        Title.ColourFrame = 0;
+    return Title.ColourPhase;
 }
 
 std::uint32_t GetRainbowColour(int row, int phase)

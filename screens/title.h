@@ -11,8 +11,13 @@ constexpr int TitleButtons = 2;           // 0 free game, 1 challenge
 constexpr int TitleButtonWidth = 256;
 constexpr int TitleButtonHeight = 64;
 
-extern int ColourPhase;  // the rainbow phase of the high-score rows, 0 to 9; never reset in a run
-extern int ColourFrame;  // drawn table frames counted for the phase, 0 to 29999; never reset in a run
+// The high-score table's colour cycle; never reset in a run.
+struct TITLESTATE {
+    int ColourPhase = 0;  // the rainbow phase of the high-score rows, 0 to 9
+    int ColourFrame = 0;  // drawn table frames counted for the phase, 0 to 29999
+};
+
+extern TITLESTATE Title;  // the one title state
 
 void DrawTitleScreen();                              // one title frame; the scrolling background moves on
 void DrawHiScoreTable(int x, int y);                 // ranks, names and right-aligned scores of the ten rows

@@ -9,11 +9,32 @@
 #include "screens/screen_state.h"
 #include "shell/shell.h"
 
+namespace {
+
+// One corner of the quad that spans the picture, for the shadow drawing.
+struct SHADOWVERTEX {
+    float X, Y, Z, Rhw;
+    std::uint32_t Colour;
+};
+constexpr int ShadowQuadVertices = 4;
 SHADOWVERTEX ShadowQuad[ShadowQuadVertices] = {};
+
+// The one light and the fog the scene is set up with; neither changes the flat picture.
+struct SCENELIGHT {
+    float Diffuse[4];
+    float Specular[4];
+    float Position[3];
+    float Direction[3];
+    float Attenuation0;
+    std::uint32_t Ambient;
+};
+struct SCENEFOG {
+    std::uint32_t Colour;
+    float Start;
+    float End;
+};
 SCENELIGHT SceneLight = {};
 SCENEFOG SceneFog = {};
-
-namespace {
 
 DEVICE Device;
 SPRITEDRAWER Sprite2D;
@@ -56,8 +77,8 @@ void TARNWICK::InitD3D()
         if (caps & line.Bit)
             Log(line.Text);
 
-    const float width = static_cast<float>(ScreenWidth);
-    const float height = static_cast<float>(ScreenHeight);
+    const float width = static_cast<float>(PictureWidth);
+    const float height = static_cast<float>(PictureHeight);
     ShadowQuad[0] = {0.0f, height, 0.0f, 1.0f, ShadowColour};
     ShadowQuad[1] = {0.0f, 0.0f, 0.0f, 1.0f, ShadowColour};
     ShadowQuad[2] = {width, height, 0.0f, 1.0f, ShadowColour};
@@ -67,17 +88,17 @@ void TARNWICK::InitD3D()
     SetupFog();
     SetupLight();
 
-    Models.SetDevice(pDevice);
-    Textures.SetDevice(pDevice);
+    Models.SetDevice(Drawing.pDevice);
+    Textures.SetDevice(Drawing.pDevice);
     Models.SetTextures(&Textures);
 
     // The large font loads first, so its glyphs take the first entries of the texture table.
     FontLarge.Reset();
     FontLarge.SetTextures(&Textures);
-    FontLarge.InitLargeFont(pDevice);
+    FontLarge.InitLargeFont(Drawing.pDevice);
     FontSmall.Reset();
     FontSmall.SetTextures(&Textures);
-    FontSmall.InitSmallFont(pDevice);
+    FontSmall.InitSmallFont(Drawing.pDevice);
 
     // Row r goes to the entry after the large font's glyphs, 95 + r, which is
     // where every 2-D image is drawn from. One window message after each
@@ -101,11 +122,11 @@ std::uint16_t CreateD3DDevice()
     Log("CreateDevice");
     if (result != PlatformOk)
         FatalError(1003.0f);
-    pDevice = &Device;
-    Sprite2D.Create(pDevice);
-    pSprite2D = &Sprite2D;
-    Line.Create(pDevice);
-    pLine = &Line;
+    Drawing.pDevice = &Device;
+    Sprite2D.Create(Drawing.pDevice);
+    Drawing.pSprite2D = &Sprite2D;
+    Line.Create(Drawing.pDevice);
+    Drawing.pLine = &Line;
     return Caps32BitTextures;
 }
 
@@ -122,9 +143,9 @@ void SetupLight()
 
 void ReleaseDevice()
 {
-    if (pDevice != nullptr)
-        pDevice->Release();
-    pDevice = nullptr;
-    pSprite2D = nullptr;
-    pLine = nullptr;
+    if (Drawing.pDevice != nullptr)
+        Drawing.pDevice->Release();
+    Drawing.pDevice = nullptr;
+    Drawing.pSprite2D = nullptr;
+    Drawing.pLine = nullptr;
 }

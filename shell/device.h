@@ -5,31 +5,6 @@
 
 #include "graphics/drawing.h"
 
-// One corner of the quad that spans the picture, for the shadow drawing.
-struct SHADOWVERTEX {
-    float X, Y, Z, Rhw;
-    std::uint32_t Colour;
-};
-constexpr int ShadowQuadVertices = 4;
-extern SHADOWVERTEX ShadowQuad[ShadowQuadVertices];
-
-// The one light and the fog the scene is set up with; neither changes the flat picture.
-struct SCENELIGHT {
-    float Diffuse[4];
-    float Specular[4];
-    float Position[3];
-    float Direction[3];
-    float Attenuation0;
-    std::uint32_t Ambient;
-};
-struct SCENEFOG {
-    std::uint32_t Colour;
-    float Start;
-    float End;
-};
-extern SCENELIGHT SceneLight;
-extern SCENEFOG SceneFog;
-
 // Device capability bits, logged at start-up.
 constexpr std::uint16_t CapsHardwareRendering = 0x0400;
 constexpr std::uint16_t CapsHardwareTransform = 0x0800;

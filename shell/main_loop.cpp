@@ -29,15 +29,10 @@
 #include "world/game.h"
 #include "world/random.h"
 
-int FrameCounter = 0;
-int LastMillis = 0;
-int MillisPer5Frames = 0;
-int FramesPerSecond = 0;
+MAINLOOP Loop;
 
 namespace {
 
-constexpr int MinimisedState = 1;
-constexpr int MaximisedState = 2;
 constexpr int MillisPerSecond = 1000;
 
 // Until the main loop starts, the one message handled after each texture may
@@ -60,13 +55,14 @@ int MillisecondOfSecond()
 
 bool IsGameScreen()
 {
-    return ScreenState == ScreenUnused || ScreenState == ScreenInGame || ScreenState == ScreenGameOver;
+    const SCREEN screen = Screens.ScreenState;
+    return screen == ScreenUnused || screen == ScreenInGame || screen == ScreenGameOver;
 }
 
 // The screens other than the game: each draws its picture, then the frame every screen shows.
 void DrawMenuScreen()
 {
-    switch (ScreenState) {
+    switch (Screens.ScreenState) {
     case ScreenTitle:
         DrawTitleScreen();
         break;
@@ -81,7 +77,7 @@ void DrawMenuScreen()
         DrawNameEntryScreen();
         break;
     case ScreenChallengeOpponent:
-        DrawCharacterChoice(0, 200, "Who Do You Want To Challenge?", ChosenCharacter, 1);
+        DrawCharacterChoice(0, 200, "Who Do You Want To Challenge?", Screens.ChosenCharacter, 1);
         break;
     default:
         return;
@@ -91,9 +87,9 @@ void DrawMenuScreen()
 
 bool IsMenuScreen()
 {
-    return ScreenState == ScreenTitle || ScreenState == ScreenPlayerCount || ScreenState == ScreenCharacterChoice ||
-           ScreenState == ScreenNameEntry || ScreenState == ScreenChallengePlayAs ||
-           ScreenState == ScreenChallengeOpponent;
+    const SCREEN screen = Screens.ScreenState;
+    return screen == ScreenTitle || screen == ScreenPlayerCount || screen == ScreenCharacterChoice ||
+           screen == ScreenNameEntry || screen == ScreenChallengePlayAs || screen == ScreenChallengeOpponent;
 }
 
 // One frame of the current screen. A game frame shows the board as the last update left it, and only
@@ -101,30 +97,30 @@ bool IsMenuScreen()
 void DrawFrame()
 {
     if (IsGameScreen()) {
-        pDevice->BeginScene();
+        Drawing.pDevice->BeginScene();
         ApplyFillMode();
-        pSprite2D->Begin();
+        Drawing.pSprite2D->Begin();
         const AIMVIEW aim = GetAimView();
         DrawGame2D(aim);
         DrawScene(aim.pSelected);
         DrawBoardFrame(0, 0);
-        pSprite2D->End();
+        Drawing.pSprite2D->End();
         DrawDebugValues();
         DrawMessageLine();
-        if (ScreenState == ScreenGameOver)
+        if (Screens.ScreenState == ScreenGameOver)
             DrawGameOverText();
         DrawScoreTexts();
         DrawScore();
         Menus.Draw();
-        pDevice->EndScene();
+        Drawing.pDevice->EndScene();
         UpdatePlayFrame();
         ReadCameraKeys();
     } else if (IsMenuScreen()) {
-        pDevice->BeginScene();
-        pSprite2D->Begin();
+        Drawing.pDevice->BeginScene();
+        Drawing.pSprite2D->Begin();
         DrawMenuScreen();
-        pSprite2D->End();
-        pDevice->EndScene();
+        Drawing.pSprite2D->End();
+        Drawing.pDevice->EndScene();
     }
 }
 
@@ -134,7 +130,7 @@ void DrawScreenFrame()
 {
     ApplyCamera();
     SetupLight();
-    pDevice->Clear(0x000000);
+    Drawing.pDevice->Clear(0x000000);
     DrawFrame();
 }
 
@@ -155,23 +151,23 @@ bool CreateMainWindow()
 // Only the window's destruction leaves LastKey at 27, so a typed Escape never ends the loop.
 void MainLoop()
 {
-    WindowSizeState = MaximisedState;
-    if (LastKey != LastKeyWindowGone)
-        LastKey = 0;
+    Loop.WindowSizeState = WindowMaximised;
+    if (Loop.LastKey != LastKeyWindowGone)
+        Loop.LastKey = 0;
     Config.Load();
     Game.BuildRoster();
     Menus.SetFont(&FontSmall);
     LoopStarted = true;
 
-    while (LastKey != LastKeyWindowGone) {
-        if (WindowSizeState == MinimisedState) {
+    while (Loop.LastKey != LastKeyWindowGone) {
+        if (Loop.WindowSizeState == WindowMinimised) {
             // Nothing is drawn and the game does not advance until the window comes back.
             MESSAGE message;
-            while (WindowSizeState == MinimisedState && LastKey != LastKeyWindowGone && WaitMessage(message))
+            while (Loop.WindowSizeState == WindowMinimised && Loop.LastKey != LastKeyWindowGone && WaitMessage(message))
                 WndProc(message);
         } else {
             DrawScreenFrame();
-            pDevice->Present();
+            Drawing.pDevice->Present();
         }
         PumpMessage();
         UpdateFrameRate();
@@ -193,17 +189,18 @@ void PumpMessage()
 void UpdateFrameRate()
 {
     const int ms = MillisecondOfSecond();
-    FrameCounter += 1;
-    if (FrameCounter >= 5) {
-        FrameCounter = 0;
-        if (ms != LastMillis) {
-            MillisPer5Frames = LastMillis < ms ? ms - LastMillis : MillisPerSecond - LastMillis + ms;
-            LastMillis = ms;
+    Loop.FrameCounter += 1;
+    if (Loop.FrameCounter >= 5) {
+        Loop.FrameCounter = 0;
+        if (ms != Loop.LastMillis) {
+            const int last = Loop.LastMillis;
+            Loop.MillisPer5Frames = last < ms ? ms - last : MillisPerSecond - last + ms;
+            Loop.LastMillis = ms;
         }
     }
-    if (MillisPer5Frames < 1)
-        MillisPer5Frames = 1;
-    FramesPerSecond = WindowSizeState == MinimisedState ? 60 : 5000 / MillisPer5Frames;
+    if (Loop.MillisPer5Frames < 1)
+        Loop.MillisPer5Frames = 1;
+    Loop.FramesPerSecond = Loop.WindowSizeState == WindowMinimised ? 60 : 5000 / Loop.MillisPer5Frames;
 }
 
 void ReleaseAll()
@@ -240,7 +237,7 @@ int RunGame()
         return 1;
     TARNWICK::InitD3D();
     InstallComputerOpponent();
-    GameOverCheck = CheckGameOver;
+    TurnHooks.GameOverCheck = CheckGameOver;
     MainLoop();
     Shutdown();
     return 0;

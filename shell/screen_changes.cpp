@@ -13,42 +13,42 @@
 
 void GoToTitle()
 {
-    ScreenState = ScreenTitle;
-    TitleHover = -1;
+    Screens.ScreenState = ScreenTitle;
+    Screens.TitleHover = -1;
 }
 
 void GoToPlayerCount()
 {
-    ScreenState = ScreenPlayerCount;
-    PlayerCountHover = 0;
-    PlayerCount = 0;
+    Screens.ScreenState = ScreenPlayerCount;
+    Screens.PlayerCountHover = 0;
+    Screens.PlayerCount = 0;
 }
 
 void GoToCharacterChoice()
 {
-    ScreenState = ScreenCharacterChoice;
-    ChoiceHover = -1;
-    ChosenCharacter = 0;
+    Screens.ScreenState = ScreenCharacterChoice;
+    Screens.ChoiceHover = -1;
+    Screens.ChosenCharacter = 0;
 }
 
 void GoToNameEntry()
 {
-    ScreenState = ScreenNameEntry;
+    Screens.ScreenState = ScreenNameEntry;
     TextEntry.Clear();
 }
 
 void GoToChallengePlayAs()
 {
-    ScreenState = ScreenChallengePlayAs;
-    ChoiceHover = -1;
-    ChosenCharacter = 0;
+    Screens.ScreenState = ScreenChallengePlayAs;
+    Screens.ChoiceHover = -1;
+    Screens.ChosenCharacter = 0;
 }
 
 void GoToChallengeOpponent()
 {
-    ScreenState = ScreenChallengeOpponent;
-    ChoiceHover = -1;
-    ChosenOpponent = 0;
+    Screens.ScreenState = ScreenChallengeOpponent;
+    Screens.ChoiceHover = -1;
+    Screens.ChosenOpponent = 0;
 }
 
 namespace {
@@ -67,16 +67,16 @@ void StartGame()
 // game was left with; the verdict of the last game goes.
 void InitNewGame()
 {
-    ScreenState = ScreenInGame;
+    Screens.ScreenState = ScreenInGame;
     PlaceCameraForNewGame();
-    const int human = SlotToRosterIndex(ChosenCharacter);
-    const int opponent = TitleChoice != 0 ? SlotToRosterIndex(ChosenOpponent) : -1;
-    pOpponentName = opponent >= 0 ? Game.Roster[opponent].Name : nullptr;
+    const int human = SlotToRosterIndex(Screens.ChosenCharacter);
+    const int opponent = Screens.TitleChoice != 0 ? SlotToRosterIndex(Screens.ChosenOpponent) : -1;
+    Overlays.pOpponentName = opponent >= 0 ? Game.Roster[opponent].Name : nullptr;
     CancelAction();
     ClearTarget();
-    BackgroundImage = TitleChoice != 0 ? ChallengeBackground : FreeGameBackground;
-    Game.StartNewGame(human, opponent, PlayerCount);
-    GameWon = 0;
+    BoardView.BackgroundImage = Screens.TitleChoice != 0 ? ChallengeBackground : FreeGameBackground;
+    Game.StartNewGame(human, opponent, Screens.PlayerCount);
+    Screens.GameWon = 0;
 }
 
 // A dead dreamer keeps its place until its fade has ended, and a side whose
@@ -84,7 +84,7 @@ void InitNewGame()
 // so a last bolt can still decide the verdict.
 void CheckGameOver()
 {
-    if (ScreenState == ScreenGameOver)
+    if (Screens.ScreenState == ScreenGameOver)
         return;
     int counted = 0;
     int last = 0;
@@ -94,7 +94,7 @@ void CheckGameOver()
             last = i;
         }
     }
-    if (!Game.IsHumanAlive() && ScreenState == ScreenInGame) {
+    if (!Game.IsHumanAlive() && Screens.ScreenState == ScreenInGame) {
         GameOver(0);
         return;
     }
@@ -104,10 +104,10 @@ void CheckGameOver()
 
 void GameOver(std::uint8_t won)
 {
-    ScreenState = ScreenGameOver;
-    GameWon = won;
-    if (won && TitleChoice == 1 && ChosenOpponent >= 0 && ChosenOpponent < UnlockSlots) {
-        Config.Unlocked[ChosenOpponent] = 1;
+    Screens.ScreenState = ScreenGameOver;
+    Screens.GameWon = won;
+    if (won && Screens.TitleChoice == 1 && Screens.ChosenOpponent >= 0 && Screens.ChosenOpponent < UnlockSlots) {
+        Config.Unlocked[Screens.ChosenOpponent] = 1;
         Config.Save();
     }
 }

@@ -3,10 +3,26 @@
 
 struct MESSAGE;
 
-extern int FrameCounter;            // frames toward the next rate measure
-extern int LastMillis;              // millisecond field of the last measure
-extern int MillisPer5Frames;        // how long the last five frames took
-extern int FramesPerSecond;         // the measured frame rate; 60 while minimised
+// The window's size states, numbered as the game numbers them.
+enum WINDOWSIZE : int {
+    WindowRestored = 0,
+    WindowMinimised = 1,            // nothing is drawn and the game waits
+    WindowMaximised = 2,            // the state the main loop starts in
+};
+
+constexpr int LastKeyWindowGone = 27;   // LastKey once the window is destroyed
+
+// The main loop's own state: the key that ends it, the window's size state and the frame-rate measure.
+struct MAINLOOP {
+    int LastKey = 0;                            // the last typed character; 27 only once the window is gone
+    WINDOWSIZE WindowSizeState = WindowRestored;  // minimised or not
+    int FrameCounter = 0;                       // frames toward the next rate measure
+    int LastMillis = 0;                         // millisecond field of the last measure
+    int MillisPer5Frames = 0;                   // how long the last five frames took
+    int FramesPerSecond = 0;                    // the measured frame rate; 60 while minimised
+};
+
+extern MAINLOOP Loop;  // the one main loop
 
 int RunGame();                      // called by main: the whole life of the program; its exit code
 bool CreateMainWindow();            // called by RunGame when the program starts; false when the window cannot be made

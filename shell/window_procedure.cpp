@@ -14,25 +14,23 @@
 
 namespace {
 
-constexpr int RestoredState = 0;
-constexpr int MinimisedState = 1;
 constexpr int KeyEnterCode = 13;
 
 void PointerMoved(int x, int y)
 {
-    switch (ScreenState) {
+    switch (Screens.ScreenState) {
     case ScreenTitle:
-        TitleHover = GetTitleButtonAt(x, y);
+        Screens.TitleHover = GetTitleButtonAt(x, y);
         break;
     case ScreenPlayerCount:
-        PlayerCountHover = GetPlayerCountAt(x, y);
+        Screens.PlayerCountHover = GetPlayerCountAt(x, y);
         break;
     case ScreenCharacterChoice:
     case ScreenChallengePlayAs:
-        ChoiceHover = GetCharacterAt(x, y, -1, 0);
+        Screens.ChoiceHover = GetCharacterAt(x, y, -1, 0);
         break;
     case ScreenChallengeOpponent:
-        ChoiceHover = GetCharacterAt(x, y, ChosenCharacter, 1);
+        Screens.ChoiceHover = GetCharacterAt(x, y, Screens.ChosenCharacter, 1);
         break;
     case ScreenInGame:
     case ScreenGameOver:
@@ -56,32 +54,32 @@ void LeaveGameOver()
 
 void ButtonPressed(int x, int y)
 {
-    switch (ScreenState) {
+    switch (Screens.ScreenState) {
     case ScreenTitle:
-        TitleChoice = GetTitleButtonAt(x, y);
-        if (TitleChoice == 0)
+        Screens.TitleChoice = GetTitleButtonAt(x, y);
+        if (Screens.TitleChoice == 0)
             GoToPlayerCount();
-        else if (TitleChoice == 1)
+        else if (Screens.TitleChoice == 1)
             GoToChallengePlayAs();
         break;
     case ScreenPlayerCount:
-        PlayerCount = GetPlayerCountAt(x, y);
-        if (PlayerCount >= 2)
+        Screens.PlayerCount = GetPlayerCountAt(x, y);
+        if (Screens.PlayerCount >= 2)
             GoToCharacterChoice();
         break;
     case ScreenCharacterChoice:
-        ChosenCharacter = GetCharacterAt(x, y, -1, 0);
-        if (ChosenCharacter >= 0)
+        Screens.ChosenCharacter = GetCharacterAt(x, y, -1, 0);
+        if (Screens.ChosenCharacter >= 0)
             StartGame();
         break;
     case ScreenChallengePlayAs:
-        ChosenCharacter = GetCharacterAt(x, y, -1, 0);
-        if (ChosenCharacter >= 0)
+        Screens.ChosenCharacter = GetCharacterAt(x, y, -1, 0);
+        if (Screens.ChosenCharacter >= 0)
             GoToChallengeOpponent();
         break;
     case ScreenChallengeOpponent:
-        ChosenOpponent = GetCharacterAt(x, y, ChosenCharacter, 1);
-        if (ChosenOpponent >= 0)
+        Screens.ChosenOpponent = GetCharacterAt(x, y, Screens.ChosenCharacter, 1);
+        if (Screens.ChosenOpponent >= 0)
             StartGame();
         break;
     case ScreenGameOver:
@@ -98,7 +96,7 @@ void ButtonPressed(int x, int y)
 // A release ends the press that set the latch, whatever the screen is by then.
 void ButtonReleased(int x, int y)
 {
-    if (ScreenState == ScreenInGame)
+    if (Screens.ScreenState == ScreenInGame)
         BoardRelease(x, y);
     Play.ClickLatch = 0;
 }
@@ -107,23 +105,23 @@ void ButtonReleased(int x, int y)
 // and never ends the program.
 void CharacterTyped(int code)
 {
-    LastKey = code;
-    if (ScreenState == ScreenInGame && code == KeyEscape) {
+    Loop.LastKey = code;
+    if (Screens.ScreenState == ScreenInGame && code == KeyEscape) {
         CancelAction();
         GoToTitle();
     }
-    if (LastKey == KeyEscape)
-        LastKey = 0;
-    if (ScreenState == ScreenNameEntry) {
-        if (LastKey == KeyEnterCode) {
+    if (Loop.LastKey == KeyEscape)
+        Loop.LastKey = 0;
+    if (Screens.ScreenState == ScreenNameEntry) {
+        if (Loop.LastKey == KeyEnterCode) {
             GoToTitle();
             const PLAYER& player = Game.Players[0];
             Config.HiScores.Insert(TextEntry.GetText(false), player.Name, player.Score);
             Config.Save();
         } else {
-            TextEntry.AddChar(LastKey);
+            TextEntry.AddChar(Loop.LastKey);
         }
-    } else if (ScreenState == ScreenGameOver) {
+    } else if (Screens.ScreenState == ScreenGameOver) {
         LeaveGameOver();
     }
 }
@@ -147,17 +145,17 @@ void WndProc(const MESSAGE& message)
         CharacterTyped(message.Char);
         break;
     case MessageMinimise:
-        WindowSizeState = MinimisedState;
+        Loop.WindowSizeState = WindowMinimised;
         break;
     case MessageRestore:
-        WindowSizeState = RestoredState;
+        Loop.WindowSizeState = WindowRestored;
         break;
     case MessageExpose:
-        if (pDevice != nullptr)
-            pDevice->Present();
+        if (Drawing.pDevice != nullptr)
+            Drawing.pDevice->Present();
         break;
     case MessageClose:
-        LastKey = LastKeyWindowGone;
+        Loop.LastKey = LastKeyWindowGone;
         break;
     default:
         break;

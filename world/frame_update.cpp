@@ -6,13 +6,12 @@
 #include "world/frame_update.h"
 
 #include "world/actions.h"
-#include "world/computer_turns.h"
 #include "world/effects.h"
 #include "world/game.h"
 #include "world/random.h"
 #include "world/reach.h"
 
-void (*GameOverCheck)() = nullptr;
+TURNHOOKS TurnHooks;
 
 namespace {
 
@@ -257,9 +256,9 @@ void GAME::UpdateTurn(const int* reachTable)
         return;
     const PLAYER& dreamer = Players[CurrentPlayer];
     if (dreamer.Kind != PieceFree && dreamer.IsComputer == 1 && !dreamer.IsDead) {
-        if (ComputerPlayerTurn != nullptr && ComputerPlayerTurn(CurrentPlayer, reachTable))
+        if (TurnHooks.ComputerPlayerTurn != nullptr && TurnHooks.ComputerPlayerTurn(CurrentPlayer, reachTable))
             return;
-        if (ComputerCreatureTurn != nullptr && ComputerCreatureTurn(CurrentCreature, reachTable))
+        if (TurnHooks.ComputerCreatureTurn != nullptr && TurnHooks.ComputerCreatureTurn(CurrentCreature, reachTable))
             return;
         NextComputerPiece();
     } else {
@@ -357,8 +356,8 @@ void UpdateGameFrame()
         Game.ComputerTurnsRunning = 1;
         Game.HumanTurnEnded = 1;
     }
-    if (GameOverCheck != nullptr)
-        GameOverCheck();
+    if (TurnHooks.GameOverCheck != nullptr)
+        TurnHooks.GameOverCheck();
 }
 
 void EndHumanTurn(PLAYER* dreamer)

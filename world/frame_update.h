@@ -8,5 +8,11 @@ void UpdateGameFrame();                 // called by the play frame of the scree
 void RunPendingAction();                // carries out the action the computer opponent posted
 void EndHumanTurn(PLAYER* dreamer);     // the human's "End Turn": his side's end-of-turn step, then the computer sides play
 
-// The game-over test belongs to the shell; it installs it here. Null: no test runs.
-extern void (*GameOverCheck)();
+// The turn machine's ways out of the world, installed by the layers above it; a null hook is skipped.
+struct TURNHOOKS {
+    bool (*ComputerPlayerTurn)(int player, const int* reachTable) = nullptr;      // the computer opponent: one step of a computer dreamer; true while busy
+    bool (*ComputerCreatureTurn)(int creature, const int* reachTable) = nullptr;  // the computer opponent: one step of its acting creature; true while busy
+    void (*GameOverCheck)() = nullptr;                                          // the shell's game-over test, once the banner has run out
+};
+
+extern TURNHOOKS TurnHooks;  // the one set of hooks

@@ -26,17 +26,17 @@ protected:
             *Textures.TextureSlot(i) = &Fakes[i];
         Sprite.Record(&Draws);
         Line.Record(&Lines);
-        pSprite2D = &Sprite;
-        pLine = &Line;
-        MarkerAngle = 0.0f;
-        BoardWavePhase = 1.0f;
+        Drawing.pSprite2D = &Sprite;
+        Drawing.pLine = &Line;
+        BoardView.MarkerAngle = 0.0f;
+        BoardView.BoardWavePhase = 1.0f;
     }
     void TearDown() override
     {
         for (int i = 0; i < FakeImages; i++)
             *Textures.TextureSlot(i) = nullptr;
-        pSprite2D = nullptr;
-        pLine = nullptr;
+        Drawing.pSprite2D = nullptr;
+        Drawing.pLine = nullptr;
     }
     int Image(int draw) const { return static_cast<int>(Draws.at(draw).Texture - Fakes); }
     std::vector<int> Images() const
@@ -73,16 +73,16 @@ TEST_F(BoardDrawing, TilesLieOnThe32PixelGridWithTheirRowAndColumnImagesAndTheWa
     EXPECT_EQ(Image(37), 2);
     EXPECT_EQ(Draws[0].Colour, 0x1000ca00u);
     EXPECT_EQ(Draws[3].Colour, 0x1000b700u);
-    EXPECT_NEAR(BoardWavePhase, 1.07f, 1e-5f);
+    EXPECT_NEAR(BoardView.BoardWavePhase, 1.07f, 1e-5f);
 }
 
 TEST_F(BoardDrawing, TheRangeMarkerShowsOnlyWhileAimingButTurnsWhileAPieceIsSelected)
 {
     AIMVIEW aim{&PlaceDreamer(0, "Ann", 200, 150), false, 0.5f, 0x00ff00};
-    MarkerAngle = 359.0f;
+    BoardView.MarkerAngle = 359.0f;
     DrawBoard(aim);
     EXPECT_EQ(Draws.size(), 266u);
-    EXPECT_EQ(MarkerAngle, 0.0f);
+    EXPECT_EQ(BoardView.MarkerAngle, 0.0f);
     Draws.clear();
     aim.IsAiming = true;
     DrawBoard(aim);

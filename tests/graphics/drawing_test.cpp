@@ -13,9 +13,9 @@ protected:
     void SetUp() override
     {
         Sprite.Record(&Draws);
-        pSprite2D = &Sprite;
+        Drawing.pSprite2D = &Sprite;
     }
-    void TearDown() override { pSprite2D = nullptr; }
+    void TearDown() override { Drawing.pSprite2D = nullptr; }
 
     void ExpectPlaced(int draw, float x, float y, float scaleX)
     {

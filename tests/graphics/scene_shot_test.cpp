@@ -84,7 +84,7 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
         }
     ASSERT_GT(bolts, 0);
 
-    const float phase = BoardWavePhase;
+    const float phase = BoardView.BoardWavePhase;
     Screen.DrawGameFrame();
     EXPECT_TRUE(Screen.Device.SaveScreenshot(SHOT_FOLDER "/cast_frame.png"));
     const std::vector<std::uint32_t> shot(Screen.Device.Picture(), Screen.Device.Picture() + 640 * 512);
@@ -127,7 +127,7 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     const int boltX = static_cast<int>(bolt->HeadX) + (bolt->Width >> 1) + BoardMargin;
     const int boltY = static_cast<int>(bolt->HeadY) + (bolt->Height >> 1) + BoardMargin;
     Game.Effects.Reset();
-    BoardWavePhase = phase;
+    BoardView.BoardWavePhase = phase;
     Screen.DrawGameFrame();
     const std::uint32_t cloudPixel = shot[static_cast<std::size_t>(cloudY * 640 + cloudX)];
     EXPECT_TRUE(Red(cloudPixel) > 150 && Green(cloudPixel) > 150 && Blue(cloudPixel) > 150) << std::hex << cloudPixel;

@@ -4,7 +4,7 @@
 
 #include "opponent/opponent.h"
 #include "tests/support/board.h"
-#include "world/computer_turns.h"
+#include "world/frame_update.h"
 #include "world/reach.h"
 
 namespace {
@@ -130,13 +130,13 @@ TEST(CreatureTurn, TakesItsDreamersAimAndItsDreamerAsFriendInsteadOfItself)
 TEST(ComputerOpponent, InstallingPointsTheTurnMachinesHooksAtTheGame)
 {
     InstallComputerOpponent();
-    ASSERT_NE(ComputerPlayerTurn, nullptr);
-    ASSERT_NE(ComputerCreatureTurn, nullptr);
+    ASSERT_NE(TurnHooks.ComputerPlayerTurn, nullptr);
+    ASSERT_NE(TurnHooks.ComputerCreatureTurn, nullptr);
     PLAYER& dreamer = Duel();
     PIECE& creature = PlaceCreature(3, 1, "Owl", 200, 300);
-    EXPECT_TRUE(ComputerPlayerTurn(1, ReachCircle));
+    EXPECT_TRUE(TurnHooks.ComputerPlayerTurn(1, ReachCircle));
     EXPECT_EQ(dreamer.HasMoved, 1);
-    EXPECT_FALSE(ComputerCreatureTurn(-1, ReachCircle));
-    EXPECT_TRUE(ComputerCreatureTurn(3, ReachCircle));
+    EXPECT_FALSE(TurnHooks.ComputerCreatureTurn(-1, ReachCircle));
+    EXPECT_TRUE(TurnHooks.ComputerCreatureTurn(3, ReachCircle));
     EXPECT_EQ(creature.HasMoved, 1);
 }

@@ -25,8 +25,8 @@ protected:
         RECORDEDSCREEN::SetUp();
         Config = CONFIG();
         Game.BuildRoster();
-        BackgroundScroll1 = BackgroundScroll2 = 0.0f;
-        PlayerCountHover = 0, ChoiceHover = -1;
+        Background.BackgroundScroll1 = Background.BackgroundScroll2 = 0.0f;
+        Screens.PlayerCountHover = 0, Screens.ChoiceHover = -1;
     }
     // A draw as "image x,y #rgb".
     std::string Drawn(std::size_t i) const
@@ -47,7 +47,7 @@ TEST_F(ChoiceScreens, PlayerCountButtonsHitFromTheRowsOriginAlreadyBeforeTheFirs
     EXPECT_EQ(GetPlayerCountAt(176, 231), 2);
     EXPECT_EQ(GetPlayerCountAt(177, 200), 0);
     EXPECT_EQ(GetPlayerCountAt(445, 200), 8);
-    PlayerCountHover = 3;
+    Screens.PlayerCountHover = 3;
     DrawPlayerCountScreen(0, 100);
     EXPECT_EQ(Drawn(2), "46 145,100 #ffffff");
     EXPECT_EQ(Drawn(3), "47 195,100 #ffff00");
@@ -72,7 +72,7 @@ TEST_F(ChoiceScreens, OnlySlotsFlaggedExactly1AreChosenUnlessAllAreOfferedAndThe
 TEST_F(ChoiceScreens, GridDrawsFramesThenPortraitsAndNamesOfUnlockedSlotsGreyingExcludedAndLocked)
 {
     Config.Unlocked[4] = 2;
-    ChoiceHover = 3;
+    Screens.ChoiceHover = 3;
     DrawCharacterChoice(0, 200, "Pick", 1, 0);
     ASSERT_EQ(Images.size(), 2u + 10u + 4u + 10u);
     const std::pair<int, const char*> frames[] = {{0, "53 120,200 #ffffff"}, {1, "53 200,200 #4f4f4f"},

@@ -24,12 +24,12 @@ struct LINE {
 
 // The overlays drawn with both fonts and the shared sprite recording; a text is checked against the glyphs
 // the same font draws for the expected text, place and colour.
-class Overlays : public RECORDEDSCREEN {
+class OverlayDrawing : public RECORDEDSCREEN {
 protected:
     void SetUp() override
     {
         RECORDEDSCREEN::SetUp();
-        GameWon = 0, TitleChoice = 0, pOpponentName = nullptr, NameEntryBlink = 0;
+        Screens.GameWon = 0, Screens.TitleChoice = 0, Overlays.pOpponentName = nullptr, Overlays.NameEntryBlink = 0;
         TextEntry.Clear();
     }
 
@@ -52,12 +52,12 @@ protected:
         return Describe(expected);
     }
     std::vector<std::string> Drawn() { return Describe(std::exchange(Texts, {})); }
-    static int Centred(const char* text) { return (ScreenWidth - FontLarge.GetTextWidth(text, false)) >> 1; }
+    static int Centred(const char* text) { return (PictureWidth - FontLarge.GetTextWidth(text, false)) >> 1; }
 };
 
 }  // namespace
 
-TEST_F(Overlays, AnEventMessageRevealsItsPartsAfter18And25FramesInMaskedColoursOverTheBar)
+TEST_F(OverlayDrawing, AnEventMessageRevealsItsPartsAfter18And25FramesInMaskedColoursOverTheBar)
 {
     Game.ShowMessage("AB", "Cd", "Ef", 0xff0000, 0x00ff00, 0x0fffffff, true, 50);
     const int second = 8 + FontLarge.GetTextWidth("AB", true), third = second + FontLarge.GetTextWidth("Cd", true);
@@ -76,7 +76,7 @@ TEST_F(Overlays, AnEventMessageRevealsItsPartsAfter18And25FramesInMaskedColoursO
     EXPECT_EQ(Images[9].Colour, 0xff8080ffu);
 }
 
-TEST_F(Overlays, ScoreTextsBlinkMagentaAndCyanCentredOnTheirPointPastTheMargin)
+TEST_F(OverlayDrawing, ScoreTextsBlinkMagentaAndCyanCentredOnTheirPointPastTheMargin)
 {
     Game.ScoreTexts.Add(100, 50, 250);
     const int x = 100 - (FontSmall.GetTextWidth("250", false) >> 1) + 13;
@@ -88,7 +88,7 @@ TEST_F(Overlays, ScoreTextsBlinkMagentaAndCyanCentredOnTheirPointPastTheMargin)
     }
 }
 
-TEST_F(Overlays, TheScoreShowsOnlyInTheHumansTurnAndTheDebugValuesOnlyWithTheDebugDisplay)
+TEST_F(OverlayDrawing, TheScoreShowsOnlyInTheHumansTurnAndTheDebugValuesOnlyWithTheDebugDisplay)
 {
     Game.Players[0].Score = -1234;
     Game.CurrentPlayer = 1;
@@ -107,20 +107,20 @@ TEST_F(Overlays, TheScoreShowsOnlyInTheHumansTurnAndTheDebugValuesOnlyWithTheDeb
     EXPECT_EQ(Drawn(), Printed(FontLarge, true, values));
 }
 
-TEST_F(Overlays, TheGameOverLineNamesTheVerdict)
+TEST_F(OverlayDrawing, TheGameOverLineNamesTheVerdict)
 {
     const char* beat = "Congratulations!!! You Beat Mirela!";
     const char* survived = "Congratulations!!! You Survived!";
-    pOpponentName = "Mirela";
+    Overlays.pOpponentName = "Mirela";
     for (auto [won, choice, text] :
          {std::tuple{0, 1, "Game Over"}, {1, 1, beat}, {1, 0, survived}, {1, -1, survived}}) {
-        GameWon = static_cast<std::uint8_t>(won), TitleChoice = choice;
+        Screens.GameWon = static_cast<std::uint8_t>(won), Screens.TitleChoice = choice;
         DrawGameOverText();
         EXPECT_EQ(Drawn(), Printed(FontLarge, false, {{Centred(text), 250, text, 0x00ffff}})) << text;
     }
 }
 
-TEST_F(Overlays, TheNameEntryCaretBlinksAfterTheStillNameFifteenFramesInThirtyTwo)
+TEST_F(OverlayDrawing, TheNameEntryCaretBlinksAfterTheStillNameFifteenFramesInThirtyTwo)
 {
     const char* title = "Congratulations!! You Scored A High Score!!";
     const char* prompt = "Enter your name and press ENTER.";
@@ -136,11 +136,11 @@ TEST_F(Overlays, TheNameEntryCaretBlinksAfterTheStillNameFifteenFramesInThirtyTw
         caret += drawn == screen("", "*") ? '*' : drawn == screen("", "") ? '.' : '?';
     }
     EXPECT_EQ(caret, std::string(17, '.') + std::string(15, '*') + std::string(17, '.') + std::string(15, '*'));
-    EXPECT_TRUE(NameEntryBlink == 0 && Centred("") == 320);
+    EXPECT_TRUE(Overlays.NameEntryBlink == 0 && Centred("") == 320);
     for (char c : std::string("Ann"))
         TextEntry.AddChar(c);
     Images.clear();
-    NameEntryBlink = 20;
+    Overlays.NameEntryBlink = 20;
     DrawNameEntryScreen();
     EXPECT_EQ(Drawn(), screen("Ann", "Ann*"));
     ASSERT_EQ(Images.size(), 11u);

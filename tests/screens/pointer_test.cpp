@@ -36,7 +36,10 @@ protected:
         SetPointerCursor(CursorArrow);
     }
     void TearDown() override { Aim(ModeNothing, nullptr), Play.pPointerTarget = nullptr, Menus.ResetAll(); }
-    static void Aim(ACTIONMODE mode, PIECEBASE* piece) { Play.ActionMode = mode, Play.pSelectedPiece = piece, Play.ActionRange = 1.0f; }
+    static void Aim(ACTIONMODE mode, PIECEBASE* piece)
+    {
+        Play.ActionMode = mode, Play.pSelectedPiece = piece, Play.ActionRange = 1.0f;
+    }
     static int CursorAt(int bx, int by) { return UpdateCursor(W(bx), W(by)), PointerCursor(); }
     static void Run(int id, int row = -1)
     {
@@ -114,7 +117,8 @@ TEST_F(Pointer, OwnPiecesOpenTheirMainPageAnotherSidesAreOnlySelectedAndEmptyGro
     EXPECT_STREQ(Menus.Panels[PageMain].Items[0].Text, "Wolf (Ann)");
     Aim(ModeNothing, nullptr);
     SelectPieceAt(160, 100);
-    EXPECT_TRUE(Play.pSelectedPiece == &Enemy && Enemy.HoverMark == 1 && Play.ActionMode == ModeNothing && OpenPanels() == 0);
+    EXPECT_TRUE(Play.pSelectedPiece == &Enemy && Enemy.HoverMark == 1 && Play.ActionMode == ModeNothing &&
+                OpenPanels() == 0);
     Aim(ModeMenuOpen, &Enemy);
     SelectPieceAt(300, 300);
     EXPECT_TRUE(Play.pSelectedPiece == nullptr && Play.ActionMode == ModeNothing);
@@ -167,7 +171,8 @@ TEST_F(Pointer, CloudCoverIsCastAtOnceAndLeavesTheCastFlagClear)
     ShowPieceMenu(&Human, PageCastSpells);
     ScriptRand({0});
     Run(MenuIdCastListSpell, 4);
-    EXPECT_TRUE(Play.ActionMode == ModeNothing && Play.ChosenSpell == 2 && Human.HasCast == 0 && Human.Spells.Count == 2);
+    EXPECT_TRUE(Play.ActionMode == ModeNothing && Play.ChosenSpell == 2 && Human.HasCast == 0 &&
+                Human.Spells.Count == 2);
     EXPECT_TRUE(CountActiveEffects() > 0 && OpenPanels() == 0);
 }
 
@@ -195,7 +200,8 @@ TEST_F(Pointer, EndTurnClearsTheHumanSidesFlagsAndHandsThePlayToTheComputer)
     Run(MenuIdEndTurn, 9);
     EXPECT_EQ((std::vector<int>{Human.HasMoved, Human.HasCast, Human.HasDreamed, Wolf.HasMoved, Enemy.HasMoved}),
               (std::vector<int>{0, 0, 0, 0, 1}));
-    EXPECT_TRUE(Play.ActionMode == ModeComputerTurns && Game.ComputerTurnsRunning == 1 && Play.pSelectedPiece == nullptr);
+    EXPECT_TRUE(Play.ActionMode == ModeComputerTurns && Game.ComputerTurnsRunning == 1 &&
+                Play.pSelectedPiece == nullptr);
 }
 
 TEST_F(Pointer, CancelActionClosesTheMenusAndDropsTheSelectionAndItsMarksButKeepsARunningBanner)

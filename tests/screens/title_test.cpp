@@ -23,8 +23,8 @@ protected:
     {
         RECORDEDSCREEN::SetUp();
         Config = CONFIG();
-        BackgroundScroll1 = BackgroundScroll2 = 0.0f;
-        ColourPhase = ColourFrame = TitleHover = 0;
+        Background.BackgroundScroll1 = Background.BackgroundScroll2 = 0.0f;
+        Title.ColourPhase = Title.ColourFrame = Screens.TitleHover = 0;
     }
     // A draw as "image x,y scaleX x scaleY #colour".
     std::string Drawn(std::size_t i) const
@@ -60,16 +60,16 @@ TEST_F(TitleScreen, LayersWrapAt640AfterStepsOf1And2Point5DrawnAtXScale1Point25)
         EXPECT_EQ(Drawn(i), expected[i]);
     for (int i = 1; i < 256; i++)
         DrawScrollingBackground(80, 0, 0, 1, 0, 0);
-    EXPECT_TRUE(BackgroundScroll1 == 256.0f && BackgroundScroll2 == 0.0f);
+    EXPECT_TRUE(Background.BackgroundScroll1 == 256.0f && Background.BackgroundScroll2 == 0.0f);
     for (int i = 256; i < 640; i++)
         DrawScrollingBackground(80, 0, 0, 1, 0, 0);
-    EXPECT_EQ(BackgroundScroll1, 0.0f);
+    EXPECT_EQ(Background.BackgroundScroll1, 0.0f);
 }
 
 TEST_F(TitleScreen, SlowLayerTitleFastLayerThenButtonsLitByHoverAndTheBar)
 {
     DrawTitleScreen();
-    TitleHover = -1;
+    Screens.TitleHover = -1;
     DrawTitleScreen();
     ASSERT_EQ(Images.size(), 15u + 17u);
     const char* first[] = {"80 0,0 1.25x1 #ff888888", "78 192,50 1x1 #ffffff00", "80 0,0 1.25x1.25 #80ffffff",
@@ -89,10 +89,10 @@ TEST_F(TitleScreen, RowsCycleThePastelsUpwardOncePer8DrawnFramesAcrossTheCounter
     for (int frame = 0; frame < 7; frame++)
         EXPECT_EQ(NextColourPhase(), 0);
     EXPECT_EQ(NextColourPhase(), 1);
-    ColourPhase = 9, ColourFrame = 29998;
+    Title.ColourPhase = 9, Title.ColourFrame = 29998;
     EXPECT_EQ(NextColourPhase(), 9);
     EXPECT_EQ(NextColourPhase(), 0);
-    EXPECT_EQ(ColourFrame, 0);
+    EXPECT_EQ(Title.ColourFrame, 0);
 }
 
 TEST_F(TitleScreen, TableRightAlignsExtremeScoresAndShowsAtMost32BytesOfAName)

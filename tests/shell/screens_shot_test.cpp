@@ -48,7 +48,7 @@ protected:
         TARNWICK::InitD3D();
         Started = true;
         InstallComputerOpponent();
-        GameOverCheck = CheckGameOver;
+        TurnHooks.GameOverCheck = CheckGameOver;
         Config.Load();
         Game.BuildRoster();
         Menus.SetFont(&FontSmall);
@@ -85,9 +85,9 @@ protected:
     static void Shoot(const char* name)
     {
         DrawScreenFrame();
-        EXPECT_TRUE(pDevice->SaveScreenshot((std::string(SHOT_FOLDER "/") + name).c_str()));
+        EXPECT_TRUE(Drawing.pDevice->SaveScreenshot((std::string(SHOT_FOLDER "/") + name).c_str()));
     }
-    static std::uint32_t Pixel(int x, int y) { return pDevice->Pixel(x, y); }
+    static std::uint32_t Pixel(int x, int y) { return Drawing.pDevice->Pixel(x, y); }
     // Pixels of the rectangle brighter than near-black.
     static int LitPixels(int x, int y, int width, int height)
     {
@@ -104,9 +104,9 @@ protected:
         Click(FreeGameX, FreeGameY);
         Click(ThreePlayersX, ThreePlayersY);
         Click(FirstPortraitX, FirstPortraitY);
-        ASSERT_EQ(ScreenState, ScreenInGame);
-        ASSERT_EQ(PlayerCount, 3);
-        ASSERT_EQ(ChosenCharacter, 0);
+        ASSERT_EQ(Screens.ScreenState, ScreenInGame);
+        ASSERT_EQ(Screens.PlayerCount, 3);
+        ASSERT_EQ(Screens.ChosenCharacter, 0);
     }
 
     bool Started = false;
@@ -121,10 +121,10 @@ TEST_F(ScreenPictures, TheTitlePlayerCountAndCharacterChoiceFollowTheClicksOnThe
     EXPECT_GT(LitPixels(336, 352, TitleButtonWidth, TitleButtonHeight), TitleButtonWidth * TitleButtonHeight / 4);
 
     Click(FreeGameX, FreeGameY);
-    ASSERT_EQ(ScreenState, ScreenPlayerCount);
+    ASSERT_EQ(Screens.ScreenState, ScreenPlayerCount);
     Send(MessagePointerMove, ThreePlayersX, ThreePlayersY);
     Shoot("player_count.png");
-    EXPECT_EQ(PlayerCountHover, 3);
+    EXPECT_EQ(Screens.PlayerCountHover, 3);
     // The hovered button is tinted yellow: red and green without blue, where the others stay white.
     const std::uint32_t hovered = Pixel(ThreePlayersX, ThreePlayersY);
     EXPECT_GT(LitPixels(195, 200, 32, 32), 32 * 32 / 4);
@@ -132,11 +132,11 @@ TEST_F(ScreenPictures, TheTitlePlayerCountAndCharacterChoiceFollowTheClicksOnThe
     EXPECT_GT(Red(hovered) + Green(hovered), 200);
 
     Click(ThreePlayersX, ThreePlayersY);
-    ASSERT_EQ(ScreenState, ScreenCharacterChoice);
+    ASSERT_EQ(Screens.ScreenState, ScreenCharacterChoice);
     Shoot("character_choice.png");
     EXPECT_GT(LitPixels(120, 200, 64, 64), 64 * 64 / 4);
     Click(FirstPortraitX, FirstPortraitY);
-    EXPECT_EQ(ScreenState, ScreenInGame);
+    EXPECT_EQ(Screens.ScreenState, ScreenInGame);
 }
 
 TEST_F(ScreenPictures, APressOnTheHumansDreamerOpensItsMenuWithEndTurnWhereThePlayThroughPressesIt)
@@ -176,7 +176,7 @@ TEST_F(ScreenPictures, EndTurnHandsThePlayToTheComputerAndEscapeLeavesForTheTitl
     DrawScreenFrame();
     EXPECT_EQ(Play.ActionMode, ModeComputerTurns);
     Send(MessageChar, 0, 0, KeyEscape);
-    EXPECT_EQ(ScreenState, ScreenTitle);
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
 }
 
 TEST_F(ScreenPictures, TheGameOverVerdictAndTheNameEntryWithATypedName)
@@ -187,18 +187,18 @@ TEST_F(ScreenPictures, TheGameOverVerdictAndTheNameEntryWithATypedName)
     Shoot("game_over.png");
     int cyan = 0;
     for (int y = 240; y < 290; y++)
-        for (int x = 0; x < ScreenWidth; x++)
+        for (int x = 0; x < PictureWidth; x++)
             if (Red(Pixel(x, y)) < 80 && Green(Pixel(x, y)) > 180 && Blue(Pixel(x, y)) > 180)
                 cyan++;
     EXPECT_GT(cyan, 50);
 
     Send(MessageButtonDown, 300, 300);
-    ASSERT_EQ(ScreenState, ScreenNameEntry);
+    ASSERT_EQ(Screens.ScreenState, ScreenNameEntry);
     Type("Wren");
     Shoot("name_entry.png");
     int white = 0;
     for (int y = 195; y < 240; y++)
-        for (int x = 0; x < ScreenWidth; x++)
+        for (int x = 0; x < PictureWidth; x++)
             if (Red(Pixel(x, y)) > 230 && Green(Pixel(x, y)) > 230 && Blue(Pixel(x, y)) > 230)
                 white++;
     EXPECT_GT(white, 30);

@@ -24,41 +24,41 @@ MESSAGE Message(int kind, int character = 0)
 
 TEST(ScreenSetters, EachScreenStartsWithNothingChosen)
 {
-    PlayerCount = 5;
+    Screens.PlayerCount = 5;
     GoToPlayerCount();
-    EXPECT_EQ(ScreenState, ScreenPlayerCount);
-    EXPECT_EQ(PlayerCount, 0);
-    ChoiceHover = 3;
+    EXPECT_EQ(Screens.ScreenState, ScreenPlayerCount);
+    EXPECT_EQ(Screens.PlayerCount, 0);
+    Screens.ChoiceHover = 3;
     GoToChallengeOpponent();
-    EXPECT_EQ(ScreenState, ScreenChallengeOpponent);
-    EXPECT_EQ(ChoiceHover, -1);
-    EXPECT_EQ(ChosenOpponent, 0);
+    EXPECT_EQ(Screens.ScreenState, ScreenChallengeOpponent);
+    EXPECT_EQ(Screens.ChoiceHover, -1);
+    EXPECT_EQ(Screens.ChosenOpponent, 0);
     GoToTitle();
-    EXPECT_EQ(ScreenState, ScreenTitle);
-    EXPECT_EQ(TitleHover, -1);
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
+    EXPECT_EQ(Screens.TitleHover, -1);
 }
 
 TEST(ScreenSetters, StartingAGameSeatsTheChosenCharactersAndClearsTheVerdict)
 {
     Game.BuildRoster();  // as the main loop does when it starts
-    GameWon = 1;
-    TitleChoice = 1;
-    ChosenCharacter = 3;  // Quorvin
-    ChosenOpponent = 4;   // Tirevane
+    Screens.GameWon = 1;
+    Screens.TitleChoice = 1;
+    Screens.ChosenCharacter = 3;  // Quorvin
+    Screens.ChosenOpponent = 4;   // Tirevane
     StartGame();
-    EXPECT_EQ(ScreenState, ScreenInGame);
-    EXPECT_EQ(GameWon, 0);
+    EXPECT_EQ(Screens.ScreenState, ScreenInGame);
+    EXPECT_EQ(Screens.GameWon, 0);
     EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
     EXPECT_STREQ(Game.Players[1].Name, "Tirevane");
     EXPECT_EQ(Game.Players[2].Kind, PieceFree);
-    EXPECT_EQ(BackgroundImage, 89);
+    EXPECT_EQ(BoardView.BackgroundImage, 89);
 
-    TitleChoice = 0;
-    PlayerCount = 5;
+    Screens.TitleChoice = 0;
+    Screens.PlayerCount = 5;
     StartGame();
     EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
     EXPECT_EQ(Game.CountLivePlayers(), 5);
-    EXPECT_EQ(BackgroundImage, 90);
+    EXPECT_EQ(BoardView.BackgroundImage, 90);
 }
 
 TEST(GameOverTest, ThePlayersDeathEndsTheGameLost)
@@ -66,39 +66,39 @@ TEST(GameOverTest, ThePlayersDeathEndsTheGameLost)
     StartEmptyBoard();
     PlaceDreamer(0, "Ardent", 100, 100);
     PlaceDreamer(1, "Morrow", 300, 100);
-    ScreenState = ScreenInGame;
+    Screens.ScreenState = ScreenInGame;
     CheckGameOver();
-    EXPECT_EQ(ScreenState, ScreenInGame);
+    EXPECT_EQ(Screens.ScreenState, ScreenInGame);
     Game.Players[0].Kill();
     CheckGameOver();
-    EXPECT_EQ(ScreenState, ScreenGameOver);
-    EXPECT_EQ(GameWon, 0);
+    EXPECT_EQ(Screens.ScreenState, ScreenGameOver);
+    EXPECT_EQ(Screens.GameWon, 0);
 }
 
 TEST(GameOverTest, TheLastSideWinsOnlyOnceNothingIsInFlight)
 {
     StartEmptyBoard();
     PlaceDreamer(0, "Ardent", 100, 100);
-    ScreenState = ScreenInGame;
+    Screens.ScreenState = ScreenInGame;
     const int bolt = Game.Effects.SpawnEffect(5, 1, -10, 300, 100, 1, 1, 1, 0, 116, 116, 0.0f, 0, 255, 0);
     CheckGameOver();
-    EXPECT_EQ(ScreenState, ScreenInGame);  // the last bolt may still decide the verdict
+    EXPECT_EQ(Screens.ScreenState, ScreenInGame);  // the last bolt may still decide the verdict
     Game.Effects.Slots[bolt].IsActive = 0;
     CheckGameOver();
-    EXPECT_EQ(ScreenState, ScreenGameOver);
-    EXPECT_EQ(GameWon, 1);
+    EXPECT_EQ(Screens.ScreenState, ScreenGameOver);
+    EXPECT_EQ(Screens.GameWon, 1);
 }
 
 TEST(GameOverTest, AWonChallengeUnlocksTheOpponentAndSavesAtOnce)
 {
     CONFIG saved = Config;
     Config = CONFIG();
-    TitleChoice = 0;
+    Screens.TitleChoice = 0;
     GameOver(1);
     EXPECT_FALSE(FileExists("Vizor.cfg"));  // a won free game saves nothing
 
-    TitleChoice = 1;
-    ChosenOpponent = 6;
+    Screens.TitleChoice = 1;
+    Screens.ChosenOpponent = 6;
     GameOver(1);
     EXPECT_EQ(Config.Unlocked[6], 1);
     CONFIG loaded;
@@ -109,27 +109,27 @@ TEST(GameOverTest, AWonChallengeUnlocksTheOpponentAndSavesAtOnce)
 
 TEST(WindowMessages, OnlyTheWindowsDestructionEndsTheLoop)
 {
-    LastKey = 0;
+    Loop.LastKey = 0;
     WndProc(Message(MessageChar, 27));
-    EXPECT_EQ(LastKey, 0);  // a typed Escape never ends the program
+    EXPECT_EQ(Loop.LastKey, 0);  // a typed Escape never ends the program
     WndProc(Message(MessageMinimise));
-    EXPECT_EQ(WindowSizeState, 1);
+    EXPECT_EQ(Loop.WindowSizeState, 1);
     WndProc(Message(MessageRestore));
-    EXPECT_EQ(WindowSizeState, 0);
+    EXPECT_EQ(Loop.WindowSizeState, 0);
     WndProc(Message(MessageClose));
-    EXPECT_EQ(LastKey, 27);
+    EXPECT_EQ(Loop.LastKey, 27);
 }
 
 TEST(WindowMessages, BeforeTheLoopStartsOnlyCloseAndMinimiseAreHandled)
 {
     ResetInput();
-    LastKey = 0;
+    Loop.LastKey = 0;
     QueueMessage(Message(MessageChar, 'a'));
     QueueMessage(Message(MessageClose));
     PumpMessage();
-    EXPECT_EQ(LastKey, 0);  // the typed character was dropped
+    EXPECT_EQ(Loop.LastKey, 0);  // the typed character was dropped
     PumpMessage();
-    EXPECT_EQ(LastKey, 27);
+    EXPECT_EQ(Loop.LastKey, 27);
 }
 
 TEST(FatalErrorTest, ShowsTheCodeWithFourDecimalsAndExitsWithOne)

@@ -52,7 +52,7 @@ protected:
         Config = CONFIG();
         Game.BuildRoster();
         GoToTitle();
-        LastKey = 0;
+        Loop.LastKey = 0;
         Play.ClickLatch = 0;
     }
     void TearDown() override { Config = SavedConfig; }
@@ -65,24 +65,24 @@ TEST_F(WindowProcedure, TheFreeGameRoadRunsFromTheTitleIntoAGame)
 {
     int x = 0, y = 0;
     Send(MessageButtonDown, 1, 1);
-    EXPECT_EQ(TitleChoice, -1);  // a miss is stored
-    EXPECT_EQ(ScreenState, ScreenTitle);
+    EXPECT_EQ(Screens.TitleChoice, -1);  // a miss is stored
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
     ASSERT_TRUE(FindPoint(GetTitleButtonAt, 0, x, y));
     Send(MessagePointerMove, x, y);
-    EXPECT_EQ(TitleHover, 0);
+    EXPECT_EQ(Screens.TitleHover, 0);
     Press(x, y);
-    EXPECT_EQ(ScreenState, ScreenPlayerCount);
+    EXPECT_EQ(Screens.ScreenState, ScreenPlayerCount);
 
     Press(1, 1);
-    EXPECT_EQ(PlayerCount, 0);
-    EXPECT_EQ(ScreenState, ScreenPlayerCount);
+    EXPECT_EQ(Screens.PlayerCount, 0);
+    EXPECT_EQ(Screens.ScreenState, ScreenPlayerCount);
     ASSERT_TRUE(FindPoint(GetPlayerCountAt, 3, x, y));
     Press(x, y);
-    EXPECT_EQ(ScreenState, ScreenCharacterChoice);
+    EXPECT_EQ(Screens.ScreenState, ScreenCharacterChoice);
 
     ASSERT_TRUE(FindPoint([](int px, int py) { return GetCharacterAt(px, py, -1, 0); }, 1, x, y));
     Press(x, y);
-    EXPECT_EQ(ScreenState, ScreenInGame);
+    EXPECT_EQ(Screens.ScreenState, ScreenInGame);
     EXPECT_EQ(Game.CountLivePlayers(), 3);
     EXPECT_STREQ(Game.Players[0].Name, Game.Roster[SlotToRosterIndex(1)].Name);
 }
@@ -92,21 +92,21 @@ TEST_F(WindowProcedure, AChallengeOffersEverySlotButTheChallengersOwn)
     int x = 0, y = 0;
     ASSERT_TRUE(FindPoint(GetTitleButtonAt, 1, x, y));
     Press(x, y);
-    EXPECT_EQ(ScreenState, ScreenChallengePlayAs);
+    EXPECT_EQ(Screens.ScreenState, ScreenChallengePlayAs);
     ASSERT_TRUE(FindPoint([](int px, int py) { return GetCharacterAt(px, py, -1, 0); }, 2, x, y));
     Press(x, y);
-    EXPECT_EQ(ScreenState, ScreenChallengeOpponent);
+    EXPECT_EQ(Screens.ScreenState, ScreenChallengeOpponent);
     EXPECT_FALSE(FindPoint([](int px, int py) { return GetCharacterAt(px, py, 2, 1); }, 2, x, y));
     ASSERT_TRUE(FindPoint([](int px, int py) { return GetCharacterAt(px, py, 2, 1); }, 7, x, y));  // locked, yet offered
     Press(x, y);
-    EXPECT_EQ(ScreenState, ScreenInGame);
+    EXPECT_EQ(Screens.ScreenState, ScreenInGame);
     EXPECT_EQ(Game.CountLivePlayers(), 2);
 }
 
 TEST_F(WindowProcedure, InAGameEscapeLeavesForTheTitleAndTheComputersTurnsIgnoreTheBoard)
 {
-    TitleChoice = 0;
-    PlayerCount = 2;
+    Screens.TitleChoice = 0;
+    Screens.PlayerCount = 2;
     StartGame();
     const PLAYER& human = Game.Players[0];
     const int hx = human.CentreX + BoardMargin, hy = human.CentreY + BoardMargin;
@@ -127,8 +127,8 @@ TEST_F(WindowProcedure, InAGameEscapeLeavesForTheTitleAndTheComputersTurnsIgnore
 
     Play.pPointerTarget = &Game.Players[1];  // left while aiming at a target
     Send(MessageChar, 0, 0, 27);
-    EXPECT_EQ(ScreenState, ScreenTitle);
-    EXPECT_EQ(LastKey, 0);
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
+    EXPECT_EQ(Loop.LastKey, 0);
     EXPECT_EQ(Play.ActionMode, ModeNothing);  // no menu or aim survives into the next game
     EXPECT_EQ(Play.pSelectedPiece, nullptr);
     StartGame();
@@ -137,8 +137,8 @@ TEST_F(WindowProcedure, InAGameEscapeLeavesForTheTitleAndTheComputersTurnsIgnore
 
 TEST_F(WindowProcedure, APressOnNoPieceDropsTheSelectionAndTheBannersTexts)
 {
-    TitleChoice = 0;
-    PlayerCount = 2;
+    Screens.TitleChoice = 0;
+    Screens.PlayerCount = 2;
     StartGame();
     Game.MessageFramesLeft = 40;
     Send(MessageButtonDown, 320, 250);
@@ -151,12 +151,12 @@ TEST_F(WindowProcedure, AScoreThatEntersTheTableIsTypedInAndSaved)
 {
     Game.Players[0].Score = 123456;
     std::strcpy(Game.Players[0].Name, "Quorvin");
-    ScreenState = ScreenGameOver;
+    Screens.ScreenState = ScreenGameOver;
     Send(MessageChar, 0, 0, 'x');  // any key leaves the game-over screen
-    ASSERT_EQ(ScreenState, ScreenNameEntry);
+    ASSERT_EQ(Screens.ScreenState, ScreenNameEntry);
     for (int c : {int('A'), int('n'), int('x'), 8, int('n'), int('!'), 13})
         Send(MessageChar, 0, 0, c);
-    EXPECT_EQ(ScreenState, ScreenTitle);
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
     EXPECT_EQ(Config.HiScores.Rows[0].Score, 123456);
     EXPECT_STREQ(Config.HiScores.Rows[0].PlayerName, "Ann");
 
@@ -170,8 +170,8 @@ TEST_F(WindowProcedure, AScoreThatEntersTheTableIsTypedInAndSaved)
 TEST_F(WindowProcedure, AScoreThatDoesNotEnterTheTableLeadsBackToTheTitle)
 {
     Game.Players[0].Score = 0;
-    ScreenState = ScreenGameOver;
+    Screens.ScreenState = ScreenGameOver;
     Press(100, 100);
-    EXPECT_EQ(ScreenState, ScreenTitle);
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
     EXPECT_TRUE(ReadRaw("Vizor.cfg").empty());
 }

@@ -13,9 +13,9 @@ bool ARTSCREEN::Open(const std::string& artFolder)
         return false;
     Sprite.Create(&Device);
     Line.Create(&Device);
-    pDevice = &Device;
-    pSprite2D = &Sprite;
-    pLine = &Line;
+    Drawing.pDevice = &Device;
+    Drawing.pSprite2D = &Sprite;
+    Drawing.pLine = &Line;
     Textures.SetDevice(&Device);
     for (int row = 0; row < TextureListRows; row++)
         Textures.LoadTexture(textures.c_str(), TextureList[row].Name, Textures.TextureSlot(row), nullptr,
@@ -41,7 +41,7 @@ void ARTSCREEN::Close()
 {
     Textures.ReleaseTextures();
     Device.Release();
-    pDevice = nullptr;
-    pSprite2D = nullptr;
-    pLine = nullptr;
+    Drawing.pDevice = nullptr;
+    Drawing.pSprite2D = nullptr;
+    Drawing.pLine = nullptr;
 }

@@ -102,7 +102,8 @@ std::string DescribeGame()
 {
     std::ostringstream text;
     text << "player " << Game.CurrentPlayer << ", creature " << Game.CurrentCreature << ", computer turns "
-         << int(Game.ComputerTurnsRunning) << ", turn ended " << int(Game.HumanTurnEnded) << ", pending " << Game.PendingAction.Kind
+         << int(Game.ComputerTurnsRunning) << ", turn ended " << int(Game.HumanTurnEnded) << ", pending "
+         << Game.PendingAction.Kind
          << ", banner " << Game.MessageFramesLeft << ", effects moving " << Game.Effects.CountMovingEffects(0) << "\n";
     for (int i = 0; i < MaxPlayers + CreatureSlots; i++) {
         const PIECEBASE& piece = PieceAt(i);

@@ -1,12 +1,27 @@
-// The start state of test programs that link the whole program: the world's, then every layer above it.
+// The start state of test programs that link the whole program: the world's, then the state of every layer
+// above it. The tables the fixtures load (textures, fonts, models, menus) are theirs to set up.
 #include "tests/support/start_state.h"
 
+#include "graphics/background.h"
+#include "graphics/board.h"
 #include "graphics/camera.h"
+#include "screens/choice.h"
+#include "screens/overlays.h"
 #include "screens/pointer.h"
+#include "screens/screen_state.h"
+#include "screens/title.h"
+#include "shell/shell.h"
 
 void RestoreStartState()
 {
     RestoreWorldStartState();
-    Play = PLAYSTATE();
+    BoardView = BOARDVIEW();
+    Background = BACKGROUND();
     Camera = CAMERA();
+    Play = PLAYSTATE();
+    Screens = SCREENS();
+    Title = TITLESTATE();
+    Overlays = OVERLAYS();
+    ChoiceLayout = CHOICELAYOUT();
+    Loop = MAINLOOP();
 }

@@ -17,7 +17,7 @@ void RECORDEDSCREEN::SetUp()
     for (int i = 0; i < TextureListRows; i++)
         *Textures.TextureSlot(FontGlyphs + i) = &Fakes[i];
     Sprite.Record(&Images);
-    pSprite2D = &Sprite;
+    Drawing.pSprite2D = &Sprite;
 }
 
 void RECORDEDSCREEN::TearDown()
@@ -26,7 +26,7 @@ void RECORDEDSCREEN::TearDown()
         *Textures.TextureSlot(FontGlyphs + i) = nullptr;
     FontLarge.Reset();
     FontSmall.Reset();
-    pSprite2D = nullptr;
+    Drawing.pSprite2D = nullptr;
 }
 
 int RECORDEDSCREEN::ImageOf(const SPRITEDRAW& draw) const

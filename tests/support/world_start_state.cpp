@@ -1,7 +1,6 @@
-// The start state of test programs that link the world and the layers beside it, but no screens.
+// The world's part of the start state: the game as it is built, no hooks, the generator at a known seed.
 #include "tests/support/start_state.h"
 
-#include "world/computer_turns.h"
 #include "world/frame_update.h"
 #include "world/game.h"
 #include "world/random.h"
@@ -10,9 +9,7 @@ void RestoreWorldStartState()
 {
     static const GAME* const Pristine = new GAME;
     Game = *Pristine;
-    ComputerPlayerTurn = nullptr;
-    ComputerCreatureTurn = nullptr;
-    GameOverCheck = nullptr;
+    TurnHooks = TURNHOOKS();
     ClearRandScript();
     SeedRand(1);
 }
