@@ -7,7 +7,6 @@ BACKGROUND Background;
 
 namespace {
 
-constexpr std::uint32_t White = 0xffffff;
 constexpr float SlowLayerScaleY = 1.0f;
 constexpr float FastLayerScaleY = 1.25f;
 constexpr int OpaqueAlpha = 255;

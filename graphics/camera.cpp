@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "graphics/drawing.h"
 #include "platform/window.h"
 #include "world/game.h"
 

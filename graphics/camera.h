@@ -11,7 +11,6 @@ struct MATRIX {
     float _41 = 0.0f, _42 = 0.0f, _43 = 0.0f, _44 = 0.0f;
 };
 
-constexpr float DegreesToRadians = 0.017453292f;  // pi / 180
 constexpr float CameraFieldOfView = 0.785398185f; // pi / 4, the vertical field of view in radians
 constexpr float CameraNearPlane = 1.0f;
 constexpr float CameraFarPlane = 50000.0f;

@@ -8,7 +8,6 @@ DRAWING Drawing;
 
 namespace {
 
-constexpr std::uint32_t White = 0xffffff;
 const RECTANGLE BarFrame{0, 6, 32, 11};
 constexpr int BarFillHeight = 3;
 

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "base/eventlog.h"
+#include "graphics/drawing.h"
 
 FONT FontLarge;
 FONT FontSmall;
@@ -13,7 +14,6 @@ namespace {
 
 constexpr char FontFolder[] = "Textures\\Font\\";
 static_assert(sizeof FontFolder <= FontFolderSize);
-constexpr float DegreesToRadians = 0.017453292f;
 constexpr int TabStop = 32;
 constexpr int HalfSpaceAdvance = 5;     // both fonts, whatever their own space width
 constexpr int HalfLineHeight = 18;

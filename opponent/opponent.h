@@ -1,9 +1,10 @@
 // The computer opponent: what computer dreamers and creatures decide, and its hook into the turn machine.
 #pragma once
 
+#include "world/spells.h"
+
 class GAME;
 class PLAYER;
-class SPELLHAND;
 struct PIECEBASE;
 
 void InstallComputerOpponent();     // lets the turn machine hand computer turns to PlayerTurn and CreatureTurn on Game
@@ -27,8 +28,8 @@ bool IsOccupied(GAME& game, int x, int y, int marginX, int marginY);  // the wid
 
 // Spells and dreams
 bool IsWeak(const PIECEBASE& piece);                        // health below half the maximum
-int ChooseRandomSpell(const SPELLHAND& hand, int category); // a random row, else the first of the category (friendly falls back to hostile); -1 none
-int ChooseBestSpell(const SPELLHAND& hand, int category);   // the category's row with the highest chance above 0; friendly falls back to the first hostile
+int ChooseRandomSpell(const SPELLHAND& hand, SPELLCATEGORY category); // a random row, else the first of the category (friendly falls back to hostile); -1 none
+int ChooseBestSpell(const SPELLHAND& hand, SPELLCATEGORY category);   // the category's row with the highest chance above 0; friendly falls back to the first hostile
 int ChooseSpell(PIECEBASE* pPiece, bool hasFriend, bool friendIsWeak);  // hand row to use, Cloud Cover first; -1 none
 void ConsiderSpell(GAME& game, PIECEBASE* pPiece, const int* reachTable);  // posts a cast or a transfer of one chosen spell
 int ChooseDream(const PLAYER& dreamer);                     // dream slot to try by DreamChoice; -1 none

@@ -46,7 +46,7 @@ bool RollEagerness(const EAGERNESS (&table)[N], int value)
     return false;
 }
 
-void PostSpell(GAME& game, int kind, PIECEBASE* actor, PIECEBASE* target, int row)
+void PostSpell(GAME& game, ACTIONKIND kind, PIECEBASE* actor, PIECEBASE* target, int row)
 {
     game.PendingAction.Kind = kind;
     game.PendingAction.pActor = actor;
@@ -62,7 +62,7 @@ bool IsWeak(const PIECEBASE& piece)
 }
 
 // A piece without the healing it wants attacks instead.
-int ChooseRandomSpell(const SPELLHAND& hand, int category)
+int ChooseRandomSpell(const SPELLHAND& hand, SPELLCATEGORY category)
 {
     if (hand.Count <= 0)
         return -1;
@@ -75,7 +75,7 @@ int ChooseRandomSpell(const SPELLHAND& hand, int category)
 }
 
 // A spell without an effect, or with no chance at all, is never the best.
-int ChooseBestSpell(const SPELLHAND& hand, int category)
+int ChooseBestSpell(const SPELLHAND& hand, SPELLCATEGORY category)
 {
     int best = -1;
     int bestChance = 0;
@@ -100,7 +100,7 @@ int ChooseSpell(PIECEBASE* pPiece, bool hasFriend, bool friendIsWeak)
     const int cloudCover = pPiece->Spells.FindCloudCover();
     if (cloudCover >= 0)
         return cloudCover;
-    int category = SpellCategoryHostile;
+    SPELLCATEGORY category = SpellCategoryHostile;
     if (hasFriend && (friendIsWeak || RollEagerness(FriendCastEagernessTable, pPiece->FriendCastEagerness)))
         category = SpellCategoryFriendly;
     if (pPiece->SpellChoice == SpellChoiceRandom)

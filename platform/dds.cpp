@@ -37,7 +37,7 @@ constexpr std::uint32_t RgbFlag = 0x40u;
 constexpr std::uint32_t CubeMapFlag = 0x200u;
 constexpr std::uint32_t VolumeFlag = 0x200000u;
 
-constexpr std::uint32_t Opaque = 0xff000000u;
+constexpr std::uint32_t OpaqueAlphaBits = 0xff000000u;
 constexpr std::uint32_t AlphaThreshold = 128;  // a one-bit texture keeps a pixel from this alpha on
 
 constexpr int BlockSide = 4;
@@ -283,7 +283,7 @@ void MakeTexturePixels(IMAGE& image, TEXTUREALPHA alpha, std::uint32_t colourKey
         if (colourKey != 0 && pixel == colourKey)
             pixel = 0u;
         if (alpha == TextureOpaque || (pixel >> 24) >= AlphaThreshold)
-            pixel |= Opaque;
+            pixel |= OpaqueAlphaBits;
         else
             pixel &= 0x00ffffffu;
     }

@@ -8,11 +8,13 @@
 #include "platform/input.h"
 
 // Results of starting the window and the device.
-constexpr int PlatformOk = 0;
-constexpr int PlatformNoVideo = 1;        // the video system did not start
-constexpr int PlatformNoWindow = 2;       // the window could not be created
-constexpr int PlatformNoDisplayMode = 3;  // the display's current mode could not be read
-constexpr int PlatformNoRenderer = 4;     // neither an accelerated nor a software renderer could show the picture
+enum PLATFORMRESULT : int {
+    PlatformOk = 0,
+    PlatformNoVideo = 1,        // the video system did not start
+    PlatformNoWindow = 2,       // the window could not be created
+    PlatformNoDisplayMode = 3,  // the display's current mode could not be read
+    PlatformNoRenderer = 4,     // neither an accelerated nor a software renderer could show the picture
+};
 
 struct VECTOR2 {
     float X = 0.0f;
@@ -45,7 +47,7 @@ private:
 class DEVICE {
 public:
     DEVICE();
-    int Create();                       // shows the picture in the open window, or runs headless when none is open; PlatformOk or a failure
+    PLATFORMRESULT Create();            // shows the picture in the open window, or runs headless when none is open; PlatformOk or a failure
     void Release();                     // gives back the window's renderer; the picture stays
     bool IsHeadless() const;            // no window shows the picture
     void Clear(std::uint32_t colour);   // every pixel becomes the 0xRRGGBB colour, opaque

@@ -38,6 +38,16 @@ static_assert(sizeof(KeyRanges) / sizeof(KeyRanges[0]) == KeyRangeCount);
 
 }  // namespace
 
+MESSAGE MakeMessage(MESSAGEKIND kind, int x, int y, int character)
+{
+    MESSAGE message;
+    message.Kind = kind;
+    message.X = x;
+    message.Y = y;
+    message.Char = character;
+    return message;
+}
+
 bool MESSAGEQUEUE::Push(const MESSAGE& message)
 {
     // The pointer only matters where it is now: a newer move replaces one still waiting at the end.
@@ -112,12 +122,8 @@ void QueueText(MESSAGEQUEUE& queue, const char* text)
     // Bytes of a multi-byte UTF-8 character are all 0x80 or above, so such a character types nothing.
     for (const char* p = text; *p != '\0'; ++p) {
         int code = static_cast<unsigned char>(*p);
-        if (code >= 32 && code < 127) {
-            MESSAGE message;
-            message.Kind = MessageChar;
-            message.Char = code;
-            queue.Push(message);
-        }
+        if (code >= 32 && code < 127)
+            queue.Push(MakeMessage(MessageChar, 0, 0, code));
     }
 }
 

@@ -6,23 +6,28 @@
 constexpr int PictureWidth = 640;   // width of the drawing area and of the picture, in pixels
 constexpr int PictureHeight = 512;  // height of the drawing area and of the picture, in pixels
 
-// Values of MESSAGE::Kind.
-constexpr int MessagePointerMove = 1;  // X, Y: the pointer moved to this point of the drawing area
-constexpr int MessageButtonDown = 2;   // X, Y: the left button went down at this point
-constexpr int MessageButtonUp = 3;     // X, Y: the left button came up at this point
-constexpr int MessageChar = 4;         // Char: a typed character (ASCII, or 8, 9, 13, 27)
-constexpr int MessageMinimise = 5;     // the window was minimised
-constexpr int MessageRestore = 6;      // the window was restored from its minimised state
-constexpr int MessageExpose = 7;       // the window needs the last picture shown again
-constexpr int MessageClose = 8;        // the window is being destroyed: the program ends
+// What a message tells the window procedure.
+enum MESSAGEKIND : int {
+    MessageNone = 0,
+    MessagePointerMove = 1,  // X, Y: the pointer moved to this point of the drawing area
+    MessageButtonDown = 2,   // X, Y: the left button went down at this point
+    MessageButtonUp = 3,     // X, Y: the left button came up at this point
+    MessageChar = 4,         // Char: a typed character (ASCII, or 8, 9, 13, 27)
+    MessageMinimise = 5,     // the window was minimised
+    MessageRestore = 6,      // the window was restored from its minimised state
+    MessageExpose = 7,       // the window needs the last picture shown again
+    MessageClose = 8,        // the window is being destroyed: the program ends
+};
 
 // One message for the window procedure.
 struct MESSAGE {
-    int Kind = 0;  // one of the Message values above
+    MESSAGEKIND Kind = MessageNone;
     int X = 0;     // pointer position in drawing-area pixels, for the pointer messages
     int Y = 0;
     int Char = 0;  // the character of MessageChar
 };
+
+MESSAGE MakeMessage(MESSAGEKIND kind, int x = 0, int y = 0, int character = 0);  // a message as the window sends it
 
 constexpr int MessageQueueSize = 256;  // messages that can wait at once
 

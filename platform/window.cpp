@@ -18,7 +18,7 @@ constexpr int FallbackRate = 60;                   // frames a second without ve
 
 // The four cursor shapes: SDL's own, except help, which SDL lacks and we draw.
 struct CURSORSHAPE {
-    int Shape;
+    CURSOR Shape;
     SDL_SystemCursor System;
     const char* Name;
 };
@@ -72,9 +72,9 @@ struct BACKEND {
 BACKEND Backend;
 MESSAGEQUEUE Queue;
 std::uint8_t HeldKeys[KeyStateCount] = {};
-int ShownCursor = CursorArrow;
+CURSOR ShownCursor = CursorArrow;
 
-int CursorIndex(int shape)
+int CursorIndex(CURSOR shape)
 {
     for (int i = 0; i < CursorShapeCount; ++i) {
         if (CursorShapes[i].Shape == shape)
@@ -145,18 +145,13 @@ void ShowCursorShape()
         SDL_SetCursor(cursor);
 }
 
-void QueueKind(int kind, int x = 0, int y = 0, int code = 0)
+void QueueKind(MESSAGEKIND kind, int x = 0, int y = 0, int code = 0)
 {
-    MESSAGE message;
-    message.Kind = kind;
-    message.X = x;
-    message.Y = y;
-    message.Char = code;
-    Queue.Push(message);
+    Queue.Push(MakeMessage(kind, x, y, code));
 }
 
 // Pointer messages come only from inside the drawing area, as they would with the mouse not captured.
-void QueuePointer(int kind, int x, int y)
+void QueuePointer(MESSAGEKIND kind, int x, int y)
 {
     if (IsInPicture(x, y))
         QueueKind(kind, x, y);
@@ -245,7 +240,7 @@ void WaitForNextFrame()
 
 }  // namespace
 
-int OpenMainWindow()
+PLATFORMRESULT OpenMainWindow()
 {
     if (Backend.Window != nullptr)
         return PlatformOk;
@@ -342,13 +337,13 @@ void ResetInput()
     SetPointerCursor(CursorArrow);
 }
 
-void SetPointerCursor(int cursor)
+void SetPointerCursor(CURSOR cursor)
 {
     ShownCursor = CursorShapes[CursorIndex(cursor)].Shape;
     ShowCursorShape();
 }
 
-int PointerCursor()
+CURSOR PointerCursor()
 {
     return ShownCursor;
 }
@@ -360,7 +355,7 @@ void ShowMessageBox(const char* caption, const char* text)
         std::fprintf(stderr, "%s: %s\n", caption, text);
 }
 
-int DEVICE::Create()
+PLATFORMRESULT DEVICE::Create()
 {
     if (Backend.Window == nullptr) {
         Headless = true;

@@ -8,12 +8,14 @@
 #include "platform/input.h"
 
 // Cursor shapes, numbered as the game's cursor choices number them.
-constexpr int CursorArrow = 32512;
-constexpr int CursorCross = 32515;
-constexpr int CursorNo = 32648;
-constexpr int CursorHelp = 32651;  // an arrow with a question mark
+enum CURSOR : int {
+    CursorArrow = 32512,
+    CursorCross = 32515,
+    CursorNo = 32648,
+    CursorHelp = 32651,  // an arrow with a question mark
+};
 
-int OpenMainWindow();                       // starts video and opens the fixed window "Tollmarrow", drawing area 640 x 512; PlatformOk, PlatformNoVideo or PlatformNoWindow
+PLATFORMRESULT OpenMainWindow();                       // starts video and opens the fixed window "Tollmarrow", drawing area 640 x 512; PlatformOk, PlatformNoVideo or PlatformNoWindow
 void CloseMainWindow();                     // destroys the window and its renderer and stops video; no Close message follows
 bool IsWindowOpen();                        // a window is open; otherwise everything runs headless
 bool NextMessage(MESSAGE& message);         // gathers the window's new input, then takes the oldest waiting message; false when none waits; never waits
@@ -22,6 +24,6 @@ void QueueMessage(const MESSAGE& message);  // adds a message behind the waiting
 void ReadKeyStates(std::uint8_t keys[KeyStateCount]);  // the snapshot of the keys held now: KeyDownBit set for each
 void HoldKey(int key, bool down);           // holds or lets go of a key number in every later snapshot (the headless keyboard)
 void ResetInput();                          // empties the message queue, lets go of every held key, shows the arrow
-void SetPointerCursor(int cursor);          // shows a cursor shape over the window; an unknown number shows the arrow
-int PointerCursor();                        // the shape shown, CursorArrow at first
+void SetPointerCursor(CURSOR cursor);          // shows a cursor shape over the window; an unknown number shows the arrow
+CURSOR PointerCursor();                     // the shape shown, CursorArrow at first
 void ShowMessageBox(const char* caption, const char* text);  // a modal box over the open window; standard error when none is open or it cannot show

@@ -15,17 +15,11 @@ namespace {
 constexpr int FirstPlayerCountImage = 46;      // "CharNo2.dds"; the others follow up to 8 players
 constexpr int UnlockedFrameImage = 53;
 constexpr int LockedFrameImage = 56;
-constexpr int ScreenBackgroundImage = 80;
-constexpr std::uint32_t BackgroundGrey = 0x888888;
 constexpr int SecondLayerAlpha = 64;
-constexpr int BottomBarAlpha = 128;
 constexpr int TitleRise = 50;                  // the title sits this far above the buttons or grid
 constexpr int PortraitIndent = 16;
 constexpr int NameDrop = 64;                   // the name sits under the frame
 constexpr std::uint32_t TitleGreen = 0x80ff80;
-constexpr std::uint32_t White = 0xffffff;
-constexpr std::uint32_t Yellow = 0xffff00;
-constexpr std::uint32_t Opaque = 255;
 
 // A choice slot's portrait and name placed by hand, as the pictures differ in size and the names in length.
 struct CHOICESLOT {
@@ -64,7 +58,7 @@ int CellY(int slot)
 
 void DrawChoiceBackground()
 {
-    DrawScrollingBackground(ScreenBackgroundImage, BackgroundGrey, SecondLayerAlpha, 1, 1, 1);
+    DrawScrollingBackground(ScreenBackgroundImage, ScreenBackgroundGrey, SecondLayerAlpha, 1, 1, 1);
 }
 
 void DrawScreenTitle(const char* title, int y)
@@ -106,7 +100,7 @@ void DrawPlayerCountScreen(int, int y)
         DrawSprite(FirstPlayerCountImage + i, ChoiceLayout.PlayerCountOriginX + PlayerCountSpacing * i, y, nullptr,
                    1.0f, 1.0f, 0.0f, Opaque, Screens.PlayerCountHover == i + 2 ? Yellow : White, false);
     DrawScreenTitle("How Many Will Vizor Today?", y);
-    DrawBottomBar(BottomBarAlpha);
+    DrawBottomBar(ScreenBottomBarAlpha);
 }
 
 int GetPlayerCountAt(int px, int py)
@@ -137,7 +131,7 @@ void DrawCharacterChoice(int, int y, const char* title, int excluded, std::uint8
     for (int row = 0; row < ChoiceRows; row++)
         DrawChoiceRow(row, excluded);
     FontSmall.End();
-    DrawBottomBar(BottomBarAlpha);
+    DrawBottomBar(ScreenBottomBarAlpha);
 }
 
 std::uint32_t GetSlotColour(int slot, int excluded, std::uint32_t colour)

@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "graphics/drawing.h"
 #include "graphics/font.h"
 
 MENUS Menus(640, 512, 13, 13);
 
 namespace {
 
-constexpr std::uint32_t White = 0xffffff;
 constexpr std::uint32_t ResetFrameColour = 0x00ff00;
 constexpr std::uint32_t ResetAlpha = 200;
 constexpr std::uint32_t PressedBarColour = 0xff0000;
@@ -58,7 +58,7 @@ void PrintAlphaColour(FONT& font, int x, int y, const char* text, std::uint32_t 
 
 }  // namespace
 
-void MENUITEM::Set(const char* text, int id, std::uint32_t colour, bool enabled, bool separator, bool label)
+void MENUITEM::Set(const char* text, MENUID id, std::uint32_t colour, bool enabled, bool separator, bool label)
 {
     std::snprintf(Text, sizeof Text, "%s", text);
     Id = id;
@@ -105,7 +105,7 @@ int MENUPANEL::GetHeight() const
     return Rows * MenuRowHeight + MenuRowHeight;
 }
 
-void MENUPANEL::AddEntry(const char* text, int id, std::uint32_t colour, bool enabled, bool separator, bool label)
+void MENUPANEL::AddEntry(const char* text, MENUID id, std::uint32_t colour, bool enabled, bool separator, bool label)
 {
     if (Count >= MenuRowLimit)
         return;
@@ -122,12 +122,12 @@ void MENUPANEL::AddEntry(const char* text, int id, std::uint32_t colour, bool en
     Rows = Count;
 }
 
-void MENUPANEL::AddItem(const char* text, int id, bool enabled)
+void MENUPANEL::AddItem(const char* text, MENUID id, bool enabled)
 {
     AddEntry(text, id, White, enabled, false, false);
 }
 
-void MENUPANEL::AddColouredItem(const char* text, int id, std::uint32_t colour, bool enabled)
+void MENUPANEL::AddColouredItem(const char* text, MENUID id, std::uint32_t colour, bool enabled)
 {
     AddEntry(text, id, colour, enabled, false, false);
 }
@@ -280,7 +280,7 @@ void MENUPANEL::OnMouseDown(int x, int y)
 }
 
 // A release off the panel is told apart before any row is read.
-int MENUPANEL::OnMouseUp(int x, int y)
+MENURESULT MENUPANEL::OnMouseUp(int x, int y)
 {
     if (Count <= 0)
         return MenuNoRow;
@@ -300,7 +300,7 @@ int MENUPANEL::OnMouseUp(int x, int y)
     return MenuNoRow;
 }
 
-int MENUPANEL::GetPressedId() const
+MENUID MENUPANEL::GetPressedId() const
 {
     if (Pressed < 0 || Pressed >= Count)
         return MenuIdNone;
@@ -344,7 +344,7 @@ void MENUS::OnMouseDown(int x, int y)
         panel.OnMouseDown(x, y);
 }
 
-int MENUS::OnMouseUp(int x, int y)
+MENURESULT MENUS::OnMouseUp(int x, int y)
 {
     for (MENUPANEL& panel : Panels) {
         const int result = panel.OnMouseUp(x, y);
@@ -359,7 +359,7 @@ int MENUS::OnMouseUp(int x, int y)
     return MenuNoRow;
 }
 
-int MENUS::GetSelectedId() const
+MENUID MENUS::GetSelectedId() const
 {
     return LastId;
 }

@@ -19,49 +19,57 @@ constexpr int MenuTextIndent = 2;       // the row text starts this far right of
 constexpr int MenuStep = 8;             // frame pieces and bars are laid in steps of this many pixels
 constexpr int MenuPlacementGap = 8;     // a panel opens this far right of and below its piece's right edge and top
 
-// Results of MENUS::OnMouseUp and MENUPANEL::OnMouseUp.
-constexpr int MenuConfirmed = 0;        // a selectable row was pressed and released
-constexpr int MenuNotChoosable = 1;     // the release fell on a disabled row, a title or a separator
-constexpr int MenuNoRow = 2;            // the release confirmed nothing
+// What a release over a panel did.
+enum MENURESULT : int {
+    MenuConfirmed = 0,          // a selectable row was pressed and released
+    MenuNotChoosable = 1,       // the release fell on a disabled row, a title or a separator
+    MenuNoRow = 2,              // the release confirmed nothing
+};
 
-// Page numbers of a piece menu.
-constexpr int PageMain = 0;
-constexpr int PageInformation = 1;
-constexpr int PageDreams = 2;
-constexpr int PageCastSpells = 3;
-constexpr int PageTransferSpells = 4;
+// The pages of a piece menu; page n opens in panel n.
+enum MENUPAGE : int {
+    PageMain = 0,
+    PageInformation = 1,
+    PageDreams = 2,
+    PageCastSpells = 3,
+    PageTransferSpells = 4,
+};
 
 // Command ids of the rows; labels and separators carry MenuIdNone.
-constexpr int MenuIdNone = -1;
-constexpr int MenuIdInformation = 1;
-constexpr int MenuIdMoveAttack = 2;
-constexpr int MenuIdDreaming = 3;
-constexpr int MenuIdCastSpell = 4;               // a dreamer's "Cast Spell"
-constexpr int MenuIdTransferSpell = 5;           // a dreamer's "Transfer Spell"
-constexpr int MenuIdCancelMain = 7;
-constexpr int MenuIdCancelDreams = 13;
-constexpr int MenuIdCancelInformation = 14;
-constexpr int MenuIdCastListSpell = 15;          // a spell of the "Cast Spell" list
-constexpr int MenuIdCancelSpells = 16;
-constexpr int MenuIdTransferListSpell = 17;      // a spell of the "Transfer Spell" list
-constexpr int MenuIdDream = 18;                  // a dream of the dreams list
-constexpr int MenuIdEndTurn = 19;
-constexpr int MenuIdCreatureCastSpell = 20;      // a creature's "Cast Spell"
-constexpr int MenuIdCreatureTransferSpell = 21;  // a creature's "Transfer Spell"
+enum MENUID : int {
+    MenuIdNone = -1,
+    MenuIdNotYet = 0,                   // no row confirmed since the menus were built
+    MenuIdInformation = 1,
+    MenuIdMoveAttack = 2,
+    MenuIdDreaming = 3,
+    MenuIdCastSpell = 4,                // a dreamer's "Cast Spell"
+    MenuIdTransferSpell = 5,            // a dreamer's "Transfer Spell"
+    MenuIdCancelMain = 7,
+    MenuIdCancelDreams = 13,
+    MenuIdCancelInformation = 14,
+    MenuIdCastListSpell = 15,           // a spell of the "Cast Spell" list
+    MenuIdCancelSpells = 16,
+    MenuIdTransferListSpell = 17,       // a spell of the "Transfer Spell" list
+    MenuIdDream = 18,                   // a dream of the dreams list
+    MenuIdEndTurn = 19,
+    MenuIdCreatureCastSpell = 20,       // a creature's "Cast Spell"
+    MenuIdCreatureTransferSpell = 21,   // a creature's "Transfer Spell"
+    MenuIdCancelUnused = 24,            // a cancel id no page builds a row for
+};
 
 constexpr int MenuListFirstRow = 2;     // spell and dream lists start under a title and a separator
 
 // One row of a panel.
 struct MENUITEM {
     char Text[MenuTextSize] = {};       // at most 63 characters
-    int Id = MenuIdNone;                // command id, MenuIdNone for labels and separators
+    MENUID Id = MenuIdNone;             // command id, MenuIdNone for labels and separators
     std::uint32_t Colour = 0xffffff;    // 0xRRGGBB
     std::uint8_t IsUsed = 0;
     std::uint8_t IsEnabled = 0;
     std::uint8_t IsSeparator = 0;
     std::uint8_t IsLabel = 0;
 
-    void Set(const char* text, int id, std::uint32_t colour, bool enabled, bool separator, bool label);  // fills the row, text cut to 63 characters
+    void Set(const char* text, MENUID id, std::uint32_t colour, bool enabled, bool separator, bool label);  // fills the row, text cut to 63 characters
     bool IsSelectable() const;          // enabled, neither a separator nor a label
 };
 
@@ -87,9 +95,9 @@ public:
     int GetWidth() const;               // Width to a multiple of 8 below, plus 8: the width kept on the screen
     int GetHeight() const;              // Rows x 16 + 16: the height kept on the screen
 
-    void AddEntry(const char* text, int id, std::uint32_t colour, bool enabled, bool separator, bool label);  // dropped when the panel is full
-    void AddItem(const char* text, int id, bool enabled);                               // a white command
-    void AddColouredItem(const char* text, int id, std::uint32_t colour, bool enabled); // a command in a colour
+    void AddEntry(const char* text, MENUID id, std::uint32_t colour, bool enabled, bool separator, bool label);  // dropped when the panel is full
+    void AddItem(const char* text, MENUID id, bool enabled);                            // a white command
+    void AddColouredItem(const char* text, MENUID id, std::uint32_t colour, bool enabled); // a command in a colour
     void AddLabel(const char* text);                                                    // a white label
     void AddTitle(const char* first, const char* second, std::uint32_t colour);         // a label of two texts in a colour
     void AddTextLine(const char* first, const char* second);                            // a white label of two texts
@@ -107,8 +115,8 @@ public:
     int HitTest(int x, int y) const;    // the row under a window point, or -1
     void OnMouseMove(int x, int y);     // hover follows the pointer; a pressed bar is dragged along
     void OnMouseDown(int x, int y);     // presses the row under the point
-    int OnMouseUp(int x, int y);        // MenuConfirmed, MenuNotChoosable or MenuNoRow
-    int GetPressedId() const;           // id of the pressed row, -1 when none
+    MENURESULT OnMouseUp(int x, int y); // MenuConfirmed, MenuNotChoosable or MenuNoRow
+    MENUID GetPressedId() const;        // id of the pressed row, MenuIdNone when none
 };
 
 // The popup menus of the board: one page open at a time, fed with the pointer by the window procedure.
@@ -119,7 +127,7 @@ public:
     int MarginX;                        // where the board starts in the window
     int MarginY;
     int LastRow = -1;                   // row confirmed by the last release
-    int LastId = 0;                     // command id of that row
+    MENUID LastId = MenuIdNotYet;       // command id of that row
     int OpenPanel = -1;                 // the panel filled last, -1 none
     MENUPANEL Panels[MenuPanelCount];
 
@@ -129,19 +137,19 @@ public:
     void Draw();                        // every open panel
     void OnMouseMove(int x, int y);     // the point to every panel
     void OnMouseDown(int x, int y);     // the press to every panel
-    int OnMouseUp(int x, int y);        // the release: MenuConfirmed (LastId, LastRow set), MenuNotChoosable or MenuNoRow
-    int GetSelectedId() const;          // LastId
+    MENURESULT OnMouseUp(int x, int y); // the release: MenuConfirmed (LastId, LastRow set), MenuNotChoosable or MenuNoRow
+    MENUID GetSelectedId() const;       // LastId
     int GetSelectedSpell() const;       // hand row of a confirmed spell row, else -1
     int GetSelectedDream() const;       // dream slot of a confirmed dream row, else -1
     void PlacePanel(int page, int x, int y, int width);  // beside a piece at board (x, y) of that width, kept on the screen
 
     // Piece menu pages
-    void OpenPieceMenu(int page, PIECEBASE* pPiece, int x, int y, int width);  // fills and places a page by the piece's kind
-    void BuildPlayerMenu(int page, PLAYER* pPlayer, int x, int y, int width);   // a dreamer's page
-    void BuildCreatureMenu(int page, PIECE* pCreature, int x, int y, int width);  // a creature's page
+    void OpenPieceMenu(MENUPAGE page, PIECEBASE* pPiece, int x, int y, int width);  // fills and places a page by the piece's kind
+    void BuildPlayerMenu(MENUPAGE page, PLAYER* pPlayer, int x, int y, int width);   // a dreamer's page
+    void BuildCreatureMenu(MENUPAGE page, PIECE* pCreature, int x, int y, int width);  // a creature's page
     void AddPlayerTitle(int page, PLAYER* pPlayer);      // name (class)
     void AddCreatureTitle(int page, PIECE* pCreature);   // name (owner's name, or "...")
-    void BuildSpellMenu(int page, int id, PIECEBASE* pPiece, SPELLHAND* pHand);  // the hand as rows of the id
+    void BuildSpellMenu(int page, MENUID id, PIECEBASE* pPiece, SPELLHAND* pHand);  // the hand as rows of the id
     static std::uint32_t GetDreamColour(int chance);     // a near-white colour by a dream's chance
 
 private:

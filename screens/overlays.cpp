@@ -18,15 +18,11 @@ OVERLAYS Overlays;
 
 namespace {
 
-constexpr std::uint32_t White = 0xffffff;
-constexpr std::uint32_t Cyan = 0x00ffff;
 constexpr std::uint32_t Magenta = 0xff00ff;
-constexpr std::uint32_t Yellow = 0xffff00;
 constexpr std::uint32_t PaleGreen = 0x80ff80;
 constexpr std::uint32_t BarTint = 0x8080ff;
 constexpr std::uint32_t NameEntryTint = 0xcccccc;
 constexpr std::uint32_t RgbMask = 0xffffff;  // a stored colour may carry stray high bits; the alpha is ours to add
-constexpr std::uint32_t Opaque = 255;
 constexpr int NameEntryBarAlpha = 128;  // the bar half see-through over the background
 
 constexpr int BarTiles = 10;

@@ -27,7 +27,7 @@ enum class ENABLED { Always, NotMoved, NotDreamed, CanCast };
 struct PAGEROW {
     ROWKIND Kind;
     const char* Text;           // a command's text, or the text before a stat's number
-    int Id;
+    MENUID Id;
     std::uint32_t Colour;
     ENABLED When;
 };
@@ -166,7 +166,7 @@ void AddRows(MENUPANEL& panel, const PAGEROW* rows, int count, PIECEBASE& piece,
 
 }  // namespace
 
-void MENUS::OpenPieceMenu(int page, PIECEBASE* pPiece, int x, int y, int width)
+void MENUS::OpenPieceMenu(MENUPAGE page, PIECEBASE* pPiece, int x, int y, int width)
 {
     if (pPiece == nullptr)
         return;
@@ -184,7 +184,7 @@ void MENUS::StartPage(int page)
     Panels[page].Reset();
 }
 
-void MENUS::BuildPlayerMenu(int page, PLAYER* pPlayer, int x, int y, int width)
+void MENUS::BuildPlayerMenu(MENUPAGE page, PLAYER* pPlayer, int x, int y, int width)
 {
     if (pPlayer == nullptr || page < 0 || page >= MenuPanelCount)
         return;
@@ -227,7 +227,7 @@ void MENUS::BuildPlayerMenu(int page, PLAYER* pPlayer, int x, int y, int width)
 }
 
 // No creature row leads to page 2: it is emptied and placed, and stays closed.
-void MENUS::BuildCreatureMenu(int page, PIECE* pCreature, int x, int y, int width)
+void MENUS::BuildCreatureMenu(MENUPAGE page, PIECE* pCreature, int x, int y, int width)
 {
     if (pCreature == nullptr || page < 0 || page >= MenuPanelCount)
         return;
@@ -267,7 +267,7 @@ void MENUS::AddCreatureTitle(int page, PIECE* pCreature)
     Panels[page].AddTitle(pCreature->Name, rest, TitleColour);
 }
 
-void MENUS::BuildSpellMenu(int page, int id, PIECEBASE* pPiece, SPELLHAND* pHand)
+void MENUS::BuildSpellMenu(int page, MENUID id, PIECEBASE* pPiece, SPELLHAND* pHand)
 {
     MENUPANEL& panel = Panels[page];
     panel.AddTitle(pPiece->Name, "'s Spells", TitleColour);

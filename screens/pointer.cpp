@@ -17,11 +17,6 @@ PLAYSTATE Play;
 
 namespace {
 
-// Target test results.
-constexpr int TargetFriend = 0;
-constexpr int TargetEnemy = 1;
-constexpr int TargetNone = 2;
-
 // A target in reach may stand a little outside the circle the player sees.
 constexpr float TargetReachAllowance = 0.05f;
 
@@ -31,8 +26,6 @@ constexpr std::uint32_t SpellRangeColour = 0xff8080;
 constexpr std::uint32_t TransferRangeColour = 0x80ff80;
 constexpr std::uint32_t DreamRangeColour = 0xff8080;
 constexpr float DreamRange = 0.7f;
-
-constexpr int MenuIdCancelUnused = 24;  // a cancel id no page builds a row for
 
 bool IsSamePiece(const PIECEBASE* a, const PIECEBASE* b)
 {
@@ -51,13 +44,13 @@ bool IsPointOnBoard(int x, int y)
 }
 
 // The target is dropped, but the cursor still says the point may be clicked.
-int DropTarget(int cursor)
+CURSOR DropTarget(CURSOR cursor)
 {
     ClearTarget();
     return cursor;
 }
 
-int MoveAttackCursor(int x, int y)
+CURSOR MoveAttackCursor(int x, int y)
 {
     switch (TestTargetAt(x, y, true, false, false, true)) {
     case TargetEnemy:
@@ -70,26 +63,26 @@ int MoveAttackCursor(int x, int y)
 }
 
 // A spell aims at the side its category names: friends for a heal, enemies for the rest.
-int SpellCursor(int x, int y)
+CURSOR SpellCursor(int x, int y)
 {
     if (!IsHandRow(Play.pSelectedPiece, Play.ChosenSpell))
         return ClearTarget();
     const bool friendly = Play.pSelectedPiece->Spells.Slots[Play.ChosenSpell].Category == SpellCategoryFriendly;
-    const int result = TestTargetAt(x, y, !friendly, false, friendly, true);
+    const TARGETTEST result = TestTargetAt(x, y, !friendly, false, friendly, true);
     if (result == TargetNone)
         return DropTarget(CursorArrow);
     return result == (friendly ? TargetFriend : TargetEnemy) ? CursorArrow : CursorNo;
 }
 
 // A dream needs an empty spot.
-int DreamCursor(int x, int y)
+CURSOR DreamCursor(int x, int y)
 {
     if (TestTargetAt(x, y, false, false, false, false) != TargetNone)
         return CursorNo;
     return DropTarget(CursorCross);
 }
 
-int TransferCursor(int x, int y)
+CURSOR TransferCursor(int x, int y)
 {
     if (TestTargetAt(x, y, true, false, true, true) == TargetFriend &&
         !IsSamePiece(Play.pPointerTarget, Play.pSelectedPiece))
@@ -97,7 +90,7 @@ int TransferCursor(int x, int y)
     return ClearTarget();
 }
 
-int IdleCursor(int x, int y)
+CURSOR IdleCursor(int x, int y)
 {
     PIECEBASE* piece = FindPieceAt(x, y);
     if (piece == nullptr)
@@ -107,7 +100,7 @@ int IdleCursor(int x, int y)
 }
 
 // A page change keeps the menu under the pointer showing its hover at once.
-void TurnPage(int page)
+void TurnPage(MENUPAGE page)
 {
     ShowPieceMenu(Play.pSelectedPiece, page);
     Menus.OnMouseMove(Play.MouseX, Play.MouseY);
@@ -275,7 +268,7 @@ void BoardRelease(int x, int y)
 {
     if (Play.ClickLatch != 0 || Play.ActionMode != ModeMenuOpen)
         return;
-    const int result = Menus.OnMouseUp(x, y);
+    const MENURESULT result = Menus.OnMouseUp(x, y);
     if (result == MenuConfirmed)
         DoPieceMenuCommand();
     else if (result == MenuNoRow)
@@ -289,7 +282,7 @@ void UpdateCursor(int windowX, int windowY)
         return;
     const int x = windowX - BoardMargin;
     const int y = windowY - BoardMargin;
-    int cursor = CursorArrow;
+    CURSOR cursor = CursorArrow;
     if (IsTargetingMode() && !IsPointInActionRange(Play.pSelectedPiece, x, y)) {
         cursor = ClearTarget();
     } else {
@@ -345,7 +338,7 @@ void CancelAction()
         Game.ClearMessage();
 }
 
-int ClearTarget()
+CURSOR ClearTarget()
 {
     if (Play.pPointerTarget != nullptr)
         Play.pPointerTarget->TargetMark = 0;
@@ -397,13 +390,13 @@ PIECEBASE* FindPieceAt(int x, int y)
     return found;
 }
 
-int TestTargetAt(int x, int y, bool acceptEnemy, bool markHover, bool acceptFriend, bool checkRange)
+TARGETTEST TestTargetAt(int x, int y, bool acceptEnemy, bool markHover, bool acceptFriend, bool checkRange)
 {
     PIECEBASE* piece = FindPieceAt(x, y);
     PIECEBASE* selected = Play.pSelectedPiece;
     if (piece == nullptr || selected == nullptr)
         return TargetNone;
-    int result = piece->Team != selected->Team ? TargetEnemy : TargetFriend;
+    TARGETTEST result = piece->Team != selected->Team ? TargetEnemy : TargetFriend;
     const bool accepted = (result == TargetEnemy && acceptEnemy) || (result == TargetFriend && acceptFriend);
     if (accepted) {
         if (!checkRange || Game.IsInReach(selected, piece->CentreX, piece->CentreY, ReachCircle,
@@ -435,7 +428,7 @@ void SelectPieceAt(int x, int y)
         ShowPieceMenu(Play.pSelectedPiece, PageMain);
 }
 
-void ShowPieceMenu(PIECEBASE* piece, int page)
+void ShowPieceMenu(PIECEBASE* piece, MENUPAGE page)
 {
     if (piece != nullptr)
         Menus.OpenPieceMenu(page, piece, static_cast<int>(piece->X), static_cast<int>(piece->Y), piece->Width);
@@ -495,7 +488,7 @@ bool MoveAttackClick(PIECEBASE* piece, float x, float y)
 {
     if (piece == nullptr)
         return false;
-    const int r = TestTargetAt(static_cast<int>(x), static_cast<int>(y), true, false, false, true);
+    const TARGETTEST r = TestTargetAt(static_cast<int>(x), static_cast<int>(y), true, false, false, true);
     if (r == TargetNone) {
         MovePieceTo(piece, x, y);
         return true;
@@ -516,7 +509,7 @@ bool CastSpellClick(int x, int y)
     if (caster == nullptr || !IsHandRow(caster, Play.ChosenSpell))
         return false;
     const bool friendly = caster->Spells.Slots[Play.ChosenSpell].Category == SpellCategoryFriendly;
-    const int r = TestTargetAt(x, y, !friendly, false, friendly, true);
+    const TARGETTEST r = TestTargetAt(x, y, !friendly, false, friendly, true);
     if (Play.pPointerTarget != nullptr && Play.pPointerTarget->TargetMark) {
         x = Play.pPointerTarget->BoxCentreX();
         y = Play.pPointerTarget->BoxCentreY();
@@ -547,7 +540,7 @@ bool TransferSpellClick(int x, int y)
     PIECEBASE* caster = Play.pSelectedPiece;
     if (caster == nullptr)
         return false;
-    const int result = TestTargetAt(x, y, true, false, true, true);
+    const TARGETTEST result = TestTargetAt(x, y, true, false, true, true);
     PIECEBASE* receiver = Play.pPointerTarget;
     if (receiver == nullptr || IsSamePiece(receiver, caster))
         return false;

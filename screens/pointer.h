@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "graphics/board.h"
+#include "platform/window.h"
+#include "screens/menus.h"
 
 struct PIECEBASE;
 
@@ -18,6 +20,13 @@ enum ACTIONMODE : int {
     ModeDreamPlace = 5,         // the place of a dream is awaited
     ModeTransferTarget = 7,     // the receiver of a transfer is awaited
     ModeComputerTurns = 8,      // the computer sides are playing: board input is ignored
+};
+
+// What the target test finds under a point, as seen from the selected piece.
+enum TARGETTEST : int {
+    TargetFriend = 0,
+    TargetEnemy = 1,
+    TargetNone = 2,             // no piece, no selected piece, or out of reach
 };
 
 // What the player is doing on the board.
@@ -43,17 +52,17 @@ void BoardRelease(int x, int y);        // called by the window procedure when t
 void UpdateCursor(int x, int y);        // cursor, target and marks for the pointer at a window point
 void UpdatePlayFrame();                 // called by the main loop once per game frame: the world's frame, then the pointer follows it
 void CancelAction();                    // menus, marks, selection and aim cleared; an idle banner emptied
-int ClearTarget();                      // drops the pointer's target and its mark; the "no" cursor's number
+CURSOR ClearTarget();                   // drops the pointer's target and its mark; the "no" cursor
 AIMVIEW GetAimView();                   // what the board shows of the selection and the aim
 
 // Board points.
 bool IsTargetingMode();                 // an action is being aimed: ActionMode 1, 2, 5 or 7
 bool IsPointInActionRange(PIECEBASE* piece, int x, int y);  // aiming, on the board and within the piece's reach
 PIECEBASE* FindPieceAt(int x, int y);   // the piece at a board point, or null
-int TestTargetAt(int x, int y, bool acceptEnemy, bool markHover, bool acceptFriend,
-                 bool checkRange);      // 0 a friend, 1 an enemy, 2 nothing usable; marks an accepted piece as the target
+TARGETTEST TestTargetAt(int x, int y, bool acceptEnemy, bool markHover, bool acceptFriend,
+                        bool checkRange);  // what lies there; an accepted piece is marked as the target
 void SelectPieceAt(int x, int y);       // selects the piece there; the player's own opens its main page
-void ShowPieceMenu(PIECEBASE* piece, int page);  // opens a menu page beside the piece; a menu is open
+void ShowPieceMenu(PIECEBASE* piece, MENUPAGE page);  // opens a menu page beside the piece; a menu is open
 void DoPieceMenuCommand();              // carries out the row the last release confirmed
 bool MoveAttackClick(PIECEBASE* piece, float x, float y);  // attacks an enemy in reach there, else moves there; false on a friend
 bool CastSpellClick(int x, int y);      // casts the chosen spell of the selected piece; false when refused

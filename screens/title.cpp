@@ -14,8 +14,6 @@ TITLESTATE Title;
 
 namespace {
 
-constexpr int ScreenBackgroundImage = 80;
-constexpr std::uint32_t BackgroundGrey = 0x888888;
 constexpr int SlowLayerAlpha = 64;
 constexpr int FastLayerAlpha = 128;
 constexpr int TitleImage = 78;
@@ -27,12 +25,8 @@ constexpr int TableRowHeight = 20;
 constexpr int RankIndent = 12;             // single-digit ranks, so their digit lines up with the 0 of "10"
 constexpr int NameX = 50;
 constexpr int RankTextSize = 4;
-constexpr int ScoreTextSize = 12;          // a sign, ten digits and the terminator: every int fits
-constexpr int BottomBarAlpha = 128;
+constexpr int ScoreFieldSize = 12;          // a sign, ten digits and the terminator: every int fits
 constexpr int PhaseFrameMask = 7;          // the phase moves on when the counter's low three bits are all set
-constexpr std::uint32_t White = 0xffffff;
-constexpr std::uint32_t Yellow = 0xffff00;
-constexpr std::uint32_t Opaque = 255;
 
 struct RAINBOWCOLOUR {
     int Index;
@@ -71,17 +65,17 @@ static_assert(sizeof(TitleButtonRows) / sizeof(TitleButtonRows[0]) == TitleButto
 // The slow layer goes under the title and the fast one over it, so the title seems to sit between two skies.
 void DrawTitleScreen()
 {
-    DrawScrollingBackground(ScreenBackgroundImage, BackgroundGrey, SlowLayerAlpha, 0, 1, 0);
+    DrawScrollingBackground(ScreenBackgroundImage, ScreenBackgroundGrey, SlowLayerAlpha, 0, 1, 0);
     DrawSprite(TitleImage, (PictureWidth - TitleImageWidth) >> 1, TitleY, nullptr, 1.0f, 1.0f, 0.0f, Opaque, Yellow,
                false);
-    DrawScrollingBackground(ScreenBackgroundImage, BackgroundGrey, FastLayerAlpha, 1, 0, 1);
+    DrawScrollingBackground(ScreenBackgroundImage, ScreenBackgroundGrey, FastLayerAlpha, 1, 0, 1);
     DrawHiScoreTable((PictureWidth - TableWidth) >> 1, TableY);
     for (int i = 0; i < TitleButtons; i++) {
         const TITLEBUTTON& button = TitleButtonRows[i];
         DrawSprite(button.Image, button.X, button.Y, nullptr, 1.0f, 1.0f, 0.0f, Opaque,
                    Screens.TitleHover == i ? Yellow : White, false);
     }
-    DrawBottomBar(BottomBarAlpha);
+    DrawBottomBar(ScreenBottomBarAlpha);
 }
 
 // A name read from the file need not end within its field, so at most the field's bytes are shown.
@@ -100,7 +94,7 @@ void DrawHiScoreTable(int x, int y)
         std::memcpy(name, row.PlayerName, HiScoreNameSize);
         name[HiScoreNameSize] = '\0';
         FontLarge.PrintHalf(x + NameX, lineY, name, colour);
-        char score[ScoreTextSize];
+        char score[ScoreFieldSize];
         std::snprintf(score, sizeof(score), "%d", row.Score);
         FontLarge.PrintHalf(x + TableWidth - FontLarge.GetTextWidth(score, true), lineY, score, colour);
     }

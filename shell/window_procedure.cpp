@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int KeyEnterCode = 13;
-
 void PointerMoved(int x, int y)
 {
     switch (Screens.ScreenState) {
@@ -113,7 +111,7 @@ void CharacterTyped(int code)
     if (Loop.LastKey == KeyEscape)
         Loop.LastKey = 0;
     if (Screens.ScreenState == ScreenNameEntry) {
-        if (Loop.LastKey == KeyEnterCode) {
+        if (Loop.LastKey == KeyEnter) {
             GoToTitle();
             const PLAYER& player = Game.Players[0];
             Config.HiScores.Insert(TextEntry.GetText(false), player.Name, player.Score);

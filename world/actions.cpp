@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int FadeIn = 1;
-constexpr int FadeOut = 2;
 constexpr int AttackFadeStep = 20;          // the attacker vanishes while its ghosts fly
 constexpr int ReturnFadeStep = 10;          // and comes back when the first lands
 constexpr int HitFlashAlpha = 64;
@@ -24,7 +22,7 @@ constexpr float HealPercent = 0.01f;
 constexpr int CertainChance = 100;
 
 // How an effect names a piece: creatures by their slot, everything else as a dreamer.
-int PieceRefOf(const PIECEBASE* piece)
+PIECEREF PieceRefOf(const PIECEBASE* piece)
 {
     return piece->IsCreature() ? PieceRefCreature : PieceRefDreamer;
 }
@@ -102,7 +100,7 @@ bool CastSpell(PIECEBASE* caster, PIECEBASE* target, int x, int y, int slot)
         return false;
     const int r = Rand();
     const SPELL& spell = caster->Spells.Slots[slot];
-    const int targetType = target != nullptr ? PieceRefOf(target) : 0;
+    const PIECEREF targetType = target != nullptr ? PieceRefOf(target) : PieceRefNone;
     const int targetIndex = target != nullptr ? target->Index : -1;
     const int chance = spell.GetChance();
     if (r % 100 <= chance || chance >= CertainChance) {
@@ -131,7 +129,7 @@ bool TransferSpell(PIECEBASE* caster, PIECEBASE* receiver, int x, int y, int slo
     if (caster == nullptr || receiver == nullptr || !IsHandSlot(caster, slot) || receiver->Spells.Count >= HandSize)
         return false;
     Game.Effects.SpawnEffect(EffectTransferLine, caster->Team, 0, caster->BoxCentreX(), caster->BoxCentreY(),
-                             PieceRefOf(caster), caster->Index, 0, slot, x, y, 0.0f, caster->TeamColour,
+                             PieceRefOf(caster), caster->Index, PieceRefNone, slot, x, y, 0.0f, caster->TeamColour,
                              TransferLineAlpha, LineStartDelay);
     receiver->Spells.AddSpellCopy(caster->Spells.Slots[slot]);
     caster->Spells.RemoveSpell(slot);
@@ -143,14 +141,14 @@ void DreamEffect(PIECEBASE* dreamer, int slot, int x, int y)
     if (dreamer == nullptr)
         return;
     Game.Effects.SpawnEffect(EffectDreamLine, dreamer->Team, 0, dreamer->BoxCentreX(), dreamer->BoxCentreY(),
-                             PieceRefDreamer, dreamer->Index, 0, slot, x, y, 0.0f, DreamLineColour, DreamLineAlpha,
-                             LineStartDelay);
+                             PieceRefDreamer, dreamer->Index, PieceRefNone, slot, x, y, 0.0f, DreamLineColour,
+                             DreamLineAlpha, LineStartDelay);
 }
 
 // A landing with no piece at its end is a dream or a transfer. A dead source stays
 // gone: fading it in would show it again for a moment after its death.
-int GAME::ResolveEffectHit(int kind, int sourceType, int sourceIndex, int targetType, int targetIndex, int value,
-                           int x, int y)
+int GAME::ResolveEffectHit(int kind, PIECEREF sourceType, int sourceIndex, PIECEREF targetType, int targetIndex,
+                           int value, int x, int y)
 {
     PIECEBASE* source = GetPiece(sourceType, sourceIndex);
     PIECEBASE* target = GetPiece(targetType, targetIndex);
@@ -183,7 +181,7 @@ int GAME::ResolveEffectHit(int kind, int sourceType, int sourceIndex, int target
 }
 
 // Pieces keep no experience, so no level is ever gained and the level-up banner never shows.
-bool GAME::GiveExperience(int type, int index, int amount)
+bool GAME::GiveExperience(PIECEREF type, int index, int amount)
 {
     PIECEBASE* piece = GetPiece(type, index);
     if (piece == nullptr || !piece->AddExperience(amount))

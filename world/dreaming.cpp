@@ -14,7 +14,7 @@ constexpr int CreatureFadeStep = 8;
 // The sparkle where a dream or a transfer lands; it belongs to nobody and hits nothing.
 void SpawnLandingSparkle(EFFECTS& effects, int x, int y, std::uint32_t colour)
 {
-    effects.SpawnEffect(EffectSparkle, -1, 0, x, y, 0, -1, 0, -1, x, y, 10.0f, colour, 255, 1);
+    effects.SpawnEffect(EffectSparkle, -1, 0, x, y, PieceRefNone, -1, PieceRefNone, -1, x, y, 10.0f, colour, 255, 1);
 }
 
 // The texts already on the line show again, all three parts at once.
@@ -53,7 +53,7 @@ void GAME::ResolveDream(int kind, PIECEBASE* source, int slot, int x, int y)
         if (!dreamer->IsDead) {
             PIECE* creature = CreateCreature(dream.Name, dream.Kind, dreamer->Index, x, y);
             if (creature != nullptr) {
-                creature->FadeMode = 1;
+                creature->FadeMode = FadeIn;
                 creature->Alpha = 0;
                 creature->FadeStep = CreatureFadeStep;
                 creature->Sprite.Mirror = dreamer->CentreX >= x ? 1 : 0;

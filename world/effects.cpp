@@ -87,7 +87,7 @@ void EFFECT::Init(int kind, std::uint32_t isLine, float x, float y, int width, i
     InFlight = 1;
 }
 
-void EFFECT::SetMotion(int sourceType, int sourceIndex, int targetType, int targetIndex,
+void EFFECT::SetMotion(PIECEREF sourceType, int sourceIndex, PIECEREF targetType, int targetIndex,
                        float targetX, float targetY, int value, float speed)
 {
     SourceType = sourceType;
@@ -224,8 +224,8 @@ int EFFECTS::FindFreeEffect() const
 
 // The start corner uses whole halves of the cell and the target corner exact ones,
 // so a sprite effect lands half a pixel up and left of where it set off from.
-int EFFECTS::SpawnEffect(int kind, int owner, int value, int x, int y, int sourceType, int sourceIndex,
-                         int targetType, int targetIndex, int targetX, int targetY, float spin,
+int EFFECTS::SpawnEffect(int kind, int owner, int value, int x, int y, PIECEREF sourceType, int sourceIndex,
+                         PIECEREF targetType, int targetIndex, int targetX, int targetY, float spin,
                          std::uint32_t colour, int alpha, int startDelay)
 {
     const EFFECTKIND* settings = FindEffectKind(kind);
@@ -275,8 +275,8 @@ int EFFECTS::SpawnEffect(int kind, int owner, int value, int x, int y, int sourc
 }
 
 // Only the first of a burst hits; the rest are for show.
-void EFFECTS::SpawnEffectBurst(int kind, int owner, int value, int x, int y, int sourceType, int sourceIndex,
-                               int targetType, int targetIndex, int targetX, int targetY, float spin,
+void EFFECTS::SpawnEffectBurst(int kind, int owner, int value, int x, int y, PIECEREF sourceType, int sourceIndex,
+                               PIECEREF targetType, int targetIndex, int targetX, int targetY, float spin,
                                std::uint32_t colour, int alpha, int delayStep, int count)
 {
     for (int i = 0; i < count; i++)
@@ -285,8 +285,8 @@ void EFFECTS::SpawnEffectBurst(int kind, int owner, int value, int x, int y, int
 }
 
 // Every ghost keeps the target, so each is handed to the hit resolution, but only the first carries a value.
-void EFFECTS::SpawnTrail(const SPRITE& sprite, int owner, int value, int x, int y, int sourceType, int sourceIndex,
-                         int targetType, int targetIndex, int targetX, int targetY, std::uint32_t colour)
+void EFFECTS::SpawnTrail(const SPRITE& sprite, int owner, int value, int x, int y, PIECEREF sourceType, int sourceIndex,
+                         PIECEREF targetType, int targetIndex, int targetX, int targetY, std::uint32_t colour)
 {
     for (int i = 0; i < TrailGhosts; i++)
         SpawnTrailGhost(sprite, owner, i == 0 ? value : 0, x, y, sourceType, sourceIndex, targetType, targetIndex,
@@ -296,8 +296,8 @@ void EFFECTS::SpawnTrail(const SPRITE& sprite, int owner, int value, int x, int 
 
 // A ghost may overwrite a hazard or a cover cloud in slot 0 of a full pool; it must not inherit
 // their round rules, or it would start to expire and never be resolved.
-int EFFECTS::SpawnTrailGhost(const SPRITE& sprite, int owner, int value, int x, int y, int sourceType,
-                             int sourceIndex, int targetType, int targetIndex, int targetX, int targetY,
+int EFFECTS::SpawnTrailGhost(const SPRITE& sprite, int owner, int value, int x, int y, PIECEREF sourceType,
+                             int sourceIndex, PIECEREF targetType, int targetIndex, int targetX, int targetY,
                              std::uint32_t colour, int alpha, int startDelay, float speed)
 {
     const int slot = FindFreeEffect();
@@ -325,7 +325,7 @@ void EFFECTS::DeathBurst(const SPRITE& sprite, int x, int y)
         const std::uint32_t colour = BurstColour(k);
         const int delay = BurstFirstDelay + BurstRoundDelay * k;
         for (int i = 0; i < BurstDirections; i++)
-            SpawnTrailGhost(sprite, -1, 0, x, y, 0, -1, 0, -1, x + BurstDirectionTable[i].DX,
+            SpawnTrailGhost(sprite, -1, 0, x, y, PieceRefNone, -1, PieceRefNone, -1, x + BurstDirectionTable[i].DX,
                             y + BurstDirectionTable[i].DY, colour, 255, delay, BurstSpeed);
     }
 }
@@ -337,7 +337,7 @@ std::uint32_t EFFECTS::BurstColour(int round) const
 
 // The clouds fly out from the caster to their places. The lowest cloud of each middle column sets
 // off a little late, its delay drawn before the cloud's own draws.
-void EFFECTS::SpawnCloudCover(int spellId, int kind, int owner, int x, int y, int sourceType, int sourceIndex,
+void EFFECTS::SpawnCloudCover(int spellId, int kind, int owner, int x, int y, PIECEREF sourceType, int sourceIndex,
                               std::uint32_t colour)
 {
     if (spellId != CloudCoverSpellId)

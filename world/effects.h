@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "world/pieces.h"
 #include "world/sprite.h"
 
 class PLAYER;
@@ -99,9 +100,9 @@ public:
     float TailY = 0.0f;
     int Width = 0;                      // the box: a sprite's cell, a line's 4 x 0
     int Height = 0;
-    int SourceType = 0;                 // piece reference of the sender; index -1 none
+    PIECEREF SourceType = PieceRefNone; // piece reference of the sender; index -1 none
     int SourceIndex = -1;
-    int TargetType = 0;                 // piece reference, or type 0 with a slot number; index -1 aims at nothing
+    PIECEREF TargetType = PieceRefNone; // piece reference, or type 0 with a slot number; index -1 aims at nothing
     int TargetIndex = -1;
     int OwnerTeam = -1;                 // team that sent it; -1 none
     int DrawLayer = 0;                  // 0 beneath the pieces, 1 and 2 above
@@ -129,7 +130,7 @@ public:
     void SetBounds(const int bounds[4]);                            // keeps a copy of the pool's bounds
     void Init(int kind, std::uint32_t isLine, float x, float y, int width, int height,
               int startDelay, int lineCountdown);                   // takes the slot: head and tail at (x, y), in flight
-    void SetMotion(int sourceType, int sourceIndex, int targetType, int targetIndex,
+    void SetMotion(PIECEREF sourceType, int sourceIndex, PIECEREF targetType, int targetIndex,
                    float targetX, float targetY, int value, float speed);  // references, target and a fresh tail
     void SetTarget(float x, float y, int value, float speed);      // aims the centre (a line's head) at (x, y)
     void SetDriftTarget(float x, float y, float speed);             // as SetTarget, keeping Value and not in flight
@@ -151,20 +152,20 @@ public:
     void Reset();                                                   // frees every slot
     void SetBounds(int left, int top, int right, int bottom);       // the area hazards may stand in, given when a game starts
     int FindFreeEffect() const;                                     // lowest inactive slot; 0 when all are active
-    int SpawnEffect(int kind, int owner, int value, int x, int y, int sourceType, int sourceIndex,
-                    int targetType, int targetIndex, int targetX, int targetY, float spin,
+    int SpawnEffect(int kind, int owner, int value, int x, int y, PIECEREF sourceType, int sourceIndex,
+                    PIECEREF targetType, int targetIndex, int targetX, int targetY, float spin,
                     std::uint32_t colour, int alpha, int startDelay);  // centre at (x, y) flying to centre at target; slot or -1
-    void SpawnEffectBurst(int kind, int owner, int value, int x, int y, int sourceType, int sourceIndex,
-                          int targetType, int targetIndex, int targetX, int targetY, float spin,
+    void SpawnEffectBurst(int kind, int owner, int value, int x, int y, PIECEREF sourceType, int sourceIndex,
+                          PIECEREF targetType, int targetIndex, int targetX, int targetY, float spin,
                           std::uint32_t colour, int alpha, int delayStep, int count);  // count effects delayStep apart; the first carries the value
-    void SpawnTrail(const SPRITE& sprite, int owner, int value, int x, int y, int sourceType, int sourceIndex,
-                    int targetType, int targetIndex, int targetX, int targetY, std::uint32_t colour);  // an attack's eight ghosts
-    int SpawnTrailGhost(const SPRITE& sprite, int owner, int value, int x, int y, int sourceType, int sourceIndex,
-                        int targetType, int targetIndex, int targetX, int targetY, std::uint32_t colour,
+    void SpawnTrail(const SPRITE& sprite, int owner, int value, int x, int y, PIECEREF sourceType, int sourceIndex,
+                    PIECEREF targetType, int targetIndex, int targetX, int targetY, std::uint32_t colour);  // an attack's eight ghosts
+    int SpawnTrailGhost(const SPRITE& sprite, int owner, int value, int x, int y, PIECEREF sourceType, int sourceIndex,
+                        PIECEREF targetType, int targetIndex, int targetX, int targetY, std::uint32_t colour,
                         int alpha, int startDelay, float speed);    // one ghost of the sprite; its slot
     void DeathBurst(const SPRITE& sprite, int x, int y);            // a dead dreamer's 64 coloured ghosts
     std::uint32_t BurstColour(int round) const;                     // colour of a death-burst round
-    void SpawnCloudCover(int spellId, int kind, int owner, int x, int y, int sourceType, int sourceIndex,
+    void SpawnCloudCover(int spellId, int kind, int owner, int x, int y, PIECEREF sourceType, int sourceIndex,
                          std::uint32_t colour);                     // the 20 clouds of Cloud Cover around (x, y)
     void EndTeamHazards(int team);                                  // a side's fires, whirlwinds and storm clouds start to fade
     void UpdateEffects();                                           // one frame of every active slot

@@ -19,7 +19,7 @@ constexpr float ArriveDistance = 2.0f;  // a moving piece this close to its targ
 constexpr float GrowStep = 0.05f;
 constexpr int CreaturesDieWithDreamer = -10000;
 constexpr int HazardPointChance = 10;   // a piece moving through an enemy hazard loses a point one frame in ten
-constexpr int HitFlashAlpha = 224;
+constexpr int HazardFlashAlpha = 224;
 
 // A piece that can still act or be acted on.
 bool IsLive(const PIECEBASE* piece)
@@ -36,7 +36,7 @@ void HurtWhileMoving(GAME& game, PIECEBASE& piece)
         return;
     if (Rand() % HazardPointChance == 0) {
         piece.PendingHealth -= 1;
-        piece.Flash(HitFlashAlpha);
+        piece.Flash(HazardFlashAlpha);
         piece.LastAttackerTeam = -1;
     }
 }
@@ -98,17 +98,17 @@ void PIECEBASE::Move()
 
 void PIECEBASE::UpdateFade()
 {
-    if (FadeMode == 1) {
+    if (FadeMode == FadeIn) {
         Alpha += FadeStep;
         if (Alpha >= 255) {
             Alpha = 255;
-            FadeMode = 0;
+            FadeMode = FadeSteady;
         }
-    } else if (FadeMode == 2) {
+    } else if (FadeMode == FadeOut) {
         Alpha -= FadeStep;
         if (Alpha <= 0) {
             Alpha = 0;
-            FadeMode = 0;
+            FadeMode = FadeSteady;
         }
     }
 }
@@ -134,7 +134,7 @@ void PIECEBASE::UpdateHealth()
             }
         }
     }
-    if (IsDead && FadeMode == 0)
+    if (IsDead && FadeMode == FadeSteady)
         Kind = PieceFree;
 }
 
@@ -206,8 +206,9 @@ void GAME::UpdateGame(const int* reachTable)
         creature.Update();
         HurtWhileMoving(*this, creature);
         if (creature.DeathPending) {
-            Effects.SpawnEffect(EffectSparkle, -1, 0, creature.CentreX, creature.CentreY, 0, -1, 0, -1,
-                                creature.CentreX, creature.CentreY, 10.0f, creature.TeamColour, 255, 1);
+            Effects.SpawnEffect(EffectSparkle, -1, 0, creature.CentreX, creature.CentreY, PieceRefNone, -1,
+                                PieceRefNone, -1, creature.CentreX, creature.CentreY, 10.0f, creature.TeamColour, 255,
+                                1);
             creature.DeathPending = 0;
             AwardScore(creature.CentreX, creature.CentreY, creature.LastAttackerTeam, creature.ScoreValue);
         }
@@ -317,6 +318,8 @@ void RunPendingAction()
         return;
     }
     switch (action.Kind) {
+    case ActionNone:
+        break;
     case ActionMove:
         MovePieceTo(action.pActor, static_cast<float>(action.X), static_cast<float>(action.Y));
         break;

@@ -81,7 +81,7 @@ bool GAME::IsNothingMoving() const
     return true;
 }
 
-PIECEBASE* GAME::GetPiece(int type, int index)
+PIECEBASE* GAME::GetPiece(PIECEREF type, int index)
 {
     if (index < 0)
         return nullptr;

@@ -17,21 +17,19 @@ constexpr int MessageTextSize = 64;
 constexpr int MessageSecondPartDelay = 18;   // frames an event banner shows its first text alone
 constexpr int MessageThirdPartDelay = 25;    // frames before an event banner shows its third text
 
-// Piece references held as a pair (type, index) where a record may not hold a pointer.
-constexpr int PieceRefDreamer = 1;      // an index into Players
-constexpr int PieceRefCreature = 2;     // an index into Creatures
-
-// Values of PENDINGACTION::Kind.
-constexpr int ActionNone = 0;
-constexpr int ActionMove = 1;
-constexpr int ActionAttack = 2;
-constexpr int ActionDream = 3;
-constexpr int ActionCast = 4;
-constexpr int ActionTransfer = 5;
+// The one action the computer opponent can post.
+enum ACTIONKIND : int {
+    ActionNone = 0,
+    ActionMove = 1,
+    ActionAttack = 2,
+    ActionDream = 3,
+    ActionCast = 4,
+    ActionTransfer = 5,
+};
 
 // The one action the computer opponent has posted, carried out by the frame update.
 struct PENDINGACTION {
-    int Kind = ActionNone;              // 0 none, 1 move, 2 attack, 3 dream, 4 cast, 5 transfer
+    ACTIONKIND Kind = ActionNone;       // what is posted
     PIECEBASE* pActor = nullptr;        // the piece that acts
     PIECEBASE* pTarget = nullptr;       // the piece attacked, cast at or given the spell
     int X = 0;                          // board point of a move or a dream
@@ -71,7 +69,7 @@ public:
     void SetBoardBounds(int left, int top, int right, int bottom);  // the bounds new pieces and effects keep to
     bool IsHumanAlive() const;                              // a human dreamer is in play and not dead
     int GetLastComputerPlayer() const;                      // highest live computer dreamer; 0 when none
-    PIECEBASE* GetPiece(int type, int index);               // the piece a (type, index) pair names, or null
+    PIECEBASE* GetPiece(PIECEREF type, int index);               // the piece a (type, index) pair names, or null
     int CountLivePlayers() const;                           // dreamers in play and not dead, 0..8
     bool IsNothingMoving() const;                           // no live dreamer or creature is on the move
     void ClearMessage();                                    // empties the banner texts
@@ -130,9 +128,9 @@ public:
                       int holdBack);                        // a dreamer at its start, stats and spells dealt
 
     // Actions and hits
-    int ResolveEffectHit(int kind, int sourceType, int sourceIndex, int targetType, int targetIndex, int value,
-                         int x, int y);                     // an arrived effect's heal or harm; the health change applied
-    bool GiveExperience(int type, int index, int amount);   // offers a hitter experience; true when it gained a level
+    int ResolveEffectHit(int kind, PIECEREF sourceType, int sourceIndex, PIECEREF targetType, int targetIndex,
+                         int value, int x, int y);  // an arrived effect's heal or harm; the health change applied
+    bool GiveExperience(PIECEREF type, int index, int amount);   // offers a hitter experience; true when it gained a level
 };
 
 extern GAME Game;

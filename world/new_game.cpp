@@ -106,7 +106,7 @@ void GAME::CreatePlayer(const char* name, int playerClass, int picture, int play
                         int holdBack)
 {
     PLAYER& player = Players[playerIndex];
-    int kind = isHuman ? PieceHumanDreamer : PieceComputerDreamer;
+    const PIECEKIND kind = isHuman ? PieceHumanDreamer : PieceComputerDreamer;
     player.SetClass(playerClass);
     player.IsComputer = isHuman ? 0 : 1;
     player.TeamColour = GetTeamColour(playerIndex);

@@ -79,7 +79,7 @@ void PIECEBASE::ResetSprite()
 void PIECEBASE::ResetCommon()
 {
     ResetSprite();
-    FadeMode = 0;
+    FadeMode = FadeSteady;
     Alpha = 255;
     FadeStep = 1;
     PendingHealth = 0;
@@ -101,7 +101,7 @@ void PIECEBASE::ResetCommon()
 }
 
 // The creator has built the body's frame table before.
-void PIECEBASE::Init(int index, int team, const char* name, int kind,
+void PIECEBASE::Init(int index, int team, const char* name, PIECEKIND kind,
                      int firstFrame, int frameCount, int ticksPerFrame, std::uint32_t colour, int alpha)
 {
     IsGrowing = 0;
@@ -168,7 +168,7 @@ void PIECEBASE::MoveTo(float x, float y, float speed)
 
 void PIECEBASE::Kill()
 {
-    FadeMode = 2;
+    FadeMode = FadeOut;
     Alpha = 255;
     FadeStep = 2;
     IsDead = 1;

@@ -9,11 +9,27 @@
 class PIECE;
 class PLAYER;
 
-// Values of PIECEBASE::Kind.
-constexpr int PieceFree = 0;
-constexpr int PieceCreature = 1;
-constexpr int PieceComputerDreamer = 3;
-constexpr int PieceHumanDreamer = 4;
+// What a piece slot holds.
+enum PIECEKIND : int {
+    PieceFree = 0,
+    PieceCreature = 1,
+    PieceComputerDreamer = 3,
+    PieceHumanDreamer = 4,
+};
+
+// How a record names a piece it may not hold a pointer to: a pair (type, index).
+enum PIECEREF : int {
+    PieceRefNone = 0,                   // no piece; an effect's target type 0 may carry a slot number instead
+    PieceRefDreamer = 1,                // an index into Players
+    PieceRefCreature = 2,               // an index into Creatures
+};
+
+// How a piece's alpha is changing.
+enum FADEMODE : int {
+    FadeSteady = 0,
+    FadeIn = 1,
+    FadeOut = 2,
+};
 
 constexpr int PieceNameSize = 32;
 constexpr int DreamerClassCount = 5;    // Shaman, Bee Shaman, Dreamer, Druid, Witch
@@ -24,7 +40,7 @@ constexpr int DreamSlotsPerDreamer = 20;
 struct PIECEBASE {
     int Index = -1;                     // index in Players or Creatures; -1 when free
     int Team = -1;                      // index of the dreamer the piece belongs to; -1 when free
-    int Kind = PieceFree;               // 0 free, 1 creature, 3 computer's dreamer, 4 human's dreamer
+    PIECEKIND Kind = PieceFree;         // what the slot holds
     char Name[PieceNameSize] = {};      // roster name of a dreamer, kind name of a creature
     std::uint8_t IsComputer = 0;        // the computer opponent controls the piece
     float X = 0.0f;                     // top-left corner on the board
@@ -37,7 +53,7 @@ struct PIECEBASE {
     std::uint8_t IsMoving = 0;          // a move is under way
     int CentreX = 0;                    // centre of the current body frame on the board
     int CentreY = 0;
-    int FadeMode = 0;                   // 0 steady, 1 fading in, 2 fading out
+    FADEMODE FadeMode = FadeSteady;     // steady, fading in or fading out
     int Alpha = 255;                    // opacity 0..255
     int FadeStep = 1;                   // alpha change per frame while fading
     std::uint8_t IsGrowing = 0;         // the grow-in animation runs
@@ -85,7 +101,7 @@ struct PIECEBASE {
 
     void ResetSprite();                 // frees the slot's identity and stops its motion
     void ResetCommon();                 // clears what a new game must not inherit; keeps position, stats, name
-    void Init(int index, int team, const char* name, int kind,
+    void Init(int index, int team, const char* name, PIECEKIND kind,
               int firstFrame, int frameCount, int ticksPerFrame, std::uint32_t colour, int alpha);  // identity and body play range
     void SetStats(int level, int maxHealth, int attack, int defence, int fourthStat, float reach);  // full health, alive
     void SetPosition(float x, float y, int width, int height);  // places the top-left corner, no move pending

@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr int Hostile = SpellCategoryHostile;
-constexpr int Friendly = SpellCategoryFriendly;
+constexpr SPELLCATEGORY Hostile = SpellCategoryHostile;
+constexpr SPELLCATEGORY Friendly = SpellCategoryFriendly;
 constexpr bool Burst = true;        // cast at a target as a burst of effects
 constexpr bool Formation = false;   // cast as a formation around the caster
 
@@ -14,7 +14,7 @@ constexpr bool Formation = false;   // cast as a formation around the caster
 struct SPELLROW {
     int Id;
     const char* Name;
-    int Category;
+    SPELLCATEGORY Category;
     int Class;
     int Rank;
     int Chance;

@@ -88,7 +88,7 @@ void SPELL::Clear()
 {
     IsEmpty = 1;
     Name[0] = '\0';
-    Category = 0;
+    Category = SpellCategoryNone;
     Class = 0;
     Rank = 0;
     Modifier = 0;
@@ -100,8 +100,9 @@ void SPELL::Clear()
     DelayStep = 1;
 }
 
-void SPELL::Set(int id, const char* name, int category, int spellClass, int rank, int modifier, int chance, int range,
-                int effectKind, float spin, std::uint32_t colour, int alpha, int count, int delayStep, bool isBurst)
+void SPELL::Set(int id, const char* name, SPELLCATEGORY category, int spellClass, int rank, int modifier, int chance,
+                int range, int effectKind, float spin, std::uint32_t colour, int alpha, int count, int delayStep,
+                bool isBurst)
 {
     Id = id;
     IsEmpty = 0;
@@ -269,7 +270,7 @@ int SPELLHAND::GetNumberOfSpells() const
     return Count;
 }
 
-int SPELLHAND::FindSpellOfCategory(int category) const
+int SPELLHAND::FindSpellOfCategory(SPELLCATEGORY category) const
 {
     for (int row = 0; row < Count && row < HandSize; row++)
         if (Slots[row].Category == category)

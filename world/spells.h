@@ -3,9 +3,14 @@
 
 #include <cstdint>
 
+// Whom a spell is for.
+enum SPELLCATEGORY : int {
+    SpellCategoryNone = 0,                 // an empty record
+    SpellCategoryHostile = 1,              // harms enemies
+    SpellCategoryFriendly = 2,             // heals friends
+};
+
 constexpr int SpellNameSize = 35;          // characters of a spell name, terminator included
-constexpr int SpellCategoryHostile = 1;    // harms enemies
-constexpr int SpellCategoryFriendly = 2;   // heals friends
 constexpr int SpellRowCount = 55;          // spells in the table, ids 1..55
 constexpr int SpellTableSize = 56;         // table rows; row 0 is an empty record never dealt
 constexpr int CloudCoverRow = 40;          // the one spell cast as a formation, added to Druids' and Witches' hands
@@ -18,7 +23,7 @@ public:
     int Id = 0;
     std::uint8_t IsEmpty = 0;
     char Name[SpellNameSize] = {};
-    int Category = 0;
+    SPELLCATEGORY Category = SpellCategoryNone;
     int Class = 0;
     int Rank = 0;
     int Modifier = 0;
@@ -34,8 +39,8 @@ public:
 
     SPELL();  // an empty record
     void Clear();  // empties the record; Id, IsBurst, Chance and Range keep their values
-    void Set(int id, const char* name, int category, int spellClass, int rank, int modifier, int chance, int range,
-             int effectKind, float spin, std::uint32_t colour, int alpha, int count, int delayStep,
+    void Set(int id, const char* name, SPELLCATEGORY category, int spellClass, int rank, int modifier, int chance,
+             int range, int effectKind, float spin, std::uint32_t colour, int alpha, int count, int delayStep,
              bool isBurst);  // stores every field and marks the record in use
     int GetChance() const;  // the success chance in percent
     int GetValue() const;  // the spell's power, as CalcPower
@@ -77,7 +82,7 @@ public:
     void Compact();  // moves spells down over empty slots and recounts
     void DrawSpells(int n, const SPELLFILTER& filter, bool extra);  // replaces the hand with n random rows the filter admits, plus Cloud Cover when extra
     void RaiseChances(int n);  // every row, in use or not, gains n percent, at most 100
-    int FindSpellOfCategory(int category) const;  // the first row of the category; -1 none
+    int FindSpellOfCategory(SPELLCATEGORY category) const;  // the first row of the category; -1 none
     int FindCloudCover() const;  // the first Cloud Cover row; -1 none
     int GetNumberOfSpells() const;  // rows in use
 };

@@ -36,8 +36,8 @@ void SetUpBusiestFrame()
                 continue;
             const int x = 20 + (i * 37) % 568;
             const int y = 20 + (i * 53) % 408;
-            Game.Effects.SpawnEffect(EffectKinds[i % kinds], i % 8, 0, x, y, 0, -1, 0, -1, 588 - x, 428 - y, 10.0f,
-                                     0xffffff, 255, 0);
+            Game.Effects.SpawnEffect(EffectKinds[i % kinds], i % 8, 0, x, y, PieceRefNone, -1, PieceRefNone, -1,
+                                     588 - x, 428 - y, 10.0f, 0xffffff, 255, 0);
         }
         for (int i = 0; round == 0 && i < 10; i++)
             Game.Effects.UpdateEffects();
@@ -49,7 +49,7 @@ void CountWhatIsDrawn(benchmark::State& state)
 {
     int creatures = 0;
     for (const PIECE& creature : Game.Creatures)
-        creatures += creature.Kind != 0 && !creature.IsDead;
+        creatures += creature.Kind != PieceFree && !creature.IsDead;
     int effects = 0;
     for (const EFFECT& effect : Game.Effects.Slots)
         effects += effect.IsActive != 0;

@@ -10,7 +10,7 @@
 
 namespace {
 
-SPELL Spell(const char* name, int category, int chance, int effectKind = 1)
+SPELL Spell(const char* name, SPELLCATEGORY category, int chance, int effectKind = 1)
 {
     SPELL spell;
     spell.Set(1, name, category, 1, 1, 0, chance, 5, effectKind, 0.0f, 0xffffff, 255, 1, 0, true);
@@ -40,11 +40,17 @@ void ExpectPosted(int kind, const PIECEBASE* actor, const PIECEBASE* target, int
 TEST(SpellPickers, RandomKeepsAMatchingDrawBestTheHighestChanceAndHealsFallBackToTheFirstHostileRow)
 {
     SPELLHAND mixed, hostile, friendly;
-    Hand(mixed, {Bolt, Salve, Spell("Frost", 1, 70)});
-    Hand(hostile, {Bolt, Spell("Spark", 1, 90, 0), Spell("Storm", 1, 60), Spell("Hail", 1, 60)});
+    Hand(mixed, {Bolt, Salve, Spell("Frost", SpellCategoryHostile, 70)});
+    Hand(hostile, {Bolt, Spell("Spark", SpellCategoryHostile, 90, 0), Spell("Storm", SpellCategoryHostile, 60),
+                    Spell("Hail", SpellCategoryHostile, 60)});
     Hand(friendly, {Salve});
-    const struct { const SPELLHAND* Hand; int Category, Draw, Row; } cases[] = {
-        {&mixed, 1, 2, 2}, {&mixed, 1, 1, 0}, {&mixed, 2, 3, 1}, {&hostile, 2, 1, 0}, {&friendly, 1, 0, -1}};
+    constexpr SPELLCATEGORY Harm = SpellCategoryHostile, Heal = SpellCategoryFriendly;
+    const struct { const SPELLHAND* Hand; SPELLCATEGORY Category; int Draw, Row;
+    } cases[] = {{&mixed, Harm, 2, 2},
+                 {&mixed, Harm, 1, 0},
+                 {&mixed, Heal, 3, 1},
+                 {&hostile, Heal, 1, 0},
+                 {&friendly, Harm, 0, -1}};
     for (const auto& c : cases) {
         ScriptRand({c.Draw});
         EXPECT_EQ(ChooseRandomSpell(*c.Hand, c.Category), c.Row) << c.Category << " " << c.Draw;
@@ -52,7 +58,7 @@ TEST(SpellPickers, RandomKeepsAMatchingDrawBestTheHighestChanceAndHealsFallBackT
     }
     EXPECT_EQ(ChooseBestSpell(hostile, SpellCategoryHostile), 2) << "no effect: never best; ties keep the first";
     EXPECT_EQ(ChooseBestSpell(hostile, SpellCategoryFriendly), 0);
-    EXPECT_EQ(ChooseBestSpell(Hand(friendly, {Spell("Dud", 1, 0)}), SpellCategoryHostile), -1);
+    EXPECT_EQ(ChooseBestSpell(Hand(friendly, {Spell("Dud", SpellCategoryHostile, 0)}), SpellCategoryHostile), -1);
 }
 
 TEST(ChooseSpell, AFriendWhoIsNotWeakGetsAHealOnlyByTheEagernessRoll)

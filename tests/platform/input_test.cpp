@@ -29,16 +29,6 @@ constexpr int ScanUp = 82;
 constexpr int ScanKeypadEnter = 88;
 constexpr int ScanLeftShift = 225;
 
-MESSAGE Make(int kind, int x = 0, int y = 0, int code = 0)
-{
-    MESSAGE message;
-    message.Kind = kind;
-    message.X = x;
-    message.Y = y;
-    message.Char = code;
-    return message;
-}
-
 std::string Drain(MESSAGEQUEUE& queue)
 {
     std::string out;
@@ -97,13 +87,13 @@ TEST(KeyTranslation, PointsOutsideTheDrawingAreaAreNotInThePicture)
 TEST(MessageQueue, PointerMovesMergeIntoTheLatestBeforeTheNextOtherMessage)
 {
     MESSAGEQUEUE queue;
-    queue.Push(Make(MessagePointerMove, 1, 1));
-    queue.Push(Make(MessagePointerMove, 2, 2));
-    queue.Push(Make(MessageButtonDown, 2, 2));
-    queue.Push(Make(MessagePointerMove, 3, 3));
-    queue.Push(Make(MessagePointerMove, 4, 4));
-    queue.Push(Make(MessageChar, 0, 0, 13));
-    queue.Push(Make(MessagePointerMove, 5, 5));
+    queue.Push(MakeMessage(MessagePointerMove, 1, 1));
+    queue.Push(MakeMessage(MessagePointerMove, 2, 2));
+    queue.Push(MakeMessage(MessageButtonDown, 2, 2));
+    queue.Push(MakeMessage(MessagePointerMove, 3, 3));
+    queue.Push(MakeMessage(MessagePointerMove, 4, 4));
+    queue.Push(MakeMessage(MessageChar, 0, 0, 13));
+    queue.Push(MakeMessage(MessagePointerMove, 5, 5));
     EXPECT_EQ(queue.Count(), 5);
     EXPECT_EQ(Drain(queue), "1:2,2,0 2:2,2,0 1:4,4,0 4:0,0,13 1:5,5,0 ");
 }
@@ -113,14 +103,14 @@ TEST(MessageQueue, AFullQueueRefusesNewMessagesButStillMergesMovesAndKeepsOrderA
     MESSAGEQUEUE queue;
     MESSAGE out;
     for (int i = 0; i < 10; ++i) {
-        queue.Push(Make(MessageChar, 0, 0, i));
+        queue.Push(MakeMessage(MessageChar, 0, 0, i));
         ASSERT_TRUE(queue.Pop(out));
     }
     for (int i = 0; i < MessageQueueSize - 1; ++i)
-        ASSERT_TRUE(queue.Push(Make(MessageChar, 0, 0, i)));
-    EXPECT_TRUE(queue.Push(Make(MessagePointerMove, 7, 7)));
-    EXPECT_FALSE(queue.Push(Make(MessageChar, 0, 0, 999)));
-    EXPECT_TRUE(queue.Push(Make(MessagePointerMove, 8, 8)));
+        ASSERT_TRUE(queue.Push(MakeMessage(MessageChar, 0, 0, i)));
+    EXPECT_TRUE(queue.Push(MakeMessage(MessagePointerMove, 7, 7)));
+    EXPECT_FALSE(queue.Push(MakeMessage(MessageChar, 0, 0, 999)));
+    EXPECT_TRUE(queue.Push(MakeMessage(MessagePointerMove, 8, 8)));
     EXPECT_EQ(queue.Count(), MessageQueueSize);
     for (int i = 0; i < MessageQueueSize - 1; ++i) {
         ASSERT_TRUE(queue.Pop(out));
@@ -140,9 +130,10 @@ TEST(KeyStates, EachKeyTheGameReadsHasItsNumberAndOnlyHeldKeysCarryTheTopBit)
         const char* Name;
     };
     const ROW rows[] = {
-        {ScanLeft, 0x25, "Left"}, {ScanUp, 0x26, "Up"}, {ScanRight, 0x27, "Right"}, {ScanDown, 0x28, "Down"},
-        {ScanA, 0x41, "A"},       {ScanD, 0x44, "D"},   {ScanW, 0x57, "W"},         {ScanX, 0x58, "X"},
-        {ScanF1, 0x70, "F1"},     {ScanF12, 0x7b, "F12"}, {Scan0, 0x30, "0"},       {ScanKeypadEnter, 0x0d, "keypad Enter"},
+        {ScanLeft, 0x25, "Left"}, {ScanUp, 0x26, "Up"}, {ScanRight, 0x27, "Right"},
+        {ScanDown, 0x28, "Down"}, {ScanA, 0x41, "A"},   {ScanD, 0x44, "D"},
+        {ScanW, 0x57, "W"},       {ScanX, 0x58, "X"},   {ScanF1, 0x70, "F1"},
+        {ScanF12, 0x7b, "F12"},   {Scan0, 0x30, "0"},   {ScanKeypadEnter, 0x0d, "keypad Enter"},
     };
     for (const ROW& row : rows) {
         EXPECT_EQ(KeyOfScancode(row.Scancode), row.Key) << row.Name;
@@ -160,8 +151,8 @@ TEST_F(HeadlessInput, QueuedMessagesComeBackOneAtATimeInOrderAndHeldKeysShowInTh
     ASSERT_FALSE(IsWindowOpen());
     MESSAGE message;
     EXPECT_FALSE(NextMessage(message));
-    QueueMessage(Make(MessageButtonDown, 10, 20));
-    QueueMessage(Make(MessageClose));
+    QueueMessage(MakeMessage(MessageButtonDown, 10, 20));
+    QueueMessage(MakeMessage(MessageClose));
     ASSERT_TRUE(NextMessage(message));
     EXPECT_EQ(message.Kind, MessageButtonDown);
     EXPECT_EQ(message.Y, 20);
@@ -185,13 +176,13 @@ TEST_F(HeadlessInput, QueuedMessagesComeBackOneAtATimeInOrderAndHeldKeysShowInTh
 TEST_F(HeadlessInput, TheCursorIsOneOfFourShapesAndAnUnknownNumberShowsTheArrow)
 {
     EXPECT_EQ(PointerCursor(), CursorArrow);
-    const int shapes[] = {CursorCross, CursorNo, CursorHelp, CursorArrow};
-    for (int shape : shapes) {
+    const CURSOR shapes[] = {CursorCross, CursorNo, CursorHelp, CursorArrow};
+    for (CURSOR shape : shapes) {
         SetPointerCursor(shape);
         EXPECT_EQ(PointerCursor(), shape);
     }
     SetPointerCursor(CursorHelp);
-    SetPointerCursor(12345);
+    SetPointerCursor(static_cast<CURSOR>(12345));
     EXPECT_EQ(PointerCursor(), CursorArrow);
 }
 

@@ -211,7 +211,7 @@ TEST_F(Menu, RowTextsStopAtSixtyThreeCharacters)
 {
     MENUPANEL& panel = Menus.Panels[5];
     panel.AddTitle(std::string(40, 'a').c_str(), std::string(40, 'a').c_str(), 0xffffff);
-    panel.AddItem(std::string(100, 'b').c_str(), 1, true);
+    panel.AddItem(std::string(100, 'b').c_str(), MenuIdInformation, true);
     panel.AddNumberLine(std::string(62, 'c').c_str(), 12345);
     EXPECT_EQ(Texts(5), (TEXTS{std::string(63, 'a'), std::string(63, 'b'), std::string(62, 'c') + "1"}));
 }
@@ -238,8 +238,8 @@ TEST_F(Menu, DrawsTheFramePressedBarAndDarkenedDisabledRows)
 {
     MENUPANEL& panel = Menus.Panels[5];
     panel.AddTitle("Ann", "", 0xc0c0ff);
-    panel.AddItem("Go", 1, true);
-    panel.AddColouredItem("Stop", 2, 0x00ffff, false);
+    panel.AddItem("Go", MenuIdInformation, true);
+    panel.AddColouredItem("Stop", MenuIdMoveAttack, 0x00ffff, false);
     panel.SetPosition(100, 50);
     panel.OnMouseDown(110, 78);
     std::vector<SPRITEDRAW> drawn;

@@ -44,7 +44,7 @@ protected:
     static void Run(int id, int row = -1)
     {
         Aim(ModeMenuOpen, &Game.Players[0]);
-        Menus.LastId = id, Menus.LastRow = row;
+        Menus.LastId = static_cast<MENUID>(id), Menus.LastRow = row;
         DoPieceMenuCommand();
     }
     static int OpenPanels()

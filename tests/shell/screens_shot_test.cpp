@@ -61,14 +61,9 @@ protected:
         GoToTitle();
     }
 
-    static void Send(int kind, int x, int y, int character = 0)
+    static void Send(MESSAGEKIND kind, int x, int y, int character = 0)
     {
-        MESSAGE message;
-        message.Kind = kind;
-        message.X = x;
-        message.Y = y;
-        message.Char = character;
-        WndProc(message);
+        WndProc(MakeMessage(kind, x, y, character));
     }
     // A click as the window sends it: the pointer moves there, presses and lets go.
     static void Click(int x, int y)

@@ -12,12 +12,9 @@
 
 namespace {
 
-MESSAGE Message(int kind, int character = 0)
+MESSAGE Message(MESSAGEKIND kind, int character = 0)
 {
-    MESSAGE message;
-    message.Kind = kind;
-    message.Char = character;
-    return message;
+    return MakeMessage(kind, 0, 0, character);
 }
 
 }  // namespace
@@ -80,7 +77,8 @@ TEST(GameOverTest, TheLastSideWinsOnlyOnceNothingIsInFlight)
     StartEmptyBoard();
     PlaceDreamer(0, "Ardent", 100, 100);
     Screens.ScreenState = ScreenInGame;
-    const int bolt = Game.Effects.SpawnEffect(5, 1, -10, 300, 100, 1, 1, 1, 0, 116, 116, 0.0f, 0, 255, 0);
+    const int bolt = Game.Effects.SpawnEffect(5, 1, -10, 300, 100, PieceRefDreamer, 1, PieceRefDreamer, 0, 116, 116,
+                                              0.0f, 0, 255, 0);
     CheckGameOver();
     EXPECT_EQ(Screens.ScreenState, ScreenInGame);  // the last bolt may still decide the verdict
     Game.Effects.Slots[bolt].IsActive = 0;

@@ -18,14 +18,9 @@
 
 namespace {
 
-void Send(int kind, int x = 0, int y = 0, int character = 0)
+void Send(MESSAGEKIND kind, int x = 0, int y = 0, int character = 0)
 {
-    MESSAGE message;
-    message.Kind = kind;
-    message.X = x;
-    message.Y = y;
-    message.Char = character;
-    WndProc(message);
+    WndProc(MakeMessage(kind, x, y, character));
 }
 
 void Press(int x, int y)

@@ -11,7 +11,7 @@
 
 namespace {
 
-void PlacePiece(PIECEBASE& piece, int kind, int index, int team, const char* name, int cx, int cy, int size)
+void PlacePiece(PIECEBASE& piece, PIECEKIND kind, int index, int team, const char* name, int cx, int cy, int size)
 {
     piece.Init(index, team, name, kind, 0, 1, 10, 0xffffff, 255);
     piece.Sprite.BuildFrames(1, 1, size, size, 1);

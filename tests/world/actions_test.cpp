@@ -37,7 +37,7 @@ TEST(Hits, HarmIsValuePlusAttackMinusDefenceAndHealsArePercentInSinglePrecision)
         Enemy.Defence = c.Defence;
         Enemy.MaxHealth = c.MaxHealth;
         Enemy.TargetMark = 1;
-        EXPECT_EQ(Game.ResolveEffectHit(5, 1, 0, 1, 1, c.Value, 216, 116), c.Change);
+        EXPECT_EQ(Game.ResolveEffectHit(5, PieceRefDreamer, 0, PieceRefDreamer, 1, c.Value, 216, 116), c.Change);
         EXPECT_EQ((std::vector<int>{Enemy.PendingHealth, Game.HitHappened, Enemy.TargetMark, Enemy.LastAttackerTeam,
                                     Enemy.FadeMode, Enemy.Alpha, Enemy.FadeStep}),
                   (std::vector<int>{c.Change, 1, 0, 0, 1, 64, 8}));  // heals too credit the source's side
@@ -47,16 +47,16 @@ TEST(Hits, HarmIsValuePlusAttackMinusDefenceAndHealsArePercentInSinglePrecision)
 TEST(Hits, ADeadTargetIsLeftAloneAndADeadSourceStaysGone)
 {
     SetUpBoard();
-    Ardent.FadeMode = 2;
+    Ardent.FadeMode = FadeOut;
     Enemy.Kill();
-    EXPECT_EQ(Game.ResolveEffectHit(5, 1, 0, 1, 1, -10, 0, 0), 0);
+    EXPECT_EQ(Game.ResolveEffectHit(5, PieceRefDreamer, 0, PieceRefDreamer, 1, -10, 0, 0), 0);
     EXPECT_EQ((std::vector<int>{Enemy.PendingHealth, Enemy.FadeMode, Ardent.FadeMode, Ardent.Alpha, Ardent.FadeStep}),
               (std::vector<int>{0, 2, 1, 0, 10}));  // the source still fades back in
     SetUpBoard();
     Ardent.Kill();
-    Enemy.FadeMode = 1;  // fading in: no flash
+    Enemy.FadeMode = FadeIn;  // no flash
     Enemy.Alpha = 100;
-    EXPECT_EQ(Game.ResolveEffectHit(0, 1, 0, 1, 1, -10, 0, 0), -11);
+    EXPECT_EQ(Game.ResolveEffectHit(0, PieceRefDreamer, 0, PieceRefDreamer, 1, -10, 0, 0), -11);
     EXPECT_EQ((std::vector<int>{Ardent.FadeMode, Ardent.Alpha, Enemy.Alpha}), (std::vector<int>{2, 255, 100}));
 }
 

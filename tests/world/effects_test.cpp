@@ -11,7 +11,8 @@ namespace {
 // An effect of team 2 from (x, 100) to (targetX, 100); its slot.
 int Spawn(EFFECTS& pool, int kind, int x, int targetX, int startDelay = 0)
 {
-    return pool.SpawnEffect(kind, 2, 0, x, 100, 1, 0, 2, 7, targetX, 100, 0.0f, 0x123456, 200, startDelay);
+    return pool.SpawnEffect(kind, 2, 0, x, 100, PieceRefDreamer, 0, PieceRefCreature, 7, targetX, 100, 0.0f, 0x123456,
+                            200, startDelay);
 }
 
 // Runs whole frames until the slot has arrived; the frame of arrival.
@@ -63,7 +64,7 @@ TEST(EffectFlight, ALineTailSetsOffInTheFrameItsHeadLandsEarly)
 {
     EFFECT quick;  // tail countdown 10, head landing in its 6th frame
     quick.Init(11, 1, 0.0f, 0.0f, 4, 0, 0, 10);
-    quick.SetMotion(0, -1, 0, -1, 60.0f, 0.0f, 0, 1.0f / 6.0f);
+    quick.SetMotion(PieceRefNone, -1, PieceRefNone, -1, 60.0f, 0.0f, 0, 1.0f / 6.0f);
     for (int frame = 1; frame <= 6; frame++) {
         quick.Update();
         EXPECT_EQ(quick.TailFollows, frame == 6) << frame;
@@ -77,7 +78,7 @@ TEST(EffectSpawn, KindsWithoutSettingsTakeNoSlotAndAFullPoolGivesSlotZeroAwayAsN
     for (int kind : {9, 10, 0, 22})
         EXPECT_EQ(Spawn(*pool, kind, 100, 100), -1) << kind;
     for (int i = 0; i < EffectSlots; i++)
-        pool->SpawnEffect(21, 1, 0, 100, 100, 1, 0, 1, 0, 100, 100, 0.0f, 0, 255, 0);
+        pool->SpawnEffect(21, 1, 0, 100, 100, PieceRefDreamer, 0, PieceRefDreamer, 0, 100, 100, 0.0f, 0, 255, 0);
     pool->Slots[0].HasArrived = 1;
     EXPECT_EQ(Spawn(*pool, 5, 100, 300), 0);
     const EFFECT& slot = pool->Slots[0];
@@ -85,7 +86,9 @@ TEST(EffectSpawn, KindsWithoutSettingsTakeNoSlotAndAFullPoolGivesSlotZeroAwayAsN
 
     pool->Slots[0] = pool->Slots[1];
     pool->Slots[0].Spreads = pool->Slots[0].Wanders = 1;
-    EXPECT_EQ(pool->SpawnTrailGhost(Body(), 1, -10, 100, 100, 1, 0, 2, 3, 300, 100, 0x888888, 255, 2, 0.1f), 0);
+    EXPECT_EQ(pool->SpawnTrailGhost(Body(), 1, -10, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 3, 300, 100,
+                                    0x888888, 255, 2, 0.1f),
+              0);
     EXPECT_EQ((std::vector<int>{slot.CountsRounds, slot.Expires, slot.Spreads, slot.Wanders}),
               (std::vector<int>(4, 0)));
 }
@@ -93,9 +96,11 @@ TEST(EffectSpawn, KindsWithoutSettingsTakeNoSlotAndAFullPoolGivesSlotZeroAwayAsN
 TEST(EffectSpawn, BurstsAndTrailsDelayTheirEffectsAndOnlyTheFirstCarriesTheValue)
 {
     auto pool = std::make_unique<EFFECTS>();
-    pool->SpawnEffectBurst(6, 2, -30, 100, 100, 1, 0, 2, 4, 300, 100, 0.0f, 0xff0000, 255, 2, 0);
-    pool->SpawnEffectBurst(6, 2, -30, 100, 100, 1, 0, 2, 4, 300, 100, 0.0f, 0xff0000, 255, 2, 4);
-    pool->SpawnTrail(Body(), 2, -10, 100, 100, 2, 5, 1, 3, 300, 100, 0x888888);
+    pool->SpawnEffectBurst(6, 2, -30, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 4, 300, 100, 0.0f, 0xff0000, 255,
+                           2, 0);
+    pool->SpawnEffectBurst(6, 2, -30, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 4, 300, 100, 0.0f, 0xff0000, 255,
+                           2, 4);
+    pool->SpawnTrail(Body(), 2, -10, 100, 100, PieceRefCreature, 5, PieceRefDreamer, 3, 300, 100, 0x888888);
     const int expected[12][3] = {{255, 0, -30}, {255, 2, 0}, {255, 4, 0}, {255, 6, 0},  // the burst
                                  {255, 2, -10}, {255, 4, 0}, {230, 6, 0}, {200, 8, 0},  // the trail
                                  {180, 10, 0}, {160, 13, 0}, {130, 17, 0}, {100, 22, 0}};
@@ -133,7 +138,7 @@ TEST(EffectSpawn, CloudCoverLaysTwentyCloudsInInterlockingColumnsWithItsDrawsInO
         draws.insert(draws.end(), {1, i});    // pulse step, then rounds
     }
     ScriptRand(draws);
-    pool->SpawnCloudCover(40, 21, 3, 300, 200, 1, 3, 0x4080c0);
+    pool->SpawnCloudCover(40, 21, 3, 300, 200, PieceRefDreamer, 3, 0x4080c0);
     EXPECT_EQ(ScriptedRandLeft(), 0);
     const int centres[20][2] = {{204, 162}, {204, 188}, {204, 208}, {204, 234},
                                 {258, 142}, {258, 166}, {258, 192}, {258, 212}, {258, 238}, {258, 262},
@@ -147,7 +152,7 @@ TEST(EffectSpawn, CloudCoverLaysTwentyCloudsInInterlockingColumnsWithItsDrawsInO
                   (std::vector<int>{i == 9 ? 3 : i == 15 ? 2 : 1, 8 + i % 5})) << i;
     }
 
-    pool->SpawnCloudCover(39, 21, 3, 300, 200, 1, 3, 0x4080c0);
+    pool->SpawnCloudCover(39, 21, 3, 300, 200, PieceRefDreamer, 3, 0x4080c0);
     EXPECT_EQ(pool->Slots[20].IsActive, 0);
 }
 
@@ -155,11 +160,12 @@ TEST(EffectQueries, MovingCountsOnlyWhatWasSentAndEndingHazardsSparesCloudsAndOt
 {
     auto pool = std::make_unique<EFFECTS>();
     for (int kind : {2, 3, 4, 21, 5})
-        pool->SpawnEffect(kind, 2, 0, 100, 100, 1, 2, 0, -1, 100, 100, 0.0f, 0, 255, 0);
-    pool->SpawnEffect(2, 3, 0, 100, 100, 1, 3, 0, -1, 100, 100, 0.0f, 0, 255, 0);
+        pool->SpawnEffect(kind, 2, 0, 100, 100, PieceRefDreamer, 2, PieceRefNone, -1, 100, 100, 0.0f, 0, 255, 0);
+    pool->SpawnEffect(2, 3, 0, 100, 100, PieceRefDreamer, 3, PieceRefNone, -1, 100, 100, 0.0f, 0, 255, 0);
     pool->UpdateEffects();
     pool->DriftTo(pool->Slots[0], 120, 100, 0.02f);  // a fire creeping on after it landed
-    pool->SpawnTrailGhost(Body(), 1, 0, 100, 100, 1, 0, 1, 2, 300, 100, 0x888888, 255, 22, 0.1f);
+    pool->SpawnTrailGhost(Body(), 1, 0, 100, 100, PieceRefDreamer, 0, PieceRefDreamer, 2, 300, 100, 0x888888, 255, 22,
+                          0.1f);
     EXPECT_EQ(pool->CountMovingEffects(7), 1);      // the delayed ghost alone
     pool->EndTeamHazards(2);
     const int framesLeft[] = {255, 255, 255, -1, 0, -1};

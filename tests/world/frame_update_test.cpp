@@ -94,7 +94,8 @@ TEST(Deaths, ADreamersDeathBurstsTakesItsCreaturesAndScoresForItsKiller)
 {
     StartGame(8, 2);
     PIECE& creature = *Game.CreateCreature("Owl", 11, 1, 400, 300);  // 38 health
-    const int fire = Game.Effects.SpawnEffect(2, 1, 0, 400, 100, 1, 1, 0, -1, 400, 100, 0.0f, 0xff, 255, 0);
+    const int fire =
+        Game.Effects.SpawnEffect(2, 1, 0, 400, 100, PieceRefDreamer, 1, PieceRefNone, -1, 400, 100, 0.0f, 0xff, 255, 0);
     Game.Players[1].Health = 1;
     Game.Players[1].PendingHealth = -1;
     Game.Players[1].LastAttackerTeam = 0;
@@ -133,8 +134,10 @@ TEST(FrameHits, AnArrivedEffectIsResolvedOnceAndOneWithNoTargetIsJustFreed)
     StartEmptyBoard();
     PlaceDreamer(0, "Ardent", 100, 100);
     PLAYER& target = PlaceDreamer(1, "Sage", 300, 300);
-    const int hit = Game.Effects.SpawnEffect(5, 0, -10, 100, 100, 1, 0, 1, 1, 300, 300, 0.0f, 0, 255, 0);
-    const int stray = Game.Effects.SpawnEffect(5, 0, -10, 100, 100, 1, 0, 0, -1, 300, 100, 0.0f, 0, 255, 0);
+    const int hit = Game.Effects.SpawnEffect(5, 0, -10, 100, 100, PieceRefDreamer, 0, PieceRefDreamer, 1, 300, 300,
+                                             0.0f, 0, 255, 0);
+    const int stray =
+        Game.Effects.SpawnEffect(5, 0, -10, 100, 100, PieceRefDreamer, 0, PieceRefNone, -1, 300, 100, 0.0f, 0, 255, 0);
     Frames(100);
     EXPECT_FALSE(Game.Effects.Slots[hit].IsActive);
     EXPECT_FALSE(Game.Effects.Slots[stray].IsActive);

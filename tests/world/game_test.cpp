@@ -13,7 +13,7 @@ std::unique_ptr<GAME> NewGame()
 }
 
 // Puts a dreamer of the given kind in a slot, the way a new game would.
-void Seat(GAME& game, int index, int kind)
+void Seat(GAME& game, int index, PIECEKIND kind)
 {
     PLAYER& player = game.Players[index];
     player.Init(index, index, "Seated", kind, 0, 1, 10, 0xffffff, 255);
@@ -135,8 +135,8 @@ TEST(PieceReferences, PairsNameDreamersAndCreaturesWithinTheirArrays)
     EXPECT_EQ(game->GetPiece(PieceRefCreature, -1), nullptr);
     EXPECT_EQ(game->GetPiece(PieceRefDreamer, 8), nullptr);
     EXPECT_EQ(game->GetPiece(PieceRefCreature, 128), nullptr);
-    EXPECT_EQ(game->GetPiece(0, 0), nullptr);
-    EXPECT_EQ(game->GetPiece(3, 0), nullptr);
+    EXPECT_EQ(game->GetPiece(PieceRefNone, 0), nullptr);
+    EXPECT_EQ(game->GetPiece(static_cast<PIECEREF>(3), 0), nullptr);
 }
 
 TEST(Banner, ClearingEmptiesTheTextsButLeavesTheCount)

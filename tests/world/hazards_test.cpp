@@ -12,7 +12,8 @@ namespace {
 // Spawns a hazard and sets it down at rest with its top-left corner at (x, y).
 EFFECT& Land(EFFECTS& pool, int kind, int team, float x, float y)
 {
-    EFFECT& effect = pool.Slots[pool.SpawnEffect(kind, team, 0, 0, 0, 1, team, 0, -1, 0, 0, 0.0f, 0xff8000, 255, 0)];
+    EFFECT& effect = pool.Slots[pool.SpawnEffect(kind, team, 0, 0, 0, PieceRefDreamer, team, PieceRefNone, -1, 0, 0,
+                                                 0.0f, 0xff8000, 255, 0)];
     effect.HeadX = effect.TargetX = x;
     effect.HeadY = effect.TargetY = y;
     effect.IsMoving = effect.InFlight = 0;
