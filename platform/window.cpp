@@ -13,6 +13,7 @@ static_assert(SDL_SCANCODE_A == 4 && SDL_SCANCODE_F1 == 58 && SDL_SCANCODE_UP ==
 namespace {
 
 constexpr char Title[] = "Tollmarrow";
+constexpr char WindowClass[] = "Tollmarrow";  // the class the window manager knows the window by
 constexpr int GatherLimit = MessageQueueSize / 2;  // stop taking input while this many wait; one text event adds at most 31
 constexpr int FallbackRate = 60;                   // frames a second without vertical sync
 
@@ -245,6 +246,8 @@ PLATFORMRESULT OpenMainWindow()
     if (Backend.Window != nullptr)
         return PlatformOk;
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // SDL names the X window's class when video starts, after this variable, else after the executable.
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", WindowClass, 1);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return PlatformNoVideo;
     if (VideoShowsNothing()) {

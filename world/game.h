@@ -60,6 +60,7 @@ public:
     int MessageFrames = 0;                      // total frames of the current banner
     std::uint8_t MessageIsEvent = 0;            // the banner's parts appear one after another
     std::uint8_t DebugFlag = 0;                 // copy of the debug-display switch
+    std::uint8_t NewGameFlag = 0;               // a game has been chosen on the screens; kept, but nothing reads it
     SPELLTABLE SpellTable;                      // the 55 spells, row 0 empty
     int BoardBounds[4] = {};                    // left, top, right, bottom; all 0 before the first game
 
@@ -134,3 +135,5 @@ public:
 };
 
 extern GAME Game;
+
+void SetNewGameFlag();  // called by StartGame before InitNewGame: marks that a new game is being set up

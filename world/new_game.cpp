@@ -23,6 +23,11 @@ const PICTURESIZE* FindPictureSize(int picture)
 
 }  // namespace
 
+void SetNewGameFlag()
+{
+    Game.NewGameFlag = 1;
+}
+
 void GAME::StartNewGame(int humanRosterIndex, int opponentRosterIndex, int playerCount)
 {
     Reset();

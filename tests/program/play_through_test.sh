@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Plays a free game in the real program in a real X server with real pointer and key events: the free-game
-# button, three players, the first portrait, the human's dreamer and its "End Turn", a few seconds of the
-# computer's turns, Escape to the title, then the window closed as a window manager would. The program must
-# end with code 0, log its start-up, the computer's moves and its release, and leave "Vizor.cfg" untouched.
+# Plays a free game in the real program in a real X server with real pointer and key events: the window of
+# class "Tollmarrow", the free-game button, three players, the first portrait, the human's dreamer and its
+# "End Turn", a few seconds of the computer's turns, Escape to the title, then the window closed as a window
+# manager would. The program must end with code 0, log its start-up, the computer's moves and its release, and
+# leave "Vizor.cfg" untouched.
 set -uo pipefail
 source "$(dirname "$0")/real_program.sh"
 
@@ -41,6 +42,12 @@ for _ in $(seq 1 100); do
 done
 if [ -z "$window" ]; then
   echo "no window appeared"
+  kill "$game_pid" 2>/dev/null
+  exit 3
+fi
+class=$(xprop -id "$window" WM_CLASS)
+if [ "$class" != 'WM_CLASS(STRING) = "Tollmarrow", "Tollmarrow"' ]; then
+  echo "the window's class is not Tollmarrow: $class"
   kill "$game_pid" 2>/dev/null
   exit 3
 fi

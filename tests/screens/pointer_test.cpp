@@ -229,23 +229,11 @@ TEST_F(Pointer, ACreatureFacesABoardXRightOfItsCentreAndTheWorldsMovesTurnItTheS
     EXPECT_EQ(Wolf.Sprite.Mirror, 0);
 }
 
-
-PLAYER& Ardent = Game.Players[0];   // the human's dreamer, centre (116, 116)
-PLAYER& Morrow = Game.Players[1];   // in reach, centre (216, 116)
-PIECE& Badger = Game.Creatures[3];  // Ardent's creature, centre (116, 176)
-const EFFECT& First = Game.Effects.Slots[0];
-
-// The three as 32 x 32 pieces.
-void SetUpClickBoard()
-{
-    StartEmptyBoard();
-    PlaceDreamer(0, "Ardent", 116, 116, 32);
-    PlaceDreamer(1, "Morrow", 216, 116, 32);
-    PlaceCreature(3, 0, "Badger", 116, 176, 32);
-}
-
 TEST(Clicks, EachHandlerActsOnWhatLiesUnderTheBoardPointAndRefusesTheRest)
 {
+    PLAYER& Ardent = Game.Players[0];
+    PIECE& Badger = Game.Creatures[3];
+    const EFFECT& First = Game.Effects.Slots[0];
     // Spells, dreams and ghosts fly to an accepted piece's centre, else to the clicked point with no target.
     enum { Walk, Hostile, Friendly, Dream };
     const struct { int Click, X, Y; bool Accepted; int Effects, Target, AimX, AimY; const char* Banner; } cases[] = {
@@ -261,7 +249,7 @@ TEST(Clicks, EachHandlerActsOnWhatLiesUnderTheBoardPointAndRefusesTheRest)
         {Dream, 300, 250, true, 1, 0, 302, 250, "Ardent| dreamed an |Owl"}};  // a 4 x 0 line box
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        SetUpClickBoard();
+        StartActionBoard();
         Ardent.Spells.AddSpell(c.Click == Friendly ? 12 : 1);
         Ardent.AddDreamSlot(11);
         Play.pSelectedPiece = c.Click == Walk ? static_cast<PIECEBASE*>(&Badger) : &Ardent;

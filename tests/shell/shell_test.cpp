@@ -44,6 +44,7 @@ TEST(ScreenSetters, StartingAGameSeatsTheChosenCharactersAndClearsTheVerdict)
     Screens.ChosenOpponent = 4;   // Tirevane
     StartGame();
     EXPECT_EQ(Screens.ScreenState, ScreenInGame);
+    EXPECT_EQ(Game.NewGameFlag, 1);
     EXPECT_EQ(Screens.GameWon, 0);
     EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
     EXPECT_STREQ(Game.Players[1].Name, "Tirevane");

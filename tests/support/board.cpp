@@ -36,6 +36,14 @@ void StartEmptyBoard()
     ClearRandScript();
 }
 
+void StartActionBoard()
+{
+    StartEmptyBoard();
+    PlaceDreamer(0, "Ardent", 116, 116, 32);
+    PlaceDreamer(1, "Morrow", 216, 116, 32);
+    PlaceCreature(3, 0, "Badger", 116, 176, 32);
+}
+
 PLAYER& PlaceDreamer(int index, const char* name, int cx, int cy, int size)
 {
     PLAYER& dreamer = Game.Players[index];

@@ -16,6 +16,10 @@ PLAYER& PlaceDreamer(int index, const char* name, int cx, int cy, int size = 20)
 // Creatures[slot] as a resting creature of Players[team], centred on (cx, cy).
 PIECE& PlaceCreature(int slot, int team, const char* name, int cx, int cy, int size = 20);
 
+// The actions' board: the human's dreamer "Ardent" centred on (116, 116), the enemy dreamer "Morrow" in reach at
+// (216, 116) and Ardent's creature "Badger" in slot 3 at (116, 176), all 32 x 32.
+void StartActionBoard();
+
 // An active effect of the given kind and side over the box at (left, top).
 EFFECT& PlaceEffect(int slot, int kind, int team, int left, int top, int width, int height);
 

@@ -14,15 +14,6 @@ PLAYER& Enemy = Game.Players[1];    // in reach, centre (216, 116)
 PIECE& Badger = Game.Creatures[3];  // Ardent's creature, centre (116, 176)
 const EFFECT& First = Game.Effects.Slots[0];
 
-// The three as 32 x 32 pieces.
-void SetUpBoard()
-{
-    StartEmptyBoard();
-    PlaceDreamer(0, "Ardent", 116, 116, 32);
-    PlaceDreamer(1, "Morrow", 216, 116, 32);
-    PlaceCreature(3, 0, "Badger", 116, 176, 32);
-}
-
 }  // namespace
 
 TEST(Hits, HarmIsValuePlusAttackMinusDefenceAndHealsArePercentInSinglePrecision)
@@ -32,7 +23,7 @@ TEST(Hits, HarmIsValuePlusAttackMinusDefenceAndHealsArePercentInSinglePrecision)
         {50, 0, 0, 4, 2},      {40, 0, 0, 1, 1},     {50, 0, 0, 40, 19},  {40, 0, 0, 0, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        SetUpBoard();
+        StartActionBoard();
         Ardent.Attack = c.Attack;
         Enemy.Defence = c.Defence;
         Enemy.MaxHealth = c.MaxHealth;
@@ -46,13 +37,13 @@ TEST(Hits, HarmIsValuePlusAttackMinusDefenceAndHealsArePercentInSinglePrecision)
 
 TEST(Hits, ADeadTargetIsLeftAloneAndADeadSourceStaysGone)
 {
-    SetUpBoard();
+    StartActionBoard();
     Ardent.FadeMode = FadeOut;
     Enemy.Kill();
     EXPECT_EQ(Game.ResolveEffectHit(5, PieceRefDreamer, 0, PieceRefDreamer, 1, -10, 0, 0), 0);
     EXPECT_EQ((std::vector<int>{Enemy.PendingHealth, Enemy.FadeMode, Ardent.FadeMode, Ardent.Alpha, Ardent.FadeStep}),
               (std::vector<int>{0, 2, 1, 0, 10}));  // the source still fades back in
-    SetUpBoard();
+    StartActionBoard();
     Ardent.Kill();
     Enemy.FadeMode = FadeIn;  // no flash
     Enemy.Alpha = 100;
@@ -62,7 +53,7 @@ TEST(Hits, ADeadTargetIsLeftAloneAndADeadSourceStaysGone)
 
 TEST(Attack, TheFirstOfEightGhostsLandsInFrameTwelveCarryingTheBlowAndBringsTheFadingAttackerBack)
 {
-    SetUpBoard();
+    StartActionBoard();
     AttackEffect(&Ardent, &Enemy);
     EXPECT_EQ((std::vector<int>{Ardent.FadeMode, Ardent.Alpha, Ardent.FadeStep}), (std::vector<int>{2, 255, 20}));
     EXPECT_EQ(CountActiveEffects(), 8);
@@ -88,7 +79,7 @@ TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects
         {12, 0, 0, 20, 5, 0xffffff, 40, -1},    {40, 0, 0, 20, 21, 0xffffff, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        SetUpBoard();
+        StartActionBoard();
         Ardent.Spells.AddSpell(c.Id);
         Ardent.Spells.Slots[0].Chance = c.Chance;
         ScriptRand({c.Roll});
@@ -111,7 +102,7 @@ TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects
 
 TEST(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefuses)
 {
-    SetUpBoard();
+    StartActionBoard();
     for (int id : {1, 12, 4})
         Ardent.Spells.AddSpell(id);
     Badger.Spells.AddSpell(3);
@@ -122,7 +113,7 @@ TEST(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefus
     EXPECT_EQ((std::vector<int>{First.Kind, First.Sprite.Alpha, First.StartDelay, First.TargetType, First.TargetIndex,
                                 First.SourceType, First.Value, static_cast<int>(First.Sprite.Colour)}),
               (std::vector<int>{12, 128, 1, 0, 1, 1, 0, 0x102030}));
-    SetUpBoard();
+    StartActionBoard();
     Ardent.Spells.AddSpell(1);
     while (Enemy.Spells.AddSpell(2)) {
     }
