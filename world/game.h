@@ -70,7 +70,7 @@ public:
     void SetBoardBounds(int left, int top, int right, int bottom);  // the bounds new pieces and effects keep to
     bool IsHumanAlive() const;                              // a human dreamer is in play and not dead
     int GetLastComputerPlayer() const;                      // highest live computer dreamer; 0 when none
-    PIECEBASE* GetPiece(PIECEREF type, int index);               // the piece a (type, index) pair names, or null
+    PIECEBASE* GetPiece(PIECEREF type, int index);          // the piece a (type, index) pair names, or null
     int CountLivePlayers() const;                           // dreamers in play and not dead, 0..8
     bool IsNothingMoving() const;                           // no live dreamer or creature is on the move
     void ClearMessage();                                    // empties the banner texts
@@ -130,8 +130,8 @@ public:
 
     // Actions and hits
     int ResolveEffectHit(int kind, PIECEREF sourceType, int sourceIndex, PIECEREF targetType, int targetIndex,
-                         int value, int x, int y);  // an arrived effect's heal or harm; the health change applied
-    bool GiveExperience(PIECEREF type, int index, int amount);   // offers a hitter experience; true when it gained a level
+                         int value, int x, int y);          // an arrived effect's heal or harm; the health change applied
+    bool GiveExperience(PIECEREF type, int index, int amount);  // offers a hitter experience; true when it gained a level
 };
 
 extern GAME Game;

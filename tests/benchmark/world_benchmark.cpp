@@ -2,10 +2,6 @@
 // games, and the time of a whole game.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
 #include "tests/support/game_runner.h"
 
 namespace {
@@ -33,17 +29,3 @@ void WholeGame(benchmark::State& state)
 BENCHMARK(WholeGame)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The computer's trace lines go to the event log in the working folder: keep them out of the caller's.
-int main(int argc, char** argv)
-{
-    std::string folder = (std::filesystem::temp_directory_path() / "tollmarrow-benchmark-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr)
-        return 1;
-    std::filesystem::current_path(folder);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(folder);
-    return 0;
-}

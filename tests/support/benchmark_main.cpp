@@ -1,0 +1,20 @@
+// The benchmarks' entry point: the game writes its event log and the computer's trace lines into the working
+// folder, so every run works in a temporary folder of its own and leaves the caller's alone.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "tollmarrow-benchmark-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr)
+        return 1;
+    std::filesystem::current_path(folder);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(folder);
+    return 0;
+}
