@@ -1,5 +1,5 @@
-// The start state of test programs that link the whole program: the world's, then the state of every layer
-// above it. The tables the fixtures load (textures, fonts, models, menus) are theirs to set up.
+// The start state of test programs that link the whole program: the lower floors', then the state of every
+// floor above them. The tables the fixtures load (textures, fonts, models, menus) are theirs to set up.
 #include "tests/support/start_state.h"
 
 #include "graphics/background.h"
@@ -9,6 +9,7 @@
 #include "screens/overlays.h"
 #include "screens/pointer.h"
 #include "screens/screen_state.h"
+#include "screens/text_entry.h"
 #include "screens/title.h"
 #include "shell/shell.h"
 
@@ -22,6 +23,7 @@ void RestoreStartState()
     Screens = SCREENS();
     Title = TITLESTATE();
     Overlays = OVERLAYS();
+    TextEntry = TEXTENTRY();
     ChoiceLayout = CHOICELAYOUT();
     Loop = MAINLOOP();
 }
