@@ -9,8 +9,6 @@
 #include "platform/window.h"
 #include "screens/menus.h"
 
-struct PIECEBASE;
-
 // What the next board click means.
 enum ACTIONMODE : int {
     ModeNothing = 0,            // a click selects a piece
@@ -19,7 +17,7 @@ enum ACTIONMODE : int {
     ModeMenuOpen = 4,           // a piece menu is open
     ModeDreamPlace = 5,         // the place of a dream is awaited
     ModeTransferTarget = 7,     // the receiver of a transfer is awaited
-    ModeComputerTurns = 8,      // the computer sides are playing: board input is ignored
+    ModeComputerTurns = 8,      // the human has handed the board over (the world's HumanTurnEnded): input is ignored
 };
 
 // What the target test finds under a point, as seen from the selected piece.
