@@ -219,11 +219,19 @@ void Shutdown()
     CloseMainWindow();
 }
 
-// The box reads "Error Code : " and the code with four decimals, under the window's title.
-void FatalError(float code)
+// The box reads "Error Code : " and the code with four decimals, under the window's title; a known reason
+// follows on a line of its own, in words the player can act on.
+void FatalError(float code, const char* reason)
 {
-    const std::string text = "Error Code : " + FloatToText(code);
-    ShowMessageBox("Tollmarrow", text.c_str());
+    std::string text = "Error Code : " + FloatToText(code);
+    if (reason != nullptr && reason[0] != '\0')
+        text += std::string("\n") + reason;
+    StartUpFailed(text.c_str());
+}
+
+void StartUpFailed(const char* text)
+{
+    ShowMessageBox("Tollmarrow", text);
     CloseMainWindow();
     std::exit(1);
 }

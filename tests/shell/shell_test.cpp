@@ -131,7 +131,9 @@ TEST(WindowMessages, BeforeTheLoopStartsOnlyCloseAndMinimiseAreHandled)
     EXPECT_EQ(Loop.LastKey, 27);
 }
 
-TEST(FatalErrorTest, ShowsTheCodeWithFourDecimalsAndExitsWithOne)
+TEST(FatalErrorTest, ShowsTheCodeWithFourDecimalsAndAKnownReasonUnderItAndExitsWithOne)
 {
-    EXPECT_EXIT(FatalError(1002.0f), testing::ExitedWithCode(1), "Tollmarrow: Error Code : 1002.0000");
+    EXPECT_EXIT(FatalError(1002.0f), testing::ExitedWithCode(1), "^Tollmarrow: Error Code : 1002.0000\n$");
+    EXPECT_EXIT(FatalError(1001.0f, "no display could be opened"), testing::ExitedWithCode(1),
+                "^Tollmarrow: Error Code : 1001.0000\nno display could be opened\n$");
 }
