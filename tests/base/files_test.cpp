@@ -1,5 +1,7 @@
+// The file helpers, the event log and the text helpers of base/.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -71,15 +73,45 @@ TEST(SaveFileData, LongerOldFileIsReplacedByExactlyTheNewBytes)
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
 }
 
-TEST(SaveFileData, FailureKeepsWhatStandsAndLeavesNoTemporary)
+TEST(SaveFileData, FailureKeepsWhatStandsLeavesNoTemporaryAndGivesTheSystemsReason)
 {
-    EXPECT_FALSE(SaveFileData("Nowhere\\Vizor.cfg", "abc", 3));
+    int reason = 0;
+    EXPECT_FALSE(SaveFileData("Nowhere\\Vizor.cfg", "abc", 3, &reason));
+    EXPECT_EQ(reason, ENOENT);
     EXPECT_TRUE(FolderEntries().empty());
     fs::create_directory("Vizor.cfg");  // a folder where the file should go
     WriteRaw("Vizor.cfg/inside.bin", "keep");
-    EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", 3));
+    EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", 3, &reason));
+    EXPECT_EQ(reason, EISDIR);
     EXPECT_EQ(ReadRaw("Vizor.cfg/inside.bin"), "keep");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
+    fs::remove_all("Vizor.cfg");
+    WriteRaw("Vizor.cfg", "old");
+    fs::create_symlink("/dev/full", "Vizor.cfg.saving");  // the temporary lands on a full disk
+    EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", 3, &reason));
+    EXPECT_EQ(reason, ENOSPC);
+    EXPECT_EQ(ReadRaw("Vizor.cfg"), "old");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
+}
+
+TEST(CopyToNewFile, CopiesWholeButNeverOverAnythingThatStands)
+{
+    WriteRaw("Vizor.cfg", std::string("\xFF\0table", 7));
+    WriteRaw("taken.bin", "older");
+    fs::create_directory("folder");
+    fs::create_symlink("nowhere", "dangling");
+    int reason = 0;
+    for (const char* taken : {"taken.bin", "folder", "dangling"}) {
+        SCOPED_TRACE(taken);
+        EXPECT_FALSE(CopyToNewFile("Vizor.cfg", taken, &reason));
+        EXPECT_EQ(reason, EEXIST);
+    }
+    EXPECT_EQ(ReadRaw("taken.bin"), "older");
+    EXPECT_FALSE(CopyToNewFile("missing.cfg", "copy.bin", &reason));
+    EXPECT_EQ(reason, ENOENT);
+    EXPECT_FALSE(fs::exists("copy.bin"));
+    ASSERT_TRUE(CopyToNewFile("Vizor.cfg", "copy.bin", &reason));
+    EXPECT_EQ(ReadRaw("copy.bin"), std::string("\xFF\0table", 7));
 }
 
 TEST(FilePaths, BackslashSeparatesFolders)
@@ -91,9 +123,12 @@ TEST(FilePaths, BackslashSeparatesFolders)
     std::string buffer(3, '-');
     EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), 3, 2));
     EXPECT_EQ(buffer, "yph");
-    DeleteNamedFile("Textures\\Font\\A.dds");
-    DeleteNamedFile("Textures\\Font\\A.dds");  // already gone: no error
+    EXPECT_TRUE(DeleteNamedFile("Textures\\Font\\A.dds"));
+    EXPECT_TRUE(DeleteNamedFile("Textures\\Font\\A.dds"));  // already gone: no error
     EXPECT_TRUE(fs::is_empty("Textures/Font"));
+    int reason = 0;
+    EXPECT_FALSE(DeleteNamedFile("Textures\\Font", &reason));  // a folder is never removed
+    EXPECT_EQ(reason, EISDIR);
 }
 
 TEST(LoadScrambledFile, FlipsTheTopBitOfEveryByteRead)
