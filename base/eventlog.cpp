@@ -1,8 +1,12 @@
 // Every log line is built whole and appended in one write, so the log on disk
 // is complete after each call even if the game stops with an error right after.
-// A line that cannot be written is lost silently: logging never stops the game.
+// A line that cannot be written is lost: logging never stops the game, but the
+// first loss of a run is said on standard error, since a folder that takes no
+// log takes none of the later lines either.
 #include "base/eventlog.h"
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "base/files.h"
@@ -14,10 +18,23 @@ constexpr char LineEnd[] = "\r\n";
 
 void AppendLine(const std::string& line)
 {
-    AppendFileData(EventLogName, line.data(), static_cast<int>(line.size()));
+    int reason = 0;
+    if (!AppendFileData(EventLogName, line.data(), static_cast<int>(line.size()), &reason))
+        SayLogUnwritable(reason);
 }
 
 }  // namespace
+
+EVENTLOG EventLog;
+
+void SayLogUnwritable(int reason)
+{
+    if (EventLog.FailureSaid)
+        return;
+    EventLog.FailureSaid = true;
+    std::fprintf(stderr, "%s: the event log cannot be written in this folder: %s\n", EventLogName,
+                 std::strerror(reason));
+}
 
 void LogError(const char* event, const char* detail, int first, int second)
 {

@@ -134,9 +134,12 @@ void DrawScreenFrame()
     DrawFrame();
 }
 
+// A log that cannot be removed would read as this run's, so its failure is said at once.
 void ClearErrorLog()
 {
-    DeleteNamedFile(EventLogName);
+    int reason = 0;
+    if (!DeleteNamedFile(EventLogName, &reason))
+        SayLogUnwritable(reason);
 }
 
 bool CreateMainWindow()

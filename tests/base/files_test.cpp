@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -34,6 +35,22 @@ TEST(EventLog, EveryCallAppendsOneLineByteForByte)
               "SelectTarget: NULL, -7, -2147483648\r\n"
               "Count: -42\r\n"
               "Camera: , 1001.0000, -2.5000\r\n");
+}
+
+// The folder that takes no log takes none of the later lines either: one word of it is enough.
+TEST(EventLog, ALogThatCannotBeWrittenIsSaidOnceWithTheSystemsReason)
+{
+    testing::internal::CaptureStderr();
+    LogError("Releasing Device.", "", 0, 0);
+    EXPECT_EQ(ReadRaw(EventLogName), "Releasing Device.: , 0, 0\r\n");
+    fs::remove(EventLogName);
+    fs::create_directory(EventLogName);
+    LogError("Creating to run in window", "", 0, 0);
+    LogErrorValue("Count", 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              std::string("_Errors.txt: the event log cannot be written in this folder: ") + std::strerror(EISDIR) +
+                  "\n");
+    EXPECT_TRUE(fs::is_empty(EventLogName));
 }
 
 TEST(FileSize, MissingFileIsMinusOneAndIsNotCreated)

@@ -1,6 +1,13 @@
+// The shell: screen changes, the game's end, the window's messages, the start-up's log and fatal errors.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
 #include "base/config.h"
+#include "base/eventlog.h"
 #include "base/files.h"
 #include "graphics/board.h"
 #include "platform/window.h"
@@ -8,6 +15,7 @@
 #include "shell/screen_changes.h"
 #include "shell/shell.h"
 #include "tests/support/board.h"
+#include "tests/support/raw_files.h"
 #include "world/game.h"
 
 namespace {
@@ -129,6 +137,29 @@ TEST(WindowMessages, BeforeTheLoopStartsOnlyCloseAndMinimiseAreHandled)
     EXPECT_EQ(Loop.LastKey, 0);  // the typed character was dropped
     PumpMessage();
     EXPECT_EQ(Loop.LastKey, 27);
+}
+
+// The start-up's delete is the first write of a run: a log that stays from an older run is said at once.
+TEST(ErrorLogAtStartUp, AnOldLogIsRemovedAndALogThatCannotBeWrittenIsSaidOnce)
+{
+    WriteRaw(EventLogName, "an older run\r\n");
+    testing::internal::CaptureStderr();
+    ClearErrorLog();
+    LogError("Creating to run in window", "", 0, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(ReadRaw(EventLogName), "Creating to run in window: , 0, 0\r\n");
+
+    std::filesystem::remove(EventLogName);
+    std::filesystem::create_directory(EventLogName);
+    testing::internal::CaptureStderr();
+    ClearErrorLog();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              std::string("_Errors.txt: the event log cannot be written in this folder: ") + std::strerror(EISDIR) +
+                  "\n");
+    testing::internal::CaptureStderr();
+    LogError("Creating to run in window", "", 0, 0);
+    LogError("Releasing Device.", "", 0, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST(FatalErrorTest, ShowsTheCodeWithFourDecimalsAndAKnownReasonUnderItAndExitsWithOne)

@@ -2,4 +2,4 @@
 #pragma once
 
 void RestoreStartState();       // every record the test program links, as the program starts; one definition per program
-void RestoreWorldStartState();  // the configuration, the world's records, its hooks and the generator at a known seed
+void RestoreWorldStartState();  // the configuration, the event log, the world's records, its hooks and the generator at a known seed
