@@ -2,11 +2,16 @@
 // file is the same whatever the compiler does to the layout of the structures.
 #include "base/config.h"
 
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <string>
 
+#include "base/eventlog.h"
 #include "base/files.h"
+#include "base/text.h"
 
 CONFIG Config;
 
@@ -27,6 +32,7 @@ static_assert(SettingsOffset + 4 * SettingCount == UnlockedOffset);
 static_assert(UnlockedOffset + UnlockSlots + FillSize == ConfigFileSize);
 
 constexpr int OpenSlotsAtStart = 3;  // the characters a new player may choose
+constexpr int KeptCopyNames = 9;     // ".bad", then ".bad2" to ".bad9"
 
 const int DefaultSettings[] = {1, 640, 480};
 static_assert(std::size(DefaultSettings) == SettingCount);
@@ -95,6 +101,71 @@ void SetDefaults(CONFIG& config)
     config.SetDefaultUnlocks();
 }
 
+bool NameEnds(const unsigned char* name)
+{
+    return std::memchr(name, 0, HiScoreNameSize) != nullptr;
+}
+
+// Whether the record could have been written by this game; every file Save
+// writes passes, whatever table the player has filled:
+// - every score is 0 or more: a score enters only above a lower row, and a
+//   table starts cleared (0) or as the defaults, so no negative score gets in;
+// - both names of every row end within their 32 bytes: Save always writes the
+//   terminator;
+// - every unlock flag is 0 or 1, and the first three slots are open: the game
+//   opens slots and never closes one; any other flag draws its slot as open
+//   but cannot be chosen, and a play-as screen where nothing can be chosen
+//   has no way back.
+// Not checked, so that no table the player may care about is set aside for
+// what does no harm: the order of the rows (the game keeps them best first,
+// but a row out of place is still shown, and a new score still finds its
+// row), the bytes after a name's terminator, the settings (nothing reads
+// them) and the unused bytes.
+bool IsUnderstood(const unsigned char* bytes)
+{
+    for (int i = 0; i < HiScoreRows; i++) {
+        const unsigned char* row = bytes + HiScoresOffset + i * HiScoreRowSize;
+        if (GetInt32(row + RowScoreOffset) < 0 || !NameEnds(row + RowCharacterOffset) ||
+            !NameEnds(row + RowPlayerOffset))
+            return false;
+    }
+    for (int i = 0; i < UnlockSlots; i++) {
+        const unsigned char flag = bytes[UnlockedOffset + i];
+        if (flag > 1 || (i < OpenSlotsAtStart && flag != 1))
+            return false;
+    }
+    return true;
+}
+
+// Keeps the file's bytes as "Vizor.cfg.bad" or, when that name is taken, as
+// the first free one of "Vizor.cfg.bad2" to "Vizor.cfg.bad9". A name already
+// taken is never written over: it may hold the only copy of an older table.
+// With all nine taken the copy fails with EEXIST. A file gone or emptied since
+// it was loaded has nothing to keep.
+bool KeepAside(const char* file, int& reason)
+{
+    if (FileSize(file) <= 0)
+        return true;
+    for (int i = 0; i < KeptCopyNames; i++) {
+        const std::string copy = JoinStrings(file, ".bad", i == 0 ? "" : std::to_string(i + 1).c_str());
+        if (CopyToNewFile(file, copy.c_str(), &reason))
+            return true;
+        if (reason != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// A score or unlock that is not saved is lost when the game ends, so the
+// player hears of it, with the system's reason, and the log keeps it.
+bool NotSaved(const char* file, const char* why, int reason)
+{
+    const std::string event = JoinStrings(file, ": high scores and unlocks not saved", why);
+    LogError(event.c_str(), std::strerror(reason), reason, 0);
+    std::fprintf(stderr, "%s: %s\n", event.c_str(), std::strerror(reason));
+    return false;
+}
+
 }  // namespace
 
 void HISCORES::Clear()
@@ -142,23 +213,37 @@ CONFIG::CONFIG()
     SetDefaultUnlocks();
 }
 
-// A file that cannot be read whole is no better than none: the defaults stand,
-// and the file is left as it is until the next save replaces it.
+// A file that cannot be read whole or is not understood is no better than
+// none: the defaults stand, and the file is left as it is until a save keeps
+// it aside and replaces it. A missing or empty file has nothing to keep.
 void CONFIG::Load()
 {
     CONFIGFILE record;
-    int size = FileSize(FileName);
-    if (size < ConfigFileSize || !LoadFileData(FileName, record.Bytes, ConfigFileSize, 0)) {
-        SetDefaults(*this);
+    const int size = FileSize(FileName);
+    KeepBeforeSave = false;
+    if (size >= ConfigFileSize && LoadFileData(FileName, record.Bytes, ConfigFileSize, 0) &&
+        LoadBytes(record.Bytes, ConfigFileSize))
         return;
-    }
-    LoadBytes(record.Bytes, ConfigFileSize);
+    SetDefaults(*this);
+    if (size <= 0)
+        return;
+    KeepBeforeSave = true;
+    std::fprintf(stderr, "%s: not understood, so the defaults are used; the first save will keep it as a %s.bad copy\n",
+                 FileName, FileName);
 }
 
-bool CONFIG::Save() const
+// The file is kept aside once only: after that the bytes on disk are either
+// kept or the game's own.
+bool CONFIG::Save()
 {
+    int reason = 0;
+    if (KeepBeforeSave && !KeepAside(FileName, reason))
+        return NotSaved(FileName, ", as the file not understood could not be kept", reason);
+    KeepBeforeSave = false;
     CONFIGFILE record = MakeRecord();
-    return SaveFileData(FileName, record.Bytes, ConfigFileSize);
+    if (!SaveFileData(FileName, record.Bytes, ConfigFileSize, &reason))
+        return NotSaved(FileName, nullptr, reason);
+    return true;
 }
 
 void CONFIG::SetDefaultUnlocks()
@@ -167,13 +252,13 @@ void CONFIG::SetDefaultUnlocks()
         Unlocked[i] = i < OpenSlotsAtStart ? 1 : 0;
 }
 
-// Names are cut at their last byte, so a file without terminators still gives
-// texts that end inside their fields. Flags are kept as they stand.
-void CONFIG::LoadBytes(const unsigned char* bytes, int size)
+// The bytes after a name's terminator are dropped, so they never reach the
+// file again.
+bool CONFIG::LoadBytes(const unsigned char* bytes, int size)
 {
-    if (bytes == nullptr || size < ConfigFileSize) {
+    if (bytes == nullptr || size < ConfigFileSize || !IsUnderstood(bytes)) {
         SetDefaults(*this);
-        return;
+        return false;
     }
     for (int i = 0; i < HiScoreRows; i++) {
         const unsigned char* row = bytes + HiScoresOffset + i * HiScoreRowSize;
@@ -185,6 +270,7 @@ void CONFIG::LoadBytes(const unsigned char* bytes, int size)
     for (int i = 0; i < SettingCount; i++)
         Settings[i] = GetInt32(bytes + SettingsOffset + 4 * i);
     std::memcpy(Unlocked, bytes + UnlockedOffset, UnlockSlots);
+    return true;
 }
 
 CONFIGFILE CONFIG::MakeRecord() const

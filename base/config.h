@@ -37,12 +37,13 @@ struct CONFIG {
     unsigned char Unlocked[UnlockSlots] = {};       // by choice slot: 1 = the player may play as it
     char FileName[ConfigFileNameSize] = "Vizor.cfg";  // read from and written to in the working folder
     int Settings[SettingCount] = {};                // saved and loaded, used by nothing else; 1, 640, 480 at first
+    bool KeepBeforeSave = false;                    // the file Load found did not load: its bytes go to a ".bad" copy before a save replaces it
 
     CONFIG();                                               // cleared table, default settings and unlocks
-    void Load();                                            // the file's record; a missing, short or unreadable file gives the defaults and writes nothing
-    bool Save() const;                                      // replaces the file with the record; false when it could not be written
+    void Load();                                            // the file's record; a missing, short, unreadable or not understood file gives the defaults and writes nothing
+    bool Save();                                            // replaces the file with the record; false, said on standard error and logged, when it could not be written
     void SetDefaultUnlocks();                               // slots 0 to 2 open, the rest closed
-    void LoadBytes(const unsigned char* bytes, int size);   // the record from a file's bytes; fewer than 720 give the defaults
+    bool LoadBytes(const unsigned char* bytes, int size);   // the record from a file's bytes; false, with the defaults, for fewer than 720 or bytes not understood
     CONFIGFILE MakeRecord() const;                          // the record as Save writes it
 };
 

@@ -1,5 +1,7 @@
+// The high-score table and "Vizor.cfg": defaults, insertion, the file's fields, its rules and its kept copies.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -54,7 +56,7 @@ CONFIG Changed()
     config.HiScores.ResetHiScores();
     config.HiScores.Insert("Ada", "Kell", 4200);
     const int settings[SettingCount] = {-2, 0x01020304, 0};
-    const unsigned char flags[UnlockSlots] = {1, 0, 1, 1, 0, 0, 2, 0, 255, 1};
+    const unsigned char flags[UnlockSlots] = {1, 1, 1, 0, 1, 0, 0, 1, 0, 1};
     std::memcpy(config.Settings, settings, sizeof settings);
     std::memcpy(config.Unlocked, flags, sizeof flags);
     return config;
@@ -157,7 +159,7 @@ TEST(ConfigFile, SaveWritesEachFieldAtItsOffsetLittleEndianWithZeroFill)
     EXPECT_EQ(file.substr(16 + 68 * 2 + 36, 32), name("Al"));
     EXPECT_EQ(file.substr(16 + 68 * 9, 36), std::string("\xFF\xFF\xFF\xFF", 4) + name("Corvessa"));
     EXPECT_EQ(file.substr(696, 24), std::string("\xFE\xFF\xFF\xFF\x04\x03\x02\x01\0\0\0\0"
-                                                "\x01\x00\x01\x01\x00\x00\x02\x00\xFF\x01\x00\x00", 24));
+                                                "\x01\x01\x01\x00\x01\x00\x00\x01\x00\x01\x00\x00", 24));
 }
 
 TEST(ConfigFile, LoadRestoresEverySavedField)
@@ -172,19 +174,131 @@ TEST(ConfigFile, LoadRestoresEverySavedField)
     EXPECT_EQ(Flags(loaded), Flags(saved));
 }
 
-TEST(ConfigFile, LoadTakesTheFieldsAsTheyStandAndEndsNamesInTheirField)
+// Everything the rules leave free, all at once: a file the game never wrote but could be a player's own table.
+TEST(ConfigFile, AGoodFileLoadsFieldByFieldAsItStands)
 {
     std::string file(ConfigFileSize + 80, 'Z');  // longer than the record: the rest is not read
-    file.replace(16, 8, std::string("\0\0\0\x80" "Bo\0X", 8));
-    file.replace(704, 5, std::string("\x07\0\0\0\x02", 5));
+    for (int row = 0; row < HiScoreRows; row++)
+        file.replace(16 + 68 * row, 68, std::string("\x2A\0\0\0", 4) + std::string(31, 'Z') + '\0' +
+                                            std::string("Bo\0X", 4) + std::string(28, 'Z'));
+    file.replace(16 + 68 * 9, 4, std::string("\xFF\xFF\xFF\x7F", 4));  // the best score in the last row
+    file.replace(16 + 68 * 3, 4, std::string("\0\0\0\0", 4));
+    file.replace(704, 4, std::string("\x07\0\0\0", 4));
+    file.replace(708, 10, std::string("\x01\x01\x01\0\x01\0\0\0\0\x01", 10));
     WriteRaw("Vizor.cfg", file);
+    testing::internal::CaptureStderr();
     CONFIG config;
     config.Load();
-    std::string zs(HiScoreNameSize - 1, 'Z');
-    EXPECT_EQ(Rows(config.HiScores)[0], zs + "/Bo/-2147483648");
-    EXPECT_EQ(Rows(config.HiScores)[9], zs + "/" + zs + "/1515870810");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    const std::string names = "Bo/" + std::string(31, 'Z') + "/";
+    std::vector<std::string> rows(HiScoreRows, names + "42");
+    rows[3] = names + "0";
+    rows[9] = names + "2147483647";
+    EXPECT_EQ(Rows(config.HiScores), rows);
     EXPECT_EQ(Settings(config), (std::vector<int>{0x5A5A5A5A, 0x5A5A5A5A, 7}));
-    EXPECT_EQ(Flags(config), (std::vector<int>{2, 90, 90, 90, 90, 90, 90, 90, 90, 90}));
+    EXPECT_EQ(Flags(config), (std::vector<int>{1, 1, 1, 0, 1, 0, 0, 0, 0, 1}));
+    ASSERT_TRUE(config.Save());
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});  // nothing kept aside
+}
+
+TEST(ConfigFile, EachRuleSetsAsideTheBytesItDoesNotUnderstand)
+{
+    struct Case { const char* what; int offset; std::string bytes; bool understood; };
+    const Case cases[] = {
+        {"as saved", 0, "", true},
+        {"a negative score in the last row", 16 + 68 * 9, "\xFF\xFF\xFF\xFF", false},
+        {"the lowest score in the first row", 16, std::string("\0\0\0\x80", 4), false},
+        {"a zero score", 16 + 68 * 9, std::string(4, '\0'), true},
+        {"rows out of order", 16 + 68 * 9, "\xFF\xFF\xFF\x7F", true},
+        {"a player name of 31 bytes and its terminator", 16 + 36, std::string(31, 'x') + '\0', true},
+        {"a player name of 32 bytes", 16 + 68 * 4 + 36, std::string(32, 'x'), false},
+        {"a character name of 32 bytes", 16 + 68 * 9 + 4, std::string(32, 'x'), false},
+        {"bytes past a name's terminator", 16 + 4, std::string("Bo\0junk", 8), true},
+        {"an unlock flag of 2", 708 + 6, "\x02", false},
+        {"an unlock flag of 255 in the last slot", 708 + 9, "\xFF", false},
+        {"a slot every player starts with closed", 708 + 2, std::string(1, '\0'), false},
+        {"every slot open", 708, std::string(10, '\x01'), true},
+        {"any settings", 696, std::string(12, '\xFF'), true},
+        {"the unused bytes at the start", 0, std::string(16, '\xFF'), true},
+        {"the unused bytes at the end", 718, "\xFF\xFF", true},
+        {"every byte 0xFF", 0, std::string(ConfigFileSize, '\xFF'), false},
+        {"every byte zero", 0, std::string(ConfigFileSize, '\0'), false},
+    };
+    CONFIG saved;
+    saved.HiScores.ResetHiScores();
+    const CONFIGFILE record = saved.MakeRecord();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string file(reinterpret_cast<const char*>(record.Bytes), ConfigFileSize);
+        file.replace(static_cast<std::size_t>(c.offset), c.bytes.size(), c.bytes);
+        CONFIG config = Changed();
+        EXPECT_EQ(config.LoadBytes(reinterpret_cast<const unsigned char*>(file.data()), ConfigFileSize), c.understood);
+        if (!c.understood)
+            ExpectDefaults(config);
+    }
+}
+
+// What a first start of this build shows: the file as it stood is kept once, under a name nothing stands at.
+TEST(ConfigFile, AFileNotUnderstoodIsSaidAndKeptAsBadBeforeTheFirstSaveOnly)
+{
+    struct Case { std::string file; bool kept; };
+    const Case cases[] = {
+        {std::string(ConfigFileSize + 5, '\xFF'), true},  // all of it kept, past the record too
+        {std::string(100, '\x07'), true},                 // short
+        {"", false},                                      // empty: nothing to keep
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.size());
+        WriteRaw("Vizor.cfg", c.file);
+        testing::internal::CaptureStderr();
+        CONFIG config = Changed();
+        config.Load();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  c.kept ? "Vizor.cfg: not understood, so the defaults are used; the first save will keep it as a "
+                           "Vizor.cfg.bad copy\n"
+                         : "");
+        ExpectDefaults(config);
+        EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});  // loading writes nothing
+        ASSERT_TRUE(config.Save());
+        config.HiScores.Insert("Ada", "Kell", 9000);
+        ASSERT_TRUE(config.Save());
+        EXPECT_EQ(ReadRaw("Vizor.cfg.bad"), c.kept ? c.file : "");
+        EXPECT_EQ(ReadRaw("Vizor.cfg").substr(16, 4), std::string("\x28\x23\0\0", 4));
+        EXPECT_EQ(FolderEntries().size(), c.kept ? 2u : 1u);
+        fs::remove("Vizor.cfg.bad");
+    }
+}
+
+TEST(ConfigFile, AnEarlierKeptCopyIsNeverReplacedAndWithNoFreeNameNothingIsSaved)
+{
+    const std::string bad(ConfigFileSize, '\xFF');
+    WriteRaw("Vizor.cfg", bad);
+    WriteRaw("Vizor.cfg.bad", "an older table");
+    fs::create_directory("Vizor.cfg.bad2");
+    CONFIG config;
+    testing::internal::CaptureStderr();
+    config.Load();
+    ASSERT_TRUE(config.Save());
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ReadRaw("Vizor.cfg.bad"), "an older table");
+    EXPECT_EQ(ReadRaw("Vizor.cfg.bad3"), bad);
+
+    WriteRaw("Vizor.cfg", bad);
+    for (int i = 4; i <= 9; i++)
+        WriteRaw("Vizor.cfg.bad" + std::to_string(i), "older");
+    testing::internal::CaptureStderr();
+    config.Load();
+    EXPECT_FALSE(config.Save());
+    EXPECT_FALSE(config.Save());  // still kept first: the file stands as it was
+    const std::string said = testing::internal::GetCapturedStderr();
+    const std::string line = std::string("Vizor.cfg: high scores and unlocks not saved, as the file not understood "
+                                         "could not be kept: ") + std::strerror(EEXIST);
+    EXPECT_EQ(said.substr(said.find('\n') + 1), line + "\n" + line + "\n");
+    EXPECT_EQ(ReadRaw("Vizor.cfg"), bad);
+    EXPECT_EQ(ReadRaw("Vizor.cfg.bad9"), "older");
+    EXPECT_EQ(FolderEntries().size(), 11u);  // the file, ".bad" to ".bad9" and the log
+    EXPECT_EQ(ReadRaw("_Errors.txt"), line + ", " + std::to_string(EEXIST) + ", 0\r\n" + line + ", " +
+                                          std::to_string(EEXIST) + ", 0\r\n");
 }
 
 TEST(ConfigFile, FailedSaveKeepsTheValuesAndWhatStands)

@@ -5,18 +5,7 @@
 set -uo pipefail
 source "$(dirname "$0")/real_program.sh"
 
-xvfb-run -a -s "-screen 0 800x600x24" bash -c "
-  '$game' &
-  game_pid=\$!
-  '$closer' Tollmarrow 20 2 || { kill \$game_pid; exit 3; }
-  wait \$game_pid
-" > run.log 2>&1
-status=$?
-if [ "$status" -ne 0 ]; then
-  echo "the program ended with code $status"
-  cat run.log
-  exit 1
-fi
+run_until_closed 2
 
 log=$(tr -d '\r' < _Errors.txt)
 expected_start="Creating to run in window: , 0, 0

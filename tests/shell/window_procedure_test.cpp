@@ -1,7 +1,11 @@
+// The window procedure driven by messages as the window sends them: the roads through the screens and the saves.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <functional>
+#include <string>
 
 #include "base/config.h"
 #include "platform/input.h"
@@ -160,6 +164,23 @@ TEST_F(WindowProcedure, AScoreThatEntersTheTableIsTypedInAndSaved)
     EXPECT_EQ(file.substr(16, 4), std::string("\x40\xe2\x01\x00", 4));  // 123456, little-endian
     EXPECT_EQ(file.substr(20, 8), std::string("Quorvin\0", 8));
     EXPECT_EQ(file.substr(52, 4), std::string("Ann\0", 4));
+}
+
+// A folder named "Vizor.cfg" stops the save whoever runs the test, root included.
+TEST_F(WindowProcedure, AScoreThatCannotBeSavedIsSaidAndLoggedAndTheGameGoesOn)
+{
+    std::filesystem::create_directory("Vizor.cfg");
+    Game.Players[0].Score = 123456;
+    Screens.ScreenState = ScreenNameEntry;
+    testing::internal::CaptureStderr();
+    for (int c : {int('A'), int('n'), int('n'), 13})
+        Send(MessageChar, 0, 0, c);
+    const std::string line = std::string("Vizor.cfg: high scores and unlocks not saved: ") + std::strerror(EISDIR);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), line + "\n");
+    EXPECT_EQ(ReadRaw("_Errors.txt"), line + ", " + std::to_string(EISDIR) + ", 0\r\n");
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
+    EXPECT_STREQ(Config.HiScores.Rows[0].PlayerName, "Ann");  // kept for the rest of the run
+    EXPECT_TRUE(std::filesystem::is_empty("Vizor.cfg"));
 }
 
 TEST_F(WindowProcedure, AScoreThatDoesNotEnterTheTableLeadsBackToTheTitle)
