@@ -16,6 +16,8 @@ enum PLATFORMRESULT : int {
     PlatformNoRenderer = 4,     // neither an accelerated nor a software renderer could show the picture
 };
 
+const char* PlatformFailureReason();  // why the last failed OpenMainWindow or DEVICE::Create failed, one line for the player; empty before any failure
+
 struct VECTOR2 {
     float X = 0.0f;
     float Y = 0.0f;

@@ -74,6 +74,9 @@ BACKEND Backend;
 MESSAGEQUEUE Queue;
 std::uint8_t HeldKeys[KeyStateCount] = {};
 CURSOR ShownCursor = CursorArrow;
+constexpr int FailureDetailSize = 256;                     // SDL's words or ours on what went wrong
+constexpr int FailureReasonSize = FailureDetailSize + 64;  // the step that failed, then the detail
+char FailureReason[FailureReasonSize] = "";
 
 int CursorIndex(CURSOR shape)
 {
@@ -202,6 +205,39 @@ bool VideoShowsNothing()
     return invisible && SDL_GetHint(SDL_HINT_VIDEODRIVER) == nullptr;
 }
 
+const char* VideoDriverName()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr ? driver : "unknown";
+}
+
+// Kept at the moment of failure: SDL's error text is overwritten by the calls that clean up after it. Some
+// refusals leave no text at all; the steps clear it first, so that an older text cannot stand in for theirs.
+PLATFORMRESULT Failed(PLATFORMRESULT result, const char* what, const char* detail)
+{
+    if (detail[0] != '\0')
+        std::snprintf(FailureReason, sizeof(FailureReason), "%s: %s", what, detail);
+    else
+        std::snprintf(FailureReason, sizeof(FailureReason), "%s: SDL's \"%s\" video driver gave no reason", what,
+                      VideoDriverName());
+    return result;
+}
+
+// SDL reports no error when it falls back to a driver that shows nothing, so the reason is told in our words.
+PLATFORMRESULT NoDisplay()
+{
+    const char* display = SDL_getenv("DISPLAY");
+    char where[FailureDetailSize / 2];
+    if (display == nullptr || display[0] == '\0')
+        std::snprintf(where, sizeof(where), "DISPLAY is not set");
+    else
+        std::snprintf(where, sizeof(where), "DISPLAY=\"%s\" could not be reached", display);
+    char detail[FailureDetailSize];
+    std::snprintf(detail, sizeof(detail), "%s, so SDL fell back to its \"%s\" video driver, which shows nothing", where,
+                  VideoDriverName());
+    return Failed(PlatformNoVideo, "No display could be opened", detail);
+}
+
 void ReleaseRenderer()
 {
     if (Backend.Screen != nullptr)
@@ -249,16 +285,19 @@ PLATFORMRESULT OpenMainWindow()
     // SDL names the X window's class when video starts, after this variable, else after the executable.
     SDL_setenv("SDL_VIDEO_X11_WMCLASS", WindowClass, 1);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return PlatformNoVideo;
+        return Failed(PlatformNoVideo, "The video system did not start", SDL_GetError());
     if (VideoShowsNothing()) {
+        const PLATFORMRESULT result = NoDisplay();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        return PlatformNoVideo;
+        return result;
     }
+    SDL_ClearError();
     Backend.Window = SDL_CreateWindow(Title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, PictureWidth,
                                       PictureHeight, SDL_WINDOW_SHOWN);
     if (Backend.Window == nullptr) {
+        const PLATFORMRESULT result = Failed(PlatformNoWindow, "The window could not be created", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        return PlatformNoWindow;
+        return result;
     }
     SetWindowIcon();
     CreateCursors();
@@ -351,6 +390,11 @@ CURSOR PointerCursor()
     return ShownCursor;
 }
 
+const char* PlatformFailureReason()
+{
+    return FailureReason;
+}
+
 void ShowMessageBox(const char* caption, const char* text)
 {
     // A plain box with one button; no window (headless, or video never started) means no display to show it on.
@@ -365,13 +409,14 @@ PLATFORMRESULT DEVICE::Create()
         return PlatformOk;
     }
     if (Backend.Renderer == nullptr) {
+        SDL_ClearError();
         SDL_DisplayMode mode;
         int display = SDL_GetWindowDisplayIndex(Backend.Window);
         if (display < 0 || SDL_GetDesktopDisplayMode(display, &mode) != 0)
-            return PlatformNoDisplayMode;
+            return Failed(PlatformNoDisplayMode, "The display's current mode could not be read", SDL_GetError());
         if (!CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC) &&
             !CreateRenderer(SDL_RENDERER_SOFTWARE))
-            return PlatformNoRenderer;
+            return Failed(PlatformNoRenderer, "No renderer could show the picture", SDL_GetError());
         SDL_RendererInfo info;
         bool vsync = SDL_GetRendererInfo(Backend.Renderer, &info) == 0 &&
                      (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && mode.refresh_rate > 0;

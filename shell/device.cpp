@@ -118,10 +118,10 @@ std::uint16_t CreateD3DDevice()
     const int result = Device.Create();
     Log("GetAdapterDisplayMode");
     if (result == PlatformNoDisplayMode)
-        FatalError(1000.0f);
+        FatalError(1000.0f, PlatformFailureReason());
     Log("CreateDevice");
     if (result != PlatformOk)
-        FatalError(1003.0f);
+        FatalError(1003.0f, PlatformFailureReason());
     Drawing.pDevice = &Device;
     Sprite2D.Create(Drawing.pDevice);
     Drawing.pSprite2D = &Sprite2D;

@@ -142,13 +142,15 @@ void ClearErrorLog()
         SayLogUnwritable(reason);
 }
 
-bool CreateMainWindow()
+// No video keeps the game's own code; a window refused has none, so its reason stands alone.
+void CreateMainWindow()
 {
     LogError("Creating to run in window", "", 0, 0);
-    const int result = OpenMainWindow();
+    const PLATFORMRESULT result = OpenMainWindow();
     if (result == PlatformNoVideo)
-        FatalError(1001.0f);
-    return result == PlatformOk;
+        FatalError(1001.0f, PlatformFailureReason());
+    if (result != PlatformOk)
+        StartUpFailed(PlatformFailureReason());
 }
 
 // Only the window's destruction leaves LastKey at 27, so a typed Escape never ends the loop.
@@ -239,13 +241,12 @@ void StartUpFailed(const char* text)
     std::exit(1);
 }
 
-// A normal close ends with code 0; a window that cannot be made is a failed start, code 1.
+// A normal close ends with code 0; a start-up step that fails ends the program where it fails, with code 1.
 int RunGame()
 {
     ClearErrorLog();
     SeedRand(static_cast<std::uint32_t>(std::time(nullptr)));
-    if (!CreateMainWindow())
-        return 1;
+    CreateMainWindow();
     TARNWICK::InitD3D();
     InstallComputerOpponent();
     TurnHooks.GameOverCheck = CheckGameOver;

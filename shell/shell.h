@@ -25,7 +25,7 @@ struct MAINLOOP {
 extern MAINLOOP Loop;  // the one main loop
 
 int RunGame();                      // called by main: the whole life of the program; its exit code
-bool CreateMainWindow();            // called by RunGame when the program starts; false when the window cannot be made
+void CreateMainWindow();            // called by RunGame when the program starts; ends the program, saying why, when the window cannot be made
 void MainLoop();                    // called by RunGame once the device is up; returns when the window is gone
 void DrawScreenFrame();             // called by the main loop for each shown frame: the current screen drawn, a game advanced by a frame
 void PumpMessage();                 // called by the main loop each pass and by start-up after each texture: one waiting message at most
