@@ -236,10 +236,12 @@ void StartUpFailed(const char* text)
     std::exit(1);
 }
 
-// A normal close ends with code 0; a window that cannot be made is a failed start, code 1.
+// A normal close ends with code 0; a working folder without the art, or a window that cannot be made, is a
+// failed start, code 1.
 int RunGame()
 {
     ClearErrorLog();
+    CheckArtFolder();
     SeedRand(static_cast<std::uint32_t>(std::time(nullptr)));
     if (!CreateMainWindow())
         return 1;
