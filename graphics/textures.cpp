@@ -1,6 +1,8 @@
 // The texture table: DDS files read once each, by file name, into textures the sprite drawer draws from.
 #include "graphics/textures.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -25,6 +27,33 @@ int ResultFor(std::uint32_t format)
     return format == FormatOneBitAlpha ? TextureLoadedWithAlpha : TextureLoadedOpaque;
 }
 
+// The file name as the host spells it: the game writes "\\" between folders.
+std::string HostPath(std::string path)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+// Reads and decodes one texture file; why it could not, or null when the texture was made.
+const char* ReadTexture(const std::string& path, std::uint32_t colourKey, std::unique_ptr<TEXTURE>& texture,
+                        bool& alpha)
+{
+    const int size = FileSize(path.c_str());
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(size > 0 ? size : 0));
+    if (size < 0 || !LoadFileData(path.c_str(), bytes.data(), size, 0))
+        return "missing";
+    IMAGE image;
+    DDSRESULT result = DdsDecoded;
+    if (!DecodeDds(bytes.data(), bytes.size(), image, &result))
+        return DdsResultText(result);
+    // The format follows the flag in the file's header, whatever alpha its pixels hold.
+    alpha = DdsAlphaFlag(bytes.data(), bytes.size());
+    MakeTexturePixels(image, alpha ? TextureOneBitAlpha : TextureOpaque, colourKey);
+    texture = std::make_unique<TEXTURE>();
+    texture->Create(std::move(image));  // a decoded image always has pixels
+    return nullptr;
+}
+
 // Only files whose names start with '_' hand their entry index back, as 8 bits.
 void WriteIndex(std::uint8_t* index, const char* name, int entry)
 {
@@ -41,7 +70,9 @@ void TEXTURES::SetDevice(DEVICE* device)
     pDevice = device;
 }
 
-// The folder plays no part in the cache: the same file name from another folder is the same texture.
+// The folder plays no part in the cache: the same file name from another folder is the same texture. A load
+// that fails takes its entry all the same, holding no texture, so every later load lands where it would have;
+// the name stays in the entry, so a file named again fails from the cache without a second word.
 int TEXTURES::LoadTexture(const char* folder, const char* name, TEXTURE** pTexture, std::uint8_t* index,
                           std::uint32_t colourKey, std::uint32_t)
 {
@@ -53,42 +84,32 @@ int TEXTURES::LoadTexture(const char* folder, const char* name, TEXTURE** pTextu
             if (pTexture != nullptr)
                 *pTexture = Entries[i].Texture;
             WriteIndex(index, name, i);
-            return ResultFor(Entries[i].Format);
+            return Entries[i].Texture != nullptr ? ResultFor(Entries[i].Format) : TextureLoadFailed;
         }
     }
 
-    // A name the entry cannot hold could never be found in the cache again.
-    if (std::strlen(name) >= sizeof(Entries[0].Name))
-        return TextureLoadFailed;
-
-    const std::string path = JoinStrings(folder, name);
-    const int size = FileSize(path.c_str());
-    if (size <= 0)
-        return TextureLoadFailed;
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    if (!LoadFileData(path.c_str(), bytes.data(), size, 0))
-        return TextureLoadFailed;
-
-    // The format follows the flag in the file's header, whatever alpha its pixels hold.
-    const bool alpha = DdsAlphaFlag(bytes.data(), bytes.size());
-    IMAGE image;
-    if (!DecodeDds(bytes.data(), bytes.size(), image))
-        return TextureLoadFailed;
-    MakeTexturePixels(image, alpha ? TextureOneBitAlpha : TextureOpaque, colourKey);
-    auto texture = std::make_unique<TEXTURE>();
-    if (!texture->Create(std::move(image)))
-        return TextureLoadFailed;
-
     TEXTUREENTRY& entry = Entries[Used];
-    entry.Texture = texture.get();
-    Made.push_back(std::move(texture));
-    std::strcpy(entry.Name, name);
+    entry = TEXTUREENTRY();
+    const std::string path = HostPath(JoinStrings(folder, name));
+    // A name the entry cannot hold could never be found in the cache again.
+    const bool fits = std::strlen(name) < sizeof(entry.Name);
+    if (fits)
+        std::strcpy(entry.Name, name);
+    bool alpha = false;
+    std::unique_ptr<TEXTURE> texture;
+    const char* failure = fits ? ReadTexture(path, colourKey, texture, alpha) : "name too long";
+    if (failure != nullptr) {
+        std::fprintf(stderr, "Tollmarrow: cannot load %s: %s\n", path.c_str(), failure);
+    } else {
+        entry.Texture = texture.get();
+        entry.Format = alpha ? FormatOneBitAlpha : FormatOpaque;
+        Made.push_back(std::move(texture));
+    }
     if (pTexture != nullptr)
         *pTexture = entry.Texture;
     WriteIndex(index, name, Used);
-    entry.Format = alpha ? FormatOneBitAlpha : FormatOpaque;
     IncNumberOfTextures();
-    return ResultFor(entry.Format);
+    return failure == nullptr ? ResultFor(entry.Format) : TextureLoadFailed;
 }
 
 void TEXTURES::AddEmptyTexture()

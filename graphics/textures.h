@@ -42,8 +42,9 @@ public:
     TEXTURES();
     void SetDevice(DEVICE* device);  // the device the textures are made for; called once at start-up
     // Loads folder + name into entry count, or finds the name already loaded; the texture also goes to *pTexture
-    // when given, and the entry's index to *index when given and the name starts with '_'. Returns one of
-    // TextureLoadFailed, TextureLoadedOpaque, TextureLoadedWithAlpha.
+    // when given, and the entry's index to *index when given and the name starts with '_'. A file that cannot be
+    // read still takes its entry, holding no texture, and standard error gets one line naming it and why. Returns
+    // one of TextureLoadFailed, TextureLoadedOpaque, TextureLoadedWithAlpha.
     int LoadTexture(const char* folder, const char* name, TEXTURE** pTexture, std::uint8_t* index,
                     std::uint32_t colourKey, std::uint32_t mipFilter);
     void AddEmptyTexture();          // gives a glyph without a file an entry of its own, holding no texture

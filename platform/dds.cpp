@@ -211,26 +211,30 @@ void DecodeBlocks(const unsigned char* data, const BLOCKFORMAT& format, IMAGE& i
     }
 }
 
-}  // namespace
-
-bool DecodeDds(const unsigned char* bytes, std::size_t size, IMAGE& image)
+// The magic is judged as soon as its four bytes are there, so a short file of another kind is still
+// "not a DDS file"; past it, every other shortfall is "too short".
+DDSRESULT Decode(const unsigned char* bytes, std::size_t size, IMAGE& image)
 {
-    if (bytes == nullptr || size < DataStart)
-        return false;
-    if (ReadLittleEndian(bytes, 4) != Magic || ReadLittleEndian(bytes + HeaderLengthAt, 4) != HeaderLength ||
+    if (bytes == nullptr)
+        return DdsTooShort;
+    if (size >= 4 && ReadLittleEndian(bytes, 4) != Magic)
+        return DdsNotDds;
+    if (size < DataStart)
+        return DdsTooShort;
+    if (ReadLittleEndian(bytes + HeaderLengthAt, 4) != HeaderLength ||
         ReadLittleEndian(bytes + PixelFormatLengthAt, 4) != PixelFormatLength)
-        return false;
+        return DdsNotDds;
     // Cube maps and volumes are not pictures the game can draw.
     std::uint32_t surfaceFlags = ReadLittleEndian(bytes + SurfaceFlagsAt, 4);
     if (surfaceFlags & (CubeMapFlag | VolumeFlag))
-        return false;
+        return DdsUnsupported;
     if ((ReadLittleEndian(bytes + HeaderFlagsAt, 4) & HeaderDepthFlag) && ReadLittleEndian(bytes + DepthAt, 4) > 1)
-        return false;
+        return DdsUnsupported;
 
     std::uint32_t width = ReadLittleEndian(bytes + WidthAt, 4);
     std::uint32_t height = ReadLittleEndian(bytes + HeightAt, 4);
     if (width == 0 || height == 0 || width > MaxImageSide || height > MaxImageSide)
-        return false;
+        return DdsUnsupported;
     // Both sides are at most 2^13, so no product below overflows 64 bits.
     std::uint64_t pixelCount = static_cast<std::uint64_t>(width) * height;
     std::uint64_t available = size - DataStart;
@@ -246,28 +250,45 @@ bool DecodeDds(const unsigned char* bytes, std::size_t size, IMAGE& image)
             if (FourCc(row.fourCc) == fourCc)
                 format = &row;
         if (format == nullptr)
-            return false;
+            return DdsUnsupported;
         std::uint64_t blocks = static_cast<std::uint64_t>((width + BlockSide - 1) / BlockSide) * ((height + BlockSide - 1) / BlockSide);
         if (blocks * format->blockBytes > available)
-            return false;
+            return DdsTooShort;
         decoded.Pixels.assign(static_cast<std::size_t>(pixelCount), 0u);
         DecodeBlocks(bytes + DataStart, *format, decoded);
     } else {
         if ((pixelFlags & RgbFlag) == 0)
-            return false;
+            return DdsUnsupported;
         std::uint32_t bitCount = ReadLittleEndian(bytes + BitCountAt, 4);
         if (bitCount != 16 && bitCount != 24 && bitCount != 32)
-            return false;
+            return DdsUnsupported;
         int bytesPerPixel = static_cast<int>(bitCount / 8);
         // Rows are packed without padding.
         if (pixelCount * static_cast<std::uint64_t>(bytesPerPixel) > available)
-            return false;
+            return DdsTooShort;
         decoded.Pixels.assign(static_cast<std::size_t>(pixelCount), 0u);
         if (!DecodeMasked(bytes, pixelFlags, bytesPerPixel, decoded))
-            return false;
+            return DdsUnsupported;
     }
     image = std::move(decoded);
-    return true;
+    return DdsDecoded;
+}
+
+}  // namespace
+
+bool DecodeDds(const unsigned char* bytes, std::size_t size, IMAGE& image, DDSRESULT* result)
+{
+    const DDSRESULT decoded = Decode(bytes, size, image);
+    if (result != nullptr)
+        *result = decoded;
+    return decoded == DdsDecoded;
+}
+
+const char* DdsResultText(DDSRESULT result)
+{
+    static const char* const Texts[] = {"decoded", "too short", "not a DDS file", "unsupported format"};
+    static_assert(sizeof Texts / sizeof Texts[0] == DdsUnsupported + 1);
+    return Texts[result >= DdsDecoded && result <= DdsUnsupported ? result : DdsUnsupported];
 }
 
 bool DdsAlphaFlag(const unsigned char* bytes, std::size_t size)

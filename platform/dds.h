@@ -17,8 +17,19 @@ struct IMAGE {
 // What a texture keeps of a pixel's alpha: nothing (every pixel opaque) or one bit.
 enum TEXTUREALPHA { TextureOpaque, TextureOneBitAlpha };
 
-// Decodes the top level of a DDS file as the file stores it; false, with image unchanged, for anything it cannot read.
-bool DecodeDds(const unsigned char* bytes, std::size_t size, IMAGE& image);
+// Why DecodeDds read a file or not.
+enum DDSRESULT : int {
+    DdsDecoded = 0,
+    DdsTooShort = 1,      // the bytes end inside the header or inside the top level
+    DdsNotDds = 2,        // no "DDS " at the start, or header sizes no DDS file has
+    DdsUnsupported = 3,   // a DDS file of a kind the game cannot draw: its layout, pixel format or sides
+};
+
+// Decodes the top level of a DDS file as the file stores it; false, with image unchanged, for anything it cannot
+// read. The reason goes to *result when given.
+bool DecodeDds(const unsigned char* bytes, std::size_t size, IMAGE& image, DDSRESULT* result = nullptr);
+// The reason in a few words for a person: "too short", "not a DDS file", "unsupported format"; "decoded".
+const char* DdsResultText(DDSRESULT result);
 // Whether the file's pixel-format flags have the alpha bit; false when the file is too short to hold them.
 bool DdsAlphaFlag(const unsigned char* bytes, std::size_t size);
 // Turns decoded pixels into texture pixels: the colour key (0: none) becomes transparent black, then the alpha rule.

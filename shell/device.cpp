@@ -2,6 +2,10 @@
 // the event log, the shadow quad, fog and light.
 #include "shell/device.h"
 
+#include <filesystem>
+#include <string>
+#include <system_error>
+
 #include "base/eventlog.h"
 #include "graphics/font.h"
 #include "graphics/models.h"
@@ -41,7 +45,8 @@ SPRITEDRAWER Sprite2D;
 LINEDRAWER Line;
 
 constexpr std::uint32_t ShadowColour = 0x7f000000;  // black at alpha 127
-constexpr char TextureFolder[] = "Textures\\";
+constexpr char ArtFolder[] = "Textures";         // in the working folder: the fonts' and the images' files
+constexpr char TextureFolder[] = "Textures\\";  // the same folder as the texture list names it
 
 // The capability lines, in the order the log shows them.
 struct CAPSLINE {
@@ -111,6 +116,21 @@ void TARNWICK::InitD3D()
                              row.ColourKey, row.MipFilter);
         PumpMessage();
     }
+}
+
+// Without the folder every picture would be missing, one line each, and the game a black window:
+// one plain word instead, with the full path that was looked for.
+void CheckArtFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(ArtFolder, error);
+    if (std::filesystem::is_directory(folder, error))
+        return;
+    const std::string text = "The game's pictures were not found: there is no folder " + folder.string() +
+                             ".\nThe game looks for them in \"" + ArtFolder +
+                             "\" in the folder it is started from. Start it with scripts/play, which paints the art, "
+                             "links it as \"" + ArtFolder + "\" into the game's own folder and starts the game there.";
+    StartUpFailed(text.c_str());
 }
 
 std::uint16_t CreateD3DDevice()

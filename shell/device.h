@@ -16,6 +16,7 @@ struct TARNWICK {
     static void InitD3D();          // called once by the entry point after the window exists; ends the program on failure
 };
 
+void CheckArtFolder();              // called by RunGame before the window opens: ends the start-up in plain words when "Textures" is no folder
 std::uint16_t CreateD3DDevice();    // the device with its fixed states and the sprite and line objects; its capability bits
 void SetupFog();                    // the fog values, kept though fog stays off
 void SetupLight();                  // called at start-up and by the main loop in every drawn frame

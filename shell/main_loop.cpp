@@ -241,10 +241,12 @@ void StartUpFailed(const char* text)
     std::exit(1);
 }
 
-// A normal close ends with code 0; a start-up step that fails ends the program where it fails, with code 1.
+// A normal close ends with code 0; a working folder without the art, or a start-up step that fails, ends the
+// program where it fails, with code 1.
 int RunGame()
 {
     ClearErrorLog();
+    CheckArtFolder();
     SeedRand(static_cast<std::uint32_t>(std::time(nullptr)));
     CreateMainWindow();
     TARNWICK::InitD3D();

@@ -1,5 +1,7 @@
+// The two fonts: their tables, measuring, printing, and the glyphs' places in the texture table.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -11,18 +13,34 @@
 
 namespace {
 
-// A 1 x 1 DDS file of one white 32-bit pixel with alpha.
-std::string OnePixelDds()
+// A 1 x 1 DDS file of one 32-bit pixel with alpha, white unless told otherwise.
+std::string OnePixelDds(unsigned pixel = 0xffffffff)
 {
     const unsigned fields[][2] = {{4, 124}, {8, 0x1007}, {12, 1}, {16, 1}, {76, 32}, {80, 0x41}, {88, 32},
                                   {92, 0xff0000}, {96, 0xff00}, {100, 0xff}, {104, 0xff000000}, {108, 0x1000},
-                                  {128, 0xffffffff}};
+                                  {128, pixel}};
     std::string file(132, '\0');
     file.replace(0, 4, "DDS ");
     for (const auto& [at, value] : fields)
         for (unsigned i = 0; i < 4; i++)
             file[at + i] = static_cast<char>(value >> (8 * i));
     return file;
+}
+
+// The pixel of the file of large glyph i, opaque so that every file's texture tells itself apart.
+unsigned GlyphPixel(int i)
+{
+    return 0xff000000u | static_cast<unsigned>(i + 1);
+}
+
+// Every glyph file of both tables, each large glyph's of its own pixel.
+void WriteGlyphFiles()
+{
+    std::filesystem::create_directories("Textures/Font");
+    for (int i = 0; i < FontGlyphs; i++)
+        if (LargeFontTable[i].File[0] != '\0')
+            WriteRaw(std::string("Textures/Font/") + LargeFontTable[i].File, OnePixelDds(GlyphPixel(i)));
+    WriteRaw("Textures/Font/_Small.dds", OnePixelDds());
 }
 
 class Fonts : public testing::Test {
@@ -38,7 +56,11 @@ protected:
         Large.pSprite->Record(&Drawn);
         Small.pSprite->Record(&Drawn);
     }
-    void SetUp() override { Load(); }
+    void SetUp() override
+    {
+        WriteGlyphFiles();
+        Load();
+    }
 
     DEVICE Device;
     TEXTURES Table;
@@ -140,7 +162,7 @@ TEST_F(Fonts, NewlinesTabStopsAndWrapping)
     EXPECT_EQ(Drawn[25].Translation.X, 96.0f);
 }
 
-TEST_F(Fonts, LoadingLogsEveryRowAndWiresTheGlyphsToTheirTextureEntries)
+TEST_F(Fonts, LoadingLogsEveryRow)
 {
     const std::string log = ReadRaw(EventLogName);
     std::istringstream lines(log);
@@ -152,21 +174,55 @@ TEST_F(Fonts, LoadingLogsEveryRowAndWiresTheGlyphsToTheirTextureEntries)
     EXPECT_EQ(fontLines.front(), "FONT::LoadFont: FT_Backing.dds, 0, 0\r");
     EXPECT_EQ(fontLines[2], "FONT::LoadFont: , 2, 0\r");
     EXPECT_EQ(fontLines.back(), "FONT::LoadFont: _Small.dds, 94, 0\r");
+}
 
-    std::filesystem::create_directories("Textures/Font");
-    for (const GLYPH* table : {LargeFontTable, SmallFontTable})
-        for (int i = 0; i < FontGlyphs; i++)
-            if (table[i].File[0] != '\0')
-                WriteRaw(std::string("Textures/Font/") + table[i].File, OnePixelDds());
-    Table = TEXTURES();
-    Load();
-    const TEXTURE* atlas = Table.Entry(95).Texture;
-    EXPECT_EQ(Table.Count(), 96);
-    EXPECT_EQ(Table.Entry(94).Texture, atlas);
-    EXPECT_EQ(Small.Glyph(94).pTexture, atlas);
-    EXPECT_NE(Large.Glyph('A' - 32).pTexture, atlas);
-    EXPECT_NE(Large.Glyph('A' - 32).pTexture, Large.Glyph('B' - 32).pTexture);
-    EXPECT_EQ(Large.Glyph('%' - 32).pTexture, Large.Glyph(' ' - 32).pTexture);
+// A glyph file that cannot be read leaves only its own glyph empty and says so once: every other glyph keeps
+// its own picture, the glyphs without a file draw the backing's, the small glyphs the atlas, and the texture
+// list still starts at entry 96.
+TEST_F(Fonts, AGlyphFileThatCannotBeReadLeavesOnlyThatGlyphEmpty)
+{
+    struct Case { const char* what; const char* file; std::string bytes; const char* line; };
+    const Case cases[] = {
+        {"every file good", "", "", ""},
+        {"the backing missing", "FT_Backing.dds", "", "Tollmarrow: cannot load Textures/Font/FT_Backing.dds: missing\n"},
+        {"A cut short", "FT_capA.dds", OnePixelDds().substr(0, 131),
+         "Tollmarrow: cannot load Textures/Font/FT_capA.dds: too short\n"},
+        {"the small atlas not a DDS file", "_Small.dds", "a note, not a picture",
+         "Tollmarrow: cannot load Textures/Font/_Small.dds: not a DDS file\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all("Textures");
+        WriteGlyphFiles();
+        const std::string broken = std::string("Textures/Font/") + c.file;
+        if (c.file[0] != '\0' && c.bytes.empty())
+            std::filesystem::remove(broken);
+        else if (c.file[0] != '\0')
+            WriteRaw(broken, c.bytes);
+        Table = TEXTURES();
+        testing::internal::CaptureStderr();
+        Load();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.line);
+        EXPECT_EQ(Table.Count(), 96);
+
+        const TEXTURE* backing = Large.Glyph(0).pTexture;
+        const TEXTURE* atlas = Table.Entry(95).Texture;
+        for (int i = 0; i < FontGlyphs; i++) {
+            SCOPED_TRACE(i);
+            const char* file = LargeFontTable[i].File;
+            const TEXTURE* texture = Large.Glyph(i).pTexture;
+            if (file[0] == '\0')
+                EXPECT_EQ(texture, backing);
+            else if (std::strcmp(file, c.file) == 0)
+                EXPECT_EQ(texture, nullptr);
+            else if (texture == nullptr)
+                ADD_FAILURE() << file << " is empty";
+            else
+                EXPECT_EQ(texture->Texel(0, 0), GlyphPixel(i));
+            EXPECT_EQ(Small.Glyph(i).pTexture, atlas);
+        }
+        EXPECT_EQ(atlas == nullptr, std::strcmp(c.file, "_Small.dds") == 0);
+    }
 }
 
 }  // namespace

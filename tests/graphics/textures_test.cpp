@@ -93,39 +93,102 @@ TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
     EXPECT_EQ(table->Count(), 2);
 }
 
-// The large font's 95 glyphs, the small atlas found again for each small glyph,
-// then the list: image N is entry 95 + N, and the last row also fills entry 187.
-TEST(Textures, StartUpPutsImageNInEntry95PlusN)
+// The large font's 95 glyphs, the small atlas found again for each small glyph, then the list: image N is
+// entry 95 + N, and the last row also fills entry 187. A file that cannot be read leaves its own image empty,
+// says so once, and moves no other image.
+TEST(Textures, StartUpPutsImageNInEntry95PlusNWhateverFileFails)
 {
-    auto table = std::make_unique<TEXTURES>();
-    WriteTexture("_Small.dds", 0xff000000u);
-    for (int r = 0; r < TextureListRows; r++)
-        WriteTexture(TextureList[r].Name, 0xff000000u | static_cast<std::uint32_t>(r + 1));
-    for (int g = 0; g < 95; g++)
-        table->AddEmptyTexture();
-    for (int g = 0; g < 95; g++)
-        table->LoadTexture("Textures\\", "_Small.dds", table->TextureSlot(g), nullptr, 0, MipFilterBox);
-    for (int r = 0; r < TextureListRows; r++)
-        table->LoadTexture("Textures\\", TextureList[r].Name, table->TextureSlot(95 + r), nullptr, 0, MipFilterBox);
+    struct Case { const char* what; int row; std::string bytes; const char* line; };
+    const Case cases[] = {
+        {"every file good", -1, "", ""},
+        {"the free-game button missing", 54, "", "Tollmarrow: cannot load Textures/CharType2.dds: missing\n"},
+        {"the first image cut short", 0, OnePixelDds(0, false).substr(0, 130),
+         "Tollmarrow: cannot load Textures/GridA.dds: too short\n"},
+        {"the last image not a DDS file", 91, "a bar, not a picture", "Tollmarrow: cannot load Textures/Bar.dds: not a DDS file\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all("Textures");
+        WriteTexture("_Small.dds", 0xff000000u);
+        for (int r = 0; r < TextureListRows; r++)
+            WriteTexture(TextureList[r].Name, 0xff000000u | static_cast<std::uint32_t>(r + 1));
+        if (c.row >= 0) {
+            const std::string file = std::string("Textures/") + TextureList[c.row].Name;
+            if (c.bytes.empty())
+                std::filesystem::remove(file);
+            else
+                WriteRaw(file, c.bytes);
+        }
+        auto table = std::make_unique<TEXTURES>();
+        testing::internal::CaptureStderr();
+        for (int g = 0; g < 95; g++)
+            table->AddEmptyTexture();
+        for (int g = 0; g < 95; g++)
+            table->LoadTexture("Textures\\", "_Small.dds", table->TextureSlot(g), nullptr, 0, MipFilterBox);
+        for (int r = 0; r < TextureListRows; r++)
+            table->LoadTexture("Textures\\", TextureList[r].Name, table->TextureSlot(95 + r), nullptr, 0, MipFilterBox);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.line);
 
-    EXPECT_EQ(table->Count(), 188);
-    for (int r = 0; r < TextureListRows; r++)
-        EXPECT_EQ(table->Entry(95 + r).Texture->Texel(0, 0), 0xff000000u | static_cast<std::uint32_t>(r + 1)) << r;
-    EXPECT_EQ(table->Entry(187).Texture, table->Entry(186).Texture);
-    EXPECT_EQ(table->Entry(0).Texture->Texel(0, 0), 0xff000000u);  // the small glyphs left the atlas in entries 0 to 94
+        EXPECT_EQ(table->Count(), 188);
+        for (int r = 0; r < TextureListRows; r++) {
+            const TEXTURE* texture = table->Entry(95 + r).Texture;
+            if (r == c.row)
+                EXPECT_EQ(texture, nullptr);
+            else if (texture == nullptr)
+                ADD_FAILURE() << "image " << r << " is empty";
+            else
+                EXPECT_EQ(texture->Texel(0, 0), 0xff000000u | static_cast<std::uint32_t>(r + 1)) << r;
+        }
+        EXPECT_EQ(table->Entry(187).Texture, table->Entry(186).Texture);
+        EXPECT_EQ(table->Entry(0).Texture->Texel(0, 0), 0xff000000u);  // the small glyphs left the atlas in entries 0 to 94
+    }
 }
 
-TEST(Textures, MissingOrMalformedFilesFailAndChangeNothing)
+// Each reason a file cannot become a texture, as standard error words it: the entry is taken all the same,
+// holding no texture, and naming the file again fails from the cache without a second line.
+TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
 {
-    WriteTexture("Short.dds", 0);
-    WriteRaw("Textures/Short.dds", OnePixelDds(0, true).substr(0, 83));
+    std::string cube = OnePixelDds(0, false);
+    PutWord(cube, 112, 0x200u);
+    struct Case { const char* name; bool present; std::string bytes; const char* why; };
+    const Case cases[] = {
+        {"Missing.dds", false, "", "missing"},
+        {"Empty.dds", true, "", "too short"},
+        {"Short.dds", true, OnePixelDds(0, true).substr(0, 83), "too short"},
+        {"Words.dds", true, "a note, not a picture", "not a DDS file"},
+        {"Cube.dds", true, cube, "unsupported format"},
+    };
+    std::filesystem::create_directories("Textures");
+    for (const Case& c : cases)
+        if (c.present)
+            WriteRaw(std::string("Textures/") + c.name, c.bytes);
+    WriteTexture("Good.dds", 0xff123456u);
+
     auto table = std::make_unique<TEXTURES>();
-    TEXTURE* slot = nullptr;
-    EXPECT_EQ(table->LoadTexture("Textures\\", "Missing.dds", &slot, nullptr, 0, MipFilterBox), 0);
-    EXPECT_EQ(table->LoadTexture("Textures\\", "Short.dds", &slot, nullptr, 0, MipFilterBox), 0);
-    EXPECT_EQ(slot, nullptr);
-    EXPECT_EQ(table->Count(), 0);
-    EXPECT_FALSE(FileExists("Textures\\Missing.dds"));
+    TEXTURE stale;
+    for (int round = 0; round < 2; round++) {
+        int entry = 0;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            TEXTURE* slot = &stale;
+            testing::internal::CaptureStderr();
+            EXPECT_EQ(table->LoadTexture("Textures\\", c.name, &slot, nullptr, 0, MipFilterBox), TextureLoadFailed);
+            const std::string said = testing::internal::GetCapturedStderr();
+            if (round == 0)
+                EXPECT_EQ(said, std::string("Tollmarrow: cannot load Textures/") + c.name + ": " + c.why + "\n");
+            else
+                EXPECT_EQ(said, "");
+            EXPECT_EQ(slot, nullptr);
+            EXPECT_EQ(table->Entry(entry).Texture, nullptr);
+            entry++;
+        }
+        EXPECT_EQ(table->Count(), 5);
+    }
+    EXPECT_STREQ(table->Entry(0).Name, "Missing.dds");
+    TEXTURE* good = nullptr;
+    EXPECT_EQ(table->LoadTexture("Textures\\", "Good.dds", &good, nullptr, 0, MipFilterBox), TextureLoadedOpaque);
+    EXPECT_EQ(table->Entry(5).Texture, good);
+    EXPECT_EQ(table->Count(), 6);
 }
 
 TEST(Textures, TheCountStaysAt511AndEveryLoadPastItLogs)

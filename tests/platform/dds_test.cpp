@@ -1,3 +1,4 @@
+// The DDS decoder: every pixel format the game reads, the reason each unreadable file is refused, and the texture alpha rule.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -215,38 +216,45 @@ TEST(DecodeDds, UnreadableFilesFailAndLeaveTheImageAlone)
     };
     auto depthTwo = with(8, 0x801007u);
     Put32(depthTwo, 24, 2);
-    struct Case { const char* what; Bytes file; };
+    struct Case { const char* what; Bytes file; DDSRESULT why; };
     const Case cases[] = {
-        {"empty", {}},
-        {"header cut short", Bytes(good.begin(), good.begin() + 127)},
-        {"not a DDS file", with(0, 0x21534444u)},
-        {"header length not 124", with(4, 128)},
-        {"pixel-format length not 32", with(76, 24)},
-        {"cube map", with(112, 0xfe00u)},
-        {"volume", with(112, 0x200000u)},
-        {"depth 2", depthTwo},
-        {"zero width", with(16, 0)},
-        {"zero height", with(12, 0)},
-        {"too wide", DdsFile(MaxImageSide + 1, 1, A8R8G8B8, Bytes(4 * (MaxImageSide + 1), 0))},
-        {"height of 2^32 - 1", with(12, 0xffffffffu)},
-        {"largest sides but no data", DdsFile(MaxImageSide, MaxImageSide, Dxt1, {})},
-        {"top level one byte short", Bytes(good.begin(), good.end() - 1)},
-        {"neither block nor RGB format (luminance)", with(80, 0x20000u)},
-        {"8 bits a pixel", with(88, 8)},
-        {"mask beyond the pixel's 16 bits", DdsFile(2, 2, {Rgb, "", 16, {0x1f0000u, 0x7e0u, 0x1fu, 0u}}, Bytes(8, 0))},
-        {"extended header", DdsFile(4, 4, {FourCcFlag, "DX10", 0, {}}, Bytes(64, 0))},
-        {"premultiplied blocks", DdsFile(4, 4, {FourCcFlag, "DXT2", 0, {}}, ExplicitAlphaBlock)},
+        {"empty", {}, DdsTooShort},
+        {"header cut short", Bytes(good.begin(), good.begin() + 127), DdsTooShort},
+        {"three bytes of the magic", Bytes(good.begin(), good.begin() + 3), DdsTooShort},
+        {"not a DDS file", with(0, 0x21534444u), DdsNotDds},
+        {"a short file of another kind", Bytes{'G', 'I', 'F', '8', '9', 'a'}, DdsNotDds},
+        {"header length not 124", with(4, 128), DdsNotDds},
+        {"pixel-format length not 32", with(76, 24), DdsNotDds},
+        {"cube map", with(112, 0xfe00u), DdsUnsupported},
+        {"volume", with(112, 0x200000u), DdsUnsupported},
+        {"depth 2", depthTwo, DdsUnsupported},
+        {"zero width", with(16, 0), DdsUnsupported},
+        {"zero height", with(12, 0), DdsUnsupported},
+        {"too wide", DdsFile(MaxImageSide + 1, 1, A8R8G8B8, Bytes(4 * (MaxImageSide + 1), 0)), DdsUnsupported},
+        {"height of 2^32 - 1", with(12, 0xffffffffu), DdsUnsupported},
+        {"largest sides but no data", DdsFile(MaxImageSide, MaxImageSide, Dxt1, {}), DdsTooShort},
+        {"top level one byte short", Bytes(good.begin(), good.end() - 1), DdsTooShort},
+        {"neither block nor RGB format (luminance)", with(80, 0x20000u), DdsUnsupported},
+        {"8 bits a pixel", with(88, 8), DdsUnsupported},
+        {"mask beyond the pixel's 16 bits", DdsFile(2, 2, {Rgb, "", 16, {0x1f0000u, 0x7e0u, 0x1fu, 0u}}, Bytes(8, 0)),
+         DdsUnsupported},
+        {"extended header", DdsFile(4, 4, {FourCcFlag, "DX10", 0, {}}, Bytes(64, 0)), DdsUnsupported},
+        {"premultiplied blocks", DdsFile(4, 4, {FourCcFlag, "DXT2", 0, {}}, ExplicitAlphaBlock), DdsUnsupported},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         IMAGE image{3, 1, {1u, 2u, 3u}};
-        EXPECT_FALSE(Decode(c.file, image));
+        DDSRESULT why = DdsDecoded;
+        EXPECT_FALSE(DecodeDds(c.file.data(), c.file.size(), image, &why));
+        EXPECT_EQ(why, c.why);
         EXPECT_EQ(image.Width, 3);
         EXPECT_EQ(image.Height, 1);
         EXPECT_EQ(image.Pixels, (Pixels{1u, 2u, 3u}));
     }
     IMAGE image;
-    EXPECT_FALSE(DecodeDds(nullptr, 200, image));
+    DDSRESULT why = DdsDecoded;
+    EXPECT_FALSE(DecodeDds(nullptr, 200, image, &why));
+    EXPECT_EQ(why, DdsTooShort);
 }
 
 TEST(DecodeDds, EveryTruncationFailsWithoutReadingPastTheEnd)
@@ -256,7 +264,9 @@ TEST(DecodeDds, EveryTruncationFailsWithoutReadingPastTheEnd)
             // A buffer of exactly size bytes, so the sanitizers catch any read past it.
             Bytes cut(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(size));
             IMAGE image;
-            EXPECT_FALSE(Decode(cut, image)) << size << " of " << file.size();
+            DDSRESULT why = DdsDecoded;
+            EXPECT_FALSE(DecodeDds(cut.data(), cut.size(), image, &why)) << size << " of " << file.size();
+            EXPECT_EQ(why, DdsTooShort) << size << " of " << file.size();
         }
     }
 }
