@@ -14,16 +14,6 @@
 
 namespace {
 
-std::string HostPath(const char* name)
-{
-    std::string path = name;
-    for (char& c : path) {
-        if (c == '\\')
-            c = '/';
-    }
-    return path;
-}
-
 // Opens a regular file only: a folder of the same name is not a file to the game.
 std::FILE* OpenFile(const std::string& path, const char* mode)
 {
@@ -78,6 +68,16 @@ bool ValidBlock(const char* name, const void* buffer, int count)
 }
 
 }  // namespace
+
+std::string HostPath(const char* name)
+{
+    std::string path = name;
+    for (char& c : path) {
+        if (c == '\\')
+            c = '/';
+    }
+    return path;
+}
 
 int FileSize(const char* name)
 {

@@ -1,7 +1,11 @@
 // Whole-file and block reads and writes by file name; every call opens, works and closes again.
 #pragma once
 
+#include <string>
+
 // Names are relative to the working folder and may use "\" as the folder separator.
+
+std::string HostPath(const char* name);                                // the name as the host spells it, "/" between folders
 
 int FileSize(const char* name);                                        // size in bytes, -1 when it cannot be read; never creates the file
 bool FileExists(const char* name);                                     // the file opens for reading

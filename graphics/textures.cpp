@@ -1,7 +1,6 @@
 // The texture table: DDS files read once each, by file name, into textures the sprite drawer draws from.
 #include "graphics/textures.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -25,13 +24,6 @@ bool IsEntry(int entry)
 int ResultFor(std::uint32_t format)
 {
     return format == FormatOneBitAlpha ? TextureLoadedWithAlpha : TextureLoadedOpaque;
-}
-
-// The file name as the host spells it: the game writes "\\" between folders.
-std::string HostPath(std::string path)
-{
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
 }
 
 // Reads and decodes one texture file; why it could not, or null when the texture was made.
@@ -90,7 +82,7 @@ int TEXTURES::LoadTexture(const char* folder, const char* name, TEXTURE** pTextu
 
     TEXTUREENTRY& entry = Entries[Used];
     entry = TEXTUREENTRY();
-    const std::string path = HostPath(JoinStrings(folder, name));
+    const std::string path = HostPath(JoinStrings(folder, name).c_str());
     // A name the entry cannot hold could never be found in the cache again.
     const bool fits = std::strlen(name) < sizeof(entry.Name);
     if (fits)
