@@ -586,8 +586,6 @@ constexpr TEXTUREART Textures[] = {
 };
 static_assert(std::size(Textures) == ArtTextureFiles);
 
-constexpr const char* FontFolder = "/usr/share/fonts/truetype/dejavu";
-
 }  // namespace
 
 const char* ArtTextureName(int row) { return row >= 0 && row < ArtTextureFiles ? Textures[row].Name : ""; }
@@ -595,7 +593,7 @@ const char* ArtTextureName(int row) { return row >= 0 && row < ArtTextureFiles ?
 bool MakeArt(const std::string& folder, std::string& error)
 {
     ARTKIT kit;
-    if (!kit.Open(FontFolder, error))
+    if (!kit.Open(ArtFaceFolder, error))
         return false;
     std::error_code ignored;
     std::filesystem::create_directories(folder + "/Textures/Font", ignored);

@@ -123,31 +123,32 @@ bool TYPEFACE::DrawSpanning(CANVAS& canvas, unsigned long code, int width, int t
     INKBOX ink{};
     if (!Load(code, pixelSize, 1.0f, 1.0f))
         return false;
-    const float own = static_cast<float>(Face->glyph->advance.x) / 64.0f;
+    const int own = static_cast<int>((Face->glyph->advance.x + 32) >> 6);
     Measure(code, pixelSize, 1.0f, 1.0f, ink);
-    const float span = own > 0.0f ? static_cast<float>(width) / own : 1.0f;
+    // The face's own bearings stay; the ink takes up the rest of the advance.
+    const int bearings = std::max(0, ink.Left) + std::max(0, own - ink.Left - ink.Width);
+    const float span = ink.Width > 0 ? static_cast<float>(width - bearings) / static_cast<float>(ink.Width) : 1.0f;
     float xScale = std::clamp(span, NarrowestSpan, WidestSpan);
-    bool ownAdvance = span >= NarrowestSpan && span <= WidestSpan;
+    bool ownBearings = span >= NarrowestSpan && span <= WidestSpan;
     float yScale = 1.0f;
     const int ascent = -ink.Top, descent = ink.Top + ink.Height;
     if (ascent > y - top)
         yScale = std::min(yScale, static_cast<float>(y - top) / static_cast<float>(ascent));
     if (descent > bottom - y)
         yScale = std::min(yScale, static_cast<float>(bottom - y) / static_cast<float>(descent));
+    const int left = std::max(0, ink.Left);
     for (int tries = 0; tries < 8 && Measure(code, pixelSize, xScale, yScale, ink); tries++) {
         bool fits = ink.Width <= width && y + ink.Top >= top && y + ink.Top + ink.Height <= bottom;
         if (fits)
             break;
         if (ink.Width > width) {
             xScale *= static_cast<float>(width) / static_cast<float>(ink.Width + 1);
-            ownAdvance = false;
+            ownBearings = false;
         } else {
             yScale *= 0.97f;
         }
     }
-    // Set by its own advance the ink keeps the face's bearings; otherwise it stands in the middle.
-    int pen = ownAdvance ? std::max(std::min(0, width - ink.Width - ink.Left), -ink.Left)
-                         : (width - ink.Width) / 2 - ink.Left;
+    int pen = ownBearings ? std::min(left, width - ink.Width) - ink.Left : (width - ink.Width) / 2 - ink.Left;
     Draw(canvas, code, pen, y, pixelSize, xScale, yScale, rgb);
     return true;
 }

@@ -40,8 +40,9 @@ public:
     bool DrawFitted(CANVAS& canvas, unsigned long code, int left, int width, int top, int bottom, int y,
                     int pixelSize, std::uint32_t rgb, float widest = 1.0f);
     // Paints a character into the columns 0 to width - 1 as the face would set it in an advance of that width:
-    // the face's advance is scaled across to width (within limits, else the ink is centred) and the glyph is
-    // squeezed down only as far as the rows top to bottom (exclusive) need; its baseline at y. False without a glyph.
+    // it keeps the face's side bearings and its ink is scaled across to fill the rest (within limits, else the
+    // ink is centred), and the glyph is squeezed down only as far as the rows top to bottom (exclusive) need; its
+    // baseline at y. False without a glyph.
     bool DrawSpanning(CANVAS& canvas, unsigned long code, int width, int top, int bottom, int y, int pixelSize,
                       std::uint32_t rgb);
     int TextWidth(const char* text, int pixelSize);  // pen advance of a line of text
