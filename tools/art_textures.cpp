@@ -206,7 +206,7 @@ PICTURE Bolt(ARTKIT&, int index)
 }
 
 PICTURE Creature(ARTKIT&, int kind) { return PaintCreatureSheet(kind); }
-PICTURE Character(ARTKIT& kit, int row) { return PaintDreamerPicture(kit, row); }
+PICTURE Character(ARTKIT&, int row) { return PaintDreamerPicture(row); }
 
 // The health bar: the fill strip on rows 0 to 2, the frame on rows 6 to 10 with its inside clear.
 PICTURE Energy(ARTKIT&, int)

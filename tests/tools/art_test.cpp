@@ -11,10 +11,13 @@
 #include <vector>
 
 #include "graphics/font.h"
+#include "graphics/textures.h"
 #include "platform/dds.h"
 #include "tools/art.h"
 #include "tools/typeface.h"
+#include "world/creatures.h"
 #include "world/reach.h"
+#include "world/roster.h"
 
 namespace {
 
@@ -305,6 +308,58 @@ TEST_F(ArtTest, LargeGlyphsStandOnOneBaselineAndFillTheirAdvances)
                 EXPECT_LE(gap, space * 0.75f) << a << b << (half ? " at half size" : " at full size");
             }
     }
+}
+
+// A silhouette as a coarse grid over its own bounding box, so that two pictures compare whatever their sizes.
+constexpr int SilhouetteGrid = 16;
+
+std::vector<bool> Silhouette(const MASK& mask)
+{
+    EXTENT e = Extent(mask);
+    std::vector<bool> grid(SilhouetteGrid * SilhouetteGrid);
+    const float w = static_cast<float>(e.Right - e.Left + 1), h = static_cast<float>(e.Bottom - e.Top + 1);
+    for (int gy = 0; gy < SilhouetteGrid; gy++)
+        for (int gx = 0; gx < SilhouetteGrid; gx++)
+            grid[gy * SilhouetteGrid + gx] =
+                mask.At(e.Left + static_cast<int>((static_cast<float>(gx) + 0.5f) * w / SilhouetteGrid),
+                        e.Top + static_cast<int>((static_cast<float>(gy) + 0.5f) * h / SilhouetteGrid));
+    return grid;
+}
+
+float Unlike(const std::vector<bool>& a, const std::vector<bool>& b)
+{
+    int differ = 0;
+    for (std::size_t i = 0; i < a.size(); i++)
+        differ += a[i] != b[i];
+    return static_cast<float>(differ) / static_cast<float>(a.size());
+}
+
+// Every creature kind is known by its outline alone, and so is every dreamer class: no two kinds' bodies, and no
+// two pictures of different classes, share nearly all of their silhouettes.
+TEST_F(ArtTest, EveryCreatureKindAndEveryDreamerClassHasAnOutlineOfItsOwn)
+{
+    constexpr float Distinct = 0.15f;  // the share of the grid two outlines must differ in
+    std::vector<std::vector<bool>> creatures;
+    for (const CREATURESTATS& stats : CreatureStats)
+        creatures.push_back(Silhouette(
+            Cut(Decode(Texture(TextureList[stats.Sheet].Name)), 0, 0, stats.CellWidth, stats.CellHeight)));
+    for (int a = 0; a < CreatureKindCount; a++)
+        for (int b = a + 1; b < CreatureKindCount; b++)
+            EXPECT_GT(Unlike(creatures[a], creatures[b]), Distinct) << "kinds " << a + 1 << " and " << b + 1;
+
+    std::vector<std::pair<int, std::vector<bool>>> dreamers;
+    for (const ROSTERROW& character : RosterRows)
+        for (const PICTURESIZE& size : PictureSizes)
+            if (size.Picture == character.Picture)
+                dreamers.push_back({character.Class, Silhouette(Cut(Decode(Texture(TextureList[size.Picture].Name)),
+                                                                    0, 0, size.Width, size.Height))});
+    ASSERT_EQ(dreamers.size(), static_cast<std::size_t>(RosterSize));
+    for (const auto& [classA, a] : dreamers)
+        for (const auto& [classB, b] : dreamers) {
+            if (classA == classB)
+                continue;
+            EXPECT_GT(Unlike(a, b), Distinct) << "classes " << classA << " and " << classB;
+        }
 }
 
 TEST_F(ArtTest, SecondRunWritesTheSameBytes)
