@@ -1,6 +1,7 @@
-// The twenty creature sheets: each a body cell and a glow cell side by side,
-// the body a light silhouette facing right with a few dark marks (eyes,
-// stripes, spots) that make the kind known at a glance.
+// The twenty creature sheets: each a body cell and a glow cell side by side, the body a light silhouette facing
+// right whose outline alone tells the kind on the board, with a few dark marks (eyes, stripes, spots). A part
+// thinner than four texels is all outline, a dark line: right for thin legs, but the antlers that make the stag
+// are drawn thicker so they do not fade into the dark board.
 #include <cmath>
 #include <iterator>
 

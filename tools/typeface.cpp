@@ -106,7 +106,6 @@ bool TYPEFACE::DrawFitted(CANVAS& canvas, unsigned long code, int left, int widt
             squeeze = stretch;
             ink = wider;
         }
-        Measure(code, size, squeeze, 1.0f, ink);
         int pen = left + (width - ink.Width) / 2 - ink.Left;
         Draw(canvas, code, pen, y, size, squeeze, 1.0f, rgb);
         return true;

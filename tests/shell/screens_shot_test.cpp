@@ -128,6 +128,20 @@ protected:
         ASSERT_EQ(Screens.PlayerCount, 3);
         ASSERT_EQ(Screens.ChosenCharacter, 0);
     }
+    // The game of the play-through with its dreamer's menu open and the page that the row id opens, the pointer
+    // at (x, y) over the page's first listed row.
+    const MENUPANEL& OpenListPage(MENUID id, MENUPAGE page, int& x, int& y)
+    {
+        StartThreePlayerGame();
+        Click(DreamerX, DreamerY);
+        ClickRow(PageMain, id);
+        EXPECT_EQ(Menus.OpenPanel, page);
+        const MENUPANEL& panel = Menus.Panels[page];
+        x = panel.X + MenuInset + 30;
+        y = RowY(panel, MenuListFirstRow);
+        Send(MessagePointerMove, x, y);
+        return panel;
+    }
 
     bool Started = false;
 };
@@ -187,13 +201,8 @@ TEST_F(ScreenPictures, APressOnTheHumansDreamerOpensItsMenuWithEndTurnWhereThePl
 
 TEST_F(ScreenPictures, TheDreamsPageShowsItsPressedRowInBrightRed)
 {
-    StartThreePlayerGame();
-    Click(DreamerX, DreamerY);
-    ClickRow(PageMain, MenuIdDreaming);
-    ASSERT_EQ(Menus.OpenPanel, PageDreams);
-    const MENUPANEL& panel = Menus.Panels[PageDreams];
-    const int x = panel.X + MenuInset + 30, y = RowY(panel, MenuListFirstRow);
-    Send(MessagePointerMove, x, y);
+    int x = 0, y = 0;
+    const MENUPANEL& panel = OpenListPage(MenuIdDreaming, PageDreams, x, y);
     Send(MessageButtonDown, x, y);
     ASSERT_EQ(panel.Pressed, MenuListFirstRow);
     Shoot("dreams_menu.png");
@@ -204,13 +213,8 @@ TEST_F(ScreenPictures, TheDreamsPageShowsItsPressedRowInBrightRed)
 // inside it as it was.
 TEST_F(ScreenPictures, TheCastListAndTheAimOfItsFirstSpellShowTheReachAsARing)
 {
-    StartThreePlayerGame();
-    Click(DreamerX, DreamerY);
-    ClickRow(PageMain, MenuIdCastSpell);
-    ASSERT_EQ(Menus.OpenPanel, PageCastSpells);
-    const MENUPANEL& panel = Menus.Panels[PageCastSpells];
-    const int x = panel.X + MenuInset + 30, y = RowY(panel, MenuListFirstRow);
-    Send(MessagePointerMove, x, y);
+    int x = 0, y = 0;
+    const MENUPANEL& panel = OpenListPage(MenuIdCastSpell, PageCastSpells, x, y);
     Shoot("cast_menu.png");
     ExpectBar(Pixel(panel.X + panel.GetWidth() - 4, y), Blue, Red, Green);
 

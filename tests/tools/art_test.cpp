@@ -1,4 +1,6 @@
-// The art generator writes every file the game loads, cut the way the game cuts it, the same every run.
+// The art generator writes every file the game loads, cut the way the game cuts it, the same every run, and what
+// it paints reads at the game's sizes: glyphs as their face's, the reach as a ring, creatures and classes by
+// their outlines.
 #include <gtest/gtest.h>
 
 #include <algorithm>
