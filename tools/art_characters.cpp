@@ -143,9 +143,10 @@ void PaintBeeShaman(CANVAS& c, const BUILD& b, std::uint32_t robe)
 void PaintDreamer(CANVAS& c, const BUILD& b, std::uint32_t robe)
 {
     Gown(c, b, b.Body * 0.2f, b.Body * 0.5f, robe);
-    for (int star = 0; star < 3; star++)
-        c.Ellipse(b.X + b.Body * (-0.2f + 0.2f * static_cast<float>(star)), b.H * (0.6f + 0.12f * static_cast<float>(star % 2)),
-                  1.0f, 1.0f, Moon);
+    for (int star = 0; star < 3; star++) {
+        float x = b.X + b.Body * (-0.2f + 0.2f * static_cast<float>(star));
+        c.Ellipse(x, b.H * (0.6f + 0.12f * static_cast<float>(star % 2)), 1.0f, 1.0f, Moon);
+    }
     Staff(c, b, b.H * 0.12f, b.H * 0.99f, robe);
     const float moonY = b.H * 0.09f, radius = 4.5f;  // the crescent on the staff
     c.Shape(b.StaffX - radius - 1.0f, moonY - radius - 1.0f, b.StaffX + radius + 1.0f, moonY + radius + 1.0f, Moon,

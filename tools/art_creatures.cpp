@@ -242,8 +242,10 @@ void Boar(const PEN& p)
     p.Oval(0.6f, 0.46f, 0.2f, 0.32f);
     p.Shape({{0.7f, 0.28f}, {0.96f, 0.56f}, {0.99f, 0.8f}, {0.78f, 0.82f}, {0.66f, 0.62f}});
     p.Shape({{0.7f, 0.3f}, {0.7f, 0.08f}, {0.8f, 0.3f}});
-    for (int i = 0; i < 6; i++)
-        p.Shape({{0.2f + 0.08f * i, 0.3f - 0.02f * i}, {0.25f + 0.08f * i, 0.04f}, {0.3f + 0.08f * i, 0.28f - 0.02f * i}});
+    for (int i = 0; i < 6; i++) {
+        float x = 0.2f + 0.08f * static_cast<float>(i), y = 0.3f - 0.02f * static_cast<float>(i);
+        p.Shape({{x, y}, {x + 0.05f, 0.04f}, {x + 0.1f, y - 0.02f}});
+    }
     for (float x : {0.2f, 0.32f, 0.56f, 0.66f})
         p.Stroke(x, 0.7f, x, 0.97f, 3.0f);
     p.Oval(0.98f, 0.7f, 0.025f, 0.1f, Soft);

@@ -64,8 +64,8 @@ PICTURE Range(ARTKIT&, int)
     for (int dash = 0; dash < Dashes; dash++) {
         float from = static_cast<float>(dash) * 2.0f * Pi / Dashes, to = from + 1.2f * Pi / Dashes;
         float radius = Centre - 2.4f * Rim;
-        p.Canvas.Line(Centre + std::cos(from) * radius, Centre + std::sin(from) * radius, Centre + std::cos(to) * radius,
-                      Centre + std::sin(to) * radius, 6.0f, White);
+        p.Canvas.Line(Centre + std::cos(from) * radius, Centre + std::sin(from) * radius,
+                      Centre + std::cos(to) * radius, Centre + std::sin(to) * radius, 6.0f, White);
     }
     return p;
 }

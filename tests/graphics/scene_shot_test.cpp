@@ -173,7 +173,9 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
                 const int px = static_cast<int>(creature->X) + BoardMargin + x;
                 const int py = static_cast<int>(creature->Y) + BoardMargin + y;
                 const std::uint32_t was = shot[static_cast<std::size_t>(py * 640 + px)], is = Pixel(px, py);
-                if (std::abs(Red(was) - Red(is)) + std::abs(Green(was) - Green(is)) + std::abs(Blue(was) - Blue(is)) > 60)
+                const int difference =
+                    std::abs(Red(was) - Red(is)) + std::abs(Green(was) - Green(is)) + std::abs(Blue(was) - Blue(is));
+                if (difference > 60)
                     changed++;
             }
         EXPECT_GT(changed, creature->Width * creature->Height / 5) << "kind " << creature->CreatureKind;

@@ -231,7 +231,8 @@ TEST_F(ScreenPictures, TheCastListAndTheAimOfItsFirstSpellShowTheReachAsARing)
     int left = 0, top = 0;
     Game.GetReachOrigin(&Game.Players[0], &left, &top, Play.ActionRange);
     const float radius = 128.0f * Play.ActionRange;
-    const int centreX = left + BoardMargin + static_cast<int>(radius), centreY = top + BoardMargin + static_cast<int>(radius);
+    const int centreX = left + BoardMargin + static_cast<int>(radius);
+    const int centreY = top + BoardMargin + static_cast<int>(radius);
     auto before = [&](int px, int py) { return bare[static_cast<std::size_t>(py * 640 + px)]; };
     // Along the reach the board turns towards the marker's pink, right round the ring; halfway in it is untouched.
     const int ringX = centreX + static_cast<int>(radius - 3.0f * Play.ActionRange);
@@ -244,7 +245,8 @@ TEST_F(ScreenPictures, TheCastListAndTheAimOfItsFirstSpellShowTheReachAsARing)
     // Only the tiles' colour wave, which moves on with every frame, may differ there.
     const int insideX = centreX + static_cast<int>(radius / 2.0f), insideY = centreY + static_cast<int>(radius / 2.0f);
     for (int (*channel)(std::uint32_t) : {Red, Green, Blue})
-        EXPECT_NEAR(channel(Pixel(insideX, insideY)), channel(before(insideX, insideY)), 4) << insideX << ", " << insideY;
+        EXPECT_NEAR(channel(Pixel(insideX, insideY)), channel(before(insideX, insideY)), 4)
+            << insideX << ", " << insideY;
 }
 
 TEST_F(ScreenPictures, EndTurnHandsThePlayToTheComputerAndEscapeLeavesForTheTitle)
