@@ -6,6 +6,7 @@
 constexpr int ArtTextureFiles = 92;  // the texture list, under "Textures/"
 constexpr int ArtGlyphFiles = 93;    // the large font's glyph files, under "Textures/Font/"
 constexpr const char* SmallFontAtlas = "_Small.dds";  // the small font's atlas, beside the glyph files
+constexpr const char* ArtFaceFolder = "/usr/share/fonts/truetype/dejavu";  // Debian's DejaVu faces
 
 // Writes the texture files and the font files into folder/Textures and folder/Textures/Font, creating the
 // folders; false, with a message in error, when a font cannot be opened or a file cannot be written.

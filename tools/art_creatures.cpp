@@ -1,6 +1,7 @@
-// The twenty creature sheets: each a body cell and a glow cell side by side,
-// the body a light silhouette facing right with a few dark marks (eyes,
-// stripes, spots) that make the kind known at a glance.
+// The twenty creature sheets: each a body cell and a glow cell side by side, the body a light silhouette facing
+// right whose outline alone tells the kind on the board, with a few dark marks (eyes, stripes, spots). A part
+// thinner than four texels is all outline, a dark line: right for thin legs, but the antlers that make the stag
+// are drawn thicker so they do not fade into the dark board.
 #include <cmath>
 #include <iterator>
 
@@ -48,15 +49,20 @@ void FourLegs(const PEN& p, float top, float bottom, float legWidth)
     p.Stroke(0.72f, top, 0.74f, bottom, legWidth);
 }
 
+// A low mound from the short tail to the pointed snout near the ground, on stubby legs, with the dark band
+// through the eye of its striped face.
 void Badger(const PEN& p)
 {
-    p.Oval(0.45f, 0.52f, 0.36f, 0.28f);
-    FourLegs(p, 0.6f, 0.92f, 5.0f);
-    p.Shape({{0.7f, 0.3f}, {0.99f, 0.62f}, {0.72f, 0.78f}});
-    p.Oval(0.74f, 0.34f, 0.06f, 0.1f);
-    p.Stroke(0.1f, 0.45f, 0.02f, 0.55f, 4.0f);
-    p.Stroke(0.76f, 0.4f, 0.97f, 0.6f, 2.5f, Mark);  // the face stripe
-    p.Eye(0.82f, 0.46f, 1.0f);
+    p.Oval(0.42f, 0.5f, 0.38f, 0.32f);
+    p.Shape({{0.04f, 0.72f}, {0.1f, 0.38f}, {0.3f, 0.16f}, {0.56f, 0.14f}, {0.76f, 0.28f}, {0.88f, 0.46f},
+             {1.0f, 0.72f}, {0.9f, 0.78f}, {0.7f, 0.76f}, {0.1f, 0.82f}});
+    for (float x : {0.18f, 0.32f, 0.58f, 0.72f})
+        p.Stroke(x, 0.7f, x - 0.01f, 0.96f, 5.0f, Soft);
+    p.Oval(0.72f, 0.3f, 0.05f, 0.08f);
+    p.Stroke(0.06f, 0.56f, 0.0f, 0.64f, 3.0f);
+    p.Stroke(0.7f, 0.34f, 0.97f, 0.7f, 2.5f, Mark);
+    p.Stroke(0.64f, 0.3f, 0.4f, 0.24f, 2.0f, Soft);
+    p.Eye(0.82f, 0.5f, 1.0f);
 }
 
 void Bear(const PEN& p)
@@ -72,17 +78,18 @@ void Bear(const PEN& p)
     p.Eye(0.99f, 0.47f, 1.5f);
 }
 
+// A songbird perched upright: round breast, cocked head with a short beak, a long tail slanting down behind.
 void Blackbird(const PEN& p)
 {
-    p.Oval(0.45f, 0.62f, 0.26f, 0.2f);
-    p.Oval(0.72f, 0.42f, 0.13f, 0.17f);
-    p.Shape({{0.82f, 0.38f}, {0.98f, 0.45f}, {0.82f, 0.5f}});
-    p.Shape({{0.24f, 0.58f}, {0.02f, 0.42f}, {0.06f, 0.7f}, {0.26f, 0.72f}});
-    p.Shape({{0.34f, 0.55f}, {0.2f, 0.05f}, {0.62f, 0.5f}});  // the raised wing
-    p.Stroke(0.44f, 0.8f, 0.42f, 0.98f, 1.5f);
-    p.Stroke(0.54f, 0.8f, 0.56f, 0.98f, 1.5f);
-    p.Stroke(0.3f, 0.45f, 0.46f, 0.5f, 1.0f, Soft);
-    p.Eye(0.76f, 0.38f);
+    p.Oval(0.46f, 0.56f, 0.26f, 0.22f);
+    p.Oval(0.7f, 0.34f, 0.13f, 0.17f);
+    p.Shape({{0.8f, 0.3f}, {0.98f, 0.38f}, {0.8f, 0.42f}});
+    p.Shape({{0.26f, 0.52f}, {0.0f, 0.8f}, {0.06f, 0.9f}, {0.34f, 0.68f}});
+    p.Stroke(0.44f, 0.76f, 0.42f, 0.98f, 2.0f);
+    p.Stroke(0.54f, 0.76f, 0.58f, 0.98f, 2.0f);
+    p.Stroke(0.3f, 0.52f, 0.56f, 0.46f, 1.5f, Soft);
+    p.Stroke(0.32f, 0.6f, 0.58f, 0.56f, 1.0f, Soft);
+    p.Eye(0.73f, 0.3f);
 }
 
 void Wildcat(const PEN& p)
@@ -126,18 +133,25 @@ void Crow(const PEN& p)
     p.Eye(0.72f, 0.47f);
 }
 
+// Spread as on a banner: broad wings whose tips open into fingered feathers, a fan tail, talons, and the white
+// head turned aside to show the hooked beak.
 void Eagle(const PEN& p)
 {
-    p.Shape({{0.5f, 0.3f}, {0.02f, 0.1f}, {0.08f, 0.3f}, {0.0f, 0.36f}, {0.1f, 0.48f}, {0.44f, 0.6f}});
-    p.Shape({{0.5f, 0.3f}, {0.98f, 0.1f}, {0.92f, 0.3f}, {1.0f, 0.36f}, {0.9f, 0.48f}, {0.56f, 0.6f}});
-    p.Oval(0.5f, 0.52f, 0.12f, 0.24f);
-    p.Shape({{0.42f, 0.72f}, {0.5f, 0.98f}, {0.58f, 0.72f}});
-    p.Oval(0.5f, 0.24f, 0.09f, 0.1f);
-    p.Shape({{0.55f, 0.2f}, {0.66f, 0.26f}, {0.56f, 0.32f}});
-    p.Oval(0.5f, 0.22f, 0.08f, 0.06f, 0xffe8e8f0u);
-    p.Stroke(0.14f, 0.22f, 0.42f, 0.42f, 1.0f, Soft);
-    p.Stroke(0.86f, 0.22f, 0.58f, 0.42f, 1.0f, Soft);
-    p.Eye(0.54f, 0.22f);
+    p.Shape({{0.44f, 0.32f}, {0.22f, 0.14f}, {0.0f, 0.06f}, {0.06f, 0.16f}, {0.0f, 0.22f}, {0.08f, 0.28f},
+             {0.02f, 0.34f}, {0.12f, 0.4f}, {0.08f, 0.47f}, {0.22f, 0.5f}, {0.42f, 0.58f}});
+    p.Shape({{0.56f, 0.32f}, {0.78f, 0.14f}, {1.0f, 0.06f}, {0.94f, 0.16f}, {1.0f, 0.22f}, {0.92f, 0.28f},
+             {0.98f, 0.34f}, {0.88f, 0.4f}, {0.92f, 0.47f}, {0.78f, 0.5f}, {0.58f, 0.58f}});
+    p.Oval(0.5f, 0.5f, 0.11f, 0.22f);
+    p.Shape({{0.42f, 0.68f}, {0.58f, 0.68f}, {0.66f, 0.92f}, {0.5f, 0.88f}, {0.34f, 0.92f}});
+    p.Stroke(0.45f, 0.68f, 0.42f, 0.8f, 2.0f);
+    p.Stroke(0.55f, 0.68f, 0.58f, 0.8f, 2.0f);
+    p.Oval(0.5f, 0.22f, 0.09f, 0.1f, 0xfff0f0f4u);
+    p.Shape({{0.56f, 0.18f}, {0.68f, 0.22f}, {0.64f, 0.3f}, {0.57f, 0.27f}}, 0xfff0f0f4u);
+    for (float t : {0.3f, 0.38f})
+        p.Stroke(0.44f - t * 0.4f, 0.2f + t * 0.3f, 0.4f, 0.44f, 1.0f, Soft);
+    for (float t : {0.3f, 0.38f})
+        p.Stroke(0.56f + t * 0.4f, 0.2f + t * 0.3f, 0.6f, 0.44f, 1.0f, Soft);
+    p.Eye(0.55f, 0.2f);
 }
 
 void Snake(const PEN& p)
@@ -160,31 +174,47 @@ void Snake(const PEN& p)
     p.Eye(0.9f, 0.26f);
 }
 
+// A deep barrel on four long legs with hooves, the arched neck under its mane, the long head with pricked ears,
+// and a full tail falling behind.
 void Horse(const PEN& p)
 {
-    p.Oval(0.44f, 0.45f, 0.28f, 0.2f);
-    FourLegs(p, 0.5f, 0.98f, 4.0f);
-    p.Shape({{0.62f, 0.35f}, {0.78f, 0.05f}, {0.86f, 0.1f}, {0.74f, 0.5f}});
-    p.Shape({{0.76f, 0.05f}, {0.98f, 0.3f}, {0.92f, 0.38f}, {0.76f, 0.22f}});
-    p.Shape({{0.78f, 0.04f}, {0.8f, -0.05f}, {0.84f, 0.06f}});
-    p.Shape({{0.18f, 0.36f}, {0.04f, 0.5f}, {0.08f, 0.78f}, {0.2f, 0.46f}});  // the tail
-    p.Stroke(0.64f, 0.32f, 0.78f, 0.04f, 2.0f, Mark);                       // the mane
+    p.Oval(0.44f, 0.44f, 0.3f, 0.23f);
+    p.Oval(0.66f, 0.42f, 0.12f, 0.19f);
+    p.Shape({{0.58f, 0.36f}, {0.68f, 0.1f}, {0.8f, 0.0f}, {0.86f, 0.14f}, {0.8f, 0.5f}});
+    p.Shape({{0.74f, 0.06f}, {0.84f, 0.0f}, {1.0f, 0.3f}, {0.97f, 0.4f}, {0.88f, 0.38f}, {0.76f, 0.2f}});
+    p.Shape({{0.78f, 0.06f}, {0.8f, -0.08f}, {0.85f, 0.04f}});
+    for (float x : {0.22f, 0.32f, 0.6f, 0.7f}) {
+        p.Stroke(x, 0.5f, x + 0.01f, 0.92f, 3.5f);
+        p.Oval(x + 0.02f, 0.95f, 0.04f, 0.04f, Soft);
+    }
+    p.Shape({{0.17f, 0.3f}, {0.04f, 0.38f}, {0.0f, 0.72f}, {0.08f, 0.8f}, {0.12f, 0.52f}, {0.2f, 0.42f}});
+    p.Stroke(0.64f, 0.3f, 0.79f, 0.03f, 2.5f, Mark);
     p.Eye(0.86f, 0.16f, 1.1f);
+    p.Oval(0.97f, 0.34f, 0.015f, 0.03f, Mark);
 }
 
+// Bounding along: a long body arched high between its short legs, a small flat head with whiskers held low in
+// Long and low: a sleek body on short legs, a small flat head raised with a fish in its jaws, and the thick tail
+// Long, sleek and low on the shortest legs: a blunt round head with whiskers, and a thick tail as long as the
+// body, tapering away behind.
 void Otter(const PEN& p)
 {
-    p.Oval(0.42f, 0.62f, 0.3f, 0.2f);
-    p.Oval(0.68f, 0.4f, 0.14f, 0.22f);
-    p.Oval(0.78f, 0.2f, 0.13f, 0.14f);
-    p.Oval(0.92f, 0.24f, 0.07f, 0.08f);
-    p.Shape({{0.16f, 0.6f}, {0.0f, 0.88f}, {0.2f, 0.76f}});
-    p.Stroke(0.3f, 0.74f, 0.26f, 0.94f, 4.0f);
-    p.Stroke(0.56f, 0.74f, 0.6f, 0.94f, 4.0f);
-    p.Oval(0.7f, 0.12f, 0.04f, 0.05f);
-    p.Oval(0.7f, 0.45f, 0.08f, 0.14f, 0xffe8e8eeu);  // the pale chest
-    p.Eye(0.82f, 0.17f);
-    p.Eye(0.98f, 0.22f, 1.2f);
+    p.Oval(0.56f, 0.66f, 0.3f, 0.17f);
+    p.Oval(0.84f, 0.56f, 0.12f, 0.13f);
+    p.Oval(0.94f, 0.6f, 0.06f, 0.07f);
+    p.Oval(0.78f, 0.43f, 0.035f, 0.04f);
+    for (int i = 0; i < 8; i++) {
+        float t0 = static_cast<float>(i) / 8.0f, t1 = static_cast<float>(i + 1) / 8.0f;
+        p.Stroke(0.32f - 0.3f * t0, 0.66f + 0.22f * t0 * t0, 0.32f - 0.3f * t1, 0.66f + 0.22f * t1 * t1,
+                 11.0f - 8.0f * t1);
+    }
+    p.Stroke(0.38f, 0.78f, 0.36f, 0.94f, 5.0f);
+    p.Stroke(0.72f, 0.76f, 0.74f, 0.94f, 5.0f);
+    p.Stroke(0.46f, 0.58f, 0.7f, 0.56f, 1.5f, 0xffe8e8eeu);
+    p.Eye(0.86f, 0.52f, 1.1f);
+    p.Eye(0.99f, 0.58f, 1.0f);
+    p.Stroke(0.95f, 0.66f, 0.84f, 0.72f, 1.0f, Soft);
+    p.Stroke(0.95f, 0.68f, 0.86f, 0.8f, 1.0f, Soft);
 }
 
 void Owl(const PEN& p)
@@ -204,17 +234,26 @@ void Owl(const PEN& p)
     p.Stroke(0.62f, 0.94f, 0.62f, 1.0f, 2.0f);
 }
 
+// Heavy shoulders under a bristling ridge, the long head lowered with a tusk curving up past the snout, on
+// short thin legs.
 void Boar(const PEN& p)
 {
-    p.Oval(0.46f, 0.5f, 0.36f, 0.3f);
-    FourLegs(p, 0.6f, 0.96f, 4.5f);
-    p.Shape({{0.7f, 0.28f}, {0.98f, 0.5f}, {0.98f, 0.7f}, {0.7f, 0.74f}});
-    p.Shape({{0.7f, 0.3f}, {0.72f, 0.1f}, {0.8f, 0.3f}});
-    p.Stroke(0.9f, 0.66f, 0.96f, 0.42f, 2.0f, 0xfff4f4f4u);  // the tusk
-    for (int i = 0; i < 5; i++)                                 // the bristles of the back
-        p.Shape({{0.2f + 0.1f * i, 0.26f}, {0.25f + 0.1f * i, 0.1f}, {0.3f + 0.1f * i, 0.26f}});
-    p.Stroke(0.1f, 0.42f, 0.04f, 0.36f, 2.0f);
-    p.Eye(0.8f, 0.44f, 1.1f);
+    p.Oval(0.42f, 0.54f, 0.34f, 0.28f);
+    p.Oval(0.6f, 0.46f, 0.2f, 0.32f);
+    p.Shape({{0.7f, 0.28f}, {0.96f, 0.56f}, {0.99f, 0.8f}, {0.78f, 0.82f}, {0.66f, 0.62f}});
+    p.Shape({{0.7f, 0.3f}, {0.7f, 0.08f}, {0.8f, 0.3f}});
+    for (int i = 0; i < 6; i++) {
+        float x = 0.2f + 0.08f * static_cast<float>(i), y = 0.3f - 0.02f * static_cast<float>(i);
+        p.Shape({{x, y}, {x + 0.05f, 0.04f}, {x + 0.1f, y - 0.02f}});
+    }
+    for (float x : {0.2f, 0.32f, 0.56f, 0.66f})
+        p.Stroke(x, 0.7f, x, 0.97f, 3.0f);
+    p.Oval(0.98f, 0.7f, 0.025f, 0.1f, Soft);
+    p.Stroke(0.88f, 0.76f, 0.94f, 0.5f, 2.0f, 0xfff4f4f4u);
+    p.Stroke(0.94f, 0.5f, 0.9f, 0.42f, 2.0f, 0xfff4f4f4u);
+    p.Stroke(0.1f, 0.46f, 0.02f, 0.4f, 1.5f);
+    p.Oval(0.02f, 0.4f, 0.03f, 0.06f);
+    p.Eye(0.8f, 0.46f, 1.1f);
 }
 
 void Salmon(const PEN& p)
@@ -248,16 +287,20 @@ void Swan(const PEN& p)
     p.Eye(0.72f, 0.12f, 1.0f);
 }
 
+// Standing four-square and howling: the muzzle raised to the sky, ears back, the bushy tail hanging low.
 void Wolf(const PEN& p)
 {
-    p.Oval(0.44f, 0.5f, 0.3f, 0.2f);
-    FourLegs(p, 0.55f, 0.98f, 4.0f);
-    p.Shape({{0.6f, 0.4f}, {0.74f, 0.18f}, {0.86f, 0.2f}, {0.8f, 0.5f}});
-    p.Shape({{0.74f, 0.16f}, {0.99f, 0.3f}, {0.98f, 0.36f}, {0.8f, 0.38f}});
-    p.Shape({{0.74f, 0.2f}, {0.76f, 0.0f}, {0.84f, 0.18f}});
-    p.Shape({{0.18f, 0.42f}, {0.0f, 0.72f}, {0.06f, 0.8f}, {0.24f, 0.56f}});  // the bushy tail
-    p.Stroke(0.5f, 0.32f, 0.6f, 0.34f, 2.0f, Soft);
-    p.Eye(0.84f, 0.25f, 1.1f);
+    p.Oval(0.42f, 0.56f, 0.28f, 0.17f);
+    p.Oval(0.62f, 0.52f, 0.12f, 0.18f);
+    for (float x : {0.2f, 0.3f, 0.58f, 0.68f})
+        p.Stroke(x, 0.6f, x + (x < 0.5f ? -0.02f : 0.02f), 0.98f, 3.5f);
+    p.Shape({{0.56f, 0.48f}, {0.64f, 0.2f}, {0.76f, 0.12f}, {0.8f, 0.48f}});
+    p.Shape({{0.64f, 0.24f}, {0.8f, 0.0f}, {0.9f, 0.02f}, {0.84f, 0.18f}, {0.78f, 0.32f}});
+    p.Shape({{0.66f, 0.24f}, {0.58f, 0.08f}, {0.72f, 0.16f}});
+    p.Shape({{0.16f, 0.5f}, {0.04f, 0.62f}, {0.0f, 0.88f}, {0.08f, 0.94f}, {0.14f, 0.74f}, {0.22f, 0.62f}});
+    p.Stroke(0.84f, 0.06f, 0.8f, 0.2f, 1.0f, Mark);
+    p.Stroke(0.46f, 0.42f, 0.6f, 0.4f, 2.0f, Soft);
+    p.Eye(0.74f, 0.18f, 1.0f);
 }
 
 void Squirrel(const PEN& p)
@@ -289,20 +332,24 @@ void Frog(const PEN& p)
     p.Oval(0.58f, 0.76f, 0.03f, 0.04f, Soft);
 }
 
+// A slender stag on thin legs, neck raised, crowned with wide branching antlers.
 void Deer(const PEN& p)
 {
-    p.Oval(0.42f, 0.56f, 0.26f, 0.16f);
-    FourLegs(p, 0.6f, 0.98f, 3.0f);
-    p.Stroke(0.62f, 0.5f, 0.74f, 0.3f, 5.0f);
-    p.Oval(0.8f, 0.32f, 0.1f, 0.08f);
-    p.Stroke(0.74f, 0.26f, 0.64f, 0.02f, 1.5f);  // the antlers
-    p.Stroke(0.68f, 0.12f, 0.56f, 0.08f, 1.5f);
-    p.Stroke(0.8f, 0.26f, 0.92f, 0.02f, 1.5f);
-    p.Stroke(0.87f, 0.12f, 0.98f, 0.1f, 1.5f);
-    p.Oval(0.16f, 0.5f, 0.04f, 0.06f);
-    p.Oval(0.36f, 0.5f, 0.03f, 0.04f, Soft);
-    p.Oval(0.48f, 0.54f, 0.03f, 0.04f, Soft);
-    p.Eye(0.82f, 0.3f, 1.0f);
+    p.Oval(0.42f, 0.6f, 0.26f, 0.14f);
+    for (float x : {0.22f, 0.3f, 0.56f, 0.64f})
+        p.Stroke(x, 0.64f, x, 0.99f, 2.5f);
+    p.Stroke(0.62f, 0.56f, 0.74f, 0.36f, 6.0f);
+    p.Oval(0.8f, 0.36f, 0.09f, 0.07f);
+    p.Shape({{0.84f, 0.32f}, {1.0f, 0.42f}, {0.86f, 0.44f}});
+    p.Oval(0.7f, 0.32f, 0.05f, 0.03f);
+    p.Stroke(0.76f, 0.3f, 0.6f, 0.03f, 4.0f);
+    p.Stroke(0.66f, 0.14f, 0.52f, 0.12f, 4.0f);
+    p.Stroke(0.82f, 0.3f, 0.96f, 0.03f, 4.0f);
+    p.Stroke(0.9f, 0.14f, 1.0f, 0.16f, 4.0f);
+    p.Stroke(0.18f, 0.52f, 0.12f, 0.44f, 2.5f);
+    p.Oval(0.36f, 0.54f, 0.03f, 0.04f, Soft);
+    p.Oval(0.48f, 0.56f, 0.03f, 0.04f, Soft);
+    p.Eye(0.82f, 0.34f, 1.0f);
 }
 
 void Bee(const PEN& p)

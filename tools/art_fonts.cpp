@@ -13,12 +13,16 @@ namespace {
 
 constexpr std::uint32_t White = 0xffffffffu;
 constexpr int LargeBaseline = 25;     // texel row of the baseline in a glyph drawn with y offset 0
-constexpr int LargePixelSize = 29;
+constexpr int LargePixelSize = 32;
 constexpr int SmallBaseline = 12;     // texel row of the baseline within a 16-texel band
 constexpr int SmallPixelSize = 12;
+constexpr float SmallWidest = 1.3f;   // how far a letter narrower than its cell is widened
 constexpr int AtlasWidth = 256;
 constexpr int AtlasHeight = 32;
-constexpr std::uint32_t MenuFill = 0xff383840u;  // the menu panels' dark fill, tinted by the frame colour
+// The menus' fill, which the game tints green for the panel, blue for the row under the pointer and red for the
+// pressed row: each tint keeps only its own channel, so the green one is dim enough for white text on the panel
+// and the red and blue ones are whole, for bars that stand out on it.
+constexpr std::uint32_t MenuFill = 0xffff50ffu;
 
 // Slots of the large font that hold something other than their own character.
 struct STANDIN {
@@ -81,11 +85,64 @@ PICTURE LargeGlyph(ARTKIT& kit, int index, const GLYPH& row)
     case '|': Arrow(c, true); break;
     case '}': Arrow(c, false); break;
     default:
-        kit.Bold.DrawFitted(c, LargeCode(slot), 0, row.Advance, 0, row.Height, LargeBaseline - row.YOffset,
-                            LargePixelSize, 0xffffff);
+        kit.Bold.DrawSpanning(c, LargeCode(slot), rectangleWidth, 0, row.Height, LargeBaseline - row.YOffset,
+                              LargePixelSize, 0xffffff);
         break;
     }
     return picture;
+}
+
+// The small font's signs, set texel by texel: squeezed into cells three to nine texels wide a typeface's
+// outline loses its curves, so brackets became bars and the percent a smear. Each row gives the cell's
+// columns from its left edge ('#' ink); the blank column at the right spaces the next glyph, and the closing
+// bracket leaves its first column to the opening bracket's cell, which shares it.
+struct SIGN {
+    char Code;
+    int Top;  // the band's row of the first row given; the baseline is row 12
+    const char* Rows[12];
+};
+
+constexpr SIGN Signs[] = {
+    {'!', 3, {"##.", "##.", "##.", "##.", "##.", "##.", "...", "##.", "##."}},
+    {'"', 3, {"#.#.", "#.#.", "#.#."}},
+    {'#', 3, {".##.##..", ".##.##..", "#######.", ".##.##..", ".##.##..", "#######.", ".##.##..", ".##.##.."}},
+    {'$', 2, {"...#....", ".#####..", "##.#....", "##.#....", ".####...", "..####..", "...#.##.", "...#.##.",
+              ".#####..", "...#....", "...#...."}},
+    {'%', 3, {".#...#.", "#.#.#..", ".#..#..", "...#...", "..#....", "..#....", ".#..#..", ".#.#.#.", "#...#.."}},
+    {'&', 3, {".###.....", "##.##....", "##.##....", ".###.....", "###..##..", "##...##..", "##..##...", "##..###..",
+              ".###..##."}},
+    {'\'', 3, {"##.", "##.", "##."}},
+    {'(', 3, {"..#.", ".##.", "##..", "##..", "##..", "##..", "##..", "##..", "##..", ".##.", "..#."}},
+    {')', 3, {".#..", ".##.", "..##", "..##", "..##", "..##", "..##", "..##", "..##", ".##.", ".#.."}},
+    {'+', 4, {"...##....", "...##....", "...##....", "########.", "########.", "...##....", "...##....", "...##...."}},
+    {',', 10, {".##.", ".##.", ".#..", "#..."}},
+    {'-', 7, {".####..", ".####.."}},
+    {'.', 10, {"##.", "##."}},
+    {'/', 3, {"....##.", "...##..", "...##..", "..##...", "..##...", ".##....", ".##....", "##.....", "##....."}},
+    {':', 5, {"##.", "##.", "...", "...", "...", "##.", "##."}},
+    {';', 5, {".##.", ".##.", "....", "....", "....", ".##.", ".##.", ".#..", "#..."}},
+    {'<', 5, {"...##.", ".##...", "##....", ".##...", "...##."}},
+    {'=', 5, {"#####.", "#####.", "......", "#####.", "#####."}},
+    {'>', 5, {"##....", "..##..", "...##.", "..##..", "##...."}},
+    {'?', 3, {".####..", "##..##.", "....##.", "...##..", "..##...", "..##...", ".......", "..##...", "..##..."}},
+    {'@', 3, {"..#####.", ".#.....#", "#..###.#", "#.#..#.#", "#.#..#.#", "#.#..#.#", "#..####.", "#.......",
+              ".#......", "..####.."}},
+};
+
+const SIGN* FindSign(int code)
+{
+    for (const SIGN& sign : Signs)
+        if (sign.Code == code)
+            return &sign;
+    return nullptr;
+}
+
+void PaintSign(CANVAS& c, const SIGN& sign, int left, int bandTop)
+{
+    for (int row = 0; row < 12 && sign.Rows[row] != nullptr; row++)
+        for (int column = 0; sign.Rows[row][column] != '\0'; column++)
+            if (sign.Rows[row][column] == '#')
+                c.Set(left + column, bandTop + sign.Top + row, White);
 }
 
 // A rectangle of the atlas that holds a picture of its own.
@@ -155,6 +212,10 @@ PICTURE SmallAtlas(ARTKIT& kit)
             FramePiece(c, cell);
             continue;
         }
+        if (const SIGN* sign = FindSign(cell.Code)) {
+            PaintSign(c, *sign, cell.Left, cell.Top);
+            continue;
+        }
         // Ink keeps to the columns no other rectangle covers, and off the last one, which spaces the letters.
         int left = cell.Left, right = cell.Left + cell.Width - 1;
         while (left < right && shared(cell, left))
@@ -167,7 +228,8 @@ PICTURE SmallAtlas(ARTKIT& kit)
             continue;
         }
         kit.CondensedBold.DrawFitted(c, static_cast<unsigned long>(cell.Code), left, right - left, cell.Top,
-                                     cell.Top + cell.Height, cell.Top + SmallBaseline, SmallPixelSize, 0xffffff);
+                                     cell.Top + cell.Height, cell.Top + SmallBaseline, SmallPixelSize, 0xffffff,
+                                     SmallWidest);
     }
     return picture;
 }

@@ -25,16 +25,18 @@ bool ARTKIT::Open(const std::string& folder, std::string& error)
     struct FACEFILE {
         TYPEFACE* face;
         const char* file;
+        bool oneBit;
     };
+    // The small font's face is drawn texel for texel, so it takes the hinting made for one bit.
     const FACEFILE files[] = {
-        {&Sans, "DejaVuSans.ttf"},
-        {&Bold, "DejaVuSans-Bold.ttf"},
-        {&CondensedBold, "DejaVuSansCondensed-Bold.ttf"},
-        {&SerifBold, "DejaVuSerif-Bold.ttf"},
+        {&Sans, "DejaVuSans.ttf", false},
+        {&Bold, "DejaVuSans-Bold.ttf", false},
+        {&CondensedBold, "DejaVuSansCondensed-Bold.ttf", true},
+        {&SerifBold, "DejaVuSerif-Bold.ttf", false},
     };
     for (const FACEFILE& file : files) {
         std::string path = folder + "/" + file.file;
-        if (!file.face->Open(path)) {
+        if (!file.face->Open(path, file.oneBit)) {
             error = "cannot open the font " + path;
             return false;
         }

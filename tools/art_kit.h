@@ -33,5 +33,5 @@ void ShadeBody(CANVAS& canvas, int x, int y, int w, int h);
 void PaintGlow(CANVAS& canvas, int fromX, int fromY, int toX, int toY, int w, int h);
 
 PICTURE PaintCreatureSheet(int kind);         // creature kind 1 to 20: body cell then glow cell
-PICTURE PaintDreamerPicture(ARTKIT& kit, int row);  // a character's picture for texture-list row 37, 62, 63 or 69 to 76
+PICTURE PaintDreamerPicture(int row);         // a character's picture for texture-list row 37, 62, 63 or 69 to 76
 bool WriteFonts(ARTKIT& kit, const std::string& folder, std::string& error);  // the glyph files and the atlas

@@ -37,28 +37,36 @@ PICTURE Tile(ARTKIT&, int edges)
     return p;
 }
 
-// The reach marker: every row covers exactly the columns the reach test accepts, with a bright rim and spokes
-// that show it turning.
+// The reach marker: a ring whose outer edge on every row is exactly the columns the reach test accepts, with a
+// ring of dashes inside that shows it turning; clear within, so the board and its pieces show through.
 PICTURE Range(ARTKIT&, int)
 {
+    constexpr int Rim = 9;  // texels of the solid ring, before the game scales the picture by the reach
+    constexpr float Centre = ReachCircleRows * 0.5f;
     PICTURE p = Blank(ReachCircleRows, ReachCircleRows);
+    auto inside = [](int x, int y) {
+        return y >= 0 && y < ReachCircleRows && x >= ReachCircle[y] && x <= ReachCircleRows - 1 - ReachCircle[y];
+    };
     for (int y = 0; y < ReachCircleRows; y++) {
-        int inset = ReachCircle[y];
-        for (int x = inset; x <= ReachCircleRows - 1 - inset; x++) {
-            bool rim = x - inset < 3 || ReachCircleRows - 1 - inset - x < 3 || y < 3 || y > ReachCircleRows - 4;
-            if (!rim && y > 0 && y < ReachCircleRows - 1) {
-                int above = ReachCircle[y - 1], below = ReachCircle[y + 1];
-                rim = x < std::max(above, below) + 2 || x > ReachCircleRows - 3 - std::max(above, below);
-            }
-            p.Canvas.Set(x, y, rim ? White : Grey(0x70));
+        for (int x = ReachCircle[y]; x <= ReachCircleRows - 1 - ReachCircle[y]; x++) {
+            float dx = static_cast<float>(x) + 0.5f - Centre, dy = static_cast<float>(y) + 0.5f - Centre;
+            if (dx * dx + dy * dy < (Centre - 2.0f * Rim) * (Centre - 2.0f * Rim))
+                continue;
+            bool rim = false;
+            for (int oy = -Rim; oy <= Rim && !rim; oy++)
+                for (int ox = -Rim; ox <= Rim && !rim; ox++)
+                    rim = ox * ox + oy * oy <= Rim * Rim && !inside(x + ox, y + oy);
+            if (rim)
+                p.Canvas.Set(x, y, White);
         }
     }
-    for (int spoke = 0; spoke < 8; spoke++) {
-        float angle = static_cast<float>(spoke) * Pi / 4.0f;
-        float c = std::cos(angle), s = std::sin(angle);
-        p.Canvas.Line(128.0f + c * 104.0f, 128.0f + s * 104.0f, 128.0f + c * 122.0f, 128.0f + s * 122.0f, 3.0f, White);
+    constexpr int Dashes = 20;
+    for (int dash = 0; dash < Dashes; dash++) {
+        float from = static_cast<float>(dash) * 2.0f * Pi / Dashes, to = from + 1.2f * Pi / Dashes;
+        float radius = Centre - 2.4f * Rim;
+        p.Canvas.Line(Centre + std::cos(from) * radius, Centre + std::sin(from) * radius,
+                      Centre + std::cos(to) * radius, Centre + std::sin(to) * radius, 6.0f, White);
     }
-    p.Canvas.Ring(128.0f, 128.0f, 6.0f, 2.0f, White);
     return p;
 }
 
@@ -198,7 +206,7 @@ PICTURE Bolt(ARTKIT&, int index)
 }
 
 PICTURE Creature(ARTKIT&, int kind) { return PaintCreatureSheet(kind); }
-PICTURE Character(ARTKIT& kit, int row) { return PaintDreamerPicture(kit, row); }
+PICTURE Character(ARTKIT&, int row) { return PaintDreamerPicture(row); }
 
 // The health bar: the fill strip on rows 0 to 2, the frame on rows 6 to 10 with its inside clear.
 PICTURE Energy(ARTKIT&, int)
@@ -578,8 +586,6 @@ constexpr TEXTUREART Textures[] = {
 };
 static_assert(std::size(Textures) == ArtTextureFiles);
 
-constexpr const char* FontFolder = "/usr/share/fonts/truetype/dejavu";
-
 }  // namespace
 
 const char* ArtTextureName(int row) { return row >= 0 && row < ArtTextureFiles ? Textures[row].Name : ""; }
@@ -587,7 +593,7 @@ const char* ArtTextureName(int row) { return row >= 0 && row < ArtTextureFiles ?
 bool MakeArt(const std::string& folder, std::string& error)
 {
     ARTKIT kit;
-    if (!kit.Open(FontFolder, error))
+    if (!kit.Open(ArtFaceFolder, error))
         return false;
     std::error_code ignored;
     std::filesystem::create_directories(folder + "/Textures/Font", ignored);

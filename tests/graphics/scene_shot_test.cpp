@@ -1,13 +1,15 @@
-// A busy game frame drawn with the generated art: a spell's bolts in flight and a computer dreamer's Cloud Cover
-// over the tinted board, read back pixel by pixel and saved for a person to look at.
+// Game frames drawn with the generated art: a spell's bolts in flight and a computer dreamer's Cloud Cover over the
+// tinted board, and a board of every creature kind, read back pixel by pixel and saved for a person to look at.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "graphics/board.h"
 #include "tests/support/art_screen.h"
 #include "world/actions.h"
+#include "world/creatures.h"
 #include "world/frame_update.h"
 #include "world/game.h"
 #include "world/random.h"
@@ -133,6 +135,51 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     EXPECT_TRUE(Red(cloudPixel) > 150 && Green(cloudPixel) > 150 && Blue(cloudPixel) > 150) << std::hex << cloudPixel;
     EXPECT_GT(Red(cloudPixel), Red(Pixel(cloudX, cloudY)) + 60) << "the bare board beneath is darker";
     EXPECT_NE(shot[static_cast<std::size_t>(boltY * 640 + boltX)], Pixel(boltX, boltY));
+}
+
+// Four rows of five creatures, one of each kind, owned by the dreamers in turn and grown to full size: each
+// stands out of the board over a good part of its box.
+TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
+{
+    Game.StartNewGame(0, -1, 8);
+    PIECE* creatures[CreatureKindCount];
+    for (int kind = 1; kind <= CreatureKindCount; kind++) {
+        const int column = (kind - 1) % 5, row = (kind - 1) / 5;
+        creatures[kind - 1] = Game.CreateCreature("Beast", kind, kind % 8, 110 + column * 100, 80 + row * 96);
+        ASSERT_NE(creatures[kind - 1], nullptr) << kind;
+    }
+    auto growing = [&]() {
+        for (const PIECE* creature : creatures)
+            if (creature->IsGrowing)
+                return true;
+        return false;
+    };
+    for (int frames = 0; growing() && frames < 600; frames++)
+        UpdateGameFrame();
+    ASSERT_FALSE(growing());
+
+    const float phase = BoardView.BoardWavePhase;
+    Screen.DrawGameFrame();
+    EXPECT_TRUE(Screen.Device.SaveScreenshot(SHOT_FOLDER "/creatures_frame.png"));
+    const std::vector<std::uint32_t> shot(Screen.Device.Picture(), Screen.Device.Picture() + 640 * 512);
+    for (PIECE* creature : creatures)
+        creature->Kind = PieceFree;
+    BoardView.BoardWavePhase = phase;
+    Screen.DrawGameFrame();
+    for (const PIECE* creature : creatures) {
+        int changed = 0;
+        for (int y = 0; y < creature->Height; y++)
+            for (int x = 0; x < creature->Width; x++) {
+                const int px = static_cast<int>(creature->X) + BoardMargin + x;
+                const int py = static_cast<int>(creature->Y) + BoardMargin + y;
+                const std::uint32_t was = shot[static_cast<std::size_t>(py * 640 + px)], is = Pixel(px, py);
+                const int difference =
+                    std::abs(Red(was) - Red(is)) + std::abs(Green(was) - Green(is)) + std::abs(Blue(was) - Blue(is));
+                if (difference > 60)
+                    changed++;
+            }
+        EXPECT_GT(changed, creature->Width * creature->Height / 5) << "kind " << creature->CreatureKind;
+    }
 }
 
 }  // namespace

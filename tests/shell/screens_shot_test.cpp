@@ -6,8 +6,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/config.h"
+#include "graphics/board.h"
+#include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "opponent/opponent.h"
 #include "platform/window.h"
@@ -93,6 +97,27 @@ protected:
                     lit++;
         return lit;
     }
+    // The middle of a panel's row, down the window.
+    static int RowY(const MENUPANEL& panel, int row) { return panel.Y + MenuInset + row * MenuRowHeight + 8; }
+    // A click on the row of the open page that carries id.
+    static void ClickRow(MENUPAGE page, MENUID id)
+    {
+        const MENUPANEL& panel = Menus.Panels[page];
+        for (int row = 0; row < panel.Count; row++)
+            if (panel.Items[row].Id == id) {
+                Click(panel.X + MenuInset + 30, RowY(panel, row));
+                return;
+            }
+        ADD_FAILURE() << "no row " << id << " on page " << page;
+    }
+    // A menu bar in its own channel, bright enough to stand out on the dim green panel under white text.
+    static void ExpectBar(std::uint32_t pixel, int (*own)(std::uint32_t), int (*other)(std::uint32_t),
+                          int (*third)(std::uint32_t))
+    {
+        EXPECT_GT(own(pixel), 150) << std::hex << pixel;
+        EXPECT_GT(own(pixel), other(pixel) + 100) << std::hex << pixel;
+        EXPECT_GT(own(pixel), third(pixel) + 100) << std::hex << pixel;
+    }
     // The game of the play-through: free game, three players, the first portrait.
     void StartThreePlayerGame()
     {
@@ -102,6 +127,20 @@ protected:
         ASSERT_EQ(Screens.ScreenState, ScreenInGame);
         ASSERT_EQ(Screens.PlayerCount, 3);
         ASSERT_EQ(Screens.ChosenCharacter, 0);
+    }
+    // The game of the play-through with its dreamer's menu open and the page that the row id opens, the pointer
+    // at (x, y) over the page's first listed row.
+    const MENUPANEL& OpenListPage(MENUID id, MENUPAGE page, int& x, int& y)
+    {
+        StartThreePlayerGame();
+        Click(DreamerX, DreamerY);
+        ClickRow(PageMain, id);
+        EXPECT_EQ(Menus.OpenPanel, page);
+        const MENUPANEL& panel = Menus.Panels[page];
+        x = panel.X + MenuInset + 30;
+        y = RowY(panel, MenuListFirstRow);
+        Send(MessagePointerMove, x, y);
+        return panel;
     }
 
     bool Started = false;
@@ -150,16 +189,64 @@ TEST_F(ScreenPictures, APressOnTheHumansDreamerOpensItsMenuWithEndTurnWhereThePl
     EXPECT_STREQ(panel.Items[row].Text, "End Turn");
     Send(MessagePointerMove, EndTurnX, EndTurnY);
     Shoot("piece_menu.png");
-    // The panel opens right of the dreamer; the row under the pointer carries the dark blue hover bar, and
-    // between the rows the board shows through the panel's green.
+    // The panel opens right of the dreamer; the row under the pointer carries a bright blue hover bar, and
+    // between the rows the board shows through the panel's dim green, under the white text.
     EXPECT_GT(panel.X, DreamerX);
-    const std::uint32_t bar = Pixel(EndTurnX + 40, EndTurnY);
-    EXPECT_GT(Blue(bar), Red(bar) + 20) << std::hex << bar;
-    EXPECT_GT(Blue(bar), Green(bar) + 20) << std::hex << bar;
+    ExpectBar(Pixel(EndTurnX + 40, EndTurnY), Blue, Red, Green);
     const std::uint32_t fill = Pixel(panel.X + panel.GetWidth() - 8, EndTurnY - 40);
     EXPECT_GT(Green(fill), Red(fill) + 20) << std::hex << fill;
     EXPECT_GT(Green(fill), Blue(fill) + 20) << std::hex << fill;
     EXPECT_LT(Green(fill), 160) << std::hex << fill;
+}
+
+TEST_F(ScreenPictures, TheDreamsPageShowsItsPressedRowInBrightRed)
+{
+    int x = 0, y = 0;
+    const MENUPANEL& panel = OpenListPage(MenuIdDreaming, PageDreams, x, y);
+    Send(MessageButtonDown, x, y);
+    ASSERT_EQ(panel.Pressed, MenuListFirstRow);
+    Shoot("dreams_menu.png");
+    ExpectBar(Pixel(panel.X + panel.GetWidth() - 4, y), Red, Green, Blue);
+}
+
+// The spell list, then its first spell aimed: the reach shows as a ring round the dreamer that leaves the board
+// inside it as it was.
+TEST_F(ScreenPictures, TheCastListAndTheAimOfItsFirstSpellShowTheReachAsARing)
+{
+    int x = 0, y = 0;
+    const MENUPANEL& panel = OpenListPage(MenuIdCastSpell, PageCastSpells, x, y);
+    Shoot("cast_menu.png");
+    ExpectBar(Pixel(panel.X + panel.GetWidth() - 4, y), Blue, Red, Green);
+
+    Send(MessageButtonDown, x, y);
+    Send(MessageButtonUp, x, y);
+    ASSERT_EQ(Play.ActionMode, ModeSpellTarget);
+    Send(MessagePointerMove, 600, 440);
+    Play.ActionMode = ModeNothing;
+    DrawScreenFrame();
+    const std::vector<std::uint32_t> bare(Drawing.pDevice->Picture(), Drawing.pDevice->Picture() + 640 * 512);
+    Play.ActionMode = ModeSpellTarget;
+    Shoot("aim_spell.png");
+
+    int left = 0, top = 0;
+    Game.GetReachOrigin(&Game.Players[0], &left, &top, Play.ActionRange);
+    const float radius = 128.0f * Play.ActionRange;
+    const int centreX = left + BoardMargin + static_cast<int>(radius);
+    const int centreY = top + BoardMargin + static_cast<int>(radius);
+    auto before = [&](int px, int py) { return bare[static_cast<std::size_t>(py * 640 + px)]; };
+    // Along the reach the board turns towards the marker's pink, right round the ring; halfway in it is untouched.
+    const int ringX = centreX + static_cast<int>(radius - 3.0f * Play.ActionRange);
+    const int ringY = centreY + static_cast<int>(radius - 3.0f * Play.ActionRange);
+    ASSERT_TRUE(ringX < 620 && ringY < 460) << "the ring lies on the board";
+    for (const auto& [px, py] : {std::pair{ringX, centreY}, std::pair{centreX, ringY}}) {
+        EXPECT_GT(Red(Pixel(px, py)), Red(before(px, py)) + 40) << px << ", " << py;
+        EXPECT_GT(Red(Pixel(px, py)), Green(Pixel(px, py)) + 20) << px << ", " << py;
+    }
+    // Only the tiles' colour wave, which moves on with every frame, may differ there.
+    const int insideX = centreX + static_cast<int>(radius / 2.0f), insideY = centreY + static_cast<int>(radius / 2.0f);
+    for (int (*channel)(std::uint32_t) : {Red, Green, Blue})
+        EXPECT_NEAR(channel(Pixel(insideX, insideY)), channel(before(insideX, insideY)), 4)
+            << insideX << ", " << insideY;
 }
 
 TEST_F(ScreenPictures, EndTurnHandsThePlayToTheComputerAndEscapeLeavesForTheTitle)
