@@ -310,14 +310,18 @@ void UpdateCursor(int windowX, int windowY)
     SetPointerCursor(cursor);
 }
 
-// The world's frame; a hit drops the pointer's target, and the board goes back to the
-// player at the round start, or stays closed while the computer sides play on without him.
+// The world's frame; a hit drops the pointer's target, a piece that dies under its menu or its aim takes them
+// with it (the dead give no orders), and the board goes back to the player at the round start, or stays closed
+// while the computer sides play on without him.
 void UpdatePlayFrame()
 {
     Game.DebugFlag = Camera.DebugDisplay ? 1 : 0;
     UpdateGameFrame();
     if (Game.HitHappened)
         Play.pPointerTarget = nullptr;
+    if ((Play.ActionMode == ModeMenuOpen || IsTargetingMode()) && Play.pSelectedPiece != nullptr &&
+        Play.pSelectedPiece->IsDead)
+        CancelAction();
     if (Game.HumanTurnEnded)
         Play.ActionMode = ModeComputerTurns;
     else if (Play.ActionMode == ModeComputerTurns)

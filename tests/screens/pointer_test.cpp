@@ -219,6 +219,28 @@ TEST_F(Pointer, CancelActionClosesTheMenusAndDropsTheSelectionAndItsMarksButKeep
     EXPECT_EQ(BannerText(), "||");
 }
 
+// Harm drains a point a frame after its hit, and a move through another side's hazard costs points on the way, so a
+// piece of the player's can die in his turn with its menu open or its move aimed; the dead give no orders.
+TEST_F(Pointer, APieceThatDiesUnderItsMenuOrItsAimTakesThemWithIt)
+{
+    PIECEBASE* const pieces[] = {&Wolf, &Human};
+    for (PIECEBASE* piece : pieces) {
+        SelectPieceAt(piece->CentreX, piece->CentreY);
+        if (piece == &Human) {
+            Menus.LastId = MenuIdMoveAttack;
+            DoPieceMenuCommand();
+        }
+        ASSERT_EQ(Play.ActionMode, piece == &Human ? ModeMoveAttack : ModeMenuOpen);
+        piece->PendingHealth = -piece->Health;
+        for (int frame = 0; frame < 100 && !piece->IsDead; frame++)
+            UpdatePlayFrame();
+        EXPECT_TRUE(Play.ActionMode == ModeNothing && Play.pSelectedPiece == nullptr) << piece->Name;
+        EXPECT_EQ(OpenPanels(), 0) << piece->Name;
+    }
+    BoardPress(W(160), W(100));  // Bo, in the dead dreamer's reach
+    EXPECT_EQ(Human.HasMoved, 0);
+}
+
 TEST_F(Pointer, ACreatureFacesABoardXRightOfItsCentreAndTheWorldsMovesTurnItTheSameWay)
 {
     FacePieceTowards(&Wolf, 101);

@@ -4,25 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "base/config.h"
 #include "graphics/board.h"
 #include "graphics/drawing.h"
-#include "graphics/font.h"
-#include "opponent/opponent.h"
 #include "platform/window.h"
 #include "screens/menus.h"
 #include "screens/pointer.h"
 #include "screens/screen_state.h"
 #include "screens/title.h"
-#include "shell/device.h"
 #include "shell/screen_changes.h"
 #include "shell/shell.h"
-#include "world/frame_update.h"
+#include "tests/support/headless_program.h"
 #include "world/game.h"
 
 namespace {
@@ -41,34 +36,18 @@ int Blue(std::uint32_t pixel) { return static_cast<int>(pixel & 0xff); }
 
 class ScreenPictures : public testing::Test {
 protected:
-    // The program's own start-up, headless: the art is found as "Textures" in the working folder.
     void SetUp() override
     {
-        const std::filesystem::path art = std::filesystem::path(ART_FOLDER) / "Textures";
-        if (!std::filesystem::is_directory(art))
+        Started = StartProgramHeadless(ART_FOLDER);
+        if (!Started)
             GTEST_SKIP() << "no generated art in " << ART_FOLDER;
-        std::filesystem::create_directory_symlink(art, "Textures");
-        ResetInput();
-        TARNWICK::InitD3D();
-        Started = true;
-        InstallComputerOpponent();
-        TurnHooks.GameOverCheck = CheckGameOver;
-        Config.Load();
-        Game.BuildRoster();
-        Menus.SetFont(&FontSmall);
-        GoToTitle();
     }
     void TearDown() override
     {
         if (Started)
-            ReleaseAll();
-        GoToTitle();
+            StopProgramHeadless();
     }
 
-    static void Send(MESSAGEKIND kind, int x, int y, int character = 0)
-    {
-        WndProc(MakeMessage(kind, x, y, character));
-    }
     // A click as the window sends it: the pointer moves there, presses and lets go.
     static void Click(int x, int y)
     {

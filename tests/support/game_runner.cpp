@@ -25,6 +25,16 @@ PIECEBASE& PieceAt(int i)
     return Game.Creatures[i - MaxPlayers];
 }
 
+}  // namespace
+
+void ResetInvariants()
+{
+    for (int& score : ExpectedScores)
+        score = 0;
+    for (bool& dead : WasDead)
+        dead = false;
+}
+
 std::string CheckInvariants()
 {
     std::ostringstream fault;
@@ -54,17 +64,12 @@ std::string CheckInvariants()
     return fault.str();
 }
 
-}  // namespace
-
 void StartHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script)
 {
     SeedRand(seed);
     InstallComputerOpponent();
     Game.StartNewGame(static_cast<int>(seed % 10), -1, players);
-    for (int& score : ExpectedScores)
-        score = 0;
-    for (bool& dead : WasDead)
-        dead = false;
+    ResetInvariants();
     if (script == PLAYERSCRIPT::DieAtOnce) {
         Game.Players[0].PendingHealth = -Game.Players[0].MaxHealth;
         Game.Players[0].LastAttackerTeam = -1;
