@@ -1,5 +1,6 @@
-// A busy game frame drawn with the generated art: a spell's bolts in flight and a computer dreamer's Cloud Cover
-// over the tinted board, read back pixel by pixel and saved for a person to look at.
+// Busy game frames drawn with the generated art: a spell's bolts in flight and a computer dreamer's Cloud Cover
+// over the tinted board, read back pixel by pixel and saved for a person to look at, and the busiest frame of all;
+// each drawn again through the reference rasteriser to the same pixels.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 
 #include "graphics/board.h"
 #include "tests/support/art_screen.h"
+#include "tests/support/frame_recording.h"
 #include "world/actions.h"
 #include "world/frame_update.h"
 #include "world/game.h"
@@ -85,8 +87,13 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     ASSERT_GT(bolts, 0);
 
     const float phase = BoardView.BoardWavePhase;
+    FRAMERECORDING frame;
+    frame.Start({&Screen.Sprite}, &Screen.Line);
     Screen.DrawGameFrame();
+    frame.Stop();
     EXPECT_TRUE(Screen.Device.SaveScreenshot(SHOT_FOLDER "/cast_frame.png"));
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawReference), 0);
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawSse2), 0);
     const std::vector<std::uint32_t> shot(Screen.Device.Picture(), Screen.Device.Picture() + 640 * 512);
 
     // The frame's four corners take the human's colour in his turn: no channel beyond his.
@@ -133,6 +140,20 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     EXPECT_TRUE(Red(cloudPixel) > 150 && Green(cloudPixel) > 150 && Blue(cloudPixel) > 150) << std::hex << cloudPixel;
     EXPECT_GT(Red(cloudPixel), Red(Pixel(cloudX, cloudY)) + 60) << "the bare board beneath is darker";
     EXPECT_NE(shot[static_cast<std::size_t>(boltY * 640 + boltX)], Pixel(boltX, boltY));
+}
+
+// Every creature and effect slot in use: 1,102 sprites and 30 lines, turned, scaled, mirrored and tinted.
+TEST_F(ScenePicture, TheBusiestFrameComesOutOfTheReferenceRasteriserPixelForPixel)
+{
+    SetUpBusiestFrame();
+    FRAMERECORDING frame;
+    frame.Start({&Screen.Sprite}, &Screen.Line);
+    Screen.DrawGameFrame();
+    frame.Stop();
+    EXPECT_GT(frame.SpriteCount(), 1000);
+    EXPECT_GT(frame.LineCount(), 20);
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawReference), 0);
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawSse2), 0);
 }
 
 }  // namespace

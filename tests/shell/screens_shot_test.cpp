@@ -1,5 +1,6 @@
 // Every screen of a free game drawn headless with the generated art, the way the main loop draws it, after the
-// same pointer and key messages a player sends: read back pixel by pixel and saved for a person to look at.
+// same pointer and key messages a player sends: read back pixel by pixel, saved for a person to look at, and drawn
+// again through the reference rasteriser to the same pixels.
 // The window points used here are the ones the play-through script clicks in the real window.
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include "shell/device.h"
 #include "shell/screen_changes.h"
 #include "shell/shell.h"
+#include "tests/support/frame_recording.h"
 #include "world/frame_update.h"
 #include "world/game.h"
 
@@ -79,8 +81,13 @@ protected:
     }
     static void Shoot(const char* name)
     {
+        FRAMERECORDING frame;
+        frame.Start({Drawing.pSprite2D, FontLarge.pSprite, FontSmall.pSprite}, Drawing.pLine);
         DrawScreenFrame();
+        frame.Stop();
         EXPECT_TRUE(Drawing.pDevice->SaveScreenshot((std::string(SHOT_FOLDER "/") + name).c_str()));
+        EXPECT_EQ(frame.PixelsDifferingFrom(*Drawing.pDevice, DrawReference), 0) << name;
+        EXPECT_EQ(frame.PixelsDifferingFrom(*Drawing.pDevice, DrawSse2), 0) << name;
     }
     static std::uint32_t Pixel(int x, int y) { return Drawing.pDevice->Pixel(x, y); }
     // Pixels of the rectangle brighter than near-black.

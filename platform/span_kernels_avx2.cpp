@@ -1,0 +1,62 @@
+// The span kernels on AVX2, eight pixels a block; built for AVX2 alone and used only where the processor has it.
+#include <immintrin.h>
+
+#include "platform/span_kernels_body.h"
+
+namespace {
+
+// The 8-bit unpacks and the pack work within each 128-bit half, so Low holds pixels 0, 1, 4 and 5 and High
+// pixels 2, 3, 6 and 7, and Pack puts them back in order.
+struct AVX2LANES {
+    using INT = __m256i;
+    using FLOAT = __m256;
+    static constexpr int Pixels = 8;
+
+    static INT Load(const std::uint32_t* p) { return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)); }
+    static void Store(std::uint32_t* p, INT v) { _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), v); }
+    static INT Zero() { return _mm256_setzero_si256(); }
+    static INT Splat32(std::uint32_t v) { return _mm256_set1_epi32(static_cast<int>(v)); }
+    static INT Splat16(std::uint16_t v) { return _mm256_set1_epi16(static_cast<short>(v)); }
+    static INT Iota() { return _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7); }
+    static INT Gather(const std::uint32_t* base, const int* index)
+    {
+        return _mm256_setr_epi32(static_cast<int>(base[index[0]]), static_cast<int>(base[index[1]]), static_cast<int>(base[index[2]]), static_cast<int>(base[index[3]]), static_cast<int>(base[index[4]]), static_cast<int>(base[index[5]]), static_cast<int>(base[index[6]]), static_cast<int>(base[index[7]]));
+    }
+    static INT Gather(const std::uint32_t* const* rows, const int* index)  // lane i from rows[i][index[i]]
+    {
+        return _mm256_setr_epi32(static_cast<int>(rows[0][index[0]]), static_cast<int>(rows[1][index[1]]), static_cast<int>(rows[2][index[2]]), static_cast<int>(rows[3][index[3]]), static_cast<int>(rows[4][index[4]]), static_cast<int>(rows[5][index[5]]), static_cast<int>(rows[6][index[6]]), static_cast<int>(rows[7][index[7]]));
+    }
+    static INT Low(INT v) { return _mm256_unpacklo_epi8(v, _mm256_setzero_si256()); }
+    static INT High(INT v) { return _mm256_unpackhi_epi8(v, _mm256_setzero_si256()); }
+    static INT Pack(INT low, INT high) { return _mm256_packus_epi16(low, high); }
+    static INT Add16(INT a, INT b) { return _mm256_add_epi16(a, b); }
+    static INT Sub16(INT a, INT b) { return _mm256_sub_epi16(a, b); }
+    static INT Mul16(INT a, INT b) { return _mm256_mullo_epi16(a, b); }
+    static INT MulHigh16(INT a, INT b) { return _mm256_mulhi_epu16(a, b); }
+    static INT ShiftRight8(INT a) { return _mm256_srli_epi16(a, 8); }
+    static INT ShiftLeft32(INT a, int bits) { return _mm256_sll_epi32(a, _mm_cvtsi32_si128(bits)); }
+    static INT Add32(INT a, INT b) { return _mm256_add_epi32(a, b); }
+    static INT Or(INT a, INT b) { return _mm256_or_si256(a, b); }
+    static INT And(INT a, INT b) { return _mm256_and_si256(a, b); }
+    static INT Equal16(INT a, INT b) { return _mm256_cmpeq_epi16(a, b); }
+    static INT Equal32(INT a, INT b) { return _mm256_cmpeq_epi32(a, b); }
+    static INT Greater32(INT a, INT b) { return _mm256_cmpgt_epi32(a, b); }
+    static INT Select(INT mask, INT yes, INT no) { return _mm256_blendv_epi8(no, yes, mask); }
+    static bool AllTrue(INT mask) { return _mm256_movemask_epi8(mask) == -1; }
+    static INT SpreadAlpha(INT c) { return _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(c, 0xff), 0xff); }
+    static INT AlphaLanes() { return _mm256_set1_epi64x(0x00ff000000000000); }
+    static FLOAT SplatF(float v) { return _mm256_set1_ps(v); }
+    static FLOAT AddF(FLOAT a, FLOAT b) { return _mm256_add_ps(a, b); }
+    static FLOAT SubF(FLOAT a, FLOAT b) { return _mm256_sub_ps(a, b); }
+    static FLOAT MulF(FLOAT a, FLOAT b) { return _mm256_mul_ps(a, b); }
+    static FLOAT ToFloat(INT v) { return _mm256_cvtepi32_ps(v); }
+    static INT Truncate(FLOAT v) { return _mm256_cvttps_epi32(v); }
+    static INT Less(FLOAT a, FLOAT b) { return _mm256_castps_si256(_mm256_cmp_ps(a, b, _CMP_LT_OS)); }
+};
+
+}  // namespace
+
+const SPANKERNELS& Avx2Kernels()
+{
+    return KERNELS<AVX2LANES>::Table();
+}
