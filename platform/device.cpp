@@ -104,29 +104,6 @@ bool SPRITEJOB::IsExact() const
            Place.Origin.Y == std::floor(Place.Origin.Y);
 }
 
-int SPRITEJOB::ExactColumn(int x) const
-{
-    int stepX = ExactStep();
-    int firstX = Source.Left + (stepX > 0 ? -static_cast<int>(Place.Origin.X) : static_cast<int>(Place.Origin.X) - 1);
-    return firstX + stepX * x;
-}
-
-int SPRITEJOB::ExactRow(int y) const
-{
-    float v = (static_cast<float>(y) + 0.5f - Place.Origin.Y) * Inverse.Vy;
-    return ClampIndex(Source.Top + FloorToInt(v), LowY, HighY);
-}
-
-float SPRITEJOB::ColumnSource(int x) const
-{
-    return static_cast<float>(Source.Left) + (static_cast<float>(x) + 0.5f - Place.Origin.X) * Inverse.Ux - 0.5f;
-}
-
-float SPRITEJOB::RowSource(int y) const
-{
-    return static_cast<float>(Source.Top) + (static_cast<float>(y) + 0.5f - Place.Origin.Y) * Inverse.Vy - 0.5f;
-}
-
 bool TEXTURE::Create(IMAGE image)
 {
     bool valid = image.Width > 0 && image.Height > 0 &&
@@ -150,11 +127,6 @@ std::uint32_t TEXTURE::Texel(int x, int y) const
     return Row(y)[x];
 }
 
-const std::uint32_t* TEXTURE::Row(int y) const
-{
-    return Texels.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(Texels.Width);
-}
-
 DEVICE::DEVICE()
     : Pixels(static_cast<std::size_t>(PictureWidth) * PictureHeight, OpaqueBlack)
 {
@@ -165,9 +137,13 @@ bool DEVICE::IsHeadless() const
     return Headless;
 }
 
+// A loop of a known count, which the compiler writes with vector stores.
 void DEVICE::Clear(std::uint32_t colour)
 {
-    std::fill(Pixels.begin(), Pixels.end(), OpaqueBlack | (colour & 0xffffffu));
+    const std::uint32_t pixel = OpaqueBlack | (colour & 0xffffffu);
+    std::uint32_t* picture = Pixels.data();
+    for (int i = 0; i < PictureWidth * PictureHeight; ++i)
+        picture[i] = pixel;
 }
 
 void DEVICE::BeginScene()

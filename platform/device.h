@@ -1,6 +1,7 @@
 // The drawing device: a 640 x 512 picture that textured sprites and lines are drawn into, shown in the window or kept headless.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,7 +39,10 @@ public:
     int Width() const;                    // texels per row, 0 before Create
     int Height() const;                   // rows, 0 before Create
     std::uint32_t Texel(int x, int y) const;  // the texel at (x, y), which must lie inside
-    const std::uint32_t* Row(int y) const;    // the texels of row y, which must lie inside
+    const std::uint32_t* Row(int y) const     // the texels of row y, which must lie inside
+    {
+        return Texels.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(Texels.Width);
+    }
 
 private:
     IMAGE Texels;

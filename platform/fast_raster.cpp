@@ -13,7 +13,8 @@ const SPANKERNELS& Kernels(DRAWPATH path)
     return hasAvx2 && path != DrawSse2 ? Avx2Kernels() : Sse2Kernels();
 }
 
-// Past this size an edge function's products could overflow, and with them the order the search relies on.
+// Past this size an edge function's products could overflow, and with them the order the search for a row's run
+// relies on: such quads (far off the picture, or vast) are left to the reference.
 constexpr float TameEdge = 1.0e15f;
 
 // Texel positions past this size could overflow the conversions to whole texels, which the kernels make in a
@@ -31,16 +32,15 @@ bool IsTame(const QUAD& quad)
 }
 
 // The first x of [low, high) where the edge's test gives wanted, else high. Along a row the edge function is
-// monotonic, even rounded, so the test changes at most once: start from where the exact line crosses the row and
-// step to the change.
-int FirstWhere(const EDGE& edge, float py, int low, int high, bool wanted)
+// monotonic, even rounded, so the test changes at most once: start from where the exact line crosses the row (at
+// the edge's x per y, slope, from its start) and step to the change.
+int FirstWhere(const EDGE& edge, float slope, float py, int low, int high, bool wanted)
 {
-    double crossing = static_cast<double>(edge.Ax) +
-                      static_cast<double>(edge.Dx) * (static_cast<double>(py) - edge.Ay) / edge.Dy - 0.5;
+    float crossing = edge.Ax + slope * (py - edge.Ay) - 0.5f;
     int x = low;
-    if (crossing >= high)
+    if (crossing >= static_cast<float>(high))
         x = high;
-    else if (crossing > low)
+    else if (crossing > static_cast<float>(low))
         x = static_cast<int>(crossing);
     while (x > low && edge.Inside(static_cast<float>(x - 1) + 0.5f, py) == wanted)
         --x;
@@ -52,16 +52,17 @@ int FirstWhere(const EDGE& edge, float py, int low, int high, bool wanted)
 // The run of row py that the reference's walk finds, from each edge's change along the row: an edge falling
 // to the right (its inside rising) bounds the run on the left, one rising bounds it on the right, and a level
 // edge keeps or drops the whole row.
-void RowRun(const QUAD& quad, float py, int& begin, int& end)
+void RowRun(const QUAD& quad, const float* slopes, float py, int& begin, int& end)
 {
     begin = quad.Left;
     end = quad.Right;
-    for (const EDGE& edge : quad.Edges) {
+    for (int i = 0; i < 4; ++i) {
+        const EDGE& edge = quad.Edges[i];
         if (edge.Dy < 0.0f) {
-            int first = FirstWhere(edge, py, quad.Left, quad.Right, true);
+            int first = FirstWhere(edge, slopes[i], py, quad.Left, quad.Right, true);
             begin = first > begin ? first : begin;
         } else if (edge.Dy > 0.0f) {
-            int last = FirstWhere(edge, py, quad.Left, quad.Right, false);
+            int last = FirstWhere(edge, slopes[i], py, quad.Left, quad.Right, false);
             end = last < end ? last : end;
         } else if (!edge.Inside(static_cast<float>(quad.Left) + 0.5f, py)) {
             end = begin;
@@ -69,27 +70,19 @@ void RowRun(const QUAD& quad, float py, int& begin, int& end)
     }
 }
 
-// The reference's walk across a row, for quads too large for the search.
-void WalkRow(const QUAD& quad, float py, int& begin, int& end)
-{
-    begin = quad.Left;
-    while (begin < quad.Right && !quad.Inside(begin, py))
-        ++begin;
-    end = quad.Right;
-    while (end > begin && !quad.Inside(end - 1, py))
-        --end;
-}
-
-// Calls span(y, begin, end) for exactly the runs the reference's FillQuad gives. A quad with its sides along
-// the axes covers one run of columns on every row it covers at all: its upright edges decide the columns and
-// its level edges the rows, so after the first run a row needs only the test of its first pixel.
+// Calls span(y, begin, end) for exactly the runs the reference's FillQuad gives a tame quad. A quad with its sides
+// along the axes covers one run of columns on every row it covers at all: its upright edges decide the columns
+// and its level edges the rows, so after the first run a row needs only the test of its first pixel.
 template <typename SPAN>
 void FillQuadRuns(const QUAD& quad, SPAN span)
 {
-    const bool tame = IsTame(quad);
     bool upright = true;
-    for (const EDGE& edge : quad.Edges)
+    float slopes[4];
+    for (int i = 0; i < 4; ++i) {
+        const EDGE& edge = quad.Edges[i];
         upright = upright && (edge.Dx == 0.0f || edge.Dy == 0.0f);
+        slopes[i] = edge.Dy != 0.0f ? edge.Dx / edge.Dy : 0.0f;
+    }
     bool known = false;
     int begin = 0, end = 0;
     for (int y = quad.Top; y < quad.Bottom; ++y) {
@@ -99,10 +92,7 @@ void FillQuadRuns(const QUAD& quad, SPAN span)
                 span(y, begin, end);
             continue;
         }
-        if (tame)
-            RowRun(quad, py, begin, end);
-        else
-            WalkRow(quad, py, begin, end);
+        RowRun(quad, slopes, py, begin, end);
         if (begin < end) {
             span(y, begin, end);
             known = upright;
@@ -129,20 +119,22 @@ bool SamplesStayNear(const SPRITEJOB& job, const QUAD& quad)
     return true;
 }
 
+// The texels of each run are shaded straight from the texture's row where they lie in order.
 void DrawExact(std::uint32_t* picture, const SPRITEJOB& job, const QUAD& quad, const SPANKERNELS& kernels)
 {
     const int step = job.ExactStep();
+    const int firstColumn = job.ExactFirstColumn();
     std::uint32_t reordered[PictureWidth];
     FillQuadRuns(quad, [&](int y, int begin, int end) {
         const std::uint32_t* row = job.Texture->Row(job.ExactRow(y));
-        int first = job.ExactColumn(begin);
+        int first = firstColumn + step * begin;
         const std::uint32_t* texels = reordered;
-        if (step > 0 && first >= job.LowX && job.ExactColumn(end - 1) <= job.HighX) {
+        if (step > 0 && first >= job.LowX && firstColumn + step * (end - 1) <= job.HighX) {
             texels = row + first;
         } else {
             // Mirrored, or reaching past the source: the texels in the order and the clamping the reference takes.
             for (int x = begin; x < end; ++x)
-                reordered[x - begin] = row[ClampIndex(job.ExactColumn(x), job.LowX, job.HighX)];
+                reordered[x - begin] = row[ClampIndex(firstColumn + step * x, job.LowX, job.HighX)];
         }
         kernels.Shade(picture + y * PictureWidth + begin, texels, end - begin, job.Colour);
     });
@@ -172,20 +164,25 @@ void DrawUnturned(std::uint32_t* picture, const SPRITEJOB& job, const QUAD& quad
             mixedRow[0] = mixedRow[1] = -1;
         }
         TEXELPAIR rows = PairAt(job.RowSource(y), job.LowY, job.HighY);
-        auto mix = [&](int row, int keep) {
-            if (mixedRow[0] == row)
-                return 0;
-            if (mixedRow[1] == row)
-                return 1;
-            int slot = keep == 0 ? 1 : 0;
-            kernels.MixColumns(mixed[slot], job.Texture->Row(row), columns, 0, count);
+        auto slotOf = [&](int row) { return mixedRow[0] == row ? 0 : (mixedRow[1] == row ? 1 : -1); };
+        auto mix = [&](int slot, int row) {
+            kernels.MixColumns(mixed[slot], job.Texture->Row(row), (job.Texture->Height() - row) * job.Texture->Width(),
+                               columns, count);
             mixedRow[slot] = row;
-            return slot;
         };
-        int upper = mix(rows.First, -1);
+        // The slot a row is mixed into is never the one holding the other row this picture row needs.
+        int upper = slotOf(rows.First);
+        int lower = rows.Weight != 0u ? slotOf(rows.Second) : -1;
+        if (upper < 0) {
+            upper = lower == 0 ? 1 : 0;
+            mix(upper, rows.First);
+        }
         const std::uint32_t* shaded = mixed[upper];
         if (rows.Weight != 0u) {
-            int lower = mix(rows.Second, upper);
+            if (lower < 0) {
+                lower = 1 - upper;
+                mix(lower, rows.Second);
+            }
             kernels.MixRows(texels, mixed[upper], mixed[lower], rows.Weight, count);
             shaded = texels;
         }
@@ -193,11 +190,13 @@ void DrawUnturned(std::uint32_t* picture, const SPRITEJOB& job, const QUAD& quad
     });
 }
 
+// Every pixel of a turned picture samples its own texels: the kernel works out where, as the reference does.
 void DrawTurned(std::uint32_t* picture, const SPRITEJOB& job, const QUAD& quad, const SPANKERNELS& kernels)
 {
     TURNEDROW row;
     row.Texels = job.Texture->Row(0);
     row.Stride = job.Texture->Width();
+    row.Count = job.Texture->Width() * job.Texture->Height();
     row.LowX = job.LowX;
     row.HighX = job.HighX;
     row.LowY = job.LowY;
@@ -228,7 +227,7 @@ void DrawFastSprite(std::uint32_t* picture, const SPRITEJOB& job, DRAWPATH path)
     const QUAD quad = MakeQuad(job.Place);
     if (quad.Empty)
         return;
-    if (!SamplesStayNear(job, quad)) {
+    if (!IsTame(quad) || !SamplesStayNear(job, quad)) {
         DrawReferenceSprite(picture, job);
         return;
     }
@@ -246,6 +245,10 @@ void DrawFastLine(std::uint32_t* picture, const PLACEMENT& place, std::uint32_t 
     const QUAD quad = MakeQuad(place);
     if (quad.Empty)
         return;
+    if (!IsTame(quad)) {
+        DrawReferenceLine(picture, place, colour);
+        return;
+    }
     const SPANKERNELS& kernels = Kernels(path);
     FillQuadRuns(quad, [&](int y, int begin, int end) {
         kernels.Fill(picture + y * PictureWidth + begin, end - begin, colour);

@@ -46,6 +46,7 @@ struct QUAD {
         return Edges[0].Inside(px, py) && Edges[1].Inside(px, py) && Edges[2].Inside(px, py) &&
                Edges[3].Inside(px, py);
     }
+
 };
 
 QUAD MakeQuad(const PLACEMENT& place);
@@ -113,10 +114,27 @@ struct SPRITEJOB {
     bool IsExact() const;
     bool IsUnturned() const { return Inverse.Uy == 0.0f && Inverse.Vx == 0.0f; }  // each row samples the same columns
     int ExactStep() const { return static_cast<int>(Inverse.Ux); }  // exact: the texel column's step per pixel, 1 or -1
-    int ExactColumn(int x) const;  // exact: the texel column under picture column x, before clamping
-    int ExactRow(int y) const;     // exact: the texel row under picture row y
-    float ColumnSource(int x) const;  // unturned: the source position PairAt takes for picture column x
-    float RowSource(int y) const;     // unturned: the source position PairAt takes for picture row y
+
+    int ExactFirstColumn() const  // exact: the texel column under picture column 0, before clamping; x steps it by ExactStep
+    {
+        return Source.Left + (ExactStep() > 0 ? -static_cast<int>(Place.Origin.X) : static_cast<int>(Place.Origin.X) - 1);
+    }
+
+    int ExactRow(int y) const  // exact: the texel row under picture row y
+    {
+        float v = (static_cast<float>(y) + 0.5f - Place.Origin.Y) * Inverse.Vy;
+        return ClampIndex(Source.Top + FloorToInt(v), LowY, HighY);
+    }
+
+    float ColumnSource(int x) const  // unturned: the source position PairAt takes for picture column x
+    {
+        return static_cast<float>(Source.Left) + (static_cast<float>(x) + 0.5f - Place.Origin.X) * Inverse.Ux - 0.5f;
+    }
+
+    float RowSource(int y) const  // unturned: the source position PairAt takes for picture row y
+    {
+        return static_cast<float>(Source.Top) + (static_cast<float>(y) + 0.5f - Place.Origin.Y) * Inverse.Vy - 0.5f;
+    }
 };
 
 // The scalar rasteriser as first written, one pixel at a time: the reference the fast one must match bit for bit.

@@ -75,20 +75,24 @@ inline std::uint32_t Mix(std::uint32_t first, std::uint32_t second, std::uint32_
 
 void DrawReferenceSprite(std::uint32_t* picture, const SPRITEJOB& job)
 {
+    // Copies, not references: the picture's pixels could alias the job's whole numbers, which would then be
+    // read again after every pixel written.
     const TEXTURE* texture = job.Texture;
-    const RECTANGLE& rect = job.Source;
-    const PLACEMENT& place = job.Place;
-    const INVERSE& inverse = job.Inverse;
+    const RECTANGLE rect = job.Source;
+    const PLACEMENT place = job.Place;
+    const INVERSE inverse = job.Inverse;
     const int lowX = job.LowX, highX = job.HighX, lowY = job.LowY, highY = job.HighY;
     const CHANNELS tint = Split(job.Colour);
 
     // Each pixel centre falls on a texel centre, where filtering returns the texel unchanged, so it is taken directly.
     if (job.IsExact()) {
+        int stepX = job.ExactStep();
+        int firstX = job.ExactFirstColumn();
         bool plain = job.Colour == 0xffffffffu;
         FillQuad(place, [&](int y, int begin, int end) {
             const std::uint32_t* row = texture->Row(job.ExactRow(y));
             for (int x = begin; x < end; ++x) {
-                std::uint32_t t = row[ClampIndex(job.ExactColumn(x), lowX, highX)];
+                std::uint32_t t = row[ClampIndex(firstX + stepX * x, lowX, highX)];
                 std::uint32_t& pixel = picture[y * PictureWidth + x];
                 if (plain && (t >> 24) == 0xffu)
                     pixel = t;

@@ -18,6 +18,7 @@ struct COLUMNS {
 struct TURNEDROW {
     const std::uint32_t* Texels;  // the texture's first row
     int Stride;                   // texels per texture row
+    int Count;                    // texels in the texture
     int LowX, HighX, LowY, HighY;
     float SourceLeft, SourceTop;  // the source rectangle's corner
     float OriginX;                // the placement's origin, x
@@ -31,8 +32,8 @@ struct SPANKERNELS {
     void (*Shade)(std::uint32_t* pixels, const std::uint32_t* texels, int count, std::uint32_t colour);
     // Lays the colour (a white texel multiplied by it) over count pixels.
     void (*Fill)(std::uint32_t* pixels, int count, std::uint32_t colour);
-    // out[i] = the mix of row[Left[i]] and row[Right[i]] by Weight[i], for i in [first, first + count).
-    void (*MixColumns)(std::uint32_t* out, const std::uint32_t* row, const COLUMNS& columns, int first, int count);
+    // out[i] = the mix of row[Left[i]] and row[Right[i]] by Weight[i]; readable texels lie from row on.
+    void (*MixColumns)(std::uint32_t* out, const std::uint32_t* row, int readable, const COLUMNS& columns, int count);
     // out[i] = the mix of upper[i] and lower[i] by one weight, 0 to 255.
     void (*MixRows)(std::uint32_t* out, const std::uint32_t* upper, const std::uint32_t* lower, std::uint32_t weight,
                     int count);

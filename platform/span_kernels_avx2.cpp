@@ -26,6 +26,50 @@ struct AVX2LANES {
     {
         return _mm256_setr_epi32(static_cast<int>(rows[0][index[0]]), static_cast<int>(rows[1][index[1]]), static_cast<int>(rows[2][index[2]]), static_cast<int>(rows[3][index[3]]), static_cast<int>(rows[4][index[4]]), static_cast<int>(rows[5][index[5]]), static_cast<int>(rows[6][index[6]]), static_cast<int>(rows[7][index[7]]));
     }
+    // An enlarged picture's block of columns reads at most eight neighbouring texels, each right one the left
+    // one's neighbour: two loads permuted instead of sixteen loads. False, with nothing read, otherwise.
+    static bool GatherNeighbours(const std::uint32_t* row, int readable, const int* left, const int* right,
+                                 INT& first, INT& second)
+    {
+        const int base = left[0] < left[7] ? left[0] : left[7];
+        if (base + Pixels + 1 > readable)
+            return false;
+        const INT lefts = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(left));
+        const INT rights = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(right));
+        const INT offsets = _mm256_sub_epi32(lefts, _mm256_set1_epi32(base));
+        const INT near = _mm256_and_si256(_mm256_cmpgt_epi32(_mm256_set1_epi32(Pixels), offsets),
+                                          _mm256_cmpgt_epi32(offsets, _mm256_set1_epi32(-1)));
+        const INT neighbours = _mm256_cmpeq_epi32(rights, _mm256_add_epi32(lefts, _mm256_set1_epi32(1)));
+        if (!AllTrue(_mm256_and_si256(near, neighbours)))
+            return false;
+        first = _mm256_permutevar8x32_epi32(Load(row + base), offsets);
+        second = _mm256_permutevar8x32_epi32(Load(row + base + 1), offsets);
+        return true;
+    }
+    static INT Sub32(INT a, INT b) { return _mm256_sub_epi32(a, b); }
+    static INT MulLow32(INT a, int b) { return _mm256_mullo_epi32(a, _mm256_set1_epi32(b)); }
+    static INT GatherAt(const std::uint32_t* base, INT index)
+    {
+        alignas(32) int i[Pixels];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(i), index);
+        return Gather(base, i);
+    }
+    // Lane i's texel and its right neighbour, from one 64-bit read each; the reads are laid so that the in-half
+    // shuffles part them into lane order.
+    static void GatherPairs(const std::uint32_t* base, INT index, INT& first, INT& second)
+    {
+        alignas(32) int i[Pixels];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(i), index);
+        auto pair = [base](int at) {
+            long long both;
+            std::memcpy(&both, base + at, sizeof(both));
+            return both;
+        };
+        __m256 low = _mm256_castsi256_ps(_mm256_setr_epi64x(pair(i[0]), pair(i[1]), pair(i[4]), pair(i[5])));
+        __m256 high = _mm256_castsi256_ps(_mm256_setr_epi64x(pair(i[2]), pair(i[3]), pair(i[6]), pair(i[7])));
+        first = _mm256_castps_si256(_mm256_shuffle_ps(low, high, 0x88));
+        second = _mm256_castps_si256(_mm256_shuffle_ps(low, high, 0xdd));
+    }
     static INT Low(INT v) { return _mm256_unpacklo_epi8(v, _mm256_setzero_si256()); }
     static INT High(INT v) { return _mm256_unpackhi_epi8(v, _mm256_setzero_si256()); }
     static INT Pack(INT low, INT high) { return _mm256_packus_epi16(low, high); }

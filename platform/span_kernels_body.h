@@ -133,28 +133,29 @@ struct KERNELS {
         }
     }
 
-    static void MixColumns(std::uint32_t* out, const std::uint32_t* row, const COLUMNS& columns, int first, int count)
+    static void MixColumns(std::uint32_t* out, const std::uint32_t* row, int readable, const COLUMNS& columns,
+                           int count)
     {
-        const int* left = columns.Left + first;
-        const int* right = columns.Right + first;
-        const std::uint32_t* weight = columns.Weight + first;
         int i = 0;
-        for (; i + Width <= count; i += Width)
-            LANES::Store(out + i, MixPixels(LANES::Gather(row, left + i),
-                                            LANES::Gather(row, right + i),
-                                            LANES::Load(weight + i)));
+        for (; i + Width <= count; i += Width) {
+            INT left, right;
+            if (!LANES::GatherNeighbours(row, readable, columns.Left + i, columns.Right + i, left, right)) {
+                left = LANES::Gather(row, columns.Left + i);
+                right = LANES::Gather(row, columns.Right + i);
+            }
+            LANES::Store(out + i, MixPixels(left, right, LANES::Load(columns.Weight + i)));
+        }
         if (i < count) {
             // The missing lanes repeat the run's last column, so every index read is a real one.
             int l[Width], r[Width];
             std::uint32_t w[Width], o[Width];
             for (int j = 0; j < Width; ++j) {
                 int k = i + j < count ? i + j : count - 1;
-                l[j] = left[k];
-                r[j] = right[k];
-                w[j] = weight[k];
+                l[j] = columns.Left[k];
+                r[j] = columns.Right[k];
+                w[j] = columns.Weight[k];
             }
-            LANES::Store(o, MixPixels(LANES::Gather(row, l),
-                                      LANES::Gather(row, r), LANES::Load(w)));
+            LANES::Store(o, MixPixels(LANES::Gather(row, l), LANES::Gather(row, r), LANES::Load(w)));
             std::memcpy(out + i, o, sizeof(std::uint32_t) * static_cast<unsigned>(count - i));
         }
     }
@@ -219,30 +220,33 @@ struct KERNELS {
         const INT highX = LANES::Splat32(static_cast<std::uint32_t>(row.HighX));
         const INT lowY = LANES::Splat32(static_cast<std::uint32_t>(row.LowY));
         const INT highY = LANES::Splat32(static_cast<std::uint32_t>(row.HighY));
-        int xa[Width], xb[Width], ya[Width], yb[Width];
-        LANES::Store(reinterpret_cast<std::uint32_t*>(xa), Clamp(x0, lowX, highX));
-        LANES::Store(reinterpret_cast<std::uint32_t*>(xb), Clamp(LANES::Add32(x0, one), lowX, highX));
-        LANES::Store(reinterpret_cast<std::uint32_t*>(ya), Clamp(y0, lowY, highY));
-        LANES::Store(reinterpret_cast<std::uint32_t*>(yb), Clamp(LANES::Add32(y0, one), lowY, highY));
-        const std::uint32_t* upperRows[Width];
-        const std::uint32_t* lowerRows[Width];
-        for (int j = 0; j < Width; ++j) {
-            upperRows[j] = row.Texels + ya[j] * row.Stride;
-            lowerRows[j] = row.Texels + yb[j] * row.Stride;
+        INT xa = Clamp(x0, lowX, highX);
+        INT xb = Clamp(LANES::Add32(x0, one), lowX, highX);
+        INT upper = LANES::Add32(LANES::MulLow32(Clamp(y0, lowY, highY), row.Stride), xa);
+        INT lower = LANES::Add32(LANES::MulLow32(Clamp(LANES::Add32(y0, one), lowY, highY), row.Stride), xa);
+        INT ul, ur, ll, lr;
+        if (LANES::AllTrue(LANES::Greater32(LANES::Splat32(static_cast<std::uint32_t>(row.Count - 1)), lower))) {
+            // Each texel with its right neighbour in one read; where the columns were clamped together the
+            // neighbour is the texel itself.
+            LANES::GatherPairs(row.Texels, upper, ul, ur);
+            LANES::GatherPairs(row.Texels, lower, ll, lr);
+            INT same = LANES::Equal32(xa, xb);
+            ur = LANES::Select(same, ul, ur);
+            lr = LANES::Select(same, ll, lr);
+        } else {
+            INT step = LANES::Sub32(xb, xa);
+            ul = LANES::GatherAt(row.Texels, upper);
+            ur = LANES::GatherAt(row.Texels, LANES::Add32(upper, step));
+            ll = LANES::GatherAt(row.Texels, lower);
+            lr = LANES::GatherAt(row.Texels, LANES::Add32(lower, step));
         }
-        INT ul = LANES::Gather(upperRows, xa);
-        INT ur = LANES::Gather(upperRows, xb);
-        INT ll = LANES::Gather(lowerRows, xa);
-        INT lr = LANES::Gather(lowerRows, xb);
         INT seen = LANES::And(LANES::Or(LANES::Or(ul, ur), LANES::Or(ll, lr)), LANES::Splat32(0xff000000u));
         if (LANES::AllTrue(LANES::Equal32(seen, LANES::Zero()))) {
             // Four clear texels mix to a clear one, which the shading passes over.
             LANES::Store(out, LANES::Zero());
             return;
         }
-        INT upper = MixPixels(ul, ur, wx);
-        INT lower = MixPixels(ll, lr, wx);
-        LANES::Store(out, MixPixels(upper, lower, wy));
+        LANES::Store(out, MixPixels(MixPixels(ul, ur, wx), MixPixels(ll, lr, wx), wy));
     }
 
     static void SampleTurned(std::uint32_t* out, const TURNEDROW& row, int count)

@@ -24,6 +24,35 @@ struct SSE2LANES {
     {
         return _mm_setr_epi32(static_cast<int>(rows[0][index[0]]), static_cast<int>(rows[1][index[1]]), static_cast<int>(rows[2][index[2]]), static_cast<int>(rows[3][index[3]]));
     }
+    // SSE2 has no lane permute, so texels are always gathered one by one.
+    static bool GatherNeighbours(const std::uint32_t*, int, const int*, const int*, INT&, INT&) { return false; }
+    static INT Sub32(INT a, INT b) { return _mm_sub_epi32(a, b); }
+    // SSE2 multiplies 32-bit lanes only two at a time, the even ones, into 64 bits.
+    static INT MulLow32(INT a, int b)
+    {
+        const INT factor = _mm_set1_epi32(b);
+        INT even = _mm_mul_epu32(a, factor);
+        INT odd = _mm_mul_epu32(_mm_srli_epi64(a, 32), factor);
+        return _mm_unpacklo_epi32(_mm_shuffle_epi32(even, 0x08), _mm_shuffle_epi32(odd, 0x08));
+    }
+    static INT GatherAt(const std::uint32_t* base, INT index)
+    {
+        alignas(16) int i[Pixels];
+        _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
+        return Gather(base, i);
+    }
+    // Lane i's texel and its right neighbour, from one 64-bit read each.
+    static void GatherPairs(const std::uint32_t* base, INT index, INT& first, INT& second)
+    {
+        alignas(16) int i[Pixels];
+        _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
+        __m128 low = _mm_castsi128_ps(_mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i[0])),
+                                                         _mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i[1]))));
+        __m128 high = _mm_castsi128_ps(_mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i[2])),
+                                                          _mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i[3]))));
+        first = _mm_castps_si128(_mm_shuffle_ps(low, high, 0x88));
+        second = _mm_castps_si128(_mm_shuffle_ps(low, high, 0xdd));
+    }
     static INT Low(INT v) { return _mm_unpacklo_epi8(v, _mm_setzero_si128()); }   // channels of pixels 0 and 1
     static INT High(INT v) { return _mm_unpackhi_epi8(v, _mm_setzero_si128()); }  // channels of pixels 2 and 3
     static INT Pack(INT low, INT high) { return _mm_packus_epi16(low, high); }
