@@ -66,8 +66,8 @@ public:
     void BeginScene();                  // nothing to prepare: draws render at once
     void EndScene();                    // nothing to finish
     void Present();                     // window: shows the picture 1:1 and waits for the next frame; headless: nothing
-    void Show();                        // as Present, without the wait: the draw benchmark's measure of the work
-    void SetDrawPath(DRAWPATH path);    // the rasteriser every drawer on this device renders with from now on
+    void Show();                        // as Present without the wait; called by the draw benchmark to time the work
+    void SetDrawPath(DRAWPATH path);    // the rasteriser its drawers use from now on; called by tests and benchmark
     DRAWPATH DrawPath() const;          // DrawFast until set
     std::uint32_t Pixel(int x, int y) const;      // the picture's pixel 0xAARRGGBB, 0 outside it
     std::uint32_t* Picture();           // the 640 x 512 pixels, row by row, for the drawing objects

@@ -46,7 +46,6 @@ struct QUAD {
         return Edges[0].Inside(px, py) && Edges[1].Inside(px, py) && Edges[2].Inside(px, py) &&
                Edges[3].Inside(px, py);
     }
-
 };
 
 QUAD MakeQuad(const PLACEMENT& place);
@@ -115,9 +114,11 @@ struct SPRITEJOB {
     bool IsUnturned() const { return Inverse.Uy == 0.0f && Inverse.Vx == 0.0f; }  // each row samples the same columns
     int ExactStep() const { return static_cast<int>(Inverse.Ux); }  // exact: the texel column's step per pixel, 1 or -1
 
-    int ExactFirstColumn() const  // exact: the texel column under picture column 0, before clamping; x steps it by ExactStep
+    // Exact: the texel column under picture column 0, before clamping; each column on steps it by ExactStep.
+    int ExactFirstColumn() const
     {
-        return Source.Left + (ExactStep() > 0 ? -static_cast<int>(Place.Origin.X) : static_cast<int>(Place.Origin.X) - 1);
+        int origin = static_cast<int>(Place.Origin.X);
+        return Source.Left + (ExactStep() > 0 ? -origin : origin - 1);
     }
 
     int ExactRow(int y) const  // exact: the texel row under picture row y

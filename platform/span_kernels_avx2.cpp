@@ -18,13 +18,12 @@ struct AVX2LANES {
     static INT Splat32(std::uint32_t v) { return _mm256_set1_epi32(static_cast<int>(v)); }
     static INT Splat16(std::uint16_t v) { return _mm256_set1_epi16(static_cast<short>(v)); }
     static INT Iota() { return _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7); }
-    static INT Gather(const std::uint32_t* base, const int* index)
+    static INT Gather(const std::uint32_t* base, const int* index)  // lane i from base[index[i]]
     {
-        return _mm256_setr_epi32(static_cast<int>(base[index[0]]), static_cast<int>(base[index[1]]), static_cast<int>(base[index[2]]), static_cast<int>(base[index[3]]), static_cast<int>(base[index[4]]), static_cast<int>(base[index[5]]), static_cast<int>(base[index[6]]), static_cast<int>(base[index[7]]));
-    }
-    static INT Gather(const std::uint32_t* const* rows, const int* index)  // lane i from rows[i][index[i]]
-    {
-        return _mm256_setr_epi32(static_cast<int>(rows[0][index[0]]), static_cast<int>(rows[1][index[1]]), static_cast<int>(rows[2][index[2]]), static_cast<int>(rows[3][index[3]]), static_cast<int>(rows[4][index[4]]), static_cast<int>(rows[5][index[5]]), static_cast<int>(rows[6][index[6]]), static_cast<int>(rows[7][index[7]]));
+        return _mm256_setr_epi32(static_cast<int>(base[index[0]]), static_cast<int>(base[index[1]]),
+                                 static_cast<int>(base[index[2]]), static_cast<int>(base[index[3]]),
+                                 static_cast<int>(base[index[4]]), static_cast<int>(base[index[5]]),
+                                 static_cast<int>(base[index[6]]), static_cast<int>(base[index[7]]));
     }
     // An enlarged picture's block of columns reads at most eight neighbouring texels, each right one the left
     // one's neighbour: two loads permuted instead of sixteen loads. False, with nothing read, otherwise.

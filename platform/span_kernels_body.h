@@ -2,8 +2,8 @@
 // set. Everything here has internal linkage, so no instruction set's copy can stand in for another's.
 //
 // A pixel's four channels widen to four 16-bit lanes. Every step is the reference's integer arithmetic, whose
-// intermediate values all stay below 65536: a channel times a weight of at most 256, or two channels times
-// weights adding up to 255, plus the rounding half.
+// intermediate values all stay below 65536: two channels times weights adding up to 256 at most, plus the
+// rounding half.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +19,8 @@ struct KERNELS {
     using FLOAT = typename LANES::FLOAT;
     static constexpr int Width = LANES::Pixels;
 
-    // value / 255 rounded to nearest for values up to 255 x 255: (v + 128) (1 + 1/256) / 256, the reference's divide.
+    // value / 255 rounded to nearest for values up to 255 x 255, as the reference divides: its (t + t / 256) / 256
+    // of t = value + 128, rounded down at both steps, is t (1 + 1/256) / 256 rounded down once.
     static INT DivideBy255(INT value)
     {
         return LANES::MulHigh16(LANES::Add16(value, LANES::Splat16(128)), LANES::Splat16(257));
@@ -115,7 +116,8 @@ struct KERNELS {
                 pixels[i] = colour;
             return;
         }
-        const INT weighted = LANES::Mul16(LANES::Low(LANES::Splat32(colour)), LANES::Splat16(static_cast<std::uint16_t>(alpha)));
+        const INT weighted =
+            LANES::Mul16(LANES::Low(LANES::Splat32(colour)), LANES::Splat16(static_cast<std::uint16_t>(alpha)));
         const INT keep = LANES::Splat16(static_cast<std::uint16_t>(255u - alpha));
         auto blend = [&](INT p) {
             INT low = DivideBy255(LANES::Add16(weighted, LANES::Mul16(LANES::Low(p), keep)));

@@ -16,13 +16,10 @@ struct SSE2LANES {
     static INT Splat32(std::uint32_t v) { return _mm_set1_epi32(static_cast<int>(v)); }
     static INT Splat16(std::uint16_t v) { return _mm_set1_epi16(static_cast<short>(v)); }
     static INT Iota() { return _mm_setr_epi32(0, 1, 2, 3); }
-    static INT Gather(const std::uint32_t* base, const int* index)
+    static INT Gather(const std::uint32_t* base, const int* index)  // lane i from base[index[i]]
     {
-        return _mm_setr_epi32(static_cast<int>(base[index[0]]), static_cast<int>(base[index[1]]), static_cast<int>(base[index[2]]), static_cast<int>(base[index[3]]));
-    }
-    static INT Gather(const std::uint32_t* const* rows, const int* index)  // lane i from rows[i][index[i]]
-    {
-        return _mm_setr_epi32(static_cast<int>(rows[0][index[0]]), static_cast<int>(rows[1][index[1]]), static_cast<int>(rows[2][index[2]]), static_cast<int>(rows[3][index[3]]));
+        return _mm_setr_epi32(static_cast<int>(base[index[0]]), static_cast<int>(base[index[1]]),
+                              static_cast<int>(base[index[2]]), static_cast<int>(base[index[3]]));
     }
     // SSE2 has no lane permute, so texels are always gathered one by one.
     static bool GatherNeighbours(const std::uint32_t*, int, const int*, const int*, INT&, INT&) { return false; }
@@ -46,10 +43,9 @@ struct SSE2LANES {
     {
         alignas(16) int i[Pixels];
         _mm_store_si128(reinterpret_cast<__m128i*>(i), index);
-        __m128 low = _mm_castsi128_ps(_mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i[0])),
-                                                         _mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i[1]))));
-        __m128 high = _mm_castsi128_ps(_mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i[2])),
-                                                          _mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + i[3]))));
+        auto pair = [base](int at) { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(base + at)); };
+        __m128 low = _mm_castsi128_ps(_mm_unpacklo_epi64(pair(i[0]), pair(i[1])));
+        __m128 high = _mm_castsi128_ps(_mm_unpacklo_epi64(pair(i[2]), pair(i[3])));
         first = _mm_castps_si128(_mm_shuffle_ps(low, high, 0x88));
         second = _mm_castps_si128(_mm_shuffle_ps(low, high, 0xdd));
     }
@@ -68,7 +64,10 @@ struct SSE2LANES {
     static INT Equal16(INT a, INT b) { return _mm_cmpeq_epi16(a, b); }
     static INT Equal32(INT a, INT b) { return _mm_cmpeq_epi32(a, b); }
     static INT Greater32(INT a, INT b) { return _mm_cmpgt_epi32(a, b); }
-    static INT Select(INT mask, INT yes, INT no) { return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no)); }
+    static INT Select(INT mask, INT yes, INT no)
+    {
+        return _mm_or_si128(_mm_and_si128(mask, yes), _mm_andnot_si128(mask, no));
+    }
     static bool AllTrue(INT mask) { return _mm_movemask_epi8(mask) == 0xffff; }
     static INT SpreadAlpha(INT c) { return _mm_shufflehi_epi16(_mm_shufflelo_epi16(c, 0xff), 0xff); }
     static INT AlphaLanes() { return _mm_set1_epi64x(0x00ff000000000000); }

@@ -420,7 +420,7 @@ PLATFORMRESULT DEVICE::Create()
         // The picture is drawn by the processor, so SDL's software renderer shows it with one copy into the
         // window's own memory, shared with the X server. An accelerated renderer would also upload it, draw it
         // and, where OpenGL itself runs on the processor (no graphics card, or a virtual X server), read it
-        // back: ten times the cost. It stays the fallback for systems without the window's memory.
+        // back: over ten times the processor's time. It stays the fallback where the window has no such memory.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         if (!CreateRenderer(SDL_RENDERER_SOFTWARE) &&
             !CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC))

@@ -104,7 +104,8 @@ protected:
     {
         std::string found;
         for (int i = 0; i < FastPathCount; ++i) {
-            if (std::memcmp(Fast[i].Picture(), Reference.Picture(), sizeof(std::uint32_t) * PictureWidth * PictureHeight) == 0)
+            const std::size_t bytes = sizeof(std::uint32_t) * PictureWidth * PictureHeight;
+            if (std::memcmp(Fast[i].Picture(), Reference.Picture(), bytes) == 0)
                 continue;
             for (int p = 0; p < PictureWidth * PictureHeight; ++p) {
                 if (Fast[i].Picture()[p] != Reference.Picture()[p]) {
@@ -137,65 +138,68 @@ TEST_F(DrawPaths, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
     struct ROW {
         const char* Name;
         const TEXTURE* Texture;
-        bool HasSource;
-        RECTANGLE Source;
+        const RECTANGLE* Source;
         VECTOR2 Scaling;
-        bool HasCentre;
-        VECTOR2 Centre;
+        const VECTOR2* Centre;
         float Rotation;
-        VECTOR2 Translation;
+        VECTOR2 At;
         std::uint32_t Colour;
     };
     const TEXTURE* opaque = &Opaque;
     const TEXTURE* mixed = &Mixed;
+    const RECTANGLE inSheet{3, 2, 10, 7}, pastTexture{30, 15, 50, 40}, beforeTexture{-4, -3, 6, 5};
+    const RECTANGLE empty{4, 4, 4, 9}, insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9}, part{2, 3, 30, 20};
+    const VECTOR2 unit{1.0f, 1.0f}, mirror{-1.0f, 1.0f}, middle{18.0f, 11.0f}, corner{5.0f, 5.0f};
+    const VECTOR2 at{10.0f, 10.0f}, inside{70.0f, 70.0f}, turnAt{150.0f, 150.0f};
+    const std::uint32_t white = 0xffffffffu;
     const ROW rows[] = {
-        {"whole texels, untinted, opaque", opaque, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.0f, 10.0f}, 0xffffffffu},
-        {"whole texels, keyed and see-through", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.0f, 10.0f}, 0xffffffffu},
-        {"whole texels, tinted", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.0f, 10.0f}, 0xff8040c0u},
-        {"whole texels, tinted and opaque", opaque, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.0f, 10.0f}, 0xff8040c0u},
-        {"whole texels, colour alpha 128", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.0f, 10.0f}, 0x80ffffffu},
-        {"whole texels, colour alpha 1", opaque, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.0f, 10.0f}, 0x01ffffffu},
-        {"whole texels, colour alpha 0", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.0f, 10.0f}, 0x00ffffffu},
-        {"whole texels, black tint", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.0f, 10.0f}, 0xff000000u},
-        {"cut by the left edge", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {-5.0f, 20.0f}, 0xc0ffffffu},
-        {"cut by the right edge", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {630.0f, 20.0f}, 0xc0ffffffu},
-        {"cut by the top edge", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {20.0f, -4.0f}, 0xc0ffffffu},
-        {"cut by the bottom edge", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {20.0f, 505.0f}, 0xc0ffffffu},
-        {"cut at the top-left corner", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {-30.0f, -20.0f}, 0xffffffffu},
-        {"cut at the bottom-right corner", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {633.0f, 507.0f}, 0xffffffffu},
-        {"wholly off the picture", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {700.0f, 20.0f}, 0xffffffffu},
-        {"mirrored", mixed, false, {}, {-1.0f, 1.0f}, false, {}, 0.0f, {60.0f, 50.0f}, 0xffffffffu},
-        {"mirrored and cut by the left edge", mixed, false, {}, {-1.0f, 1.0f}, false, {}, 0.0f, {20.0f, 50.0f}, 0xff80ff80u},
-        {"mirrored and cut by the right edge", mixed, false, {}, {-1.0f, 1.0f}, false, {}, 0.0f, {650.0f, 50.0f}, 0xff80ff80u},
-        {"upside down", mixed, false, {}, {1.0f, -1.0f}, false, {}, 0.0f, {60.0f, 80.0f}, 0xffffffffu},
-        {"a source inside the sheet", mixed, true, {3, 2, 10, 7}, {1.0f, 1.0f}, false, {}, 0.0f, {70.0f, 70.0f}, 0xffffffffu},
-        {"a source past the texture", mixed, true, {30, 15, 50, 40}, {1.0f, 1.0f}, false, {}, 0.0f, {70.0f, 70.0f}, 0xffffffffu},
-        {"a source before the texture", mixed, true, {-4, -3, 6, 5}, {1.0f, 1.0f}, false, {}, 0.0f, {70.0f, 70.0f}, 0xffffffffu},
-        {"a mirrored source past the texture", mixed, true, {30, 15, 50, 40}, {-1.0f, 1.0f}, false, {}, 0.0f, {90.0f, 70.0f}, 0xffffffffu},
-        {"an empty source", mixed, true, {4, 4, 4, 9}, {1.0f, 1.0f}, false, {}, 0.0f, {70.0f, 70.0f}, 0xffffffffu},
-        {"an inside-out source", mixed, true, {6, 0, 2, 5}, {3.0f, 3.0f}, false, {}, 0.5f, {70.0f, 70.0f}, 0xffffffffu},
-        {"half a pixel off", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.0f, {10.5f, 20.25f}, 0xffffffffu},
-        {"enlarged 2.5 by 1.25", mixed, false, {}, {2.5f, 1.25f}, false, {}, 0.0f, {100.0f, 100.0f}, 0xff9090ffu},
-        {"enlarged across only", opaque, false, {}, {1.25f, 1.0f}, false, {}, 0.0f, {100.0f, 100.0f}, 0xff808080u},
-        {"shrunk", mixed, false, {}, {0.3f, 0.7f}, false, {}, 0.0f, {100.3f, 100.0f}, 0x90ffffffu},
-        {"enlarged and mirrored", mixed, false, {}, {-1.7f, 2.2f}, false, {}, 0.0f, {300.0f, 100.0f}, 0xffffffffu},
-        {"enlarged past every edge", mixed, false, {}, {60.0f, 70.0f}, false, {}, 0.0f, {-300.0f, -400.0f}, 0x80ffffffu},
-        {"a single texel enlarged", &Single, false, {}, {5.0f, 3.0f}, false, {}, 0.0f, {200.0f, 200.0f}, 0xffffffffu},
-        {"a quarter turn about the centre", mixed, false, {}, {1.0f, 1.0f}, true, {18.0f, 11.0f}, QuarterTurn, {150.0f, 150.0f}, 0xffffffffu},
-        {"a slight turn", mixed, false, {}, {1.0f, 1.0f}, false, {}, 0.01f, {150.0f, 150.0f}, 0xffffffffu},
-        {"an eighth turn, tinted and half seen", mixed, false, {}, {1.0f, 1.0f}, true, {18.0f, 11.0f}, 0.7853982f, {150.0f, 150.0f}, 0x80ff4020u},
-        {"a half turn", opaque, false, {}, {1.0f, 1.0f}, false, {}, 3.14159274f, {150.0f, 150.0f}, 0xffffffffu},
-        {"turned backwards", mixed, false, {}, {1.0f, 1.0f}, false, {}, -0.4f, {150.0f, 150.0f}, 0xffffffffu},
-        {"turned and scaled", mixed, true, {2, 3, 30, 20}, {1.7f, 0.6f}, true, {5.0f, 5.0f}, 2.0f, {150.0f, 150.0f}, 0xffc0c0c0u},
-        {"turned, mirrored and shrunk", mixed, false, {}, {-0.45f, 0.8f}, false, {}, 1.0f, {150.0f, 150.0f}, 0xffffffffu},
-        {"turned past the left and top edges", mixed, false, {}, {3.0f, 3.0f}, false, {}, 0.6f, {-20.0f, -30.0f}, 0xffffffffu},
-        {"turned past the right and bottom edges", mixed, false, {}, {3.0f, 3.0f}, false, {}, 2.6f, {660.0f, 530.0f}, 0xffffffffu},
-        {"turned far larger than the picture", mixed, false, {}, {900.0f, 900.0f}, false, {}, 0.3f, {-9000.0f, -9000.0f}, 0xffffffffu},
-        {"a source far past the texture", mixed, true, {20000000, 0, 20000013, 9}, {1.5f, 2.0f}, false, {}, 0.3f, {200.0f, 200.0f}, 0xffffffffu},
+        {"whole texels, untinted, opaque", opaque, nullptr, unit, nullptr, 0.0f, at, white},
+        {"whole texels, keyed and see-through", mixed, nullptr, unit, nullptr, 0.0f, at, white},
+        {"whole texels, tinted", mixed, nullptr, unit, nullptr, 0.0f, at, 0xff8040c0u},
+        {"whole texels, tinted and opaque", opaque, nullptr, unit, nullptr, 0.0f, at, 0xff8040c0u},
+        {"whole texels, colour alpha 128", mixed, nullptr, unit, nullptr, 0.0f, at, 0x80ffffffu},
+        {"whole texels, colour alpha 1", opaque, nullptr, unit, nullptr, 0.0f, at, 0x01ffffffu},
+        {"whole texels, colour alpha 0", mixed, nullptr, unit, nullptr, 0.0f, at, 0x00ffffffu},
+        {"whole texels, black tint", mixed, nullptr, unit, nullptr, 0.0f, at, 0xff000000u},
+        {"cut by the left edge", mixed, nullptr, unit, nullptr, 0.0f, {-5.0f, 20.0f}, 0xc0ffffffu},
+        {"cut by the right edge", mixed, nullptr, unit, nullptr, 0.0f, {630.0f, 20.0f}, 0xc0ffffffu},
+        {"cut by the top edge", mixed, nullptr, unit, nullptr, 0.0f, {20.0f, -4.0f}, 0xc0ffffffu},
+        {"cut by the bottom edge", mixed, nullptr, unit, nullptr, 0.0f, {20.0f, 505.0f}, 0xc0ffffffu},
+        {"cut at the top-left corner", mixed, nullptr, unit, nullptr, 0.0f, {-30.0f, -20.0f}, white},
+        {"cut at the bottom-right corner", mixed, nullptr, unit, nullptr, 0.0f, {633.0f, 507.0f}, white},
+        {"wholly off the picture", mixed, nullptr, unit, nullptr, 0.0f, {700.0f, 20.0f}, white},
+        {"mirrored", mixed, nullptr, mirror, nullptr, 0.0f, {60.0f, 50.0f}, white},
+        {"mirrored and cut by the left edge", mixed, nullptr, mirror, nullptr, 0.0f, {20.0f, 50.0f}, 0xff80ff80u},
+        {"mirrored and cut by the right edge", mixed, nullptr, mirror, nullptr, 0.0f, {650.0f, 50.0f}, 0xff80ff80u},
+        {"upside down", mixed, nullptr, {1.0f, -1.0f}, nullptr, 0.0f, {60.0f, 80.0f}, white},
+        {"a source inside the sheet", mixed, &inSheet, unit, nullptr, 0.0f, inside, white},
+        {"a source past the texture", mixed, &pastTexture, unit, nullptr, 0.0f, inside, white},
+        {"a source before the texture", mixed, &beforeTexture, unit, nullptr, 0.0f, inside, white},
+        {"a mirrored source past the texture", mixed, &pastTexture, mirror, nullptr, 0.0f, {90.0f, 70.0f}, white},
+        {"an empty source", mixed, &empty, unit, nullptr, 0.0f, inside, white},
+        {"an inside-out source", mixed, &insideOut, {3.0f, 3.0f}, nullptr, 0.5f, inside, white},
+        {"a source far past the texture", mixed, &farPast, {1.5f, 2.0f}, nullptr, 0.3f, {200.0f, 200.0f}, white},
+        {"half a pixel off", mixed, nullptr, unit, nullptr, 0.0f, {10.5f, 20.25f}, white},
+        {"enlarged 2.5 by 1.25", mixed, nullptr, {2.5f, 1.25f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff9090ffu},
+        {"enlarged across only", opaque, nullptr, {1.25f, 1.0f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff808080u},
+        {"shrunk", mixed, nullptr, {0.3f, 0.7f}, nullptr, 0.0f, {100.3f, 100.0f}, 0x90ffffffu},
+        {"enlarged and mirrored", mixed, nullptr, {-1.7f, 2.2f}, nullptr, 0.0f, {300.0f, 100.0f}, white},
+        {"enlarged past every edge", mixed, nullptr, {60.0f, 70.0f}, nullptr, 0.0f, {-300.0f, -400.0f}, 0x80ffffffu},
+        {"a single texel enlarged", &Single, nullptr, {5.0f, 3.0f}, nullptr, 0.0f, {200.0f, 200.0f}, white},
+        {"a quarter turn about the centre", mixed, nullptr, unit, &middle, QuarterTurn, turnAt, white},
+        {"a slight turn", mixed, nullptr, unit, nullptr, 0.01f, turnAt, white},
+        {"an eighth turn, tinted and half seen", mixed, nullptr, unit, &middle, 0.7853982f, turnAt, 0x80ff4020u},
+        {"a half turn", opaque, nullptr, unit, nullptr, 3.14159274f, turnAt, white},
+        {"turned backwards", mixed, nullptr, unit, nullptr, -0.4f, turnAt, white},
+        {"turned and scaled", mixed, &part, {1.7f, 0.6f}, &corner, 2.0f, turnAt, 0xffc0c0c0u},
+        {"turned, mirrored and shrunk", mixed, nullptr, {-0.45f, 0.8f}, nullptr, 1.0f, turnAt, white},
+        {"turned past the left and top", mixed, nullptr, {3.0f, 3.0f}, nullptr, 0.6f, {-20.0f, -30.0f}, white},
+        {"turned past the right and bottom", mixed, nullptr, {3.0f, 3.0f}, nullptr, 2.6f, {660.0f, 530.0f}, white},
+        {"turned far larger than the picture", mixed, nullptr, {900.0f, 900.0f}, nullptr, 0.3f, {-9000.0f, -9000.0f},
+         white},
     };
     for (const ROW& row : rows) {
-        Sprite(row.Texture, row.HasSource ? &row.Source : nullptr, row.Scaling, row.HasCentre ? &row.Centre : nullptr,
-               row.Rotation, row.Translation, row.Colour);
+        Sprite(row.Texture, row.Source, row.Scaling, row.Centre, row.Rotation, row.At, row.Colour);
         EXPECT_EQ(Differences(), "") << row.Name;
     }
 }

@@ -10,10 +10,11 @@
 
 class FRAMERECORDING {
 public:
-    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);  // records every later draw of these; null ones are left out
-    void Stop();                                                                 // the drawers record no more
-    int SpriteCount() const;
-    int LineCount() const;
+    // Records every later draw of these drawers; null ones are left out.
+    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);
+    void Stop();              // the drawers record no more
+    int SpriteCount() const;  // sprite draws recorded
+    int LineCount() const;    // line draws recorded
 
     // Calls sprite(SPRITEDRAW) and line(LINEDRAW) for the draws in the order they were asked for.
     template <typename SPRITE, typename LINE>
