@@ -1,5 +1,5 @@
-// The scalar rasteriser the game first drew with, kept unchanged as the reference: the fast rasteriser must give
-// the same pixels, and the tests and the draw benchmark compare the two.
+// The scalar rasteriser the game first drew with, its arithmetic unchanged, kept as the reference: the fast
+// rasteriser must give the same pixels, and the tests and the draw benchmark compare the two.
 #include "platform/raster.h"
 
 namespace {

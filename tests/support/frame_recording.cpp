@@ -1,3 +1,4 @@
+// Recording a frame from several drawers at once and drawing it again, merged back into call order.
 #include "tests/support/frame_recording.h"
 
 void FRAMERECORDING::Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line)
