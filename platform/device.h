@@ -1,6 +1,7 @@
 // The drawing device: a 640 x 512 picture that textured sprites and lines are drawn into, shown in the window or kept headless.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,11 +39,20 @@ public:
     int Width() const;                    // texels per row, 0 before Create
     int Height() const;                   // rows, 0 before Create
     std::uint32_t Texel(int x, int y) const;  // the texel at (x, y), which must lie inside
+    const std::uint32_t* Row(int y) const     // the texels of row y, which must lie inside
+    {
+        return Texels.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(Texels.Width);
+    }
 
 private:
-    friend class SPRITEDRAWER;
-    const std::uint32_t* Row(int y) const;    // the texels of row y, which must lie inside
     IMAGE Texels;
+};
+
+// Which rasteriser the drawers render with: the fast one, or the plain scalar one it is checked against.
+enum DRAWPATH : int {
+    DrawFast = 0,       // the game's, and every device's at first: on AVX2 where the processor has it
+    DrawSse2 = 1,       // the fast one held to SSE2, as on processors without AVX2
+    DrawReference = 2,  // one pixel at a time, for the tests and the draw benchmark
 };
 
 // The one drawing device. Every draw renders into the picture at once, in call order.
@@ -56,6 +66,9 @@ public:
     void BeginScene();                  // nothing to prepare: draws render at once
     void EndScene();                    // nothing to finish
     void Present();                     // window: shows the picture 1:1 and waits for the next frame; headless: nothing
+    void Show();                        // as Present without the wait; called by the draw benchmark to time the work
+    void SetDrawPath(DRAWPATH path);    // the rasteriser its drawers use from now on; called by tests and benchmark
+    DRAWPATH DrawPath() const;          // DrawFast until set
     std::uint32_t Pixel(int x, int y) const;      // the picture's pixel 0xAARRGGBB, 0 outside it
     std::uint32_t* Picture();           // the 640 x 512 pixels, row by row, for the drawing objects
     bool SaveScreenshot(const char* name) const;  // writes the picture as a PNG file
@@ -63,10 +76,12 @@ public:
 private:
     std::vector<std::uint32_t> Pixels;
     bool Headless = true;
+    DRAWPATH Path = DrawFast;
 };
 
 // One sprite draw as it was asked for, kept by a recording drawer.
 struct SPRITEDRAW {
+    std::uint64_t Sequence = 0;  // its place among every sprite and line draw asked for, to merge recordings
     const TEXTURE* Texture = nullptr;
     bool HasSource = false;  // false: the whole texture
     RECTANGLE Source;
@@ -80,6 +95,7 @@ struct SPRITEDRAW {
 
 // One line draw as it was asked for, kept by a recording drawer.
 struct LINEDRAW {
+    std::uint64_t Sequence = 0;  // its place among every sprite and line draw asked for, to merge recordings
     VECTOR2 From;
     VECTOR2 To;
     float Width = 0.0f;

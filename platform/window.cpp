@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -248,11 +249,13 @@ void ReleaseRenderer()
     Backend.Renderer = nullptr;
 }
 
+// The picture is opaque, so its copy has no alpha: shown, it is copied, never blended, and into a window of the
+// usual 32-bit format without a conversion.
 bool CreateRenderer(Uint32 flags)
 {
     Backend.Renderer = SDL_CreateRenderer(Backend.Window, -1, flags);
     if (Backend.Renderer != nullptr)
-        Backend.Screen = SDL_CreateTexture(Backend.Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+        Backend.Screen = SDL_CreateTexture(Backend.Renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                            PictureWidth, PictureHeight);
     if (Backend.Screen != nullptr)
         return true;
@@ -414,8 +417,13 @@ PLATFORMRESULT DEVICE::Create()
         int display = SDL_GetWindowDisplayIndex(Backend.Window);
         if (display < 0 || SDL_GetDesktopDisplayMode(display, &mode) != 0)
             return Failed(PlatformNoDisplayMode, "The display's current mode could not be read", SDL_GetError());
-        if (!CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC) &&
-            !CreateRenderer(SDL_RENDERER_SOFTWARE))
+        // The picture is drawn by the processor, so SDL's software renderer shows it with one copy into the
+        // window's own memory, shared with the X server. An accelerated renderer would also upload it, draw it
+        // and, where OpenGL itself runs on the processor (no graphics card, or a virtual X server), read it
+        // back: over ten times the processor's time. It stays the fallback where the window has no such memory.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        if (!CreateRenderer(SDL_RENDERER_SOFTWARE) &&
+            !CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC))
             return Failed(PlatformNoRenderer, "No renderer could show the picture", SDL_GetError());
         SDL_RendererInfo info;
         bool vsync = SDL_GetRendererInfo(Backend.Renderer, &info) == 0 &&
@@ -440,11 +448,31 @@ void DEVICE::Present()
 {
     if (Headless || Backend.Renderer == nullptr)
         return;
+    Show();
+    WaitForNextFrame();
+}
+
+// The picture is copied straight into the locked texture, row by row only where SDL pads its rows.
+void DEVICE::Show()
+{
+    if (Headless || Backend.Renderer == nullptr)
+        return;
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(Backend.Screen, nullptr, &locked, &pitch) == 0) {
+        constexpr int RowBytes = PictureWidth * 4;
+        if (pitch == RowBytes) {
+            std::memcpy(locked, Pixels.data(), static_cast<std::size_t>(RowBytes) * PictureHeight);
+        } else {
+            for (int y = 0; y < PictureHeight; ++y)
+                std::memcpy(static_cast<char*>(locked) + static_cast<std::ptrdiff_t>(y) * pitch,
+                            Pixels.data() + static_cast<std::size_t>(y) * PictureWidth, RowBytes);
+        }
+        SDL_UnlockTexture(Backend.Screen);
+    }
     SDL_Rect whole{0, 0, PictureWidth, PictureHeight};
-    SDL_UpdateTexture(Backend.Screen, nullptr, Pixels.data(), PictureWidth * 4);
     SDL_SetRenderDrawColor(Backend.Renderer, 0, 0, 0, 255);
     SDL_RenderClear(Backend.Renderer);
     SDL_RenderCopy(Backend.Renderer, Backend.Screen, nullptr, &whole);
     SDL_RenderPresent(Backend.Renderer);
-    WaitForNextFrame();
 }

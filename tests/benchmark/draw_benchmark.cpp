@@ -1,46 +1,27 @@
-// How long the busiest in-game frame takes to draw: eight dreamers, 128 creatures, 256 effects and an open banner,
-// drawn by the headless device and, when a DISPLAY is set, into the window and shown.
+// How long the busiest in-game frame takes: eight dreamers, 128 creatures, 256 effects and an open banner. Headless,
+// the fast rasteriser and the scalar reference draw it in turn; when a DISPLAY is set, the game draws it and shows
+// it in its window in turn with SDL's own renderer replaying the same draws in a window of its own. The times are
+// wall-clock medians of the interleaved runs, so a busy machine slows both sides alike.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <vector>
 
+#include "platform/sdl_replay.h"
 #include "platform/window.h"
 #include "tests/support/art_screen.h"
-#include "world/effects.h"
+#include "tests/support/frame_recording.h"
 #include "world/game.h"
-#include "world/random.h"
 
 namespace {
 
-constexpr int CreatureColumns = 16;   // 16 x 8 creatures spread evenly over the 608 x 448 board
-constexpr int CreatureRows = 8;
-constexpr int BusyEffects = EffectSlots;
-constexpr int EffectKinds[] = {1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
+using CLOCK = std::chrono::steady_clock;
+constexpr int AlikeChannel = 8;  // the most a channel of SDL's picture may differ from ours to count as alike
 
-// Every creature slot and every effect slot in use, the effects half-way across the board.
-void SetUpBusiestFrame()
+double SecondsSince(CLOCK::time_point start)
 {
-    SeedRand(1);
-    Game.StartNewGame(0, -1, 8);
-    for (int row = 0; row < CreatureRows; row++)
-        for (int column = 0; column < CreatureColumns; column++)
-            Game.CreateCreature("Busy", 1 + (row * CreatureColumns + column) % 20, (row + column) % 8,
-                                19 + column * 38, 28 + row * 56);
-    // A few frames of flight turn and animate them; any that landed meanwhile are sent again.
-    const int kinds = static_cast<int>(std::size(EffectKinds));
-    for (int round = 0; round < 2; round++) {
-        for (int i = 0; i < BusyEffects; i++) {
-            if (Game.Effects.Slots[i].IsActive)
-                continue;
-            const int x = 20 + (i * 37) % 568;
-            const int y = 20 + (i * 53) % 408;
-            Game.Effects.SpawnEffect(EffectKinds[i % kinds], i % 8, 0, x, y, PieceRefNone, -1, PieceRefNone, -1,
-                                     588 - x, 428 - y, 10.0f, 0xffffff, 255, 0);
-        }
-        for (int i = 0; round == 0 && i < 10; i++)
-            Game.Effects.UpdateEffects();
-    }
-    Game.ShowMessage("Busy casts Fire Blast", "at Ann", "for the last time", 0xffffff, 0xffff00, 0xff0000, false, 600);
+    return std::chrono::duration<double>(CLOCK::now() - start).count();
 }
 
 void CountWhatIsDrawn(benchmark::State& state)
@@ -55,7 +36,8 @@ void CountWhatIsDrawn(benchmark::State& state)
     state.counters["effects"] = effects;
 }
 
-void HeadlessFrame(benchmark::State& state)
+// The time reported is the fast rasteriser's; the reference's and the ratio are counters.
+void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
 {
     SetUpBusiestFrame();
     ARTSCREEN screen;
@@ -63,15 +45,50 @@ void HeadlessFrame(benchmark::State& state)
         state.SkipWithError("no generated art, or a window is open");
         return;
     }
-    for (auto _ : state)
+    double fastSeconds = 0.0;
+    double referenceSeconds = 0.0;
+    for (auto _ : state) {
+        screen.Device.SetDrawPath(fast);
+        CLOCK::time_point start = CLOCK::now();
         screen.DrawGameFrame();
+        const double seconds = SecondsSince(start);
+        screen.Device.SetDrawPath(DrawReference);
+        start = CLOCK::now();
+        screen.DrawGameFrame();
+        referenceSeconds += SecondsSince(start);
+        fastSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    state.counters["reference_ms"] = referenceSeconds * 1000.0 / static_cast<double>(state.iterations());
+    state.counters["times_faster"] = referenceSeconds / fastSeconds;
     CountWhatIsDrawn(state);
     screen.Close();
 }
-BENCHMARK(HeadlessFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HeadlessFrame, fast, DrawFast)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HeadlessFrame, sse2, DrawSse2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Showing the picture waits for the window's next frame, so the wall time is held near 16.7 ms; the CPU time is the work.
-void WindowFrame(benchmark::State& state)
+// The share of pixels whose every channel SDL's picture has within AlikeChannel of ours: that it draws the frame.
+double AlikeShare(const std::vector<std::uint32_t>& theirs, const DEVICE& ours)
+{
+    int alike = 0;
+    for (int y = 0; y < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x) {
+            const std::uint32_t a = theirs[static_cast<std::size_t>(y) * PictureWidth + x];
+            const std::uint32_t b = ours.Pixel(x, y);
+            bool close = true;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const int difference = static_cast<int>(a >> shift & 0xffu) - static_cast<int>(b >> shift & 0xffu);
+                close = close && difference <= AlikeChannel && difference >= -AlikeChannel;
+            }
+            alike += close;
+        }
+    }
+    return static_cast<double>(alike) / (PictureWidth * PictureHeight);
+}
+
+// The game's window frame (drawn, then shown without waiting for the next frame) against SDL's renderer replaying
+// the frame's draws, textures uploaded beforehand, vertical sync off for both. The time reported is the game's.
+void WindowFrame(benchmark::State& state, bool accelerated)
 {
     SetUpBusiestFrame();
     ARTSCREEN screen;
@@ -80,18 +97,60 @@ void WindowFrame(benchmark::State& state)
         CloseMainWindow();
         return;
     }
-    for (auto _ : state) {
-        screen.DrawGameFrame();
-        screen.Device.Present();
+    FRAMERECORDING frame;
+    frame.Start({&screen.Sprite}, &screen.Line);
+    screen.DrawGameFrame();
+    frame.Stop();
+    if (!OpenSdlReplay(accelerated)) {
+        state.SkipWithError("SDL's renderer did not open");
+        screen.Close();
+        CloseMainWindow();
+        return;
     }
-    CountWhatIsDrawn(state);
+    auto replay = [&frame] {
+        ClearSdlReplay();
+        frame.Replay(ReplaySprite, ReplayLine);
+    };
+    replay();
+    PresentSdlReplay();
+    double gameSeconds = 0.0;
+    double sdlSeconds = 0.0;
+    for (auto _ : state) {
+        CLOCK::time_point start = CLOCK::now();
+        screen.DrawGameFrame();
+        screen.Device.Show();
+        const double seconds = SecondsSince(start);
+        start = CLOCK::now();
+        replay();
+        PresentSdlReplay();
+        sdlSeconds += SecondsSince(start);
+        gameSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    replay();
+    std::vector<std::uint32_t> theirs(static_cast<std::size_t>(PictureWidth) * PictureHeight);
+    ReadSdlReplay(theirs.data());
+    DEVICE ours;
+    frame.DrawInto(ours);
+    state.SetLabel(SdlReplayRenderer());
+    state.counters["sdl_ms"] = sdlSeconds * 1000.0 / static_cast<double>(state.iterations());
+    state.counters["times_faster"] = sdlSeconds / gameSeconds;
+    state.counters["sdl_alike_pct"] = 100.0 * AlikeShare(theirs, ours);
+    state.counters["sprites"] = frame.SpriteCount();
+    state.counters["lines"] = frame.LineCount();
+    CloseSdlReplay();
     screen.Close();
     CloseMainWindow();
 }
 
-// The window frame runs only where there is a display to open the window on.
-const bool WindowFrameRegistered =
+// The window frames run only where there is a display to open the windows on.
+const bool WindowFramesRegistered =
     std::getenv("DISPLAY") != nullptr &&
-    benchmark::RegisterBenchmark("WindowFrame", WindowFrame)->Unit(benchmark::kMillisecond) != nullptr;
+    benchmark::RegisterBenchmark("WindowFrame/sdl_accelerated", WindowFrame, true)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond) != nullptr &&
+    benchmark::RegisterBenchmark("WindowFrame/sdl_software", WindowFrame, false)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond) != nullptr;
 
 }  // namespace

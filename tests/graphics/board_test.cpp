@@ -10,6 +10,7 @@
 #include "graphics/textures.h"
 #include "tests/support/art_screen.h"
 #include "tests/support/board.h"
+#include "tests/support/frame_recording.h"
 #include "world/reach.h"
 
 namespace {
@@ -222,9 +223,14 @@ TEST(BoardPicture, AGameFrameOfEightDreamersShowsTheTintedTilesTheFrameAndThePie
     Game.StartNewGame(0, -1, 8);
     for (int i = 0; i < 60; i++)
         Game.UpdateGame(ReachCircle);
+    FRAMERECORDING drawn;
+    drawn.Start({&screen.Sprite}, &screen.Line);
     screen.DrawGameFrame();
+    drawn.Stop();
     const DEVICE& device = screen.Device;
     EXPECT_TRUE(device.SaveScreenshot(SHOT_FOLDER "/board_frame.png"));
+    EXPECT_EQ(drawn.PixelsDifferingFrom(device, DrawReference), 0);
+    EXPECT_EQ(drawn.PixelsDifferingFrom(device, DrawSse2), 0);
 
     const std::uint32_t tile = device.Pixel(13 + 32 * 9 + 3, 13 + 32 * 6 + 3);
     const PLAYER& human = Game.Players[0];

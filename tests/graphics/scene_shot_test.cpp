@@ -1,5 +1,6 @@
 // Game frames drawn with the generated art: a spell's bolts in flight and a computer dreamer's Cloud Cover over the
-// tinted board, and a board of every creature kind, read back pixel by pixel and saved for a person to look at.
+// tinted board, a board of every creature kind, and the busiest frame of all, read back pixel by pixel and saved for a
+// person to look at; each drawn again through the reference rasteriser to the same pixels.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "graphics/board.h"
 #include "tests/support/art_screen.h"
+#include "tests/support/frame_recording.h"
 #include "world/actions.h"
 #include "world/creatures.h"
 #include "world/frame_update.h"
@@ -87,8 +89,13 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     ASSERT_GT(bolts, 0);
 
     const float phase = BoardView.BoardWavePhase;
+    FRAMERECORDING frame;
+    frame.Start({&Screen.Sprite}, &Screen.Line);
     Screen.DrawGameFrame();
+    frame.Stop();
     EXPECT_TRUE(Screen.Device.SaveScreenshot(SHOT_FOLDER "/cast_frame.png"));
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawReference), 0);
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawSse2), 0);
     const std::vector<std::uint32_t> shot(Screen.Device.Picture(), Screen.Device.Picture() + 640 * 512);
 
     // The frame's four corners take the human's colour in his turn: no channel beyond his.
@@ -159,8 +166,13 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
     ASSERT_FALSE(growing());
 
     const float phase = BoardView.BoardWavePhase;
+    FRAMERECORDING frame;
+    frame.Start({&Screen.Sprite}, &Screen.Line);
     Screen.DrawGameFrame();
+    frame.Stop();
     EXPECT_TRUE(Screen.Device.SaveScreenshot(SHOT_FOLDER "/creatures_frame.png"));
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawReference), 0);
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawSse2), 0);
     const std::vector<std::uint32_t> shot(Screen.Device.Picture(), Screen.Device.Picture() + 640 * 512);
     for (PIECE* creature : creatures)
         creature->Kind = PieceFree;
@@ -180,6 +192,20 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
             }
         EXPECT_GT(changed, creature->Width * creature->Height / 5) << "kind " << creature->CreatureKind;
     }
+}
+
+// Every creature and effect slot in use: 1,102 sprites and 30 lines, turned, scaled, mirrored and tinted.
+TEST_F(ScenePicture, TheBusiestFrameComesOutOfTheReferenceRasteriserPixelForPixel)
+{
+    SetUpBusiestFrame();
+    FRAMERECORDING frame;
+    frame.Start({&Screen.Sprite}, &Screen.Line);
+    Screen.DrawGameFrame();
+    frame.Stop();
+    EXPECT_GT(frame.SpriteCount(), 1000);
+    EXPECT_GT(frame.LineCount(), 20);
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawReference), 0);
+    EXPECT_EQ(frame.PixelsDifferingFrom(Screen.Device, DrawSse2), 0);
 }
 
 }  // namespace

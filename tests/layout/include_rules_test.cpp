@@ -22,7 +22,7 @@ const std::vector<FLOOR> Floors = {
     {"base", {"base"}, {"unistd.h"}},
     {"world", {"world", "base"}, {}},
     {"opponent", {"opponent", "world", "base"}, {}},
-    {"platform", {"platform"}, {"SDL.h"}},
+    {"platform", {"platform"}, {"SDL.h", "emmintrin.h", "immintrin.h"}},
     {"graphics", {"graphics", "world", "platform", "base"}, {}},
     {"screens", {"screens", "graphics", "world", "platform", "base"}, {}},
     {"shell", {"shell", "screens", "graphics", "opponent", "world", "platform", "base"}, {}},

@@ -1,5 +1,6 @@
 // Every screen of a free game drawn headless with the generated art, the way the main loop draws it, after the
-// same pointer and key messages a player sends: read back pixel by pixel and saved for a person to look at.
+// same pointer and key messages a player sends: read back pixel by pixel, saved for a person to look at, and drawn
+// again through the reference rasteriser to the same pixels.
 // The window points used here are the ones the play-through script clicks in the real window.
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 #include "graphics/board.h"
 #include "graphics/drawing.h"
+#include "graphics/font.h"
 #include "platform/window.h"
 #include "screens/menus.h"
 #include "screens/pointer.h"
@@ -17,7 +19,9 @@
 #include "screens/title.h"
 #include "shell/screen_changes.h"
 #include "shell/shell.h"
+#include "tests/support/frame_recording.h"
 #include "tests/support/headless_program.h"
+#include "world/frame_update.h"
 #include "world/game.h"
 
 namespace {
@@ -62,8 +66,13 @@ protected:
     }
     static void Shoot(const char* name)
     {
+        FRAMERECORDING frame;
+        frame.Start({Drawing.pSprite2D, FontLarge.pSprite, FontSmall.pSprite}, Drawing.pLine);
         DrawScreenFrame();
+        frame.Stop();
         EXPECT_TRUE(Drawing.pDevice->SaveScreenshot((std::string(SHOT_FOLDER "/") + name).c_str()));
+        EXPECT_EQ(frame.PixelsDifferingFrom(*Drawing.pDevice, DrawReference), 0) << name;
+        EXPECT_EQ(frame.PixelsDifferingFrom(*Drawing.pDevice, DrawSse2), 0) << name;
     }
     static std::uint32_t Pixel(int x, int y) { return Drawing.pDevice->Pixel(x, y); }
     // Pixels of the rectangle brighter than near-black.

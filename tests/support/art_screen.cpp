@@ -1,10 +1,48 @@
 #include "tests/support/art_screen.h"
 
 #include <filesystem>
+#include <iterator>
 
 #include "graphics/board.h"
 #include "graphics/drawing.h"
 #include "graphics/textures.h"
+#include "world/effects.h"
+#include "world/game.h"
+#include "world/random.h"
+
+namespace {
+
+constexpr int CreatureColumns = 16;  // 16 x 8 creatures spread evenly over the 608 x 448 board
+constexpr int CreatureRows = 8;
+constexpr int EffectKinds[] = {1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
+
+}  // namespace
+
+// The effects fly half-way across the board; a few frames of flight turn and animate them, and any that landed
+// meanwhile are sent again.
+void SetUpBusiestFrame()
+{
+    SeedRand(1);
+    Game.StartNewGame(0, -1, 8);
+    for (int row = 0; row < CreatureRows; row++)
+        for (int column = 0; column < CreatureColumns; column++)
+            Game.CreateCreature("Busy", 1 + (row * CreatureColumns + column) % 20, (row + column) % 8,
+                                19 + column * 38, 28 + row * 56);
+    const int kinds = static_cast<int>(std::size(EffectKinds));
+    for (int round = 0; round < 2; round++) {
+        for (int i = 0; i < EffectSlots; i++) {
+            if (Game.Effects.Slots[i].IsActive)
+                continue;
+            const int x = 20 + (i * 37) % 568;
+            const int y = 20 + (i * 53) % 408;
+            Game.Effects.SpawnEffect(EffectKinds[i % kinds], i % 8, 0, x, y, PieceRefNone, -1, PieceRefNone, -1,
+                                     588 - x, 428 - y, 10.0f, 0xffffff, 255, 0);
+        }
+        for (int i = 0; round == 0 && i < 10; i++)
+            Game.Effects.UpdateEffects();
+    }
+    Game.ShowMessage("Busy casts Fire Blast", "at Ann", "for the last time", 0xffffff, 0xffff00, 0xff0000, false, 600);
+}
 
 bool ARTSCREEN::Open(const std::string& artFolder)
 {

@@ -6,6 +6,10 @@
 
 #include "platform/device.h"
 
+// Every creature and effect slot of an eight-dreamer game in use and the banner open: the busiest frame the game
+// can draw, for the draw benchmark and the picture tests.
+void SetUpBusiestFrame();
+
 class ARTSCREEN {
 public:
     DEVICE Device;

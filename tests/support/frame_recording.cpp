@@ -1,0 +1,70 @@
+// Recording a frame from several drawers at once and drawing it again, merged back into call order.
+#include "tests/support/frame_recording.h"
+
+void FRAMERECORDING::Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line)
+{
+    Stop();
+    Sprites.clear();
+    Lines.clear();
+    // The drawers share one list each: only one draws at a time, so their draws stay in call order.
+    for (SPRITEDRAWER* drawer : sprites) {
+        if (drawer == nullptr)
+            continue;
+        drawer->Record(&Sprites);
+        SpriteDrawers.push_back(drawer);
+    }
+    LineDrawer = line;
+    if (LineDrawer != nullptr)
+        LineDrawer->Record(&Lines);
+}
+
+void FRAMERECORDING::Stop()
+{
+    for (SPRITEDRAWER* drawer : SpriteDrawers)
+        drawer->Record(nullptr);
+    SpriteDrawers.clear();
+    if (LineDrawer != nullptr)
+        LineDrawer->Record(nullptr);
+    LineDrawer = nullptr;
+}
+
+int FRAMERECORDING::SpriteCount() const
+{
+    return static_cast<int>(Sprites.size());
+}
+
+int FRAMERECORDING::LineCount() const
+{
+    return static_cast<int>(Lines.size());
+}
+
+void FRAMERECORDING::DrawInto(DEVICE& device) const
+{
+    SPRITEDRAWER sprite;
+    LINEDRAWER line;
+    sprite.Create(&device);
+    line.Create(&device);
+    Replay(
+        [&](const SPRITEDRAW& draw) {
+            sprite.Draw(draw.Texture, draw.HasSource ? &draw.Source : nullptr, draw.Scaling,
+                        draw.HasCentre ? &draw.Centre : nullptr, draw.Rotation, draw.Translation, draw.Colour);
+        },
+        [&](const LINEDRAW& draw) {
+            line.SetWidth(draw.Width);
+            line.Draw(draw.From, draw.To, draw.Colour);
+        });
+}
+
+int FRAMERECORDING::PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const
+{
+    DEVICE again;
+    again.SetDrawPath(path);
+    again.Clear(0x000000);
+    DrawInto(again);
+    int differing = 0;
+    for (int y = 0; y < PictureHeight; ++y) {
+        for (int x = 0; x < PictureWidth; ++x)
+            differing += again.Pixel(x, y) != drawn.Pixel(x, y);
+    }
+    return differing;
+}

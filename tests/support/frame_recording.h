@@ -1,0 +1,42 @@
+// A frame's sprite and line draws recorded from every drawer that takes part, to be drawn again in call order:
+// through the reference rasteriser to check the fast one's picture, or through SDL's renderer to time it.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+#include "platform/device.h"
+
+class FRAMERECORDING {
+public:
+    // Records every later draw of these drawers; null ones are left out.
+    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);
+    void Stop();              // the drawers record no more
+    int SpriteCount() const;  // sprite draws recorded
+    int LineCount() const;    // line draws recorded
+
+    // Calls sprite(SPRITEDRAW) and line(LINEDRAW) for the draws in the order they were asked for.
+    template <typename SPRITE, typename LINE>
+    void Replay(SPRITE sprite, LINE line) const
+    {
+        std::size_t s = 0;
+        std::size_t l = 0;
+        while (s < Sprites.size() || l < Lines.size()) {
+            if (l == Lines.size() || (s < Sprites.size() && Sprites[s].Sequence < Lines[l].Sequence))
+                sprite(Sprites[s++]);
+            else
+                line(Lines[l++]);
+        }
+    }
+
+    void DrawInto(DEVICE& device) const;  // the draws again, through drawers of the device's own, over what it holds
+    // The pixels that differ between drawn and the recording drawn again through the path over black.
+    int PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const;
+
+private:
+    std::vector<SPRITEDRAWER*> SpriteDrawers;
+    LINEDRAWER* LineDrawer = nullptr;
+    std::vector<SPRITEDRAW> Sprites;
+    std::vector<LINEDRAW> Lines;
+};
