@@ -52,10 +52,13 @@ QUAD MakeQuad(const PLACEMENT& place)
     }
     if (!std::isfinite(minX) || !std::isfinite(maxX) || !std::isfinite(minY) || !std::isfinite(maxY))
         return quad;
-    quad.Left = static_cast<int>(std::max(0.0f, std::floor(minX)));
-    quad.Right = static_cast<int>(std::min(static_cast<float>(PictureWidth), std::ceil(maxX)));
-    quad.Top = static_cast<int>(std::max(0.0f, std::floor(minY)));
-    quad.Bottom = static_cast<int>(std::min(static_cast<float>(PictureHeight), std::ceil(maxY)));
+    // Clamped to the picture on both sides before the conversion: a quad far beyond an int's range would
+    // otherwise convert to nonsense bounds and walk billions of pixels.
+    const float width = static_cast<float>(PictureWidth), height = static_cast<float>(PictureHeight);
+    quad.Left = static_cast<int>(std::min(width, std::max(0.0f, std::floor(minX))));
+    quad.Right = static_cast<int>(std::max(0.0f, std::min(width, std::ceil(maxX))));
+    quad.Top = static_cast<int>(std::min(height, std::max(0.0f, std::floor(minY))));
+    quad.Bottom = static_cast<int>(std::max(0.0f, std::min(height, std::ceil(maxY))));
     quad.Empty = false;
     return quad;
 }

@@ -206,6 +206,9 @@ TEST_F(Drawing, PicturesReachingPastTheEdgesAreCutOff)
     DrawAt(texture, 630.0f, 500.0f);
     DrawAt(texture, 5000.0f, 5000.0f);
     Sprite.Draw(&texture, nullptr, VECTOR2{1.0f, 1.0f}, nullptr, 0.0f, VECTOR2{NAN, 0.0f}, White);
+    for (float far : {3.0e9f, -3.0e9f})  // beyond an int's range, on every side: nothing drawn, and the draw returns
+        for (const VECTOR2 at : {VECTOR2{far, 0.0f}, VECTOR2{0.0f, far}, VECTOR2{far, far}})
+            DrawAt(texture, at.X, at.Y);
     EXPECT_EQ(Device.Pixel(0, 0), White);
     EXPECT_EQ(Device.Pixel(21, 21), White);
     EXPECT_EQ(Device.Pixel(22, 22), 0xff000000u);
