@@ -59,7 +59,7 @@ QUAD MakeQuad(const PLACEMENT& place)
     quad.Right = static_cast<int>(std::max(0.0f, std::min(width, std::ceil(maxX))));
     quad.Top = static_cast<int>(std::min(height, std::max(0.0f, std::floor(minY))));
     quad.Bottom = static_cast<int>(std::max(0.0f, std::min(height, std::ceil(maxY))));
-    quad.Empty = false;
+    quad.Empty = quad.Left >= quad.Right || quad.Top >= quad.Bottom;
     return quad;
 }
 

@@ -34,7 +34,7 @@ struct EDGE {
 };
 
 // A placed quad: its four edges and the picture's pixels its bounding box reaches, right and bottom exclusive.
-// Empty when it can cover nothing (no area, or not finite).
+// Empty when it can cover nothing (no area, not finite, or wholly off the picture).
 struct QUAD {
     EDGE Edges[4];
     int Left = 0, Top = 0, Right = 0, Bottom = 0;

@@ -83,6 +83,9 @@ void DrawReferenceSprite(std::uint32_t* picture, const SPRITEJOB& job)
     const INVERSE inverse = job.Inverse;
     const int lowX = job.LowX, highX = job.HighX, lowY = job.LowY, highY = job.HighY;
     const CHANNELS tint = Split(job.Colour);
+    // A sprite wholly off the picture draws nothing; one far enough off has no column an int could name.
+    if (MakeQuad(place).Empty)
+        return;
 
     // Each pixel centre falls on a texel centre, where filtering returns the texel unchanged, so it is taken directly.
     if (job.IsExact()) {
