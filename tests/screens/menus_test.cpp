@@ -1,3 +1,5 @@
+// The piece menus: a panel's hit rectangle, the press, drag and release of a row, the rows a turn's flags enable,
+// the lists' rows and shades, the limits of a panel and where it opens beside its piece.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -37,23 +39,32 @@ protected:
             piece.Spells.AddSpellCopy(spell);
         }
     }
-
-    // Press and release in the middle of rows of a panel; the release's result.
-    int Click(int page, int pressRow, int releaseRow)
+    // The middle of a row of the open page, in the window.
+    int RowY(int row) const { return Menus.Panels[Menus.OpenPanel].Y + MenuInset + row * MenuRowHeight + 8; }
+    int RowX() const { return Menus.Panels[Menus.OpenPanel].X + MenuInset + 2; }
+    // Pressed on one row, dragged to another and released there; the release's result.
+    MENURESULT Click(int pressRow, int releaseRow)
     {
-        const MENUPANEL& panel = Menus.Panels[page];
-        const int x = panel.X + MenuInset + 2;
-        Menus.OnMouseDown(x, panel.Y + MenuInset + pressRow * MenuRowHeight + 8);
-        Menus.OnMouseMove(x, panel.Y + MenuInset + releaseRow * MenuRowHeight + 8);
-        return Menus.OnMouseUp(x, panel.Y + MenuInset + releaseRow * MenuRowHeight + 8);
+        Menus.OnMouseDown(RowX(), RowY(pressRow));
+        Menus.OnMouseMove(RowX(), RowY(releaseRow));
+        return Menus.OnMouseUp(RowX(), RowY(releaseRow));
     }
-
     TEXTS Texts(int page) const
     {
         TEXTS texts;
         for (int i = 0; i < Menus.Panels[page].Count; ++i)
             texts.push_back(Menus.Panels[page].Items[i].Text);
         return texts;
+    }
+    // Whether the row of the id on the open page can be chosen.
+    bool Enabled(MENUID id) const
+    {
+        const MENUPANEL& panel = Menus.Panels[Menus.OpenPanel];
+        for (int i = 0; i < panel.Count; ++i)
+            if (panel.Items[i].Id == id)
+                return panel.Items[i].IsSelectable();
+        ADD_FAILURE() << "no row " << id;
+        return false;
     }
 
     DEVICE Device;
@@ -63,152 +74,144 @@ protected:
     PIECE Wolf;
 };
 
+// The rows start 4 pixels in from the panel's corner; the right edge lies 4 pixels past the widest text.
+TEST_F(Menu, APanelIsHitInsideItsRowsRectangleOnlyEdgesIncluded)
+{
+    MENUPANEL& panel = Menus.Panels[5];
+    for (const char* text : {"Go", "Stop", "Wait"})
+        panel.AddItem(text, MenuIdInformation, true);
+    panel.SetPosition(100, 50);
+    const int right = 100 + panel.Width + MenuInset, bottom = 50 + MenuInset + 3 * MenuRowHeight;
+    const struct { int X, Y, Row; } points[] = {
+        {104, 54, 0}, {right, bottom - 1, 2}, {120, 70, 1},
+        {103, 60, -1}, {right + 1, 60, -1}, {110, 53, -1}, {110, bottom, -1}};
+    for (const auto& p : points)
+        EXPECT_EQ(panel.HitTest(p.X, p.Y), p.Row) << p.X << ", " << p.Y;
+}
+
 // Ann's main page: 0 title, 1 -, 2 Information, 3 Move / Attack, 4 -, 5 Dreaming, 6 Cast Spell, 7 Transfer Spell,
 // 8 -, 9 End Turn, 10 -, 11 Cancel.
-TEST_F(Menu, ThePressedBarFollowsTheHeldButtonAndItsReleaseConfirms)
+TEST_F(Menu, ThePressedBarFollowsTheHeldButtonAndOnlyItsReleaseOnAChoosableRowConfirms)
 {
     GiveSpells(Ann, 1);
     Menus.OpenPieceMenu(PageMain, &Ann, 100, 100, 32);
-    EXPECT_EQ(Click(PageMain, 6, 2), MenuConfirmed);
-    EXPECT_EQ(Menus.GetSelectedId(), MenuIdInformation);
-    EXPECT_EQ(Menus.LastRow, 2);
-    EXPECT_EQ(Menus.GetSelectedSpell(), -1);
-}
+    const MENUPANEL& panel = Menus.Panels[PageMain];
+    EXPECT_EQ(Click(6, 2), MenuConfirmed);
+    EXPECT_TRUE(Menus.GetSelectedId() == MenuIdInformation && Menus.LastRow == 2 && Menus.GetSelectedSpell() == -1);
+    Menus.OpenPieceMenu(PageMain, &Ann, 100, 100, 32);
+    EXPECT_EQ(Click(0, 9), MenuConfirmed) << "a press on the title, dragged to a command";
+    EXPECT_EQ(Menus.GetSelectedId(), MenuIdEndTurn);
 
-TEST_F(Menu, ReleaseOnTitleSeparatorOrDisabledRowKeepsTheMenuOpen)
-{
+    Menus.OnMouseDown(RowX(), RowY(5));
+    Menus.OnMouseMove(RowX(), RowY(0));
+    EXPECT_TRUE(panel.Pressed == 0 && panel.Hover == 0) << "the bar leaves a row dragged off onto the title";
+    EXPECT_EQ(Menus.OnMouseUp(RowX(), RowY(5)), MenuNoRow) << "released on a row it was dragged off";
+
     Ann.HasMoved = 1;
     Menus.OpenPieceMenu(PageMain, &Ann, 100, 100, 32);
     for (int row : {0, 1, 3}) {
-        EXPECT_EQ(Click(PageMain, 2, row), MenuNotChoosable) << row;
-        EXPECT_EQ(Menus.Panels[0].Pressed, -1);
-        EXPECT_EQ(Menus.Panels[0].Hover, -1);
+        EXPECT_EQ(Click(2, row), MenuNotChoosable) << row;
+        EXPECT_TRUE(panel.Pressed == -1 && panel.Hover == -1 && panel.Count == 12) << row;
     }
-    EXPECT_EQ(Menus.Panels[0].Count, 12);
-    EXPECT_EQ(Menus.GetSelectedId(), 0);
-}
-
-TEST_F(Menu, ReleaseOffThePanelOrUnpressedConfirmsNothing)
-{
-    Menus.OpenPieceMenu(PageMain, &Ann, 100, 100, 32);
-    Menus.OnMouseDown(5, 5);  // nothing pressed: "no row" must not pass for "the pressed row"
-    EXPECT_EQ(Menus.OnMouseUp(5, 5), MenuNoRow);
-    EXPECT_EQ(Click(PageMain, 2, -5), MenuNoRow);
-    EXPECT_EQ(Menus.Panels[0].Pressed, -1);
-    const int x = Menus.Panels[0].X + 6, y = Menus.Panels[0].Y + 44;
-    EXPECT_EQ(Menus.OnMouseUp(x, y), MenuNoRow) << "a selectable row released without a press";
+    EXPECT_EQ(Click(2, -5), MenuNoRow) << "released off the panel";
+    EXPECT_EQ(panel.Pressed, -1);
+    EXPECT_EQ(Menus.OnMouseUp(RowX(), RowY(2)), MenuNoRow) << "a choosable row released without a press";
+    Menus.OnMouseDown(5, 5);
+    EXPECT_EQ(Menus.OnMouseUp(5, 5), MenuNoRow) << "nothing pressed: no row must not pass for the pressed row";
     Menus.ResetAll();
-    Menus.OnMouseDown(x, y);
-    EXPECT_EQ(Menus.OnMouseUp(x, y), MenuNoRow) << "closed panels";
-    EXPECT_EQ(Menus.GetSelectedId(), 0);
-    EXPECT_EQ(Menus.LastRow, -1);
+    EXPECT_EQ(Click(2, 2), MenuNoRow) << "closed panels";
+    EXPECT_EQ(Menus.GetSelectedId(), MenuIdEndTurn);
 }
 
-TEST_F(Menu, MainPageEnablesCommandsByTheTurnFlags)
+TEST_F(Menu, TheTurnsFlagsAndTheHandEnableTheCommandsOfDreamersAndCreatures)
 {
-    GiveSpells(Ann, 2);
-    Ann.HasMoved = Ann.HasCast = Ann.HasDreamed = 1;
-    Menus.OpenPieceMenu(PageMain, &Ann, 100, 100, 32);
-    const MENUPANEL& panel = Menus.Panels[0];
-    EXPECT_EQ(Texts(0), (TEXTS{"Ann (Witch)", "", "Information", "Move / Attack", "", "Dreaming", "Cast Spell",
-                               "Transfer Spell", "", "End Turn", "", "Cancel"}));
-    const int ids[] = {-1, -1, 1, 2, -1, 3, 4, 5, -1, 19, -1, 7};
-    const bool selectable[] = {false, false, true, false, false, false, false, false, false, true, false, true};
-    for (int i = 0; i < 12; ++i) {
-        EXPECT_EQ(panel.Items[i].Id, ids[i]) << i;
-        EXPECT_EQ(panel.Items[i].IsSelectable(), selectable[i]) << i;
+    const struct { bool Moved, Cast, Dreamed; int Spells; bool Move, Dream, Casts; } cases[] = {
+        {false, false, false, 1, true, true, true},
+        {true, false, false, 1, false, true, true},
+        {false, true, false, 1, true, true, false},
+        {false, false, true, 1, true, false, true},
+        {false, false, false, 0, true, true, false},  // an empty hand casts nothing
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        for (PIECEBASE* piece : {static_cast<PIECEBASE*>(&Ann), static_cast<PIECEBASE*>(&Wolf)}) {
+            piece->Spells.Clear();
+            GiveSpells(*piece, c.Spells);
+            piece->HasMoved = c.Moved, piece->HasCast = c.Cast, Ann.HasDreamed = c.Dreamed;
+            Menus.OpenPieceMenu(PageMain, piece, 100, 100, 32);
+            const bool dreamer = piece == &Ann;
+            EXPECT_EQ(Enabled(MenuIdMoveAttack), c.Move);
+            EXPECT_EQ(Enabled(dreamer ? MenuIdCastSpell : MenuIdCreatureCastSpell), c.Casts);
+            EXPECT_EQ(Enabled(dreamer ? MenuIdTransferSpell : MenuIdCreatureTransferSpell), c.Casts);
+            EXPECT_TRUE(Enabled(MenuIdInformation) && Enabled(MenuIdCancelMain));
+            if (dreamer) {
+                EXPECT_TRUE(Enabled(MenuIdEndTurn));
+                EXPECT_EQ(Enabled(MenuIdDreaming), c.Dream);
+            }
+        }
     }
-    EXPECT_EQ(panel.Items[0].Colour, 0xc0c0ffu);
-    EXPECT_EQ(panel.Items[11].Colour, 0xffff00u);
-
-    Ann.ClearTurnFlags();
-    Ann.Spells.Clear();
-    Menus.OpenPieceMenu(PageMain, &Ann, 100, 100, 32);
-    EXPECT_TRUE(panel.Items[3].IsSelectable() && panel.Items[5].IsSelectable());
-    EXPECT_FALSE(panel.Items[6].IsSelectable() || panel.Items[7].IsSelectable()) << "an empty hand casts nothing";
-}
-
-TEST_F(Menu, CreaturePagesHaveTheirOwnIdsOwnerAndNoScoreOrDreams)
-{
-    GiveSpells(Wolf, 1);
-    Wolf.HasMoved = 1;
-    Menus.OpenPieceMenu(PageMain, &Wolf, 100, 100, 32);
-    EXPECT_EQ(Texts(0), (TEXTS{"Wolf (...)", "", "Information", "Move / Attack", "", "Cast Spell", "Transfer Spell",
-                               "", "Cancel"}));
-    EXPECT_FALSE(Menus.Panels[0].Items[3].IsSelectable());
-    EXPECT_EQ(Menus.Panels[0].Items[5].Id, MenuIdCreatureCastSpell);
-    EXPECT_EQ(Menus.Panels[0].Items[6].Id, MenuIdCreatureTransferSpell);
-    Wolf.pOwner = &Ann;
-    Wolf.Health = 3, Wolf.MaxHealth = 9, Wolf.Attack = 4, Wolf.Defence = 2;
-    Menus.OpenPieceMenu(PageInformation, &Wolf, 100, 100, 32);
-    EXPECT_EQ(Texts(1), (TEXTS{"Wolf (Ann)", "", "Health\t\t3 / 9", "Attack\t\t4", "Defence\t\t2", "", "Cancel"}));
+    EXPECT_EQ(Texts(PageMain)[0], "Wolf (...)");
     Menus.OpenPieceMenu(PageDreams, &Wolf, 100, 100, 32);
-    EXPECT_EQ(Menus.Panels[1].Count + Menus.Panels[2].Count, 0);
+    EXPECT_EQ(Menus.Panels[PageMain].Count + Menus.Panels[PageDreams].Count, 0) << "a creature has no dreams";
 }
 
-TEST_F(Menu, InformationPageReplacesTheMainPage)
+TEST_F(Menu, TheInformationPageShowsThePiecesFiguresAndADreamersScore)
 {
     Ann.Score = 120, Ann.Health = 7, Ann.MaxHealth = 20, Ann.Attack = 3, Ann.Defence = 1;
     Menus.OpenPieceMenu(PageMain, &Ann, 100, 100, 32);
     Menus.OpenPieceMenu(PageInformation, &Ann, 100, 100, 32);
-    EXPECT_EQ(Menus.Panels[0].Count, 0);
-    EXPECT_EQ(Texts(1), (TEXTS{"Ann (Witch)", "Score\t\t120", "", "Health\t\t7 / 20", "Attack\t\t3", "Defence\t\t1",
-                               "", "Cancel"}));
-    EXPECT_EQ(Menus.Panels[1].Items[7].Id, MenuIdCancelInformation);
+    EXPECT_EQ(Menus.Panels[PageMain].Count, 0) << "it replaces the main page";
+    EXPECT_EQ(Texts(PageInformation), (TEXTS{"Ann (Witch)", "Score\t\t120", "", "Health\t\t7 / 20", "Attack\t\t3",
+                                             "Defence\t\t1", "", "Cancel"}));
+    Wolf.pOwner = &Ann;
+    Wolf.Health = 3, Wolf.MaxHealth = 9, Wolf.Attack = 4, Wolf.Defence = 2;
+    Menus.OpenPieceMenu(PageInformation, &Wolf, 100, 100, 32);
+    EXPECT_EQ(Texts(PageInformation),
+              (TEXTS{"Wolf (Ann)", "", "Health\t\t3 / 9", "Attack\t\t4", "Defence\t\t2", "", "Cancel"}));
 }
 
-TEST_F(Menu, DreamRowsShowNameAndChanceInAShadeAndGiveTheirSlot)
+// A dream row's shade is barely off white, whiter the likelier the dream; spells are red when hostile, cyan when not.
+TEST_F(Menu, ListRowsShowNameAndChanceInTheirShadeAndGiveTheirSlotOrHandRow)
 {
     Ann.DreamSlots[0].Set(1, "Goblin", 95);
     Ann.DreamSlots[1].Set(2, "Troll", 100);
     Ann.DreamSlots[2].Set(3, "Imp", 19);
     Ann.DreamSlotCount = 3;
     Menus.OpenPieceMenu(PageDreams, &Ann, 100, 100, 32);
-    EXPECT_EQ(Texts(2), (TEXTS{"Ann's Dreams", "", "Goblin (95%)", "Troll (100%)", "Imp (19%)", "", "Cancel"}));
-    const MENUITEM* items = Menus.Panels[2].Items;
-    EXPECT_EQ(items[0].Colour, 0xe0e0e0u);
-    EXPECT_EQ(std::vector<std::uint32_t>({items[2].Colour, items[3].Colour, items[4].Colour}),
-              std::vector<std::uint32_t>({0xfefefe, 0xffffff, 0xfafafa}));
-    EXPECT_EQ(items[6].Id, MenuIdCancelDreams);
-    ASSERT_EQ(Click(PageDreams, 3, 3), MenuConfirmed);
-    EXPECT_EQ(Menus.GetSelectedId(), MenuIdDream);
-    EXPECT_EQ(Menus.GetSelectedDream(), 1);
-    for (auto [chance, colour] : {std::pair{80, 0xfefefe}, {79, 0xfdfdfd}, {60, 0xfdfdfd}, {40, 0xfcfcfc}, {20, 0xfbfbfb}})
-        EXPECT_EQ(MENUS::GetDreamColour(chance), static_cast<std::uint32_t>(colour)) << chance;
+    EXPECT_EQ(Texts(PageDreams), (TEXTS{"Ann's Dreams", "", "Goblin (95%)", "Troll (100%)", "Imp (19%)", "", "Cancel"}));
+    ASSERT_EQ(Click(3, 3), MenuConfirmed);
+    EXPECT_TRUE(Menus.GetSelectedId() == MenuIdDream && Menus.GetSelectedDream() == 1);
+    const std::pair<int, std::uint32_t> shades[] = {{100, 0xffffff}, {99, 0xfefefe}, {80, 0xfefefe}, {79, 0xfdfdfd},
+                                                    {60, 0xfdfdfd}, {40, 0xfcfcfc}, {20, 0xfbfbfb}, {19, 0xfafafa}};
+    for (auto [chance, colour] : shades)
+        EXPECT_EQ(MENUS::GetDreamColour(chance), colour) << chance;
 
-    Ann.DreamSlotCount = 0;
-    Menus.OpenPieceMenu(PageDreams, &Ann, 100, 100, 32);
-    EXPECT_EQ(Texts(2), (TEXTS{"Ann's Dreams", "", "Empty", "", "Cancel"}));
-}
-
-TEST_F(Menu, SpellListsColourByCategoryAndGiveTheirHandRow)
-{
     GiveSpells(Wolf, 2);
     Menus.OpenPieceMenu(PageTransferSpells, &Wolf, 100, 100, 32);
-    EXPECT_EQ(Texts(4), (TEXTS{"Wolf's Spells", "", "Spell0 (50%)", "Spell1 (51%)", "", "Cancel"}));
-    EXPECT_EQ(Menus.Panels[4].Items[2].Colour, 0xffc0c0u);
-    EXPECT_EQ(Menus.Panels[4].Items[3].Colour, 0x00ffffu);
-    EXPECT_EQ(Menus.Panels[4].Items[5].Id, MenuIdCancelSpells);
-    ASSERT_EQ(Click(PageTransferSpells, 3, 3), MenuConfirmed);
-    EXPECT_EQ(Menus.GetSelectedId(), MenuIdTransferListSpell);
-    EXPECT_EQ(Menus.GetSelectedSpell(), 1);
-    Menus.OpenPieceMenu(PageCastSpells, &Ann, 100, 100, 32);
-    EXPECT_EQ(Texts(3), (TEXTS{"Ann's Spells", "", "Empty", "", "Cancel"}));
+    EXPECT_EQ(Texts(PageTransferSpells), (TEXTS{"Wolf's Spells", "", "Spell0 (50%)", "Spell1 (51%)", "", "Cancel"}));
+    const MENUITEM* rows = Menus.Panels[PageTransferSpells].Items;
+    EXPECT_TRUE(rows[2].Colour == 0xffc0c0u && rows[3].Colour == 0x00ffffu);
+    ASSERT_EQ(Click(3, 3), MenuConfirmed);
+    EXPECT_TRUE(Menus.GetSelectedId() == MenuIdTransferListSpell && Menus.GetSelectedSpell() == 1);
+    ASSERT_EQ(Click(5, 5), MenuConfirmed);
+    EXPECT_EQ(Menus.GetSelectedSpell(), -1) << "Cancel is no spell";
+    Ann.DreamSlotCount = 0;
+    for (MENUPAGE page : {PageDreams, PageCastSpells}) {
+        Menus.OpenPieceMenu(page, &Ann, 100, 100, 32);
+        EXPECT_EQ(Texts(page)[2], "Empty");
+        EXPECT_EQ(Texts(page).size(), 5u);
+    }
 }
 
-TEST_F(Menu, APanelHoldsSixteenRowsAtMost)
+TEST_F(Menu, APanelHoldsSixteenRowsOfSixtyThreeCharactersAtMost)
 {
     const std::pair<int, const char*> cases[] = {{12, "Cancel"}, {1, ""}, {5, "Spell13 (63%)"}};
     for (auto [more, last] : cases) {
         GiveSpells(Ann, more);
         Menus.OpenPieceMenu(PageCastSpells, &Ann, 100, 100, 32);
-        EXPECT_EQ(Menus.Panels[3].Count, 16);
-        EXPECT_EQ(Texts(3).back(), last);
+        EXPECT_EQ(Menus.Panels[PageCastSpells].Count, 16);
+        EXPECT_EQ(Texts(PageCastSpells).back(), last);
     }
-}
-
-TEST_F(Menu, RowTextsStopAtSixtyThreeCharacters)
-{
     MENUPANEL& panel = Menus.Panels[5];
     panel.AddTitle(std::string(40, 'a').c_str(), std::string(40, 'a').c_str(), 0xffffff);
     panel.AddItem(std::string(100, 'b').c_str(), MenuIdInformation, true);
@@ -216,7 +219,9 @@ TEST_F(Menu, RowTextsStopAtSixtyThreeCharacters)
     EXPECT_EQ(Texts(5), (TEXTS{std::string(63, 'a'), std::string(63, 'b'), std::string(62, 'c') + "1"}));
 }
 
-TEST_F(Menu, PanelOpensBesideThePieceAndFlipsLeftWithTheMarginTwice)
+// Beside the piece, 8 pixels right of it and below its top; where that runs off the right edge it flips to the
+// piece's left with the board margin added twice, and it is pushed up off the bottom edge.
+TEST_F(Menu, APanelOpensBesideItsPieceAndStaysOnTheScreen)
 {
     MENUPANEL& spare = Menus.Panels[5];
     for (int i = 0; i < 9; ++i)
@@ -225,49 +230,17 @@ TEST_F(Menu, PanelOpensBesideThePieceAndFlipsLeftWithTheMarginTwice)
     EXPECT_EQ(spare.GetWidth(), 80);
     EXPECT_EQ(spare.GetHeight(), 160);
 
-    const MENUPANEL& panel = Menus.Panels[0];
+    const MENUPANEL& panel = Menus.Panels[PageMain];
     Menus.OpenPieceMenu(PageMain, &Ann, 100, 60, 32);
     EXPECT_EQ(panel.X, 13 + 100 + 32 + 8);
     EXPECT_EQ(panel.Y, 13 + 60 + 8);
-    Menus.OpenPieceMenu(PageMain, &Ann, 560, 450, 32);
-    EXPECT_EQ(panel.X + panel.GetWidth(), 13 + 560 + 21);
+    const int width = panel.GetWidth();
+    const int flipAt = 640 - width - 13 - 32 - 8;  // the last piece x whose panel still fits on its right
+    Menus.OpenPieceMenu(PageMain, &Ann, flipAt, 60, 32);
+    EXPECT_EQ(panel.X, 640 - width);
+    Menus.OpenPieceMenu(PageMain, &Ann, flipAt + 1, 450, 32);
+    EXPECT_EQ(panel.X + width, 13 + flipAt + 1 + 21);
     EXPECT_EQ(panel.Y + panel.GetHeight(), 512);
-}
-
-TEST_F(Menu, DrawsTheFramePressedBarAndDarkenedDisabledRows)
-{
-    MENUPANEL& panel = Menus.Panels[5];
-    panel.AddTitle("Ann", "", 0xc0c0ff);
-    panel.AddItem("Go", MenuIdInformation, true);
-    panel.AddColouredItem("Stop", MenuIdMoveAttack, 0x00ffff, false);
-    panel.SetPosition(100, 50);
-    panel.OnMouseDown(110, 78);
-    std::vector<SPRITEDRAW> drawn;
-    Small.pSprite->Record(&drawn);
-    Menus.Draw();
-
-    const float right = 100.0f + 8 + 8 * (panel.Width >> 3);
-    auto xsOf = [&](char c, float y, std::uint32_t colour) {
-        std::vector<float> xs;
-        const GLYPH& glyph = Small.Glyph(c - FontFirstCharacter);
-        for (const SPRITEDRAW& draw : drawn)
-            if (draw.Source.Left == glyph.SourceX && draw.Source.Top == glyph.SourceY && draw.Translation.Y == y &&
-                draw.Colour == colour)
-                xs.push_back(draw.Translation.X);
-        return xs;
-    };
-    EXPECT_EQ(xsOf('[', 50, 0xc800ff00), std::vector<float>{100});
-    EXPECT_EQ(xsOf(']', 50, 0xc800ff00), std::vector<float>{right});
-    EXPECT_EQ(xsOf('`', 86, 0xc800ff00), std::vector<float>{right + 4});
-    EXPECT_EQ(xsOf('}', 102, 0xc800ff00), std::vector<float>{right});
-    const std::vector<float> bar = xsOf('_', 70, 0xc8ff0000);
-    EXPECT_EQ(bar.size(), static_cast<size_t>((panel.Width >> 3) + 1));
-    EXPECT_EQ(bar.front(), 104);
-    int darkened = 0;
-    for (const SPRITEDRAW& draw : drawn)
-        darkened += draw.Translation.Y == 86 && draw.Colour == 0xc000dfdf;
-    EXPECT_EQ(darkened, 4);
-    EXPECT_EQ(MENUPANEL::AdjustColour(0xffffff, -32), 0xdfdfdfu);
 }
 
 }  // namespace

@@ -265,6 +265,7 @@ TEST(Clicks, EachHandlerActsOnWhatLiesUnderTheBoardPointAndRefusesTheRest)
         {Hostile, 150, 250, true, 10, -1, 150, 250, "Ardent| casts |Fire Blast"},
         {Hostile, 209, 107, true, 10, 1, 216, 116, "Ardent| casts |Fire Blast"},
         {Hostile, 116, 176, false, 0, 0, 0, 0, "||"},
+        {Hostile, 500, 400, true, 10, -1, 500, 400, "Ardent| casts |Fire Blast"},  // a dreamer out of reach
         {Friendly, 112, 170, true, 20, 3, 116, 176, "Ardent| casts |Healing"},
         {Friendly, 216, 116, false, 0, 0, 0, 0, "||"},
         {Dream, 216, 116, false, 0, 0, 0, 0, "||"},
@@ -272,6 +273,7 @@ TEST(Clicks, EachHandlerActsOnWhatLiesUnderTheBoardPointAndRefusesTheRest)
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         StartActionBoard();
+        PlaceDreamer(2, "Far", 500, 400);
         Ardent.Spells.AddSpell(c.Click == Friendly ? 12 : 1);
         Ardent.AddDreamSlot(11);
         Play.pSelectedPiece = c.Click == Walk ? static_cast<PIECEBASE*>(&Badger) : &Ardent;

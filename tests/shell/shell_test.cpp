@@ -1,4 +1,5 @@
-// The shell: screen changes, the game's end, the window's messages, the start-up's log and fatal errors.
+// The shell: the window procedure's answers on each screen, starting and ending games, the high scores typed in and
+// saved, the window's own messages, the start-up's log and its fatal errors.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -11,63 +12,76 @@
 #include "base/files.h"
 #include "graphics/board.h"
 #include "platform/window.h"
+#include "screens/pointer.h"
 #include "screens/screen_state.h"
 #include "shell/screen_changes.h"
 #include "shell/shell.h"
 #include "tests/support/board.h"
+#include "tests/support/headless_program.h"
 #include "tests/support/raw_files.h"
 #include "world/game.h"
 
 namespace {
 
-MESSAGE Message(MESSAGEKIND kind, int character = 0)
+void Press(int x, int y)
 {
-    return MakeMessage(kind, 0, 0, character);
+    Send(MessageButtonDown, x, y);
+    Send(MessageButtonUp, x, y);
 }
+
+void Type(std::initializer_list<int> codes)
+{
+    for (int c : codes)
+        Send(MessageChar, 0, 0, c);
+}
+
+class Shell : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Game.BuildRoster();
+        GoToTitle();
+    }
+    static void StartFreeGame(int players)
+    {
+        Screens.TitleChoice = 0;
+        Screens.PlayerCount = players;
+        StartGame();
+    }
+};
 
 }  // namespace
 
-TEST(ScreenSetters, EachScreenStartsWithNothingChosen)
+// The buttons lie at x 145 + 50 n for n + 2 players, from y 200.
+TEST_F(Shell, APressOnAPlayerCountButtonFrom2To8LeadsToTheCharacterChoiceAndAMissStays)
 {
-    Screens.PlayerCount = 5;
-    GoToPlayerCount();
-    EXPECT_EQ(Screens.ScreenState, ScreenPlayerCount);
-    EXPECT_EQ(Screens.PlayerCount, 0);
-    Screens.ChoiceHover = 3;
-    GoToChallengeOpponent();
-    EXPECT_EQ(Screens.ScreenState, ScreenChallengeOpponent);
-    EXPECT_EQ(Screens.ChoiceHover, -1);
-    EXPECT_EQ(Screens.ChosenOpponent, 0);
-    GoToTitle();
-    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
-    EXPECT_EQ(Screens.TitleHover, -1);
+    for (auto [x, players] : {std::pair{150, 2}, {450, 8}, {140, 0}}) {
+        GoToPlayerCount();
+        Press(x, 210);
+        EXPECT_EQ(Screens.PlayerCount, players);
+        EXPECT_EQ(Screens.ScreenState, players > 0 ? ScreenCharacterChoice : ScreenPlayerCount) << players;
+    }
 }
 
-TEST(ScreenSetters, StartingAGameSeatsTheChosenCharactersAndClearsTheVerdict)
+TEST_F(Shell, AGameSeatsTheChosenCharactersOnItsBackgroundAndClearsTheLastVerdict)
 {
-    Game.BuildRoster();  // as the main loop does when it starts
     Screens.GameWon = 1;
     Screens.TitleChoice = 1;
     Screens.ChosenCharacter = 3;  // Quorvin
     Screens.ChosenOpponent = 4;   // Tirevane
     StartGame();
-    EXPECT_EQ(Screens.ScreenState, ScreenInGame);
-    EXPECT_EQ(Game.NewGameFlag, 1);
-    EXPECT_EQ(Screens.GameWon, 0);
+    EXPECT_TRUE(Screens.ScreenState == ScreenInGame && Game.NewGameFlag == 1 && Screens.GameWon == 0);
     EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
     EXPECT_STREQ(Game.Players[1].Name, "Tirevane");
-    EXPECT_EQ(Game.Players[2].Kind, PieceFree);
+    EXPECT_EQ(Game.CountLivePlayers(), 2);
     EXPECT_EQ(BoardView.BackgroundImage, 89);
-
-    Screens.TitleChoice = 0;
-    Screens.PlayerCount = 5;
-    StartGame();
+    StartFreeGame(5);
     EXPECT_STREQ(Game.Players[0].Name, "Quorvin");
     EXPECT_EQ(Game.CountLivePlayers(), 5);
     EXPECT_EQ(BoardView.BackgroundImage, 90);
 }
 
-TEST(GameOverTest, ThePlayersDeathEndsTheGameLost)
+TEST_F(Shell, TheGameIsLostWithTheHumansDreamerAndWonByTheLastSideOnlyOnceNothingIsInFlight)
 {
     StartEmptyBoard();
     PlaceDreamer(0, "Ardent", 100, 100);
@@ -77,70 +91,130 @@ TEST(GameOverTest, ThePlayersDeathEndsTheGameLost)
     EXPECT_EQ(Screens.ScreenState, ScreenInGame);
     Game.Players[0].Kill();
     CheckGameOver();
-    EXPECT_EQ(Screens.ScreenState, ScreenGameOver);
-    EXPECT_EQ(Screens.GameWon, 0);
-}
+    EXPECT_TRUE(Screens.ScreenState == ScreenGameOver && Screens.GameWon == 0);
 
-TEST(GameOverTest, TheLastSideWinsOnlyOnceNothingIsInFlight)
-{
     StartEmptyBoard();
     PlaceDreamer(0, "Ardent", 100, 100);
     Screens.ScreenState = ScreenInGame;
     const int bolt = Game.Effects.SpawnEffect(5, 1, -10, 300, 100, PieceRefDreamer, 1, PieceRefDreamer, 0, 116, 116,
                                               0.0f, 0, 255, 0);
     CheckGameOver();
-    EXPECT_EQ(Screens.ScreenState, ScreenInGame);  // the last bolt may still decide the verdict
+    EXPECT_EQ(Screens.ScreenState, ScreenInGame) << "the last bolt may still decide the verdict";
     Game.Effects.Slots[bolt].IsActive = 0;
     CheckGameOver();
-    EXPECT_EQ(Screens.ScreenState, ScreenGameOver);
-    EXPECT_EQ(Screens.GameWon, 1);
+    EXPECT_TRUE(Screens.ScreenState == ScreenGameOver && Screens.GameWon == 1);
 }
 
-TEST(GameOverTest, AWonChallengeUnlocksTheOpponentAndSavesAtOnce)
+TEST_F(Shell, AWonChallengeUnlocksTheOpponentAndSavesAtOnceAWonFreeGameSavesNothing)
 {
-    CONFIG saved = Config;
-    Config = CONFIG();
-    Screens.TitleChoice = 0;
     GameOver(1);
-    EXPECT_FALSE(FileExists("Vizor.cfg"));  // a won free game saves nothing
-
+    EXPECT_FALSE(FileExists("Vizor.cfg"));
     Screens.TitleChoice = 1;
-    Screens.ChosenOpponent = 6;
-    GameOver(1);
-    EXPECT_EQ(Config.Unlocked[6], 1);
-    CONFIG loaded;
-    loaded.Load();
-    EXPECT_EQ(loaded.Unlocked[6], 1);
-    Config = saved;
+    for (int opponent : {0, 6}) {
+        std::filesystem::remove("Vizor.cfg");
+        Screens.ChosenOpponent = opponent;
+        GameOver(0);
+        EXPECT_FALSE(FileExists("Vizor.cfg") || Config.Unlocked[6] == 1) << "a lost challenge unlocks nothing";
+        GameOver(1);
+        CONFIG loaded;
+        loaded.Load();
+        EXPECT_TRUE(FileExists("Vizor.cfg") && Config.Unlocked[opponent] == 1 && loaded.Unlocked[opponent] == 1)
+            << opponent;
+    }
 }
 
-TEST(WindowMessages, OnlyTheWindowsDestructionEndsTheLoop)
+// The press that selects the dreamer opens its menu; its own release must not confirm a row under the pointer.
+TEST_F(Shell, InAGameThePressThatOpensAMenuConfirmsNothingAndTheComputersTurnsIgnoreTheBoard)
 {
-    Loop.LastKey = 0;
-    WndProc(Message(MessageChar, 27));
-    EXPECT_EQ(Loop.LastKey, 0);  // a typed Escape never ends the program
-    WndProc(Message(MessageMinimise));
-    EXPECT_EQ(Loop.WindowSizeState, 1);
-    WndProc(Message(MessageRestore));
-    EXPECT_EQ(Loop.WindowSizeState, 0);
-    WndProc(Message(MessageClose));
-    EXPECT_EQ(Loop.LastKey, 27);
+    StartFreeGame(2);
+    const PLAYER& human = Game.Players[0];
+    const int hx = human.CentreX + BoardMargin, hy = human.CentreY + BoardMargin;
+    Play.ActionMode = ModeComputerTurns;
+    Press(hx, hy);
+    EXPECT_EQ(Play.pSelectedPiece, nullptr);
+    Play.ActionMode = ModeNothing;
+    Game.ShowMessage("a", "b", "c", 0, 0, 0, false, 40);
+    Press(320, 250);  // no piece: the banner's texts go, its time stays
+    EXPECT_TRUE(Play.pSelectedPiece == nullptr && BannerText() == "||" && Game.MessageFramesLeft == 40);
+    Send(MessageButtonDown, hx, hy);
+    EXPECT_TRUE(Play.pSelectedPiece == &human && Play.ActionMode == ModeMenuOpen);
+    Send(MessageButtonUp, hx, hy);
+    EXPECT_TRUE(Play.ActionMode == ModeMenuOpen && Play.ClickLatch == 0);
 }
 
-TEST(WindowMessages, BeforeTheLoopStartsOnlyCloseAndMinimiseAreHandled)
+// Escape leaves a game for the title, never the program, and no menu or aim survives into the next game.
+TEST_F(Shell, EscapeLeavesAGameForTheTitleTakingItsAimAlong)
 {
+    StartFreeGame(2);
+    Send(MessageButtonDown, Game.Players[0].CentreX + BoardMargin, Game.Players[0].CentreY + BoardMargin);
+    Play.pPointerTarget = &Game.Players[1];
+    Type({KeyEscape});
+    EXPECT_TRUE(Screens.ScreenState == ScreenTitle && Loop.LastKey == 0);
+    EXPECT_TRUE(Play.ActionMode == ModeNothing && Play.pSelectedPiece == nullptr);
+    StartGame();
+    EXPECT_EQ(Play.pPointerTarget, nullptr);
+}
+
+// Row 0 of the file is at byte 16: its score, the character and the typed name.
+TEST_F(Shell, AScoreThatEntersTheTableIsTypedInAndSavedAndOneThatDoesNotLeadsBackToTheTitle)
+{
+    Game.Players[0].Score = 123456;
+    std::strcpy(Game.Players[0].Name, "Quorvin");
+    Screens.ScreenState = ScreenGameOver;
+    Type({'x'});  // any key leaves the game-over screen
+    ASSERT_EQ(Screens.ScreenState, ScreenNameEntry);
+    Type({'A', 'n', 'x', 8, 'n', '!', KeyEscape, KeyEnter});
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
+    EXPECT_TRUE(Config.HiScores.Rows[0].Score == 123456 && std::strcmp(Config.HiScores.Rows[0].PlayerName, "Ann") == 0);
+    const std::string file = ReadRaw("Vizor.cfg");
+    ASSERT_EQ(file.size(), 720u);
+    EXPECT_EQ(file.substr(16, 4), std::string("\x40\xe2\x01\x00", 4));  // 123456, little-endian
+    EXPECT_EQ(file.substr(20, 8), std::string("Quorvin\0", 8));
+    EXPECT_EQ(file.substr(52, 4), std::string("Ann\0", 4));
+
+    std::filesystem::remove("Vizor.cfg");
+    Game.Players[0].Score = 0;
+    Screens.ScreenState = ScreenGameOver;
+    Press(100, 100);
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
+    EXPECT_FALSE(FileExists("Vizor.cfg"));
+}
+
+// A folder named "Vizor.cfg" stops the save whoever runs the test, root included.
+TEST_F(Shell, AScoreThatCannotBeSavedIsSaidAndLoggedAndTheGameGoesOn)
+{
+    std::filesystem::create_directory("Vizor.cfg");
+    Game.Players[0].Score = 123456;
+    Screens.ScreenState = ScreenNameEntry;
+    testing::internal::CaptureStderr();
+    Type({'A', 'n', 'n', KeyEnter});
+    const std::string line = std::string("Vizor.cfg: high scores and unlocks not saved: ") + std::strerror(EISDIR);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), line + "\n");
+    EXPECT_EQ(ReadRaw("_Errors.txt"), line + ", " + std::to_string(EISDIR) + ", 0\r\n");
+    EXPECT_EQ(Screens.ScreenState, ScreenTitle);
+    EXPECT_STREQ(Config.HiScores.Rows[0].PlayerName, "Ann") << "kept for the rest of the run";
+    EXPECT_TRUE(std::filesystem::is_empty("Vizor.cfg"));
+}
+
+// Until the main loop starts only the window's own messages are handled: a click could start a game too early.
+TEST_F(Shell, OnlyTheWindowsDestructionEndsTheLoopAndBeforeItOnlyTheWindowsOwnMessagesCount)
+{
+    Send(MessageMinimise, 0, 0);
+    EXPECT_EQ(Loop.WindowSizeState, WindowMinimised);
+    Send(MessageRestore, 0, 0);
+    EXPECT_EQ(Loop.WindowSizeState, WindowRestored);
     ResetInput();
-    Loop.LastKey = 0;
-    QueueMessage(Message(MessageChar, 'a'));
-    QueueMessage(Message(MessageClose));
+    for (MESSAGEKIND kind : {MessageChar, MessageButtonDown, MessageMinimise, MessageClose})
+        QueueMessage(MakeMessage(kind, 176, 384, kind == MessageChar ? KeyEscape : 0));
+    for (int pass = 0; pass < 3; pass++)
+        PumpMessage();
+    EXPECT_TRUE(Screens.ScreenState == ScreenTitle && Loop.LastKey == 0 && Loop.WindowSizeState == WindowMinimised);
     PumpMessage();
-    EXPECT_EQ(Loop.LastKey, 0);  // the typed character was dropped
-    PumpMessage();
-    EXPECT_EQ(Loop.LastKey, 27);
+    EXPECT_EQ(Loop.LastKey, LastKeyWindowGone);
 }
 
 // The start-up's delete is the first write of a run: a log that stays from an older run is said at once.
-TEST(ErrorLogAtStartUp, AnOldLogIsRemovedAndALogThatCannotBeWrittenIsSaidOnce)
+TEST(StartUp, AnOldLogIsRemovedAndALogThatCannotBeWrittenIsSaidOnce)
 {
     WriteRaw(EventLogName, "an older run\r\n");
     testing::internal::CaptureStderr();
@@ -153,16 +227,13 @@ TEST(ErrorLogAtStartUp, AnOldLogIsRemovedAndALogThatCannotBeWrittenIsSaidOnce)
     std::filesystem::create_directory(EventLogName);
     testing::internal::CaptureStderr();
     ClearErrorLog();
+    LogError("Releasing Device.", "", 0, 0);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               std::string("_Errors.txt: the event log cannot be written in this folder: ") + std::strerror(EISDIR) +
                   "\n");
-    testing::internal::CaptureStderr();
-    LogError("Creating to run in window", "", 0, 0);
-    LogError("Releasing Device.", "", 0, 0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
-TEST(FatalErrorTest, ShowsTheCodeWithFourDecimalsAndAKnownReasonUnderItAndExitsWithOne)
+TEST(StartUp, AFatalErrorShowsItsCodeWithFourDecimalsAndAKnownReasonUnderItAndExitsWithOne)
 {
     EXPECT_EXIT(FatalError(1002.0f), testing::ExitedWithCode(1), "^Tollmarrow: Error Code : 1002.0000\n$");
     EXPECT_EXIT(FatalError(1001.0f, "no display could be opened"), testing::ExitedWithCode(1),
