@@ -39,7 +39,8 @@ await() {
 drive() {
   "$game" &
   game_pid=$!
-  window=$("$helper" find Tollmarrow 60) || { kill "$game_pid"; return 3; }
+  window=$(timeout 60 xdotool search --sync --name '^Tollmarrow$' | head -n 1)
+  [ -n "$window" ] || { echo "no window appeared"; kill "$game_pid"; return 3; }
   local class; class=$(xprop -id "$window" WM_CLASS)
   [ "$class" = 'WM_CLASS(STRING) = "Tollmarrow", "Tollmarrow"' ] || { echo "the window's class: $class"; kill "$game_pid"; return 3; }
   await "the title's challenge button lit under the pointer" lit 338 384 yellow 338 384 || return
