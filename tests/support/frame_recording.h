@@ -10,8 +10,7 @@
 
 class FRAMERECORDING {
 public:
-    // Records every later draw of these drawers; null ones are left out.
-    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);
+    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);  // records every later draw of these drawers; null ones are left out
     void Stop();              // the drawers record no more
     int SpriteCount() const;  // sprite draws recorded
     int LineCount() const;    // line draws recorded
@@ -20,9 +19,7 @@ public:
     template <typename SPRITE, typename LINE>
     void Replay(SPRITE sprite, LINE line) const
     {
-        std::size_t s = 0;
-        std::size_t l = 0;
-        while (s < Sprites.size() || l < Lines.size()) {
+        for (std::size_t s = 0, l = 0; s < Sprites.size() || l < Lines.size();) {
             if (l == Lines.size() || (s < Sprites.size() && Sprites[s].Sequence < Lines[l].Sequence))
                 sprite(Sprites[s++]);
             else
@@ -40,3 +37,6 @@ private:
     std::vector<SPRITEDRAW> Sprites;
     std::vector<LINEDRAW> Lines;
 };
+
+// The share of the device's pixels that the 640 x 512 picture has within most in every colour channel.
+double ShareAlike(const std::uint32_t* picture, const DEVICE& device, int most);
