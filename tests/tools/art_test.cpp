@@ -182,44 +182,6 @@ TEST_F(ArtTest, RangeRingCoversExactlyTheReachTableRowsAndLeavesItsMiddleClear)
                 << x << ", " << y;
 }
 
-TEST_F(ArtTest, SheetsHoldTheCellsTheGameCuts)
-{
-    IMAGE dragon = Decode(Texture("Dragon.dds"));  // body and glow cells of 76 x 85 side by side
-    EXPECT_GE(dragon.Width, 152);
-    EXPECT_GE(dragon.Height, 85);
-    IMAGE borders = Decode(Texture("Borders.dds"));
-    EXPECT_EQ(borders.Width, 64);
-    EXPECT_TRUE(Solid(borders, 12, 30));   // the 13-texel band
-    EXPECT_FALSE(Solid(borders, 13, 30));
-    IMAGE energy = Decode(Texture("Energy.dds"));  // fill on rows 0 to 2, frame (0, 6) to (32, 11)
-    EXPECT_TRUE(Solid(energy, 29, 2) && Solid(energy, 0, 6) && Solid(energy, 31, 10));
-    EXPECT_FALSE(Solid(energy, 15, 8));
-    IMAGE cloud = Decode(Texture("Cloud.dds"));  // frame 1, at x 61, adds the lightning below the cloud
-    EXPECT_FALSE(Solid(cloud, 30, 55));
-    EXPECT_TRUE(Solid(cloud, 61 + 24, 55) || Solid(cloud, 61 + 26, 55) || Solid(cloud, 61 + 28, 55));
-}
-
-TEST_F(ArtTest, GlyphFilesHoldTheirRectanglesAndTheAtlasItsFramePieces)
-{
-    for (int i = 0; i < FontGlyphs; i++) {
-        const GLYPH& row = LargeFontTable[i];
-        if (row.File[0] == '\0')
-            continue;
-        IMAGE glyph = Decode(std::string("art/Textures/Font/") + row.File);
-        EXPECT_GE(glyph.Width, row.Advance + 2) << row.File;  // the large font is loaded wide
-        EXPECT_GE(glyph.Height, row.Height) << row.File;
-    }
-    IMAGE atlas = Decode(std::string("art/Textures/Font/") + SmallFontAtlas);
-    ASSERT_EQ(atlas.Width, 256);
-    const GLYPH& fill = SmallFontTable['_' - 32];  // the menus' fill: solid all over
-    for (int y = fill.SourceY; y < fill.SourceY + fill.Height; y++)
-        for (int x = fill.SourceX; x < fill.SourceX + fill.Advance; x++)
-            ASSERT_TRUE(Solid(atlas, x, y));
-    const GLYPH& corner = SmallFontTable['[' - 32];  // overlaps Z's last column, which stays clear
-    EXPECT_FALSE(Solid(atlas, corner.SourceX, corner.SourceY + 1));
-    EXPECT_TRUE(Solid(atlas, corner.SourceX + 1, corner.SourceY + 1));
-}
-
 // Every glyph of the small font the game prints is the face's glyph of its character, cut to its cell: its ink
 // inside its own rectangle and off the columns a neighbour's rectangle shares, from the rows the face's glyph
 // starts on to the rows it ends on, as wide as the face's glyph where the cell has the room, and made of as
