@@ -4,6 +4,8 @@
 // the rules, a table of the draws at the edges of its fast paths, then a long seeded run of mixed draws.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -49,24 +51,14 @@ std::uint32_t MixedTexel(int x, int y)
     return kind < 2 ? 0u : alphas[kind] << 24 | colour;  // kind 5: clear but not black
 }
 
-// The pixels that differ from the cleared black: their bounding box (right and bottom exclusive) and number.
-struct COVERAGE {
-    int Left = 1 << 20, Top = 1 << 20, Right = -1, Bottom = -1, Count = 0;
-    bool operator==(const COVERAGE& o) const
-    {
-        return Left == o.Left && Top == o.Top && Right == o.Right && Bottom == o.Bottom && Count == o.Count;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const COVERAGE& c)
-{
-    return out << "(" << c.Left << ", " << c.Top << ") to (" << c.Right << ", " << c.Bottom << "), " << c.Count;
-}
+// The pixels that differ from the cleared black: their bounding box (left, top, right and bottom, the last two
+// exclusive) and number.
+using COVERAGE = std::array<int, 5>;
 
 // A box filled completely.
 COVERAGE Box(int left, int top, int right, int bottom)
 {
-    return COVERAGE{left, top, right, bottom, (right - left) * (bottom - top)};
+    return {left, top, right, bottom, (right - left) * (bottom - top)};
 }
 
 // One device per path, each draw made on all of them; the rules read the reference's picture.
@@ -135,16 +127,11 @@ protected:
     COVERAGE Taken()
     {
         EXPECT_EQ(Differences(), "");
-        COVERAGE c;
+        COVERAGE c{1 << 20, 1 << 20, -1, -1, 0};
         for (int y = 0; y < PictureHeight; ++y)
             for (int x = 0; x < PictureWidth; ++x)
-                if (Pixel(x, y) != Black) {
-                    ++c.Count;
-                    c.Left = std::min(c.Left, x);
-                    c.Top = std::min(c.Top, y);
-                    c.Right = std::max(c.Right, x + 1);
-                    c.Bottom = std::max(c.Bottom, y + 1);
-                }
+                if (Pixel(x, y) != Black)
+                    c = {std::min(c[0], x), std::min(c[1], y), std::max(c[2], x + 1), std::max(c[3], y + 1), c[4] + 1};
         Clear(0);
         return c;
     }
@@ -188,7 +175,7 @@ TEST_F(Raster, APictureTakesTheTexelsOfItsSourceAndTheEdgeTexelsBeyondIt)
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x)
             EXPECT_TRUE(Pixel(10 + x, 20 + y) == texture.Texel(x, y) && Pixel(29 - x, 20 + y) == texture.Texel(x, y));
-    EXPECT_EQ(Taken().Count, 24);
+    EXPECT_EQ(Taken()[4], 24);
 
     const RECTANGLE one{1, 0, 2, 1}, below{1, 5, 2, 7}, right{6, 2, 8, 3};
     const struct { const RECTANGLE* Source; int X, Y; } cases[] = {{&one, 1, 0}, {&below, 1, 2}, {&right, 3, 2}};
@@ -197,7 +184,7 @@ TEST_F(Raster, APictureTakesTheTexelsOfItsSourceAndTheEdgeTexelsBeyondIt)
         for (int y = 40; y < 50; ++y)
             for (int x = 40; x < 50; ++x)
                 ASSERT_TRUE(Pixel(x, y) == Black || Pixel(x, y) == texture.Texel(c.X, c.Y)) << x << ", " << y;
-        EXPECT_GE(Taken().Count, 16);
+        EXPECT_GE(Taken()[4], 16);
     }
 }
 
@@ -243,11 +230,11 @@ TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
     for (float far : {3.0e9f, -3.0e9f, 5000.0f})
         for (const VECTOR2 at : {VECTOR2{far, 0.0f}, VECTOR2{0.0f, far}, VECTOR2{far, far}})
             Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, at);
-    EXPECT_EQ(Taken().Count, 0);
+    EXPECT_EQ(Taken()[4], 0);
 
     Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {-10.0f, -10.0f});
     Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {630.0f, 500.0f});
-    EXPECT_EQ(Taken().Count, 22 * 22 + 10 * 12);
+    EXPECT_EQ(Taken()[4], 22 * 22 + 10 * 12);
     Sprite(&white, nullptr, {1000.0f, 1000.0f}, nullptr, 0.3f, {-9000.0f, -9000.0f});
     EXPECT_EQ(Taken(), Box(0, 0, PictureWidth, PictureHeight));
 }
@@ -269,11 +256,11 @@ TEST_F(Raster, ALineIsAQuadOfItsWidthAlongTheSegment)
         EXPECT_EQ(Taken(), line.Covers);
     }
     Line({100.0f, 100.0f}, {300.0f, 173.0f}, 4.0f);
-    EXPECT_NEAR(Taken().Count, 4.0 * std::sqrt(200.0 * 200.0 + 73.0 * 73.0), 17.0);
+    EXPECT_NEAR(Taken()[4], 4.0 * std::sqrt(200.0 * 200.0 + 73.0 * 73.0), 17.0);
     Line({5.0f, 5.0f}, {5.0f, 5.0f}, 3.0f);
     Line({5.0f, 5.0f}, {15.0f, 5.0f}, 0.0f);
     LINEDRAWER().Draw({5.0f, 5.0f}, {15.0f, 5.0f}, White);
-    EXPECT_EQ(Taken().Count, 0);
+    EXPECT_EQ(Taken()[4], 0);
 }
 
 TEST_F(Raster, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
