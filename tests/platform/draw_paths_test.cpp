@@ -220,7 +220,7 @@ TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
 
     const RECTANGLE empty{0, 0, 0, 3};
     TEXTURE none;
-    EXPECT_FALSE(none.Create(IMAGE{}));
+    EXPECT_FALSE(none.Create(IMAGE{}) || none.Create(IMAGE{1, 0, {}}));
     Sprite(nullptr, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {});
     Sprite(&red, &empty, {1.0f, 1.0f}, nullptr, 0.0f, {});
     Sprite(&red, nullptr, {0.0f, 1.0f}, nullptr, 0.0f, {});
