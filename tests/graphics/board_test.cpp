@@ -254,12 +254,4 @@ TEST_F(BoardDrawing, TheFrameTakesTheHumansColourInHisTurn)
         for (const SPRITEDRAW& draw : Draws)
             ASSERT_EQ(draw.Colour, turn.Colour) << turn.Player;
     }
-    const struct { int Draw; float X, Y; int Left, Bottom; } pieces[] = {
-        {0, 0.0f, 0.0f, 0, 13}, {1, 13.0f, 0.0f, 16, 13}, {19, 589.0f, 0.0f, 16, 13}, {20, 621.0f, 0.0f, 51, 13},
-        {21, 0.0f, 13.0f, 0, 48}, {69, 621.0f, 461.0f, 51, 64},
-    };
-    for (const auto& piece : pieces) {
-        ExpectDraw(Draws[piece.Draw], piece.X, piece.Y, 1.0f, 0xffffffffu);
-        EXPECT_TRUE(Draws[piece.Draw].Source.Left == piece.Left && Draws[piece.Draw].Source.Bottom == piece.Bottom) << piece.Draw;
-    }
 }

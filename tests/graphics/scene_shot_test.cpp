@@ -125,8 +125,8 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     }
     ASSERT_TRUE(bolt != nullptr && cloud != nullptr);
     const std::vector<std::uint32_t> shot = DrawShot("cast_frame.png");
-    for (const auto& corner : {std::pair{2, 2}, {631, 2}, {2, 471}, {631, 471}})
-        ExpectFrameInHumansColour(corner.first, corner.second);
+    for (const auto& at : {std::pair{2, 2}, {631, 2}, {2, 471}, {631, 471}, {320, 6}})
+        ExpectFrameInHumansColour(at.first, at.second);
 
     // The tiles' lit edges lie on the 32-pixel grid from 13, on a row no piece or effect reaches.
     const int y = 13 + 32 * 9 + 16;
