@@ -1,5 +1,6 @@
 // Game frames drawn with the generated art, read back pixel by pixel and saved for a person to look at, each drawn
-// again through the reference rasteriser to the same pixels: a game of eight under way, a spell's bolts in flight
+// again through the reference rasteriser to the same pixels, which are those the shot was first taken with: a game
+// of eight under way, a spell's bolts in flight
 // and a computer dreamer's Cloud Cover, a board of every creature kind, and the busiest frame of all, which SDL's
 // renderer also draws alike for the draw benchmark.
 #include <gtest/gtest.h>
@@ -60,8 +61,9 @@ protected:
     }
     std::uint32_t Pixel(int x, int y) const { return Screen.Device.Pixel(x, y); }
     // The game frame drawn, saved as the shot and drawn again by the reference and the SSE2 path to the same
-    // pixels; its picture, and the board's wave put back so that the frame can be drawn again the same.
-    std::vector<std::uint32_t> DrawShot(const char* name)
+    // pixels, which hash (64-bit FNV-1a) to those of the shot as first taken; its picture, and the board's wave put
+    // back so that the frame can be drawn again the same.
+    std::vector<std::uint32_t> DrawShot(const char* name, std::uint64_t digest)
     {
         const float phase = BoardView.BoardWavePhase;
         Frame.Start({&Screen.Sprite}, &Screen.Line);
@@ -73,7 +75,12 @@ protected:
         }
         EXPECT_EQ(Frame.PixelsDifferingFrom(Screen.Device, DrawReference), 0);
         EXPECT_EQ(Frame.PixelsDifferingFrom(Screen.Device, DrawSse2), 0);
-        return std::vector<std::uint32_t>(Screen.Device.Picture(), Screen.Device.Picture() + PictureWidth * PictureHeight);
+        std::vector<std::uint32_t> picture(Screen.Device.Picture(), Screen.Device.Picture() + PictureWidth * PictureHeight);
+        std::uint64_t hash = 0xcbf29ce484222325u;
+        for (std::uint32_t pixel : picture)
+            hash = (hash ^ pixel) * 0x100000001b3u;
+        EXPECT_EQ(hash, digest) << std::hex << hash;
+        return picture;
     }
     // The frame's pixels take the human's colour in his turn: no channel beyond his, and not black.
     void ExpectFrameInHumansColour(int x, int y) const
@@ -93,7 +100,7 @@ TEST_F(ScenePicture, AGameOfEightShowsTheTilesTheFrameAndThePieces)
     Game.StartNewGame(0, -1, 8);
     for (int i = 0; i < 60; i++)
         Game.UpdateGame(ReachCircle);
-    DrawShot("board_frame.png");
+    DrawShot("board_frame.png", 0x8bc0a53635d220fcu);
     ExpectFrameInHumansColour(3, 200);
     const PLAYER& human = Game.Players[0];
     EXPECT_NE(Pixel(human.CentreX + BoardMargin, human.CentreY + BoardMargin), Pixel(13 + 32 * 9 + 3, 13 + 32 * 6 + 3));
@@ -124,7 +131,7 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
             cloud = &effect;
     }
     ASSERT_TRUE(bolt != nullptr && cloud != nullptr);
-    const std::vector<std::uint32_t> shot = DrawShot("cast_frame.png");
+    const std::vector<std::uint32_t> shot = DrawShot("cast_frame.png", 0xc4df28f95fb2c92cu);
     for (const auto& at : {std::pair{2, 2}, {631, 2}, {2, 471}, {631, 471}, {320, 6}})
         ExpectFrameInHumansColour(at.first, at.second);
 
@@ -177,7 +184,7 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
     for (int frames = 0; growing() && frames < 600; frames++)
         UpdateGameFrame();
     ASSERT_FALSE(growing());
-    const std::vector<std::uint32_t> shot = DrawShot("creatures_frame.png");
+    const std::vector<std::uint32_t> shot = DrawShot("creatures_frame.png", 0x5cfbba767290fc0cu);
     for (PIECE* creature : creatures)
         creature->Kind = PieceFree;
     Screen.DrawGameFrame();
@@ -202,7 +209,7 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
 TEST_F(ScenePicture, TheBusiestFrameComesOutOfEveryRasteriserAlike)
 {
     SetUpBusiestFrame();
-    DrawShot(nullptr);
+    DrawShot(nullptr, 0xc65959ef0392a693u);
     EXPECT_GT(Frame.SpriteCount(), 1000);
     EXPECT_GT(Frame.LineCount(), 20);
     unsetenv("DISPLAY");

@@ -146,21 +146,6 @@ protected:
     static std::string Texture(const char* name) { return std::string("art/Textures/") + name; }
 };
 
-TEST_F(ArtTest, WritesEveryTextureGlyphAndTheAtlasAndEachDecodes)
-{
-    std::vector<std::string> paths;
-    for (int row = 0; row < ArtTextureFiles; row++)
-        paths.push_back(Texture(ArtTextureName(row)));
-    for (int i = 0; i < FontGlyphs; i++)
-        if (LargeFontTable[i].File[0] != '\0')
-            paths.push_back(std::string("art/Textures/Font/") + LargeFontTable[i].File);
-    paths.push_back(std::string("art/Textures/Font/") + SmallFontAtlas);
-    ASSERT_EQ(paths.size(), 92u + 93u + 1u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("art/Textures/Font"), {}), 94);
-    for (const std::string& path : paths)
-        EXPECT_GT(Decode(path).Width, 0) << path;
-}
-
 TEST_F(ArtTest, RangeRingCoversExactlyTheReachTableRowsAndLeavesItsMiddleClear)
 {
     IMAGE range = Decode(Texture("Range.dds"));
