@@ -76,7 +76,7 @@ TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreAndTheBarFillsItsShare)
     ExpectDraw(Draws.at(3), 100.0f, 50.0f, -0.5f, 0xffffffffu);
     ExpectDraw(Draws.at(4), 201.0f, 95.0f, 1.0f, 0xb400ff00u);
     ExpectDraw(Draws.at(5), 200.0f, 94.0f, 1.0f, 0xb4ffffffu);
-    for (const auto& fill : {std::vector<int>{15, 30, 15}, {1, 3, 10}, {0, 30, 0}, {5, 0, 0}, {45, 30, 45}, {-5, 30, 0}}) {
+    for (const auto& fill : {std::vector<int>{15, 30, 15}, {1, 3, 10}, {1, 1, 30}, {0, 30, 0}, {5, 0, 0}, {45, 30, 45}, {-5, 30, 0}}) {
         Draws.clear();
         DrawBar(0, 0, fill[0], fill[1], 0);
         EXPECT_EQ(Draws.at(0).Source.Right, fill[2]) << fill[0] << " of " << fill[1];

@@ -1,8 +1,7 @@
 // Game frames drawn with the generated art, read back pixel by pixel and saved for a person to look at, each drawn
 // again through the reference rasteriser to the same pixels, which are those the shot was first taken with: a game
-// of eight under way, a spell's bolts in flight
-// and a computer dreamer's Cloud Cover, a board of every creature kind, and the busiest frame of all, which SDL's
-// renderer also draws alike for the draw benchmark.
+// of eight under way, a spell's bolts in flight and a computer dreamer's Cloud Cover, a board of every creature
+// kind, and the busiest frame of all, which SDL's renderer also draws alike for the draw benchmark.
 #include <gtest/gtest.h>
 
 #include <cstdint>
