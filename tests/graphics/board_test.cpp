@@ -45,7 +45,8 @@ protected:
     // Where a draw puts its picture, its x scale and its colour.
     static void ExpectDraw(const SPRITEDRAW& draw, float x, float y, float scaleX, std::uint32_t colour)
     {
-        EXPECT_TRUE(draw.Translation.X == x && draw.Translation.Y == y && draw.Scaling.X == scaleX && draw.Colour == colour)
+        EXPECT_TRUE(draw.Translation.X == x && draw.Translation.Y == y && draw.Scaling.X == scaleX &&
+                    draw.Colour == colour)
             << "at " << draw.Translation.X << ", " << draw.Translation.Y << " scaled " << draw.Scaling.X << std::hex
             << " colour " << draw.Colour;
     }
@@ -76,7 +77,8 @@ TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreAndTheBarFillsItsShare)
     ExpectDraw(Draws.at(3), 100.0f, 50.0f, -0.5f, 0xffffffffu);
     ExpectDraw(Draws.at(4), 201.0f, 95.0f, 1.0f, 0xb400ff00u);
     ExpectDraw(Draws.at(5), 200.0f, 94.0f, 1.0f, 0xb4ffffffu);
-    for (const auto& fill : {std::vector<int>{15, 30, 15}, {1, 3, 10}, {1, 1, 30}, {0, 30, 0}, {5, 0, 0}, {45, 30, 45}, {-5, 30, 0}}) {
+    for (const auto& fill :
+         {std::vector<int>{15, 30, 15}, {1, 3, 10}, {1, 1, 30}, {0, 30, 0}, {5, 0, 0}, {45, 30, 45}, {-5, 30, 0}}) {
         Draws.clear();
         DrawBar(0, 0, fill[0], fill[1], 0);
         EXPECT_EQ(Draws.at(0).Source.Right, fill[2]) << fill[0] << " of " << fill[1];
@@ -132,7 +134,8 @@ TEST_F(BoardDrawing, ThePiecesGoFromTheTopDownBetweenTheEffectLayers)
     Game.Effects.Slots[3].StartDelay = 1;
     const int dreamerY[] = {300, 100, 100};
     for (int i = 0; i < 40; i++) {
-        PIECEBASE& piece = i < 3 ? static_cast<PIECEBASE&>(PlaceDreamer(i, "D", 50, 50)) : PlaceCreature(i, 1, "C", 50, 50);
+        PIECEBASE& piece =
+            i < 3 ? static_cast<PIECEBASE&>(PlaceDreamer(i, "D", 50, 50)) : PlaceCreature(i, 1, "C", 50, 50);
         piece.Sprite.Frames[0].Texture = 30 + i;
         piece.IsDead = 1;
         piece.CentreY = i < 3 ? dreamerY[i] : 200;
@@ -245,7 +248,8 @@ TEST_F(BoardDrawing, TheFrameTakesTheHumansColourInHisTurn)
 {
     PlaceDreamer(0, "Ann", 100, 100).TeamColour = 0x123456;
     PlaceDreamer(1, "Bo", 300, 300).TeamColour = 0x654321;
-    const struct { int Player; std::uint32_t Colour; } turns[] = {{0, 0xff123456u}, {1, 0xffffffffu}, {MaxPlayers, 0xffffffffu}};
+    const struct { int Player; std::uint32_t Colour; } turns[] = {
+        {0, 0xff123456u}, {1, 0xffffffffu}, {MaxPlayers, 0xffffffffu}};
     for (const auto& turn : turns) {
         Draws.clear();
         Game.CurrentPlayer = turn.Player;

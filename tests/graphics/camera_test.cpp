@@ -76,7 +76,8 @@ TEST(ShadowVolumes, OnlyTheLitSilhouetteIsExtrudedWithinTheBound)
     SHADOWEDGE edges[4];
     int edgeCount = 0;
     for (const auto& edge : {std::pair{1, 2}, {2, 3}, {3, 1}, {2, 1}})
-        AddShadowEdge(edges, edgeCount, static_cast<std::uint16_t>(edge.first), static_cast<std::uint16_t>(edge.second));
+        AddShadowEdge(edges, edgeCount, static_cast<std::uint16_t>(edge.first),
+                      static_cast<std::uint16_t>(edge.second));
     EXPECT_TRUE(edgeCount == 2 && edges[0].A == 3 && edges[0].B == 1);
 
     MESH square;

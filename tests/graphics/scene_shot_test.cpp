@@ -74,7 +74,8 @@ protected:
         }
         EXPECT_EQ(Frame.PixelsDifferingFrom(Screen.Device, DrawReference), 0);
         EXPECT_EQ(Frame.PixelsDifferingFrom(Screen.Device, DrawSse2), 0);
-        std::vector<std::uint32_t> picture(Screen.Device.Picture(), Screen.Device.Picture() + PictureWidth * PictureHeight);
+        std::vector<std::uint32_t> picture(Screen.Device.Picture(),
+                                           Screen.Device.Picture() + PictureWidth * PictureHeight);
         std::uint64_t hash = 0xcbf29ce484222325u;
         for (std::uint32_t pixel : picture)
             hash = (hash ^ pixel) * 0x100000001b3u;
@@ -85,7 +86,8 @@ protected:
     void ExpectFrameInHumansColour(int x, int y) const
     {
         const std::uint32_t pixel = Pixel(x, y), colour = Game.Players[0].TeamColour;
-        EXPECT_TRUE((pixel & ~colour & 0xffffff) == 0 && (pixel & 0xffffff) != 0) << x << ", " << y << std::hex << " " << pixel;
+        EXPECT_TRUE((pixel & ~colour & 0xffffff) == 0 && (pixel & 0xffffff) != 0)
+            << x << ", " << y << std::hex << " " << pixel;
     }
 
     ARTSCREEN Screen;
@@ -138,7 +140,9 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     const int y = 13 + 32 * 9 + 16;
     for (int c = 1; c < BoardColumns; c++) {
         const int edge = 13 + 32 * c;
-        EXPECT_TRUE(Green(Pixel(edge, y)) > Green(Pixel(edge - 2, y)) && Green(Pixel(edge, y)) > Green(Pixel(edge + 3, y))) << c;
+        EXPECT_TRUE(Green(Pixel(edge, y)) > Green(Pixel(edge - 2, y)) &&
+                    Green(Pixel(edge, y)) > Green(Pixel(edge + 3, y)))
+            << c;
     }
 
     // Dreamer 5's bar: its white frame from 6 rows above the piece, and the fill in its side's magenta below that.
@@ -171,7 +175,8 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
     Game.StartNewGame(0, -1, 8);
     PIECE* creatures[CreatureKindCount];
     for (int kind = 1; kind <= CreatureKindCount; kind++) {
-        creatures[kind - 1] = Game.CreateCreature("Beast", kind, kind % 8, 110 + (kind - 1) % 5 * 100, 80 + (kind - 1) / 5 * 96);
+        creatures[kind - 1] =
+            Game.CreateCreature("Beast", kind, kind % 8, 110 + (kind - 1) % 5 * 100, 80 + (kind - 1) / 5 * 96);
         ASSERT_NE(creatures[kind - 1], nullptr) << kind;
     }
     auto growing = [&] {

@@ -94,8 +94,9 @@ TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
             TEXTURE* slot = &stale;
             testing::internal::CaptureStderr();
             EXPECT_EQ(Load(*table, c.Name, &slot), TextureLoadFailed);
-            EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                      round == 0 ? std::string("Tollmarrow: cannot load Textures/") + c.Name + ": " + c.Why + "\n" : "");
+            EXPECT_EQ(
+                testing::internal::GetCapturedStderr(),
+                round == 0 ? std::string("Tollmarrow: cannot load Textures/") + c.Name + ": " + c.Why + "\n" : "");
             EXPECT_TRUE(slot == nullptr && table->Entry(entry++).Texture == nullptr) << c.Name;
         }
         EXPECT_EQ(table->Count(), 5);

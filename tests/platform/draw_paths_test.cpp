@@ -100,7 +100,8 @@ protected:
     void PaintBelow(DEVICE& device)
     {
         for (int p = 0; p < PictureWidth * PictureHeight; ++p) {
-            const std::uint32_t x = static_cast<std::uint32_t>(p % PictureWidth), y = static_cast<std::uint32_t>(p / PictureWidth);
+            const std::uint32_t x = static_cast<std::uint32_t>(p % PictureWidth),
+                                y = static_cast<std::uint32_t>(p / PictureWidth);
             device.Picture()[p] = Black | ((x * 3) & 0xffu) << 16 | ((y * 5) & 0xffu) << 8 | ((x + y) & 0xffu);
         }
     }
@@ -169,7 +170,8 @@ TEST_F(Raster, ScaledMirroredAndTurnedPicturesLandWhereTheSpriteCallersExpect)
 // filtered larger, and one reaching past the texture takes the texture's edge texels.
 TEST_F(Raster, APictureTakesTheTexelsOfItsSourceAndTheEdgeTexelsBeyondIt)
 {
-    const TEXTURE texture = MakeTexture(4, 3, [](int x, int y) { return Black | (x * 60u + y * 70u + 5u) * 0x010203u; });
+    const TEXTURE texture =
+        MakeTexture(4, 3, [](int x, int y) { return Black | (x * 60u + y * 70u + 5u) * 0x010203u; });
     Sprite(&texture, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {10.0f, 20.0f});
     Sprite(&texture, nullptr, {-1.0f, 1.0f}, nullptr, 0.0f, {30.0f, 20.0f});
     for (int y = 0; y < 3; ++y)

@@ -16,7 +16,8 @@ std::string Drain(MESSAGEQUEUE& queue)
 {
     std::string out;
     for (MESSAGE m; queue.Pop(m);)
-        out += std::to_string(m.Kind) + ":" + std::to_string(m.X) + "," + std::to_string(m.Y) + "," + std::to_string(m.Char) + " ";
+        out += std::to_string(m.Kind) + ":" + std::to_string(m.X) + "," + std::to_string(m.Y) + "," +
+               std::to_string(m.Char) + " ";
     return out;
 }
 
@@ -139,7 +140,8 @@ TEST_F(Window, WithoutAWindowEveryServiceRunsHeadless)
     EXPECT_TRUE(device.IsHeadless());
     device.Clear(0x123456);
     device.Present();
-    EXPECT_TRUE(device.Pixel(0, 0) == 0xff123456u && device.Pixel(639, 511) == 0xff123456u && device.Pixel(640, 0) == 0u);
+    EXPECT_TRUE(device.Pixel(0, 0) == 0xff123456u && device.Pixel(639, 511) == 0xff123456u &&
+                device.Pixel(640, 0) == 0u);
 }
 
 // A window on SDL's video driver that shows nothing, asked for by name: it opens with no key held and no failure

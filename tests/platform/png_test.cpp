@@ -16,13 +16,14 @@ using Bytes = std::vector<std::uint8_t>;
 
 std::uint32_t BigEndian(const Bytes& bytes, std::size_t at)
 {
-    return std::uint32_t{bytes.at(at)} << 24 | std::uint32_t{bytes.at(at + 1)} << 16 | std::uint32_t{bytes.at(at + 2)} << 8 |
-           bytes.at(at + 3);
+    return std::uint32_t{bytes.at(at)} << 24 | std::uint32_t{bytes.at(at + 1)} << 16 |
+           std::uint32_t{bytes.at(at + 2)} << 8 | bytes.at(at + 3);
 }
 
 Bytes Slice(const Bytes& bytes, std::size_t at, std::size_t count)
 {
-    return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.begin() + static_cast<std::ptrdiff_t>(at + count));
+    return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                 bytes.begin() + static_cast<std::ptrdiff_t>(at + count));
 }
 
 // The pixels of a PNG this writer made: the signature; IHDR of 8-bit RGBA, IDAT and an empty IEND, each with its
@@ -41,7 +42,8 @@ std::vector<std::uint32_t> ReadOwnPng(const Bytes& png, int width, int height)
     EXPECT_EQ(chunks.size(), 3u);
     if (chunks.size() != 3)
         return {};
-    EXPECT_TRUE(chunks[0].first == "IHDR" && chunks[1].first == "IDAT" && chunks[2].first == "IEND" && chunks[2].second.empty());
+    EXPECT_TRUE(chunks[0].first == "IHDR" && chunks[1].first == "IDAT" && chunks[2].first == "IEND" &&
+                chunks[2].second.empty());
     EXPECT_EQ(BigEndian(chunks[0].second, 0), static_cast<std::uint32_t>(width));
     EXPECT_EQ(BigEndian(chunks[0].second, 4), static_cast<std::uint32_t>(height));
     EXPECT_EQ(Slice(chunks[0].second, 8, 5), (Bytes{8, 6, 0, 0, 0}));
@@ -67,7 +69,8 @@ std::vector<std::uint32_t> ReadOwnPng(const Bytes& png, int width, int height)
     for (std::size_t row = 0; row + stride <= raw.size(); row += stride) {
         EXPECT_EQ(raw[row], 0) << "filter none";
         for (std::size_t p = row + 1; p < row + stride; p += 4)
-            pixels.push_back(std::uint32_t{raw[p + 3]} << 24 | std::uint32_t{raw[p]} << 16 | std::uint32_t{raw[p + 1]} << 8 | raw[p + 2]);
+            pixels.push_back(std::uint32_t{raw[p + 3]} << 24 | std::uint32_t{raw[p]} << 16 |
+                             std::uint32_t{raw[p + 1]} << 8 | raw[p + 2]);
     }
     return pixels;
 }
@@ -87,7 +90,8 @@ TEST(Png, ChecksumsMatchTheirPublishedCheckValues)
 // A small image in one stored block; a whole screenshot spans many, and a folder that is not there is refused.
 TEST(Png, PixelsComeBackFromTheChunksAndStoredBlocks)
 {
-    const std::vector<std::uint32_t> pixels = {0xff102030u, 0x80405060u, 0x00000000u, 0xffffffffu, 0x7f010203u, 0xfe998877u};
+    const std::vector<std::uint32_t> pixels = {0xff102030u, 0x80405060u, 0x00000000u,
+                                               0xffffffffu, 0x7f010203u, 0xfe998877u};
     EXPECT_EQ(ReadOwnPng(EncodePng(pixels.data(), 3, 2), 3, 2), pixels);
 
     DEVICE device;
@@ -96,7 +100,8 @@ TEST(Png, PixelsComeBackFromTheChunksAndStoredBlocks)
         device.Picture()[i] = 0xff000000u | static_cast<std::uint32_t>(i);
     ASSERT_TRUE(device.SaveScreenshot("shot.png"));
     std::ifstream file("shot.png", std::ios::binary);
-    const std::vector<std::uint32_t> back = ReadOwnPng(Bytes(std::istreambuf_iterator<char>(file), {}), PictureWidth, PictureHeight);
+    const std::vector<std::uint32_t> back =
+        ReadOwnPng(Bytes(std::istreambuf_iterator<char>(file), {}), PictureWidth, PictureHeight);
     EXPECT_TRUE(back == std::vector<std::uint32_t>(device.Picture(), device.Picture() + PictureWidth * PictureHeight));
     EXPECT_FALSE(device.SaveScreenshot("no such folder/shot.png"));
 }

@@ -74,9 +74,10 @@ double ShareAlike(const std::uint32_t* picture, const DEVICE& device, int most)
     int alike = 0;
     for (int p = 0; p < PictureWidth * PictureHeight; ++p) {
         bool close = true;
-        for (int shift = 0; shift < 24; shift += 8)
-            close = close && std::abs(static_cast<int>(picture[p] >> shift & 0xffu) -
-                                      static_cast<int>(device.Pixel(p % PictureWidth, p / PictureWidth) >> shift & 0xffu)) <= most;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int ours = static_cast<int>(device.Pixel(p % PictureWidth, p / PictureWidth) >> shift & 0xffu);
+            close = close && std::abs(static_cast<int>(picture[p] >> shift & 0xffu) - ours) <= most;
+        }
         alike += close;
     }
     return static_cast<double>(alike) / (PictureWidth * PictureHeight);

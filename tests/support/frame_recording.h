@@ -10,7 +10,8 @@
 
 class FRAMERECORDING {
 public:
-    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);  // records every later draw of these drawers; null ones are left out
+    // Records every later draw of these drawers; null ones are left out.
+    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);
     void Stop();              // the drawers record no more
     int SpriteCount() const;  // sprite draws recorded
     int LineCount() const;    // line draws recorded
