@@ -24,18 +24,6 @@ double SecondsSince(CLOCK::time_point start)
     return std::chrono::duration<double>(CLOCK::now() - start).count();
 }
 
-void CountWhatIsDrawn(benchmark::State& state)
-{
-    int creatures = 0;
-    for (const PIECE& creature : Game.Creatures)
-        creatures += creature.Kind != PieceFree && !creature.IsDead;
-    int effects = 0;
-    for (const EFFECT& effect : Game.Effects.Slots)
-        effects += effect.IsActive != 0;
-    state.counters["creatures"] = creatures;
-    state.counters["effects"] = effects;
-}
-
 // The time reported is the fast rasteriser's; the reference's and the ratio are counters.
 void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
 {
@@ -61,30 +49,10 @@ void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
     }
     state.counters["reference_ms"] = referenceSeconds * 1000.0 / static_cast<double>(state.iterations());
     state.counters["times_faster"] = referenceSeconds / fastSeconds;
-    CountWhatIsDrawn(state);
     screen.Close();
 }
 BENCHMARK_CAPTURE(HeadlessFrame, fast, DrawFast)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HeadlessFrame, sse2, DrawSse2)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-// The share of pixels whose every channel SDL's picture has within AlikeChannel of ours: that it draws the frame.
-double AlikeShare(const std::vector<std::uint32_t>& theirs, const DEVICE& ours)
-{
-    int alike = 0;
-    for (int y = 0; y < PictureHeight; ++y) {
-        for (int x = 0; x < PictureWidth; ++x) {
-            const std::uint32_t a = theirs[static_cast<std::size_t>(y) * PictureWidth + x];
-            const std::uint32_t b = ours.Pixel(x, y);
-            bool close = true;
-            for (int shift = 0; shift < 24; shift += 8) {
-                const int difference = static_cast<int>(a >> shift & 0xffu) - static_cast<int>(b >> shift & 0xffu);
-                close = close && difference <= AlikeChannel && difference >= -AlikeChannel;
-            }
-            alike += close;
-        }
-    }
-    return static_cast<double>(alike) / (PictureWidth * PictureHeight);
-}
 
 // The game's window frame (drawn, then shown without waiting for the next frame) against SDL's renderer replaying
 // the frame's draws, textures uploaded beforehand, vertical sync off for both. The time reported is the game's.
@@ -135,7 +103,7 @@ void WindowFrame(benchmark::State& state, bool accelerated)
     state.SetLabel(SdlReplayRenderer());
     state.counters["sdl_ms"] = sdlSeconds * 1000.0 / static_cast<double>(state.iterations());
     state.counters["times_faster"] = sdlSeconds / gameSeconds;
-    state.counters["sdl_alike_pct"] = 100.0 * AlikeShare(theirs, ours);
+    state.counters["sdl_alike_pct"] = 100.0 * ShareAlike(theirs.data(), ours, AlikeChannel);
     state.counters["sprites"] = frame.SpriteCount();
     state.counters["lines"] = frame.LineCount();
     CloseSdlReplay();

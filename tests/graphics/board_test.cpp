@@ -1,17 +1,14 @@
-// The board's tiles, the scene's layers and depth order, a piece's bar, glow, body and markers, effects, the
-// frame, read from the draws the shared sprite and line objects record.
+// The board's figures read from the draws the shared sprite and line objects record: where pictures are placed and
+// scaled, the tiles and their wave, the range marker, the depth order of pieces and effect layers, a piece's bar,
+// glow, body and markers, the alphas of effects and the frame's colour.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "graphics/board.h"
 #include "graphics/drawing.h"
 #include "graphics/textures.h"
-#include "tests/support/art_screen.h"
 #include "tests/support/board.h"
-#include "tests/support/frame_recording.h"
-#include "world/reach.h"
 
 namespace {
 
@@ -29,8 +26,6 @@ protected:
         Line.Record(&Lines);
         Drawing.pSprite2D = &Sprite;
         Drawing.pLine = &Line;
-        BoardView.MarkerAngle = 0.0f;
-        BoardView.BoardWavePhase = 1.0f;
     }
     void TearDown() override
     {
@@ -39,18 +34,21 @@ protected:
         Drawing.pSprite2D = nullptr;
         Drawing.pLine = nullptr;
     }
-    int Image(int draw) const { return static_cast<int>(Draws.at(draw).Texture - Fakes); }
+    int Image(const SPRITEDRAW& draw) const { return static_cast<int>(draw.Texture - Fakes); }
     std::vector<int> Images() const
     {
         std::vector<int> images;
-        for (std::size_t i = 0; i < Draws.size(); i++)
-            images.push_back(Image(static_cast<int>(i)));
+        for (const SPRITEDRAW& draw : Draws)
+            images.push_back(Image(draw));
         return images;
     }
-    void ExpectAt(int draw, float x, float y) const
+    // Where a draw puts its picture, its x scale and its colour.
+    static void ExpectDraw(const SPRITEDRAW& draw, float x, float y, float scaleX, std::uint32_t colour)
     {
-        EXPECT_TRUE(Draws.at(draw).Translation.X == x && Draws.at(draw).Translation.Y == y)
-            << "draw " << draw << " at " << Draws.at(draw).Translation.X << ", " << Draws.at(draw).Translation.Y;
+        EXPECT_TRUE(draw.Translation.X == x && draw.Translation.Y == y && draw.Scaling.X == scaleX &&
+                    draw.Colour == colour)
+            << "at " << draw.Translation.X << ", " << draw.Translation.Y << " scaled " << draw.Scaling.X << std::hex
+            << " colour " << draw.Colour;
     }
 
     TEXTURE Fakes[FakeImages];
@@ -60,42 +58,72 @@ protected:
     std::vector<LINEDRAW> Lines;
 };
 
-// sin(1) x 12 is 10.1 and sin(4) x 12 is -9.1: greens 202 and 183 at alpha 16.
-TEST_F(BoardDrawing, TilesLieOnThe32PixelGridWithTheirRowAndColumnImagesAndTheWave)
+}  // namespace
+
+// A 32-texel source halved about its centre covers (108, 58) to (124, 74); mirrored about its left edge, one pixel
+// right. Without a source the scale does not move the picture. The bar's fill is its share of 30 texels, unclamped,
+// under the white frame.
+TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreAndTheBarFillsItsShare)
 {
-    DrawBoard(AIMVIEW());
-    ASSERT_EQ(Draws.size(), 266u);
-    ExpectAt(0, 13.0f, 13.0f);
-    ExpectAt(18, 589.0f, 13.0f);
-    ExpectAt(265, 589.0f, 429.0f);
-    EXPECT_EQ(Image(0), 1);
-    EXPECT_EQ(Image(18), 3);
-    EXPECT_EQ(Image(19), 0);
-    EXPECT_EQ(Image(37), 2);
-    EXPECT_EQ(Draws[0].Colour, 0x1000ca00u);
-    EXPECT_EQ(Draws[3].Colour, 0x1000b700u);
-    EXPECT_NEAR(BoardView.BoardWavePhase, 1.07f, 1e-5f);
+    const RECTANGLE square{0, 0, 32, 32};
+    DrawSprite(5, 100, 50, &square, 0.5f, 0.5f, 0.0f, 255, 0xffffff, false);
+    DrawSprite(5, 100, 50, &square, 0.5f, 0.5f, 0.0f, 255, 0xffffff, true);
+    DrawSprite(5, 40, 30, &square, 1.0f, 1.0f, 0.0f, 128, 0x102030, true);
+    DrawSpriteNoRect(5, 100, 50, 0.5f, 0.5f, 0.0f, 255, 0xffffff, true);
+    DrawBar(200, 100, 15, 30, 0x00ff00);
+    ExpectDraw(Draws.at(0), 108.0f, 58.0f, 0.5f, 0xffffffffu);
+    ExpectDraw(Draws.at(1), 125.0f, 58.0f, -0.5f, 0xffffffffu);
+    ExpectDraw(Draws.at(2), 73.0f, 30.0f, -1.0f, 0x80102030u);
+    ExpectDraw(Draws.at(3), 100.0f, 50.0f, -0.5f, 0xffffffffu);
+    ExpectDraw(Draws.at(4), 201.0f, 95.0f, 1.0f, 0xb400ff00u);
+    ExpectDraw(Draws.at(5), 200.0f, 94.0f, 1.0f, 0xb4ffffffu);
+    for (const auto& fill :
+         {std::vector<int>{15, 30, 15}, {1, 3, 10}, {1, 1, 30}, {0, 30, 0}, {5, 0, 0}, {45, 30, 45}, {-5, 30, 0}}) {
+        Draws.clear();
+        DrawBar(0, 0, fill[0], fill[1], 0);
+        EXPECT_EQ(Draws.at(0).Source.Right, fill[2]) << fill[0] << " of " << fill[1];
+    }
+    EXPECT_TRUE(PointInRect(10, 20, 10, 20, 5, 5) && PointInRect(14, 24, 10, 20, 5, 5));
+    EXPECT_FALSE(PointInRect(15, 22, 10, 20, 5, 5) || PointInRect(12, 25, 10, 20, 5, 5));
 }
 
-TEST_F(BoardDrawing, TheRangeMarkerShowsOnlyWhileAimingButTurnsWhileAPieceIsSelected)
+// The 19 x 14 tiles on the 32-pixel grid from 13: the top row's and the last column's own images, greens of 192
+// swung by sin(row + column + phase) x 12 (sin(1) and sin(4): 202 and 183) at alpha 16, the phase on by 0.005 a row.
+// The range marker shows only while aiming, in its colour at alpha 96, but turns a degree a frame while a piece is
+// selected, back to 0 at 360.
+TEST_F(BoardDrawing, TheTilesWaveAndTheRangeMarkerShowsWhileAiming)
 {
+    BoardView.BoardWavePhase = 1.0f;
+    DrawBoard(AIMVIEW());
+    ASSERT_EQ(Draws.size(), 266u);
+    const struct { int Draw, Image; float X, Y; std::uint32_t Colour; } tiles[] = {
+        {0, 1, 13.0f, 13.0f, 0x1000ca00u}, {3, 1, 109.0f, 13.0f, 0x1000b700u}, {18, 3, 589.0f, 13.0f, 0x1000c100u},
+        {19, 0, 13.0f, 45.0f, 0x1000ca00u}, {37, 2, 589.0f, 45.0f, 0x1000ca00u}, {265, 2, 589.0f, 429.0f, 0x1000c700u},
+    };
+    for (const auto& tile : tiles) {
+        EXPECT_EQ(Image(Draws[tile.Draw]), tile.Image) << tile.Draw;
+        ExpectDraw(Draws[tile.Draw], tile.X, tile.Y, 1.0f, tile.Colour);
+    }
+    EXPECT_NEAR(BoardView.BoardWavePhase, 1.07f, 1e-5f);
+
     AIMVIEW aim{&PlaceDreamer(0, "Ann", 200, 150), false, 0.5f, 0x00ff00};
     BoardView.MarkerAngle = 359.0f;
+    Draws.clear();
     DrawBoard(aim);
     EXPECT_EQ(Draws.size(), 266u);
     EXPECT_EQ(BoardView.MarkerAngle, 0.0f);
-    Draws.clear();
     aim.IsAiming = true;
     DrawBoard(aim);
-    ASSERT_EQ(Draws.size(), 267u);
-    EXPECT_EQ(Image(266), 4);
-    ExpectAt(266, 149.0f, 99.0f);
-    EXPECT_EQ(Draws[266].Colour, 0x6000ff00u);
-    EXPECT_EQ(Draws[266].Scaling.X, 0.5f);
+    ASSERT_EQ(Draws.size(), 266u + 267u);
+    EXPECT_EQ(Image(Draws.back()), 4);
+    ExpectDraw(Draws.back(), 149.0f, 99.0f, 0.5f, 0x6000ff00u);
+    EXPECT_EQ(BoardView.MarkerAngle, 1.0f);
 }
 
-// Players go into the list before creatures, and a tie keeps the list's order however long the list.
-TEST_F(BoardDrawing, EffectsOfLayerZeroGoUnderThePiecesSortedByCentreYAndLayersOneAndTwoOver)
+// Effects of layer 0 go under the pieces, layers 1 and 2 over them; an effect still waiting is not drawn. Pieces go
+// from the top down by their centre's y; players go into the list before creatures, and a tie keeps the list's order
+// however long the list.
+TEST_F(BoardDrawing, ThePiecesGoFromTheTopDownBetweenTheEffectLayers)
 {
     const int layers[][2] = {{0, 2}, {1, 0}, {2, 1}, {3, 0}};
     for (const auto& layer : layers) {
@@ -104,13 +132,13 @@ TEST_F(BoardDrawing, EffectsOfLayerZeroGoUnderThePiecesSortedByCentreYAndLayersO
         effect.DrawLayer = layer[1];
     }
     Game.Effects.Slots[3].StartDelay = 1;
-    const int creatureY[] = {300, 100, 100};
+    const int dreamerY[] = {300, 100, 100};
     for (int i = 0; i < 40; i++) {
-        PIECEBASE& piece = i < 3 ? static_cast<PIECEBASE&>(PlaceDreamer(i, "D", 50, 50))
-                                 : PlaceCreature(i, 1, "C", 50, 50);
+        PIECEBASE& piece =
+            i < 3 ? static_cast<PIECEBASE&>(PlaceDreamer(i, "D", 50, 50)) : PlaceCreature(i, 1, "C", 50, 50);
         piece.Sprite.Frames[0].Texture = 30 + i;
         piece.IsDead = 1;
-        piece.CentreY = i < 3 ? creatureY[i] : 200;
+        piece.CentreY = i < 3 ? dreamerY[i] : 200;
     }
     Game.Creatures[39].CentreY = 50;
     DrawScene(nullptr);
@@ -121,7 +149,10 @@ TEST_F(BoardDrawing, EffectsOfLayerZeroGoUnderThePiecesSortedByCentreYAndLayersO
     EXPECT_EQ(Images(), expected);
 }
 
-// A 20-pixel piece at (100, 50): the bar's frame at (107, 57), the glow 7 % larger, the markers at (107, 57).
+// A live 20-pixel piece at (100, 50): the bar's frame above it, the glow (the sheet's last frame) 7 % larger in its
+// side's colour at its glow alpha, the body in its pale colour, the hover marker yellow, centred on it. A dead piece
+// is dark at its own alpha, with no bar or glow; its target marker is white to the selected piece's side and red
+// otherwise. A live creature's body shows at 192.
 TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
 {
     PLAYER& dreamer = PlaceDreamer(1, "Bo", 110, 60);
@@ -135,12 +166,10 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
     DrawPiece(&dreamer, nullptr);
     ASSERT_EQ(Images(), (std::vector<int>{22, 22, 7, 7, 5}));
     EXPECT_EQ(Draws[0].Source.Right, 15);
-    EXPECT_EQ(Draws[0].Colour, 0xb400ff00u);
-    ExpectAt(1, 107.0f, 57.0f);
-    EXPECT_TRUE(Draws[2].Source.Left == 40 && Draws[2].Scaling.X == 1.07f && Draws[2].Colour == 0x6400ff00u);
+    ExpectDraw(Draws[1], 107.0f, 57.0f, 1.0f, 0xb4ffffffu);
+    EXPECT_TRUE(Draws[2].Source.Left == 40 && Draws[2].Colour == 0x6400ff00u && Draws[2].Scaling.X == 1.07f);
     EXPECT_TRUE(Draws[3].Source.Left == 0 && Draws[3].Colour == 0xff80ff80u);
-    ExpectAt(4, 107.0f, 57.0f);
-    EXPECT_EQ(Draws[4].Colour, 0xffffff00u);
+    ExpectDraw(Draws[4], 107.0f, 57.0f, 1.0f, 0xffffff00u);
 
     const std::uint32_t targetColours[] = {0xffff0000u, 0xffffffffu, 0xffff0000u};
     PIECEBASE* selections[] = {nullptr, &PlaceCreature(4, 1, "C", 0, 0), &PlaceDreamer(0, "Ann", 0, 0)};
@@ -151,30 +180,28 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
         Draws.clear();
         DrawPiece(&dreamer, selections[i]);
         ASSERT_EQ(Images(), (std::vector<int>{7, 13}));
-        EXPECT_EQ(Draws[0].Colour, 0x28020202u);
-        EXPECT_EQ(Draws[1].Colour, targetColours[i]) << i;
+        EXPECT_TRUE(Draws[0].Colour == 0x28020202u && Draws[1].Colour == targetColours[i]) << i;
     }
-}
-
-TEST_F(BoardDrawing, ALiveCreatureIsDrawnAt192AndAnEffectMirrorsOnlyWhenUnturned)
-{
     PlaceCreature(0, 1, "C", 50, 50).Alpha = 10;
     DrawPiece(&Game.Creatures[0], nullptr);
     EXPECT_EQ(Draws.back().Colour >> 24, 192u);
+}
+
+// An effect mirrors only unturned. The human's own clouds are nearly clear in his turn only; a cloud of no side
+// keeps its own alpha. A line effect runs from its tail to its head. A scaled effect or scenery picture is placed
+// by its own frame's size, centred, wherever the frame lies on its sheet.
+TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKeepTheirPlace)
+{
+    PlaceDreamer(0, "Ann", 100, 100);
+    PlaceDreamer(1, "Bo", 300, 300).IsComputer = 1;
     EFFECT& effect = PlaceEffect(0, 5, 1, 10, 10, 8, 8);
     effect.Sprite.BuildFrames(7, 1, 8, 8, 1);
     effect.Sprite.Mirror = 1;
     DrawEffect(effect);
     effect.Sprite.Angle = 90.0f;
     DrawEffect(effect);
-    EXPECT_TRUE(Draws[Draws.size() - 2].Scaling.X == -1.0f && Draws.back().Scaling.X == 1.0f);
-}
+    EXPECT_TRUE(Draws[0].Scaling.X == -1.0f && Draws[1].Scaling.X == 1.0f);
 
-// The human's clouds are nearly clear in his turn only; a cloud of no side keeps its own alpha.
-TEST_F(BoardDrawing, CloudCoverAlphaAndLinesFromTailToHead)
-{
-    PlaceDreamer(0, "Ann", 100, 100);
-    PlaceDreamer(1, "Bo", 300, 300);
     const int owners[][3] = {{0, 0, 32}, {0, 1, 200}, {1, 0, 200}, {-1, 0, 200}};
     for (const auto& owner : owners) {
         EFFECT& cloud = PlaceEffect(0, EffectCloudCover, owner[0], 10, 10, 8, 8);
@@ -194,51 +221,41 @@ TEST_F(BoardDrawing, CloudCoverAlphaAndLinesFromTailToHead)
     ASSERT_EQ(Lines.size(), 1u);
     EXPECT_TRUE(Lines[0].From.X == 33.0f && Lines[0].From.Y == 43.0f && Lines[0].To.X == 113.0f &&
                 Lines[0].To.Y == 73.0f && Lines[0].Width == 4.0f && Lines[0].Colour == 0x80aa00aau);
+
+    // Frame 4 of a sheet of 32 x 24 cells, 3 a row: at half size, the cell's middle stays where it was.
+    SCENERYITEM item;
+    item.X = 100.0f;
+    item.Y = 200.0f;
+    item.Alpha = 255;
+    EFFECT& grown = PlaceEffect(2, 5, 1, 100 - BoardMargin, 200 - BoardMargin, 32, 24);
+    for (SPRITE* sprite : {&item.Sprite, &grown.Sprite}) {
+        sprite->BuildFrames(7, 6, 32, 24, 3);
+        sprite->SetPlayRange(4, 1, 1, 0xffffff, 255);
+        sprite->Scale = 0.5f;
+        sprite->ScaledPlacement = 1;
+    }
+    DrawSceneryItem(item);
+    DrawEffect(grown);
+    for (const SPRITEDRAW& draw : {Draws[Draws.size() - 2], Draws.back()}) {
+        EXPECT_TRUE(draw.Source.Left == 32 && draw.Source.Top == 24 && draw.Centre.X == 8.0f && draw.Centre.Y == 6.0f);
+        ExpectDraw(draw, 108.0f, 206.0f, 0.5f, 0xffffffffu);
+    }
 }
 
-TEST_F(BoardDrawing, TheFrameHasThirteenPixelCornersAndTakesTheHumansColourInHisTurn)
+// The frame is made of 13-pixel corners and edges round the board; it takes the human's colour in his turn and is
+// white otherwise, and when no dreamer's turn it is.
+TEST_F(BoardDrawing, TheFrameTakesTheHumansColourInHisTurn)
 {
     PlaceDreamer(0, "Ann", 100, 100).TeamColour = 0x123456;
-    DrawBoardFrame(0, 0);
-    ASSERT_EQ(Draws.size(), 70u);
-    ExpectAt(0, 0.0f, 0.0f);
-    ExpectAt(19, 589.0f, 0.0f);
-    ExpectAt(20, 621.0f, 0.0f);
-    ExpectAt(69, 621.0f, 461.0f);
-    EXPECT_TRUE(Draws[69].Source.Left == 51 && Draws[69].Source.Bottom == 64 && Draws[1].Source.Left == 16);
-    EXPECT_EQ(Draws[0].Colour, 0xff123456u);
-    Game.CurrentPlayer = 1;
-    PlaceDreamer(1, "Bo", 300, 300);
-    Draws.clear();
-    DrawBoardFrame(0, 0);
-    EXPECT_EQ(Draws.at(0).Colour, 0xffffffffu);
+    PlaceDreamer(1, "Bo", 300, 300).TeamColour = 0x654321;
+    const struct { int Player; std::uint32_t Colour; } turns[] = {
+        {0, 0xff123456u}, {1, 0xffffffffu}, {MaxPlayers, 0xffffffffu}};
+    for (const auto& turn : turns) {
+        Draws.clear();
+        Game.CurrentPlayer = turn.Player;
+        DrawBoardFrame(0, 0);
+        ASSERT_EQ(Draws.size(), 70u);
+        for (const SPRITEDRAW& draw : Draws)
+            ASSERT_EQ(draw.Colour, turn.Colour) << turn.Player;
+    }
 }
-
-// A whole game frame of a free game of eight, drawn with the generated art into a headless device.
-TEST(BoardPicture, AGameFrameOfEightDreamersShowsTheTintedTilesTheFrameAndThePieces)
-{
-    ARTSCREEN screen;
-    if (!screen.Open(ART_FOLDER))
-        GTEST_SKIP() << "no generated art in " << ART_FOLDER;
-    Game.StartNewGame(0, -1, 8);
-    for (int i = 0; i < 60; i++)
-        Game.UpdateGame(ReachCircle);
-    FRAMERECORDING drawn;
-    drawn.Start({&screen.Sprite}, &screen.Line);
-    screen.DrawGameFrame();
-    drawn.Stop();
-    const DEVICE& device = screen.Device;
-    EXPECT_TRUE(device.SaveScreenshot(SHOT_FOLDER "/board_frame.png"));
-    EXPECT_EQ(drawn.PixelsDifferingFrom(device, DrawReference), 0);
-    EXPECT_EQ(drawn.PixelsDifferingFrom(device, DrawSse2), 0);
-
-    const std::uint32_t tile = device.Pixel(13 + 32 * 9 + 3, 13 + 32 * 6 + 3);
-    const PLAYER& human = Game.Players[0];
-    const std::uint32_t frame = device.Pixel(3, 200);
-    EXPECT_EQ(frame & ~human.TeamColour & 0xffffff, 0u) << std::hex << frame << " under " << human.TeamColour;
-    EXPECT_NE(frame & 0xffffff, 0u);
-    EXPECT_NE(device.Pixel(human.CentreX + BoardMargin, human.CentreY + BoardMargin), tile);
-    screen.Close();
-}
-
-}  // namespace

@@ -1,274 +1,277 @@
-// The texture table and the texture list; the shadow-volume geometry.
+// The texture table (load order, the cache, the alpha rule, files that cannot be read, the count's cap) and the two
+// fonts loaded into it: measuring, placing and wrapping their glyphs, and a glyph file that cannot be read.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "base/files.h"
-#include "graphics/models.h"
+#include "graphics/font.h"
 #include "graphics/textures.h"
 #include "tests/support/raw_files.h"
 
 namespace {
 
-void PutWord(std::string& bytes, std::size_t at, std::uint32_t value)
-{
-    for (int i = 0; i < 4; i++)
-        bytes[at + i] = static_cast<char>(value >> (8 * i));
-}
-
 // A 1 x 1 uncompressed 32-bit DDS file of one 0xAARRGGBB pixel; alphaFlag sets the pixel format's alpha bit.
-std::string OnePixelDds(std::uint32_t pixel, bool alphaFlag)
+std::string OnePixelDds(std::uint32_t pixel, bool alphaFlag = true)
 {
-    std::string bytes(132, '\0');
-    PutWord(bytes, 0, 0x20534444u);
-    PutWord(bytes, 4, 124);
-    PutWord(bytes, 12, 1);
-    PutWord(bytes, 16, 1);
-    PutWord(bytes, 76, 32);
-    PutWord(bytes, 80, 0x40u | (alphaFlag ? 1u : 0u));
-    PutWord(bytes, 88, 32);
-    PutWord(bytes, 92, 0x00ff0000u);
-    PutWord(bytes, 96, 0x0000ff00u);
-    PutWord(bytes, 100, 0x000000ffu);
-    PutWord(bytes, 104, 0xff000000u);
-    PutWord(bytes, 128, pixel);
-    return bytes;
+    const std::uint32_t fields[][2] = {{4, 124}, {8, 0x1007}, {12, 1}, {16, 1}, {76, 32}, {80, 0x40u | alphaFlag},
+                                       {88, 32}, {92, 0xff0000}, {96, 0xff00}, {100, 0xff}, {104, 0xff000000u},
+                                       {108, 0x1000}, {128, pixel}};
+    std::string file(132, '\0');
+    file.replace(0, 4, "DDS ");
+    for (const auto& field : fields)
+        for (unsigned i = 0; i < 4; i++)
+            file[field[0] + i] = static_cast<char>(field[1] >> (8 * i));
+    return file;
 }
 
-void WriteTexture(const std::string& name, std::uint32_t pixel, bool alphaFlag = false)
+void WriteTexture(const std::string& path, std::uint32_t pixel, bool alphaFlag = true)
 {
-    std::filesystem::create_directories("Textures");
-    WriteRaw("Textures/" + name, OnePixelDds(pixel, alphaFlag));
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    WriteRaw(path, OnePixelDds(pixel, alphaFlag));
 }
 
-int CountLines(const std::string& log, const std::string& line)
+int Load(TEXTURES& table, const char* name, TEXTURE** slot = nullptr, std::uint8_t* index = nullptr,
+         const char* folder = "Textures\\")
 {
-    int count = 0;
-    for (std::size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1))
-        count++;
-    return count;
+    return table.LoadTexture(folder, name, slot, index, 0, MipFilterBox);
 }
 
 }  // namespace
 
-TEST(TextureList, RowsAreTheImagesInOrder)
-{
-    EXPECT_EQ(TextureListRows, 92);
-    EXPECT_STREQ(TextureList[0].Name, "GridA.dds");
-    EXPECT_STREQ(TextureList[53].Name, "CharType1.dds");
-    EXPECT_STREQ(TextureList[78].Name, "Title.dds");
-    EXPECT_STREQ(TextureList[91].Name, "Bar.dds");
-    for (int r = 0; r < TextureListRows; r++) {
-        EXPECT_EQ(TextureList[r].ColourKey, 0u) << r;
-        EXPECT_EQ(TextureList[r].MipFilter, 5u) << r;
-    }
-}
-
+// Entries fill in load order; only names starting with '_' hand back their index. Without the alpha flag every
+// texel is opaque; with it, one bit of alpha is kept. The cache finds a name again, whatever the folder, without
+// reading the file.
 TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
 {
-    WriteTexture("Solid.dds", 0x40112233u);
-    WriteTexture("_Alpha.dds", 0x40445566u, true);
+    WriteTexture("Textures/Solid.dds", 0x40112233u, false);
+    WriteTexture("Textures/_Alpha.dds", 0x40445566u);
     auto table = std::make_unique<TEXTURES>();
     TEXTURE* first = nullptr;
     TEXTURE* second = nullptr;
     std::uint8_t index = 99;
-    EXPECT_EQ(table->LoadTexture("Textures\\", "Solid.dds", &first, &index, 0, MipFilterBox), 1);
-    EXPECT_EQ(index, 99);  // only names starting with '_' give their index
-    EXPECT_EQ(table->LoadTexture("Textures\\", "_Alpha.dds", &second, &index, 0, MipFilterBox), 2);
+    EXPECT_EQ(Load(*table, "Solid.dds", &first, &index), TextureLoadedOpaque);
+    EXPECT_EQ(index, 99);
+    EXPECT_EQ(Load(*table, "_Alpha.dds", &second, &index), TextureLoadedWithAlpha);
     EXPECT_EQ(index, 1);
     EXPECT_EQ(table->Count(), 2);
+    EXPECT_TRUE(table->Entry(0).Format == FormatOpaque && table->Entry(1).Format == FormatOneBitAlpha);
     EXPECT_STREQ(table->Entry(1).Name, "_Alpha.dds");
-    EXPECT_EQ(table->Entry(0).Format, 23u);
-    EXPECT_EQ(table->Entry(1).Format, 25u);
-    EXPECT_EQ(first->Texel(0, 0), 0xff112233u);   // no alpha flag: opaque whatever the pixel holds
-    EXPECT_EQ(second->Texel(0, 0), 0x00445566u);  // one bit of alpha: under half is clear
+    EXPECT_TRUE(first->Texel(0, 0) == 0xff112233u && second->Texel(0, 0) == 0x00445566u);
 
-    // The cache ignores the folder and reads nothing: the file is gone by now.
     std::filesystem::remove("Textures/_Alpha.dds");
     TEXTURE* again = nullptr;
-    EXPECT_EQ(table->LoadTexture("Elsewhere\\", "_Alpha.dds", &again, nullptr, 0, MipFilterBox), 2);
-    EXPECT_EQ(again, second);
-    EXPECT_EQ(table->Count(), 2);
+    EXPECT_EQ(Load(*table, "_Alpha.dds", &again, nullptr, "Elsewhere\\"), TextureLoadedWithAlpha);
+    EXPECT_TRUE(again == second && table->Count() == 2);
 }
 
-// The large font's 95 glyphs, the small atlas found again for each small glyph, then the list: image N is
-// entry 95 + N, and the last row also fills entry 187. A file that cannot be read leaves its own image empty,
-// says so once, and moves no other image.
-TEST(Textures, StartUpPutsImageNInEntry95PlusNWhateverFileFails)
-{
-    struct Case { const char* what; int row; std::string bytes; const char* line; };
-    const Case cases[] = {
-        {"every file good", -1, "", ""},
-        {"the free-game button missing", 54, "", "Tollmarrow: cannot load Textures/CharType2.dds: missing\n"},
-        {"the first image cut short", 0, OnePixelDds(0, false).substr(0, 130),
-         "Tollmarrow: cannot load Textures/GridA.dds: too short\n"},
-        {"the last image not a DDS file", 91, "a bar, not a picture", "Tollmarrow: cannot load Textures/Bar.dds: not a DDS file\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::filesystem::remove_all("Textures");
-        WriteTexture("_Small.dds", 0xff000000u);
-        for (int r = 0; r < TextureListRows; r++)
-            WriteTexture(TextureList[r].Name, 0xff000000u | static_cast<std::uint32_t>(r + 1));
-        if (c.row >= 0) {
-            const std::string file = std::string("Textures/") + TextureList[c.row].Name;
-            if (c.bytes.empty())
-                std::filesystem::remove(file);
-            else
-                WriteRaw(file, c.bytes);
-        }
-        auto table = std::make_unique<TEXTURES>();
-        testing::internal::CaptureStderr();
-        for (int g = 0; g < 95; g++)
-            table->AddEmptyTexture();
-        for (int g = 0; g < 95; g++)
-            table->LoadTexture("Textures\\", "_Small.dds", table->TextureSlot(g), nullptr, 0, MipFilterBox);
-        for (int r = 0; r < TextureListRows; r++)
-            table->LoadTexture("Textures\\", TextureList[r].Name, table->TextureSlot(95 + r), nullptr, 0, MipFilterBox);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.line);
-
-        EXPECT_EQ(table->Count(), 188);
-        for (int r = 0; r < TextureListRows; r++) {
-            const TEXTURE* texture = table->Entry(95 + r).Texture;
-            if (r == c.row)
-                EXPECT_EQ(texture, nullptr);
-            else if (texture == nullptr)
-                ADD_FAILURE() << "image " << r << " is empty";
-            else
-                EXPECT_EQ(texture->Texel(0, 0), 0xff000000u | static_cast<std::uint32_t>(r + 1)) << r;
-        }
-        EXPECT_EQ(table->Entry(187).Texture, table->Entry(186).Texture);
-        EXPECT_EQ(table->Entry(0).Texture->Texel(0, 0), 0xff000000u);  // the small glyphs left the atlas in entries 0 to 94
-    }
-}
-
-// Each reason a file cannot become a texture, as standard error words it: the entry is taken all the same,
-// holding no texture, and naming the file again fails from the cache without a second line.
+// Each reason a file cannot become a texture, as standard error words it: the entry is taken all the same, holding
+// no texture, so no later image moves, and naming the file again fails from the cache without a second line.
 TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
 {
-    std::string cube = OnePixelDds(0, false);
-    PutWord(cube, 112, 0x200u);
-    struct Case { const char* name; bool present; std::string bytes; const char* why; };
-    const Case cases[] = {
+    std::string cube = OnePixelDds(0);
+    cube[113] = 0x02;
+    const struct { const char* Name; bool Present; std::string Bytes; const char* Why; } cases[] = {
         {"Missing.dds", false, "", "missing"},
         {"Empty.dds", true, "", "too short"},
-        {"Short.dds", true, OnePixelDds(0, true).substr(0, 83), "too short"},
+        {"Short.dds", true, OnePixelDds(0).substr(0, 131), "too short"},
         {"Words.dds", true, "a note, not a picture", "not a DDS file"},
         {"Cube.dds", true, cube, "unsupported format"},
     };
     std::filesystem::create_directories("Textures");
-    for (const Case& c : cases)
-        if (c.present)
-            WriteRaw(std::string("Textures/") + c.name, c.bytes);
-    WriteTexture("Good.dds", 0xff123456u);
-
+    for (const auto& c : cases)
+        if (c.Present)
+            WriteRaw(std::string("Textures/") + c.Name, c.Bytes);
+    WriteTexture("Textures/Good.dds", 0xff123456u);
     auto table = std::make_unique<TEXTURES>();
-    TEXTURE stale;
     for (int round = 0; round < 2; round++) {
         int entry = 0;
-        for (const Case& c : cases) {
-            SCOPED_TRACE(c.name);
+        for (const auto& c : cases) {
+            TEXTURE stale;
             TEXTURE* slot = &stale;
             testing::internal::CaptureStderr();
-            EXPECT_EQ(table->LoadTexture("Textures\\", c.name, &slot, nullptr, 0, MipFilterBox), TextureLoadFailed);
-            const std::string said = testing::internal::GetCapturedStderr();
-            if (round == 0)
-                EXPECT_EQ(said, std::string("Tollmarrow: cannot load Textures/") + c.name + ": " + c.why + "\n");
-            else
-                EXPECT_EQ(said, "");
-            EXPECT_EQ(slot, nullptr);
-            EXPECT_EQ(table->Entry(entry).Texture, nullptr);
-            entry++;
+            EXPECT_EQ(Load(*table, c.Name, &slot), TextureLoadFailed);
+            EXPECT_EQ(
+                testing::internal::GetCapturedStderr(),
+                round == 0 ? std::string("Tollmarrow: cannot load Textures/") + c.Name + ": " + c.Why + "\n" : "");
+            EXPECT_TRUE(slot == nullptr && table->Entry(entry++).Texture == nullptr) << c.Name;
         }
         EXPECT_EQ(table->Count(), 5);
     }
-    EXPECT_STREQ(table->Entry(0).Name, "Missing.dds");
     TEXTURE* good = nullptr;
-    EXPECT_EQ(table->LoadTexture("Textures\\", "Good.dds", &good, nullptr, 0, MipFilterBox), TextureLoadedOpaque);
-    EXPECT_EQ(table->Entry(5).Texture, good);
-    EXPECT_EQ(table->Count(), 6);
+    EXPECT_EQ(Load(*table, "Good.dds", &good), TextureLoadedWithAlpha);
+    EXPECT_TRUE(table->Entry(5).Texture == good && good != nullptr && table->Count() == 6);
 }
 
-TEST(Textures, TheCountStaysAt511AndEveryLoadPastItLogs)
+// The count stays at 511: every load past it lands in entry 511 and logs. A texture standing in several entries,
+// and one no entry holds any more, are freed once each.
+TEST(Textures, TheCountStaysAt511AndReleaseFreesEachTextureOnce)
 {
-    WriteTexture("A.dds", 0xff000001u);
-    WriteTexture("B.dds", 0xff000002u);
-    WriteTexture("C.dds", 0xff000003u);
-    auto table = std::make_unique<TEXTURES>();
-    for (int i = 0; i < 510; i++)
-        table->AddEmptyTexture();
-    for (const char* name : {"A.dds", "B.dds", "C.dds"})
-        table->LoadTexture("Textures\\", name, nullptr, nullptr, 0, MipFilterBox);
-    EXPECT_EQ(table->Count(), 511);
-    EXPECT_STREQ(table->Entry(510).Name, "A.dds");
-    EXPECT_STREQ(table->Entry(511).Name, "C.dds");
-    const std::string log = ReadRaw("_Errors.txt");
-    EXPECT_EQ(CountLines(log, "TEXTURES::IncNumberOfTextures(): , 511, -1\r\n"), 2);
-    EXPECT_EQ(CountLines(log, "TEXTURES::LoadTexture() pTexture=NULL: B.dds, -1, -1\r\n"), 1);
-    table->ReleaseTextures();  // B's texture, no longer in any entry, is freed too (the leak check sees it)
-}
-
-TEST(Textures, ReleaseFreesEachTextureOnceAndLogsOneLine)
-{
-    WriteTexture("Shared.dds", 0xff00ff00u);
+    for (const char* name : {"A.dds", "B.dds", "C.dds", "D.dds"})
+        WriteTexture(std::string("Textures/") + name, 0xff000001u);
     auto table = std::make_unique<TEXTURES>();
     for (int i = 0; i < 3; i++)
-        table->LoadTexture("Textures\\", "Shared.dds", table->TextureSlot(10 + i), nullptr, 0, MipFilterBox);
-    table->AddEmptyTexture();
+        Load(*table, "A.dds", table->TextureSlot(10 + i));
+    for (int i = 1; i < 510; i++)
+        table->AddEmptyTexture();
+    for (const char* name : {"B.dds", "C.dds", "D.dds"})
+        Load(*table, name);
+    EXPECT_EQ(table->Count(), 511);
+    EXPECT_TRUE(std::strcmp(table->Entry(510).Name, "B.dds") == 0 && std::strcmp(table->Entry(511).Name, "D.dds") == 0);
     table->ReleaseTextures();
     table->ReleaseTextures();
-    EXPECT_EQ(table->Count(), 0);
-    EXPECT_EQ(table->Entry(10).Texture, nullptr);
-    EXPECT_EQ(ReadRaw("_Errors.txt"), "TEXTURES::ReleaseTextures(): , 0, -1\r\n");
+    EXPECT_TRUE(table->Count() == 0 && table->Entry(10).Texture == nullptr && table->Entry(511).Texture == nullptr);
+    EXPECT_EQ(ReadRaw("_Errors.txt"), "TEXTURES::LoadTexture() pTexture=NULL: B.dds, -1, -1\r\n"
+                                      "TEXTURES::LoadTexture() pTexture=NULL: C.dds, -1, -1\r\n"
+                                      "TEXTURES::IncNumberOfTextures(): , 511, -1\r\n"
+                                      "TEXTURES::LoadTexture() pTexture=NULL: D.dds, -1, -1\r\n"
+                                      "TEXTURES::IncNumberOfTextures(): , 511, -1\r\n"
+                                      "TEXTURES::ReleaseTextures(): , 0, -1\r\n");
 }
 
-TEST(ShadowVolumes, SharedEdgesCancelAndTheLastEdgeFillsTheGap)
+namespace {
+
+// The pixel of the file of large glyph i, opaque so that every file's texture tells itself apart.
+std::uint32_t GlyphPixel(int i)
 {
-    SHADOWEDGE edges[4];
-    int count = 0;
-    AddShadowEdge(edges, count, 1, 2);
-    AddShadowEdge(edges, count, 2, 3);
-    AddShadowEdge(edges, count, 3, 1);
-    AddShadowEdge(edges, count, 2, 1);
-    ASSERT_EQ(count, 2);
-    EXPECT_EQ(edges[0].A, 3);
-    EXPECT_EQ(edges[0].B, 1);
+    return 0xff000000u | static_cast<std::uint32_t>(i + 1);
 }
 
-// Two lit triangles of a square share their diagonal: four silhouette edges, six points each.
-TEST(ShadowVolumes, OnlyTheLitSilhouetteIsExtrudedWithinTheBound)
+// Both fonts loaded from a file of their own for each large glyph and the small atlas, recording their draws.
+class Fonts : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int i = 0; i < FontGlyphs; i++)
+            if (LargeFontTable[i].File[0] != '\0')
+                WriteTexture(std::string("Textures/Font/") + LargeFontTable[i].File, GlyphPixel(i));
+        WriteTexture("Textures/Font/_Small.dds", 0xffffffffu);
+        Load();
+    }
+    void Load()
+    {
+        for (FONT* font : {&Large, &Small}) {
+            font->Reset();
+            font->SetTextures(&Table);
+        }
+        Large.InitLargeFont(&Device);
+        Small.InitSmallFont(&Device);
+        Large.pSprite->Record(&Drawn);
+        Small.pSprite->Record(&Drawn);
+    }
+    void ExpectAt(std::size_t draw, float x, float y) const
+    {
+        EXPECT_TRUE(Drawn.at(draw).Translation.X == x && Drawn.at(draw).Translation.Y == y)
+            << "draw " << draw << " at " << Drawn.at(draw).Translation.X << ", " << Drawn.at(draw).Translation.Y;
+    }
+
+    DEVICE Device;
+    TEXTURES Table;
+    FONT Large;
+    FONT Small;
+    std::vector<SPRITEDRAW> Drawn;
+};
+
+}  // namespace
+
+TEST_F(Fonts, WidthsAtFullAndHalfSizeUpToTheFirstNewline)
 {
-    MESH square;
-    square.Vertices.resize(4);
-    square.Vertices[1].Position = {1.0f, 0.0f, 0.0f};
-    square.Vertices[2].Position = {1.0f, 0.0f, 1.0f};
-    square.Vertices[3].Position = {0.0f, 0.0f, 1.0f};
-    square.Indices = {0, 1, 2, 0, 2, 3};
-    auto points = std::make_unique<POINT3[]>(MaxShadowPoints);
-    int count = 0;
-    EXPECT_EQ(BuildShadowVolume(square, {0.0f, 1.0f, 0.0f}, points.get(), count), 0);
-    ASSERT_EQ(count, 24);
-    EXPECT_FLOAT_EQ(points[2].Y, -10.0f);  // A pushed back along the light
-    EXPECT_FLOAT_EQ(points[0].Y, 0.0f);
-
-    int unlit = 0;
-    BuildShadowVolume(square, {0.0f, -1.0f, 0.0f}, points.get(), unlit);
-    EXPECT_EQ(unlit, 0);
-
-    int nearlyFull = MaxShadowPoints - 10;
-    BuildShadowVolume(square, {0.0f, 1.0f, 0.0f}, points.get(), nearlyFull);
-    EXPECT_EQ(nearlyFull, MaxShadowPoints - 4);
+    const struct { const FONT& Font; const char* Text; bool Half; int Width; } widths[] = {
+        {Small, "AB", false, 16}, {Large, "AB", false, 39},          {Large, "AB", true, 27},
+        {Large, "Hello World", false, 149}, {Large, "Hello World", true, 103}, {Large, " ", true, 5},
+        {Small, " ", true, 5},    {Small, "AB\tC\nDDDD", false, 40},
+    };
+    for (const auto& w : widths)
+        EXPECT_EQ(w.Font.GetTextWidth(w.Text, w.Half), w.Width) << w.Text << (w.Half ? " at half size" : "");
+    EXPECT_EQ(FONT().GetTextWidth("AB", false), 0);
 }
 
-TEST(ShadowVolumes, RaysMeetOnlyTheFrontOfATriangle)
+// Acute vowels draw from the slots of unused characters; other bytes without a glyph are skipped. The large font
+// draws at three quarters, its y offset scaled; at half size each glyph is halved and turned with the text.
+TEST_F(Fonts, GlyphsArePlacedAtTheirSizeAndBytesWithoutAGlyphAreSkipped)
 {
-    const POINT3 c0{0.0f, 0.0f, 0.0f}, c1{0.0f, 1.0f, 0.0f}, c2{1.0f, 0.0f, 0.0f};
-    float t = 0.0f, u = 0.0f, v = 0.0f;
-    ASSERT_TRUE(IntersectTriangle({0.25f, 0.5f, -2.0f}, {0.0f, 0.0f, 1.0f}, c0, c1, c2, t, u, v));
-    EXPECT_FLOAT_EQ(t, 2.0f);
-    EXPECT_FLOAT_EQ(u, 0.5f);
-    EXPECT_FLOAT_EQ(v, 0.25f);
-    EXPECT_FALSE(IntersectTriangle({0.25f, 0.5f, 2.0f}, {0.0f, 0.0f, -1.0f}, c0, c1, c2, t, u, v));
+    EXPECT_TRUE(FONT::MapChar(0xC1) == '#' && FONT::MapChar(0xE9) == '\\' && FONT::MapChar(0xFA) == '_');
+    EXPECT_EQ(FONT::MapChar(0xE0), 0xE0);
+    EXPECT_EQ(Large.PrintColour(10, 0, "\xE0\xE9\xC1", 0), 1);
+    ASSERT_EQ(Drawn.size(), 2u);
+    EXPECT_EQ(Drawn[0].Source.Right, 23);
+    ExpectAt(0, 10.0f, 0.0f);
+    ExpectAt(1, 10.0f + 17.0f, -6.0f * 0.75f);
+
+    Drawn.clear();
+    Large.Print(0, 100, "Ig", 90.0f, 0x80, 0x123456, true, UnwrappedWidth, false);
+    Large.PrintColour(0, 100, "g", 0xffffff);
+    ASSERT_EQ(Drawn.size(), 3u);
+    EXPECT_TRUE(Drawn[0].Source.Right == 10 && Drawn[0].Scaling.X == 0.5f && Drawn[0].Colour == 0x80123456u);
+    EXPECT_FLOAT_EQ(Drawn[0].Rotation, 1.5707963f);
+    ExpectAt(1, 5.0f, 103.0f);
+    EXPECT_TRUE(Drawn[2].Source.Right == 25 && Drawn[2].Scaling.Y == 0.75f);
+    ExpectAt(2, 0.0f, 105.25f);
+}
+
+// A newline goes back to the start a line lower (26 at full size, 18 at half); a tab goes on to the next stop 32
+// pixels from the start; past the maximum width a line wraps at its last space, unless centred.
+TEST_F(Fonts, NewlinesTabStopsAndWrapping)
+{
+    EXPECT_EQ(Large.PrintColour(50, 10, "", 0), 1);
+    EXPECT_EQ(Large.PrintColour(50, 10, "A\nB", 0), 2);
+    EXPECT_EQ(Large.PrintHalfWhite(50, 10, "A\nB"), 2);
+    ExpectAt(1, 50.0f, 36.0f);
+    ExpectAt(3, 50.0f, 28.0f);
+    Drawn.clear();
+    Small.PrintColour(100, 0, "AB\tC", 0);
+    Small.PrintColour(100, 0, "AAAA\tB", 0);
+    ExpectAt(2, 132.0f, 0.0f);
+    ExpectAt(7, 164.0f, 0.0f);
+    Drawn.clear();
+    EXPECT_EQ(Small.Print(100, 0, "AAAAAAAA AAAA", 0.0f, 255, 0, false, 100, false), 1);
+    EXPECT_EQ(Small.Print(100, 0, "AAAAAAAA AAAAA", 0.0f, 255, 0, false, 100, false), 2);
+    ExpectAt(20, 100.0f, 16.0f);
+    EXPECT_EQ(Small.Print(100, 0, "AAAAAAAA AAAAA", 0.0f, 255, 0, false, 100, true), 1);
+    ExpectAt(25, 96.0f, 0.0f);
+}
+
+// A glyph file that cannot be read leaves only its own glyph empty and says so once: every other glyph keeps its
+// own picture, the glyphs without a file draw the backing's, the small glyphs the atlas, and the texture list
+// still starts at entry 96.
+TEST_F(Fonts, AGlyphFileThatCannotBeReadLeavesOnlyThatGlyphEmpty)
+{
+    const struct { const char* File; std::string Bytes; const char* Why; } cases[] = {
+        {"", "", ""},
+        {"FT_Backing.dds", "", "missing"},
+        {"FT_capA.dds", OnePixelDds(0).substr(0, 131), "too short"},
+        {"_Small.dds", "a note, not a picture", "not a DDS file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.File);
+        SetUp();
+        const std::string broken = std::string("Textures/Font/") + c.File;
+        if (c.File[0] != '\0' && c.Bytes.empty())
+            std::filesystem::remove(broken);
+        else if (c.File[0] != '\0')
+            WriteRaw(broken, c.Bytes);
+        Table = TEXTURES();
+        testing::internal::CaptureStderr();
+        Load();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  c.File[0] == '\0' ? "" : "Tollmarrow: cannot load " + broken + ": " + c.Why + "\n");
+        EXPECT_EQ(Table.Count(), 96);
+        const TEXTURE* backing = Large.Glyph(0).pTexture;
+        const TEXTURE* atlas = Table.Entry(95).Texture;
+        EXPECT_EQ(atlas == nullptr, std::strcmp(c.File, "_Small.dds") == 0);
+        for (int i = 0; i < FontGlyphs; i++) {
+            const char* file = LargeFontTable[i].File;
+            const TEXTURE* texture = Large.Glyph(i).pTexture;
+            if (file[0] == '\0')
+                EXPECT_EQ(texture, backing) << i;
+            else if (std::strcmp(file, c.File) == 0)
+                EXPECT_EQ(texture, nullptr) << i;
+            else
+                EXPECT_TRUE(texture != nullptr && texture->Texel(0, 0) == GlyphPixel(i)) << file;
+            EXPECT_EQ(Small.Glyph(i).pTexture, atlas) << i;
+        }
+    }
 }

@@ -1,9 +1,15 @@
-// The fast rasteriser, on the processor's best instruction set and held to SSE2, draws every pixel as the scalar
-// reference does: a table of the draws at the edges of its fast paths, then a long seeded run of mixed draws.
+// The rasteriser's rules, read from the reference's picture (where a sprite lands scaled, mirrored and turned, which
+// texels it takes, how its colour tints and blends, what is cut off, how wide a line is), and the fast rasteriser,
+// on the processor's best instruction set and held to SSE2, drawing every pixel as the reference does: the draws of
+// the rules, a table of the draws at the edges of its fast paths, then a long seeded run of mixed draws.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
-#include <cstring>
+#include <cstdio>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -11,131 +17,263 @@
 
 namespace {
 
-constexpr DRAWPATH FastPaths[] = {DrawFast, DrawSse2};
-constexpr const char* FastPathNames[] = {"fast", "sse2"};
+constexpr DRAWPATH Paths[] = {DrawReference, DrawFast, DrawSse2};
+constexpr const char* PathNames[] = {"reference", "fast", "sse2"};
+constexpr int PathCount = 3;
 constexpr float QuarterTurn = 1.57079637f;
+constexpr std::uint32_t Black = 0xff000000u;
+constexpr std::uint32_t White = 0xffffffffu;
+constexpr std::uint32_t Red = 0xffff0000u;
+constexpr std::uint32_t Blue = 0xff0000ffu;
 
-// Texels of every kind a texture holds: colour-keyed (transparent black), opaque, and alphas between.
-std::uint32_t MixedTexel(int x, int y)
+TEXTURE MakeTexture(int width, int height, const std::function<std::uint32_t(int, int)>& texel)
 {
-    const std::uint32_t colour = static_cast<std::uint32_t>(x * 37 + y * 101) * 0x00050301u & 0x00ffffffu;
-    switch ((x * 7 + y * 3) % 9) {
-    case 0:
-    case 1:
-        return 0u;
-    case 2:
-        return 0x80000000u | colour;
-    case 3:
-        return 0x01000000u | colour;
-    case 4:
-        return 0xfe000000u | colour;
-    case 5:
-        return 0x00ffffffu & colour;  // clear but not black
-    default:
-        return 0xff000000u | colour;
-    }
-}
-
-TEXTURE MakeTexture(int width, int height, bool opaque)
-{
-    IMAGE image;
-    image.Width = width;
-    image.Height = height;
-    for (int y = 0; y < height; ++y) {
+    IMAGE image{width, height, {}};
+    for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            image.Pixels.push_back(opaque ? 0xff000000u | MixedTexel(x, y) : MixedTexel(x, y));
-    }
+            image.Pixels.push_back(texel(x, y));
     TEXTURE texture;
     EXPECT_TRUE(texture.Create(image));
     return texture;
 }
 
-// The picture below: every channel varies, so a blend that weighs it wrongly shows.
-void PaintBelow(DEVICE& device)
+TEXTURE Plain(int width, int height, std::uint32_t colour)
 {
-    std::uint32_t* picture = device.Picture();
-    for (int y = 0; y < PictureHeight; ++y) {
-        for (int x = 0; x < PictureWidth; ++x)
-            picture[y * PictureWidth + x] = 0xff000000u | static_cast<std::uint32_t>((x * 3) & 0xff) << 16 |
-                                            static_cast<std::uint32_t>((y * 5) & 0xff) << 8 |
-                                            static_cast<std::uint32_t>((x + y) & 0xff);
-    }
+    return MakeTexture(width, height, [colour](int, int) { return colour; });
 }
 
-// One device per path over the same picture, each draw made on all of them.
-class DrawPaths : public testing::Test {
+// Texels of every kind a texture holds: colour-keyed (transparent black), opaque, and alphas between.
+std::uint32_t MixedTexel(int x, int y)
+{
+    const std::uint32_t colour = static_cast<std::uint32_t>(x * 37 + y * 101) * 0x00050301u & 0xffffffu;
+    const std::uint32_t alphas[] = {0u, 0u, 0x80u, 0x01u, 0xfeu, 0u, 0xffu, 0xffu, 0xffu};
+    const int kind = (x * 7 + y * 3) % 9;
+    return kind < 2 ? 0u : alphas[kind] << 24 | colour;  // kind 5: clear but not black
+}
+
+// The pixels that differ from the cleared black: their bounding box (left, top, right and bottom, the last two
+// exclusive) and number.
+using COVERAGE = std::array<int, 5>;
+
+// A box filled completely.
+COVERAGE Box(int left, int top, int right, int bottom)
+{
+    return {left, top, right, bottom, (right - left) * (bottom - top)};
+}
+
+// One device per path, each draw made on all of them; the rules read the reference's picture.
+class Raster : public testing::Test {
 protected:
     void SetUp() override
     {
-        Reference.SetDrawPath(DrawReference);
-        PaintBelow(Reference);
-        for (int i = 0; i < FastPathCount; ++i) {
-            Fast[i].SetDrawPath(FastPaths[i]);
-            PaintBelow(Fast[i]);
+        for (int i = 0; i < PathCount; ++i) {
+            ASSERT_EQ(Devices[i].Create(), PlatformOk);
+            Devices[i].SetDrawPath(Paths[i]);
+            Devices[i].Clear(0);
         }
     }
-
     void Sprite(const TEXTURE* texture, const RECTANGLE* source, VECTOR2 scaling, const VECTOR2* centre,
-                float rotation, VECTOR2 translation, std::uint32_t colour)
+                float rotation, VECTOR2 at, std::uint32_t colour = White)
     {
-        SPRITEDRAWER drawer;
-        drawer.Create(&Reference);
-        drawer.Draw(texture, source, scaling, centre, rotation, translation, colour);
-        for (DEVICE& device : Fast) {
+        for (DEVICE& device : Devices) {
+            SPRITEDRAWER drawer;
             drawer.Create(&device);
-            drawer.Draw(texture, source, scaling, centre, rotation, translation, colour);
+            drawer.Draw(texture, source, scaling, centre, rotation, at, colour);
         }
     }
-
-    void Line(VECTOR2 from, VECTOR2 to, float width, std::uint32_t colour)
+    void Line(VECTOR2 from, VECTOR2 to, float width, std::uint32_t colour = White)
     {
-        LINEDRAWER drawer;
-        drawer.SetWidth(width);
-        drawer.Create(&Reference);
-        drawer.Draw(from, to, colour);
-        for (DEVICE& device : Fast) {
+        for (DEVICE& device : Devices) {
+            LINEDRAWER drawer;
             drawer.Create(&device);
+            drawer.SetWidth(width);
             drawer.Draw(from, to, colour);
         }
     }
-
-    // Empty when every path's picture equals the reference's; else the first pixel that differs, per path.
+    std::uint32_t Pixel(int x, int y) const { return Devices[0].Pixel(x, y); }
+    void Clear(std::uint32_t colour)
+    {
+        for (DEVICE& device : Devices)
+            device.Clear(colour);
+    }
+    // The picture below the edge cases: every channel varies, so a blend that weighs it wrongly shows.
+    void PaintBelow(DEVICE& device)
+    {
+        for (int p = 0; p < PictureWidth * PictureHeight; ++p) {
+            const std::uint32_t x = static_cast<std::uint32_t>(p % PictureWidth),
+                                y = static_cast<std::uint32_t>(p / PictureWidth);
+            device.Picture()[p] = Black | ((x * 3) & 0xffu) << 16 | ((y * 5) & 0xffu) << 8 | ((x + y) & 0xffu);
+        }
+    }
+    // Empty when every fast path's picture equals the reference's; else the first pixel that differs, per path,
+    // and the pictures are painted again.
     std::string Differences()
     {
         std::string found;
-        for (int i = 0; i < FastPathCount; ++i) {
-            const std::size_t bytes = sizeof(std::uint32_t) * PictureWidth * PictureHeight;
-            if (std::memcmp(Fast[i].Picture(), Reference.Picture(), bytes) == 0)
-                continue;
-            for (int p = 0; p < PictureWidth * PictureHeight; ++p) {
-                if (Fast[i].Picture()[p] != Reference.Picture()[p]) {
+        for (int i = 1; i < PathCount; ++i)
+            for (int p = 0; p < PictureWidth * PictureHeight; ++p)
+                if (Devices[i].Picture()[p] != Devices[0].Picture()[p]) {
                     char line[128];
-                    std::snprintf(line, sizeof(line), "%s: (%d, %d) is %08x, the reference %08x; ", FastPathNames[i],
-                                  p % PictureWidth, p / PictureWidth, Fast[i].Picture()[p], Reference.Picture()[p]);
+                    std::snprintf(line, sizeof(line), "%s: (%d, %d) is %08x, the reference %08x; ", PathNames[i],
+                                  p % PictureWidth, p / PictureWidth, Devices[i].Picture()[p], Devices[0].Picture()[p]);
                     found += line;
                     break;
                 }
-            }
-            PaintBelow(Fast[i]);
-        }
         if (!found.empty())
-            PaintBelow(Reference);
+            for (DEVICE& device : Devices)
+                PaintBelow(device);
         return found;
     }
+    // What the reference drew since the last call, every path's picture checked against it and cleared.
+    COVERAGE Taken()
+    {
+        EXPECT_EQ(Differences(), "");
+        COVERAGE c{1 << 20, 1 << 20, -1, -1, 0};
+        for (int y = 0; y < PictureHeight; ++y)
+            for (int x = 0; x < PictureWidth; ++x)
+                if (Pixel(x, y) != Black)
+                    c = {std::min(c[0], x), std::min(c[1], y), std::max(c[2], x + 1), std::max(c[3], y + 1), c[4] + 1};
+        Clear(0);
+        return c;
+    }
 
-    static constexpr int FastPathCount = 2;
-    DEVICE Reference;
-    DEVICE Fast[FastPathCount];
-    TEXTURE Opaque = MakeTexture(13, 9, true);
-    TEXTURE Mixed = MakeTexture(37, 23, false);
-    TEXTURE Single = MakeTexture(1, 1, true);
+    DEVICE Devices[PathCount];
+    const TEXTURE Opaque = MakeTexture(13, 9, [](int x, int y) { return Black | MixedTexel(x, y); });
+    const TEXTURE Mixed = MakeTexture(37, 23, MixedTexel);
+    const TEXTURE Single = Plain(1, 1, 0xff40c080u);
 };
 
 }  // namespace
 
-TEST_F(DrawPaths, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
+// A 32 x 32 source at (100, 50) halved about its centre moves by (32 - 16) / 2; mirrored, it flips about its left
+// edge, so its translation is its right side. Turned a quarter about (8, 8) of the scaled picture, the red top-left
+// quarter goes to the top right; without a centre the picture swings about its top-left corner, to the left of it.
+TEST_F(Raster, ScaledMirroredAndTurnedPicturesLandWhereTheSpriteCallersExpect)
 {
-    struct ROW {
+    const TEXTURE quarters = MakeTexture(32, 32, [](int x, int y) { return x < 16 && y < 16 ? Red : Blue; });
+    const RECTANGLE source{0, 0, 32, 32};
+    Sprite(&quarters, &source, {0.5f, 0.5f}, nullptr, 0.0f, {108.0f, 58.0f});
+    EXPECT_EQ(Taken(), Box(108, 58, 124, 74));
+    Sprite(&quarters, &source, {-0.5f, 0.5f}, nullptr, 0.0f, {125.0f, 58.0f});
+    EXPECT_EQ(Pixel(123, 60), Red);
+    EXPECT_EQ(Taken(), Box(109, 58, 125, 74));
+    const VECTOR2 centre{8.0f, 8.0f};
+    Sprite(&quarters, nullptr, {0.5f, 0.5f}, &centre, QuarterTurn, {108.0f, 58.0f});
+    EXPECT_TRUE(Pixel(120, 60) == Red && Pixel(110, 60) == Blue && Pixel(120, 71) == Blue);
+    EXPECT_EQ(Taken(), Box(108, 58, 124, 74));
+    Sprite(&quarters, nullptr, {1.0f, 1.0f}, nullptr, QuarterTurn, {200.0f, 100.0f});
+    EXPECT_EQ(Pixel(190, 105), Red);
+    EXPECT_EQ(Taken(), Box(168, 100, 200, 132));
+}
+
+// Unscaled, each texel is copied as it is and a mirror reverses each row. A source takes only its own texels, even
+// filtered larger, and one reaching past the texture takes the texture's edge texels.
+TEST_F(Raster, APictureTakesTheTexelsOfItsSourceAndTheEdgeTexelsBeyondIt)
+{
+    const TEXTURE texture =
+        MakeTexture(4, 3, [](int x, int y) { return Black | (x * 60u + y * 70u + 5u) * 0x010203u; });
+    Sprite(&texture, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {10.0f, 20.0f});
+    Sprite(&texture, nullptr, {-1.0f, 1.0f}, nullptr, 0.0f, {30.0f, 20.0f});
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_TRUE(Pixel(10 + x, 20 + y) == texture.Texel(x, y) && Pixel(29 - x, 20 + y) == texture.Texel(x, y));
+    EXPECT_EQ(Taken()[4], 24);
+
+    const RECTANGLE one{1, 0, 2, 1}, below{1, 5, 2, 7}, right{6, 2, 8, 3};
+    const struct { const RECTANGLE* Source; int X, Y; } cases[] = {{&one, 1, 0}, {&below, 1, 2}, {&right, 3, 2}};
+    for (const auto& c : cases) {
+        Sprite(&texture, c.Source, {4.0f, 4.0f}, nullptr, 0.0f, {40.5f, 40.25f});
+        for (int y = 40; y < 50; ++y)
+            for (int x = 40; x < 50; ++x)
+                ASSERT_TRUE(Pixel(x, y) == Black || Pixel(x, y) == texture.Texel(c.X, c.Y)) << x << ", " << y;
+        EXPECT_GE(Taken()[4], 16);
+    }
+}
+
+TEST_F(Raster, TheColourMultipliesTheTexelsAndItsAlphaBlendsWithWhatLiesBelow)
+{
+    const struct { std::uint32_t Texel, Colour, Below, Expected; const char* Name; } rows[] = {
+        {0xffff8040u, 0xff808080u, 0x000000u, 0xff804020u, "tint halves each channel"},
+        {0x80ffffffu, 0xffffffffu, 0x000000u, 0xff808080u, "texel alpha 128 over black"},
+        {0x80ffffffu, 0x80ffffffu, 0x000000u, 0xff404040u, "colour alpha multiplies texel alpha"},
+        {0x80ff0000u, 0xffffffffu, 0x0000ffu, 0xff80007fu, "half red over blue"},
+        {0xffffffffu, 0x00ffffffu, 0x336699u, 0xff336699u, "colour alpha 0 leaves the picture"},
+        {0x00ffffffu, 0xffffffffu, 0x336699u, 0xff336699u, "a clear texel leaves the picture"},
+    };
+    for (const auto& row : rows) {
+        Clear(row.Below);
+        const TEXTURE texture = Plain(2, 2, row.Texel);
+        Sprite(&texture, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {5.0f, 5.0f}, row.Colour);
+        EXPECT_EQ(Pixel(6, 6), row.Expected) << row.Name;
+        EXPECT_EQ(Pixel(7, 7), Black | row.Below) << row.Name;
+        EXPECT_EQ(Differences(), "") << row.Name;
+    }
+}
+
+// Draws render at once in call order. Nothing draws without a texture, a source or a scale, without a device, or
+// wholly off the picture, even beyond an int's range; a picture far larger than the picture fills it.
+TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
+{
+    const TEXTURE white = Plain(32, 32, White), red = Plain(8, 8, Red), blue = Plain(8, 8, Blue);
+    Sprite(&red, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {0.0f, 0.0f});
+    Sprite(&blue, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {4.0f, 4.0f});
+    EXPECT_TRUE(Pixel(5, 5) == Blue && Pixel(3, 3) == Red);
+    Taken();
+
+    const RECTANGLE empty{0, 0, 0, 3};
+    TEXTURE none;
+    EXPECT_FALSE(none.Create(IMAGE{}) || none.Create(IMAGE{1, 0, {}}));
+    Sprite(nullptr, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {});
+    Sprite(&red, &empty, {1.0f, 1.0f}, nullptr, 0.0f, {});
+    Sprite(&red, nullptr, {0.0f, 1.0f}, nullptr, 0.0f, {});
+    Sprite(&none, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {});
+    SPRITEDRAWER().Draw(&red, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {}, White);
+    Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {NAN, 0.0f});
+    for (float far : {3.0e9f, -3.0e9f, 5000.0f})
+        for (const VECTOR2 at : {VECTOR2{far, 0.0f}, VECTOR2{0.0f, far}, VECTOR2{far, far}})
+            Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, at);
+    EXPECT_EQ(Taken()[4], 0);
+
+    Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {-10.0f, -10.0f});
+    Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {630.0f, 500.0f});
+    EXPECT_EQ(Taken()[4], 22 * 22 + 10 * 12);
+    Sprite(&white, nullptr, {1000.0f, 1000.0f}, nullptr, 0.3f, {-9000.0f, -9000.0f});
+    EXPECT_EQ(Taken(), Box(0, 0, PictureWidth, PictureHeight));
+}
+
+// A line runs between the centres of its end pixels, its sides half its width away, whichever way it runs; its
+// colour's alpha blends. No width or no length draws nothing.
+TEST_F(Raster, ALineIsAQuadOfItsWidthAlongTheSegment)
+{
+    Line({5.0f, 5.0f}, {15.0f, 5.0f}, 1.0f, 0x80ffffffu);
+    EXPECT_EQ(Pixel(5, 5), 0xff808080u);
+    EXPECT_EQ(Taken(), Box(5, 5, 15, 6));
+    const struct { VECTOR2 From, To; COVERAGE Covers; } lines[] = {
+        {{10.0f, 20.0f}, {30.0f, 20.0f}, Box(10, 18, 30, 22)},
+        {{30.0f, 20.0f}, {10.0f, 20.0f}, Box(10, 18, 30, 22)},
+        {{50.0f, 30.0f}, {50.0f, 10.0f}, Box(48, 10, 52, 30)},
+    };
+    for (const auto& line : lines) {
+        Line(line.From, line.To, 4.0f);
+        EXPECT_EQ(Taken(), line.Covers);
+    }
+    Line({100.0f, 100.0f}, {300.0f, 173.0f}, 4.0f);
+    EXPECT_NEAR(Taken()[4], 4.0 * std::sqrt(200.0 * 200.0 + 73.0 * 73.0), 17.0);
+    Line({5.0f, 5.0f}, {5.0f, 5.0f}, 3.0f);
+    Line({5.0f, 5.0f}, {15.0f, 5.0f}, 0.0f);
+    LINEDRAWER().Draw({5.0f, 5.0f}, {15.0f, 5.0f}, White);
+    EXPECT_EQ(Taken()[4], 0);
+}
+
+TEST_F(Raster, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
+{
+    const TEXTURE* opaque = &Opaque;
+    const TEXTURE* mixed = &Mixed;
+    const RECTANGLE inSheet{3, 2, 10, 7}, pastTexture{30, 15, 50, 40}, beforeTexture{-4, -3, 6, 5};
+    const RECTANGLE empty{4, 4, 4, 9}, insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9}, part{2, 3, 30, 20};
+    const VECTOR2 unit{1.0f, 1.0f}, mirror{-1.0f, 1.0f}, middle{18.0f, 11.0f}, corner{5.0f, 5.0f};
+    const VECTOR2 at{10.0f, 10.0f}, inside{70.0f, 70.0f}, turnAt{150.0f, 150.0f};
+    const struct {
         const char* Name;
         const TEXTURE* Texture;
         const RECTANGLE* Source;
@@ -144,17 +282,9 @@ TEST_F(DrawPaths, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
         float Rotation;
         VECTOR2 At;
         std::uint32_t Colour;
-    };
-    const TEXTURE* opaque = &Opaque;
-    const TEXTURE* mixed = &Mixed;
-    const RECTANGLE inSheet{3, 2, 10, 7}, pastTexture{30, 15, 50, 40}, beforeTexture{-4, -3, 6, 5};
-    const RECTANGLE empty{4, 4, 4, 9}, insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9}, part{2, 3, 30, 20};
-    const VECTOR2 unit{1.0f, 1.0f}, mirror{-1.0f, 1.0f}, middle{18.0f, 11.0f}, corner{5.0f, 5.0f};
-    const VECTOR2 at{10.0f, 10.0f}, inside{70.0f, 70.0f}, turnAt{150.0f, 150.0f};
-    const std::uint32_t white = 0xffffffffu;
-    const ROW rows[] = {
-        {"whole texels, untinted, opaque", opaque, nullptr, unit, nullptr, 0.0f, at, white},
-        {"whole texels, keyed and see-through", mixed, nullptr, unit, nullptr, 0.0f, at, white},
+    } rows[] = {
+        {"whole texels, untinted, opaque", opaque, nullptr, unit, nullptr, 0.0f, at, White},
+        {"whole texels, keyed and see-through", mixed, nullptr, unit, nullptr, 0.0f, at, White},
         {"whole texels, tinted", mixed, nullptr, unit, nullptr, 0.0f, at, 0xff8040c0u},
         {"whole texels, tinted and opaque", opaque, nullptr, unit, nullptr, 0.0f, at, 0xff8040c0u},
         {"whole texels, colour alpha 128", mixed, nullptr, unit, nullptr, 0.0f, at, 0x80ffffffu},
@@ -165,54 +295,46 @@ TEST_F(DrawPaths, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
         {"cut by the right edge", mixed, nullptr, unit, nullptr, 0.0f, {630.0f, 20.0f}, 0xc0ffffffu},
         {"cut by the top edge", mixed, nullptr, unit, nullptr, 0.0f, {20.0f, -4.0f}, 0xc0ffffffu},
         {"cut by the bottom edge", mixed, nullptr, unit, nullptr, 0.0f, {20.0f, 505.0f}, 0xc0ffffffu},
-        {"cut at the top-left corner", mixed, nullptr, unit, nullptr, 0.0f, {-30.0f, -20.0f}, white},
-        {"cut at the bottom-right corner", mixed, nullptr, unit, nullptr, 0.0f, {633.0f, 507.0f}, white},
-        {"wholly off the picture", mixed, nullptr, unit, nullptr, 0.0f, {700.0f, 20.0f}, white},
-        {"mirrored", mixed, nullptr, mirror, nullptr, 0.0f, {60.0f, 50.0f}, white},
+        {"cut at the top-left corner", mixed, nullptr, unit, nullptr, 0.0f, {-30.0f, -20.0f}, White},
+        {"cut at the bottom-right corner", mixed, nullptr, unit, nullptr, 0.0f, {633.0f, 507.0f}, White},
+        {"wholly off the picture", mixed, nullptr, unit, nullptr, 0.0f, {700.0f, 20.0f}, White},
+        {"mirrored", mixed, nullptr, mirror, nullptr, 0.0f, {60.0f, 50.0f}, White},
         {"mirrored and cut by the left edge", mixed, nullptr, mirror, nullptr, 0.0f, {20.0f, 50.0f}, 0xff80ff80u},
         {"mirrored and cut by the right edge", mixed, nullptr, mirror, nullptr, 0.0f, {650.0f, 50.0f}, 0xff80ff80u},
-        {"upside down", mixed, nullptr, {1.0f, -1.0f}, nullptr, 0.0f, {60.0f, 80.0f}, white},
-        {"a source inside the sheet", mixed, &inSheet, unit, nullptr, 0.0f, inside, white},
-        {"a source past the texture", mixed, &pastTexture, unit, nullptr, 0.0f, inside, white},
-        {"a source before the texture", mixed, &beforeTexture, unit, nullptr, 0.0f, inside, white},
-        {"a mirrored source past the texture", mixed, &pastTexture, mirror, nullptr, 0.0f, {90.0f, 70.0f}, white},
-        {"an empty source", mixed, &empty, unit, nullptr, 0.0f, inside, white},
-        {"an inside-out source", mixed, &insideOut, {3.0f, 3.0f}, nullptr, 0.5f, inside, white},
-        {"a source far past the texture", mixed, &farPast, {1.5f, 2.0f}, nullptr, 0.3f, {200.0f, 200.0f}, white},
-        {"half a pixel off", mixed, nullptr, unit, nullptr, 0.0f, {10.5f, 20.25f}, white},
+        {"upside down", mixed, nullptr, {1.0f, -1.0f}, nullptr, 0.0f, {60.0f, 80.0f}, White},
+        {"a source inside the sheet", mixed, &inSheet, unit, nullptr, 0.0f, inside, White},
+        {"a source past the texture", mixed, &pastTexture, unit, nullptr, 0.0f, inside, White},
+        {"a source before the texture", mixed, &beforeTexture, unit, nullptr, 0.0f, inside, White},
+        {"a mirrored source past the texture", mixed, &pastTexture, mirror, nullptr, 0.0f, {90.0f, 70.0f}, White},
+        {"an empty source", mixed, &empty, unit, nullptr, 0.0f, inside, White},
+        {"an inside-out source", mixed, &insideOut, {3.0f, 3.0f}, nullptr, 0.5f, inside, White},
+        {"a source far past the texture", mixed, &farPast, {1.5f, 2.0f}, nullptr, 0.3f, {200.0f, 200.0f}, White},
+        {"half a pixel off", mixed, nullptr, unit, nullptr, 0.0f, {10.5f, 20.25f}, White},
         {"enlarged 2.5 by 1.25", mixed, nullptr, {2.5f, 1.25f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff9090ffu},
         {"enlarged across only", opaque, nullptr, {1.25f, 1.0f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff808080u},
         {"shrunk", mixed, nullptr, {0.3f, 0.7f}, nullptr, 0.0f, {100.3f, 100.0f}, 0x90ffffffu},
-        {"enlarged and mirrored", mixed, nullptr, {-1.7f, 2.2f}, nullptr, 0.0f, {300.0f, 100.0f}, white},
+        {"enlarged and mirrored", mixed, nullptr, {-1.7f, 2.2f}, nullptr, 0.0f, {300.0f, 100.0f}, White},
         {"enlarged past every edge", mixed, nullptr, {60.0f, 70.0f}, nullptr, 0.0f, {-300.0f, -400.0f}, 0x80ffffffu},
-        {"a single texel enlarged", &Single, nullptr, {5.0f, 3.0f}, nullptr, 0.0f, {200.0f, 200.0f}, white},
-        {"a quarter turn about the centre", mixed, nullptr, unit, &middle, QuarterTurn, turnAt, white},
-        {"a slight turn", mixed, nullptr, unit, nullptr, 0.01f, turnAt, white},
+        {"a single texel enlarged", &Single, nullptr, {5.0f, 3.0f}, nullptr, 0.0f, {200.0f, 200.0f}, White},
+        {"a quarter turn about the centre", mixed, nullptr, unit, &middle, QuarterTurn, turnAt, White},
+        {"a slight turn", mixed, nullptr, unit, nullptr, 0.01f, turnAt, White},
         {"an eighth turn, tinted and half seen", mixed, nullptr, unit, &middle, 0.7853982f, turnAt, 0x80ff4020u},
-        {"a half turn", opaque, nullptr, unit, nullptr, 3.14159274f, turnAt, white},
-        {"turned backwards", mixed, nullptr, unit, nullptr, -0.4f, turnAt, white},
+        {"a half turn", opaque, nullptr, unit, nullptr, 3.14159274f, turnAt, White},
+        {"turned backwards", mixed, nullptr, unit, nullptr, -0.4f, turnAt, White},
         {"turned and scaled", mixed, &part, {1.7f, 0.6f}, &corner, 2.0f, turnAt, 0xffc0c0c0u},
-        {"turned, mirrored and shrunk", mixed, nullptr, {-0.45f, 0.8f}, nullptr, 1.0f, turnAt, white},
-        {"turned past the left and top", mixed, nullptr, {3.0f, 3.0f}, nullptr, 0.6f, {-20.0f, -30.0f}, white},
-        {"turned past the right and bottom", mixed, nullptr, {3.0f, 3.0f}, nullptr, 2.6f, {660.0f, 530.0f}, white},
+        {"turned, mirrored and shrunk", mixed, nullptr, {-0.45f, 0.8f}, nullptr, 1.0f, turnAt, White},
+        {"turned past the left and top", mixed, nullptr, {3.0f, 3.0f}, nullptr, 0.6f, {-20.0f, -30.0f}, White},
+        {"turned past the right and bottom", mixed, nullptr, {3.0f, 3.0f}, nullptr, 2.6f, {660.0f, 530.0f}, White},
         {"turned far larger than the picture", mixed, nullptr, {900.0f, 900.0f}, nullptr, 0.3f, {-9000.0f, -9000.0f},
-         white},
+         White},
     };
-    for (const ROW& row : rows) {
+    for (DEVICE& device : Devices)
+        PaintBelow(device);
+    for (const auto& row : rows) {
         Sprite(row.Texture, row.Source, row.Scaling, row.Centre, row.Rotation, row.At, row.Colour);
         EXPECT_EQ(Differences(), "") << row.Name;
     }
-}
-
-TEST_F(DrawPaths, LinesOfEveryWidthAlphaAndDirectionDrawThePixelsOfTheReference)
-{
-    struct ROW {
-        const char* Name;
-        VECTOR2 From, To;
-        float Width;
-        std::uint32_t Colour;
-    };
-    const ROW rows[] = {
+    const struct { const char* Name; VECTOR2 From, To; float Width; std::uint32_t Colour; } lines[] = {
         {"level, one pixel, opaque", {10.0f, 10.0f}, {90.0f, 10.0f}, 1.0f, 0xffff0000u},
         {"level, backwards", {90.0f, 20.0f}, {10.0f, 20.0f}, 4.0f, 0xff00ff00u},
         {"upright", {50.0f, 30.0f}, {50.0f, 130.0f}, 3.0f, 0x800000ffu},
@@ -220,52 +342,48 @@ TEST_F(DrawPaths, LinesOfEveryWidthAlphaAndDirectionDrawThePixelsOfTheReference)
         {"steep, a fraction wide", {200.0f, 50.0f}, {215.0f, 300.0f}, 2.5f, 0xc0ffff00u},
         {"colour alpha 1", {100.0f, 300.0f}, {400.0f, 310.0f}, 6.0f, 0x01ffffffu},
         {"colour alpha 0", {100.0f, 300.0f}, {400.0f, 310.0f}, 6.0f, 0x00ffffffu},
-        {"no width", {100.0f, 320.0f}, {400.0f, 330.0f}, 0.0f, 0xffffffffu},
-        {"no length", {100.0f, 340.0f}, {100.0f, 340.0f}, 3.0f, 0xffffffffu},
         {"across the whole picture and past it", {-1000.0f, -700.0f}, {2000.0f, 1300.0f}, 9.0f, 0x60ff8000u},
         {"along the bottom edge", {-5.0f, 511.0f}, {700.0f, 511.0f}, 2.0f, 0xffffffffu},
     };
-    for (const ROW& row : rows) {
-        Line(row.From, row.To, row.Width, row.Colour);
-        EXPECT_EQ(Differences(), "") << row.Name;
+    for (const auto& line : lines) {
+        Line(line.From, line.To, line.Width, line.Colour);
+        EXPECT_EQ(Differences(), "") << line.Name;
     }
 }
 
 // Mixed draws in the game's proportions and beyond them: whole texels, mirrored, enlarged and shrunk, turned, of
 // every run length, tinted and blended over what the draws before them left.
-TEST_F(DrawPaths, ALongSeededRunOfMixedDrawsLeavesThePictureOfTheReference)
+TEST_F(Raster, ALongSeededRunOfMixedDrawsLeavesThePictureOfTheReference)
 {
+    for (DEVICE& device : Devices)
+        PaintBelow(device);
     std::mt19937 random(20240611u);
     auto uniform = [&](float low, float high) { return std::uniform_real_distribution<float>(low, high)(random); };
     auto whole = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     const TEXTURE* textures[] = {&Opaque, &Mixed, &Single};
     const std::uint32_t alphas[] = {0xffu, 0xffu, 0x80u, 0x00u, 0x01u, 0xfeu};
+    auto colour = [&] { return alphas[whole(0, 5)] << 24 | static_cast<std::uint32_t>(whole(0, 0xffffff)); };
     for (int draw = 0; draw < 600; ++draw) {
         const int kind = whole(0, 9);
         if (kind == 0) {
-            Line(VECTOR2{uniform(-50.0f, 690.0f), uniform(-50.0f, 560.0f)},
-                 VECTOR2{uniform(-50.0f, 690.0f), uniform(-50.0f, 560.0f)}, uniform(0.5f, 12.0f),
-                 alphas[whole(0, 5)] << 24 | static_cast<std::uint32_t>(whole(0, 0xffffff)));
+            Line({uniform(-50.0f, 690.0f), uniform(-50.0f, 560.0f)}, {uniform(-50.0f, 690.0f), uniform(-50.0f, 560.0f)},
+                 uniform(0.5f, 12.0f), colour());
         } else {
             const TEXTURE* texture = textures[whole(0, 2)];
             RECTANGLE source{whole(-3, texture->Width()), whole(-3, texture->Height()), 0, 0};
             source.Right = source.Left + whole(1, texture->Width() + 3);
             source.Bottom = source.Top + whole(1, texture->Height() + 3);
             const bool unscaled = kind < 6;
-            const bool turned = kind >= 8;
             VECTOR2 scaling{unscaled ? (whole(0, 3) == 0 ? -1.0f : 1.0f) : uniform(-3.0f, 3.0f),
                             unscaled ? (whole(0, 5) == 0 ? -1.0f : 1.0f) : uniform(0.2f, 3.0f)};
-            VECTOR2 translation{static_cast<float>(whole(-60, 680)), static_cast<float>(whole(-60, 540))};
+            VECTOR2 at{static_cast<float>(whole(-60, 680)), static_cast<float>(whole(-60, 540))};
             if (kind % 2 == 1)
-                translation = VECTOR2{translation.X + uniform(0.0f, 1.0f), translation.Y + uniform(0.0f, 1.0f)};
+                at = VECTOR2{at.X + uniform(0.0f, 1.0f), at.Y + uniform(0.0f, 1.0f)};
             VECTOR2 centre{uniform(0.0f, 20.0f), uniform(0.0f, 20.0f)};
-            const std::uint32_t colour = whole(0, 2) == 0 ? 0xffffffffu
-                                                           : alphas[whole(0, 5)] << 24 |
-                                                                 static_cast<std::uint32_t>(whole(0, 0xffffff));
+            const std::uint32_t tint = whole(0, 2) == 0 ? White : colour();
             Sprite(texture, whole(0, 2) == 0 ? nullptr : &source, scaling, whole(0, 1) == 0 ? nullptr : &centre,
-                   turned ? uniform(-7.0f, 7.0f) : 0.0f, translation, colour);
+                   kind >= 8 ? uniform(-7.0f, 7.0f) : 0.0f, at, tint);
         }
-        const std::string differences = Differences();
-        ASSERT_EQ(differences, "") << "draw " << draw << " of kind " << kind;
+        ASSERT_EQ(Differences(), "") << "draw " << draw << " of kind " << kind;
     }
 }

@@ -1,3 +1,4 @@
+// The generated art in a device of its own, drawn as the main loop draws a game frame, and the busiest frame set up.
 #include "tests/support/art_screen.h"
 
 #include <filesystem>

@@ -1,18 +1,19 @@
 // Recording a frame from several drawers at once and drawing it again, merged back into call order.
 #include "tests/support/frame_recording.h"
 
+#include <cstdlib>
+
 void FRAMERECORDING::Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line)
 {
     Stop();
     Sprites.clear();
     Lines.clear();
     // The drawers share one list each: only one draws at a time, so their draws stay in call order.
-    for (SPRITEDRAWER* drawer : sprites) {
-        if (drawer == nullptr)
-            continue;
-        drawer->Record(&Sprites);
-        SpriteDrawers.push_back(drawer);
-    }
+    for (SPRITEDRAWER* drawer : sprites)
+        if (drawer != nullptr) {
+            drawer->Record(&Sprites);
+            SpriteDrawers.push_back(drawer);
+        }
     LineDrawer = line;
     if (LineDrawer != nullptr)
         LineDrawer->Record(&Lines);
@@ -62,9 +63,22 @@ int FRAMERECORDING::PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) cons
     again.Clear(0x000000);
     DrawInto(again);
     int differing = 0;
-    for (int y = 0; y < PictureHeight; ++y) {
+    for (int y = 0; y < PictureHeight; ++y)
         for (int x = 0; x < PictureWidth; ++x)
             differing += again.Pixel(x, y) != drawn.Pixel(x, y);
-    }
     return differing;
+}
+
+double ShareAlike(const std::uint32_t* picture, const DEVICE& device, int most)
+{
+    int alike = 0;
+    for (int p = 0; p < PictureWidth * PictureHeight; ++p) {
+        bool close = true;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int ours = static_cast<int>(device.Pixel(p % PictureWidth, p / PictureWidth) >> shift & 0xffu);
+            close = close && std::abs(static_cast<int>(picture[p] >> shift & 0xffu) - ours) <= most;
+        }
+        alike += close;
+    }
+    return static_cast<double>(alike) / (PictureWidth * PictureHeight);
 }

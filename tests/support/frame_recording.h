@@ -20,9 +20,7 @@ public:
     template <typename SPRITE, typename LINE>
     void Replay(SPRITE sprite, LINE line) const
     {
-        std::size_t s = 0;
-        std::size_t l = 0;
-        while (s < Sprites.size() || l < Lines.size()) {
+        for (std::size_t s = 0, l = 0; s < Sprites.size() || l < Lines.size();) {
             if (l == Lines.size() || (s < Sprites.size() && Sprites[s].Sequence < Lines[l].Sequence))
                 sprite(Sprites[s++]);
             else
@@ -40,3 +38,6 @@ private:
     std::vector<SPRITEDRAW> Sprites;
     std::vector<LINEDRAW> Lines;
 };
+
+// The share of the device's pixels that the 640 x 512 picture has within most in every colour channel.
+double ShareAlike(const std::uint32_t* picture, const DEVICE& device, int most);
