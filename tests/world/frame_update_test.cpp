@@ -69,6 +69,12 @@ TEST(PieceStep, AMoveIsClampedInsideTheBoardAndSnapsWithinTwoPixels)
     dreamer.MoveTo(static_cast<float>(dreamer.CentreX) + 1.5f, static_cast<float>(dreamer.CentreY), 0.01f);
     dreamer.Move();
     EXPECT_EQ(dreamer.IsMoving, 0);  // within 2 pixels: done in its first frame
+    for (const float x : {600.0f, -5.0f}) {  // a piece standing past an edge is set back inside in one frame
+        dreamer.X = x;
+        dreamer.MoveTo(300.0f, 216.0f, 0.01f);
+        dreamer.Move();
+        EXPECT_EQ(dreamer.X, x > 0.0f ? 575.0f : 1.0f);
+    }
 }
 
 TEST(PieceStep, ACreatureGrowsForEighteenFramesAndItsGlowRunsOneTo127)
