@@ -49,20 +49,6 @@ TEST(PlayerTurn, RefreshesTheNearestFriendAndTheBestScoredEnemyElseTheNearest)
     EXPECT_EQ(dreamer.pFriend, nullptr);
 }
 
-TEST(PlayerTurn, ShowsTheOneFrameTurnBannerOnlyWhenNoBannerRuns)
-{
-    Duel();
-    Game.ShowSelectTargetPrompt();
-    const int running = Game.MessageFramesLeft;
-    PlayerTurn(Game, 1, ReachCircle);
-    EXPECT_EQ(BannerText(), "Select |your |target.");
-    EXPECT_EQ(Game.MessageFramesLeft, running);
-    Game.MessageFramesLeft = 0;
-    PlayerTurn(Game, 1, ReachCircle);
-    EXPECT_EQ(BannerText(), "Sage|'s |turn.");
-    EXPECT_EQ(Game.MessageFramesLeft, 1);
-}
-
 TEST(PlayerTurn, MovesThenCastsThenDreamsOnePhasePerCallAndRetriesAFailedDream)
 {
     PLAYER& dreamer = Duel();
@@ -111,19 +97,4 @@ TEST(PlayerTurn, WalksOnlyWithNoDreamsLeftAndNoCreatureSlotOfItsSide)
         const bool walks = holding == Nothing || holding == AnotherSidesCreature;
         EXPECT_EQ(Game.PendingAction.Kind, walks ? ActionMove : ActionNone);
     }
-}
-
-TEST(CreatureTurn, TakesItsDreamersAimAndItsDreamerAsFriendInsteadOfItself)
-{
-    PLAYER& dreamer = Duel();
-    PIECE& first = PlaceCreature(3, 1, "Owl", 200, 250);
-    PIECE& second = PlaceCreature(4, 1, "Owl", 200, 300);
-    dreamer.pTarget = &Game.Players[2];
-    dreamer.pFriend = &second;
-    EXPECT_TRUE(CreatureTurn(Game, 3, ReachCircle));
-    EXPECT_EQ(first.pTarget, &Game.Players[2]);
-    EXPECT_EQ(first.pFriend, &second);
-    EXPECT_TRUE(CreatureTurn(Game, 4, ReachCircle));
-    EXPECT_EQ(second.pTarget, &Game.Players[2]);
-    EXPECT_EQ(second.pFriend, &dreamer);
 }
