@@ -1,3 +1,4 @@
+// The actions' figures: harm and heals as hit, an attack's ghosts, a cast's roll and effects, a spell handed over.
 #include <gtest/gtest.h>
 
 #include <vector>

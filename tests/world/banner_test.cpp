@@ -1,3 +1,4 @@
+// The banner line: each message's texts, colours and frames, the article of a dream and when each part shows.
 #include <gtest/gtest.h>
 
 #include <functional>

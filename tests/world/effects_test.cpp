@@ -1,3 +1,4 @@
+// Effects in flight: arrival frames by speed, spawning into a full pool, bursts, trails, death bursts and Cloud Cover.
 #include <gtest/gtest.h>
 
 #include <memory>

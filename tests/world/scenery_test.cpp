@@ -1,3 +1,4 @@
+// Score numbers rising over the board and the background scenery fading in and out.
 #include <gtest/gtest.h>
 
 #include <climits>
