@@ -2,6 +2,8 @@
 // of dreamers, and the computer sides play on alone once the player's dreamer is gone.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tests/support/game_runner.h"
 
 namespace {
@@ -11,6 +13,12 @@ struct GAMESET {
     PLAYERSCRIPT Script;
     unsigned FirstSeed, Seeds;
 };
+
+void PrintTo(const GAMESET& set, std::ostream* out)
+{
+    *out << set.Players << " dreamers from seed " << set.FirstSeed
+         << (set.Script == PLAYERSCRIPT::DieAtOnce ? ", the player dying at once" : "");
+}
 
 class WholeGame : public testing::TestWithParam<GAMESET> {};
 
