@@ -1,7 +1,9 @@
 // Who is still playing: the human's life, the last live computer side and the piece a reference names.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <vector>
 
 #include "world/game.h"
 
@@ -26,6 +28,34 @@ TEST(GameSides, TheHumanIsDeadFromTheFrameHeDiesAndTheLastComputerSideIsTheHighe
     game->Players[1].Kill();
     game->Players[2].Kill();
     EXPECT_EQ(game->GetLastComputerPlayer(), 0);
+}
+
+TEST(GameState, ANewGameClearsTheTurnTheBannerAndEverySlotButKeepsRosterBoardAndTheActionsOtherFields)
+{
+    auto game = std::make_unique<GAME>();
+    game->SetBoardBounds(0, 0, 608, 448);
+    std::strcpy(game->Roster[4].Name, "Pellamor");
+    game->Players[1].Init(1, 1, "Seated", PieceComputerDreamer, 0, 1, 10, 0xffffff, 255);
+    game->Players[1].Score = 700;
+    game->Creatures[9].Kind = PieceCreature;
+    game->CurrentPlayer = 1;
+    game->CurrentCreature = 9;
+    game->HitHappened = game->ComputerTurnsRunning = game->HumanTurnEnded = game->MessageIsEvent = game->DebugFlag = 1;
+    game->MessageFramesLeft = game->MessageFrames = 30;
+    std::strcpy(game->MessageText[0], "Seated");
+    game->PendingAction = {ActionCast, &game->Players[1], &game->Players[0], 120, 80, 3, 2};
+    game->Reset();
+    EXPECT_EQ((std::vector<int>{game->CurrentPlayer, game->CurrentCreature, game->HitHappened,
+                                game->ComputerTurnsRunning, game->HumanTurnEnded, game->MessageIsEvent,
+                                game->MessageFramesLeft, game->MessageFrames, game->MessageText[0][0],
+                                game->PendingAction.Kind, game->PendingAction.DreamSlot, game->Players[1].Kind,
+                                game->Players[1].Score, game->Creatures[9].Kind}),
+              (std::vector<int>{0, -1, 0, 0, 0, 0, 0, 0, 0, ActionNone, 0, PieceFree, 0, PieceFree}));
+    EXPECT_EQ((std::vector<int>{game->BoardBounds[2], game->DebugFlag, game->PendingAction.X,
+                                game->PendingAction.SpellSlot}),
+              (std::vector<int>{608, 1, 120, 2}));
+    EXPECT_STREQ(game->Roster[4].Name, "Pellamor");
+    EXPECT_EQ(game->PendingAction.pActor, &game->Players[1]);
 }
 
 TEST(PieceReferences, PairsNameDreamersAndCreaturesWithinTheirArraysOnly)
