@@ -68,3 +68,33 @@ TEST(TargetSearch, PiecesUnderTheirOwnSidesCloudCoverAreNeverChosen)
     cloud.IsActive = 0;
     EXPECT_EQ(SelectTarget(Game, &searcher, -1, false, true), &Game.Players[2]);
 }
+
+TEST(SideCounts, LiveMeansUsedAndNotDeadButHasCreaturesCountsTheDying)
+{
+    StartEmptyBoard();
+    PlaceDreamer(0, "Ardent", 100, 100);
+    PlaceDreamer(1, "Sage", 200, 100);
+    PlaceDreamer(2, "Rook", 300, 100).IsDead = 1;
+    PlaceCreature(10, 1, "Owl", 100, 300);
+    PlaceCreature(11, 1, "Owl", 150, 300).IsDead = 1;
+    PlaceCreature(12, 1, "Owl", 200, 300).Kind = PieceFree;
+    PlaceCreature(13, 2, "Imp", 250, 300).IsDead = 1;
+    PlaceCreature(14, 3, "Imp", 300, 300).Kind = PieceFree;
+    EXPECT_EQ(Game.CountLivePlayers(), 2);
+    EXPECT_EQ(CountTeamCreatures(Game, 1), 1);
+    EXPECT_EQ(CountTeamPieces(Game, 1), 2);
+    EXPECT_TRUE(HasCreatures(Game, 2)) << "a dying creature still counts";
+    EXPECT_FALSE(HasCreatures(Game, 3)) << "a freed slot does not";
+}
+
+TEST(SideCounts, NothingMovingIgnoresDeadMovers)
+{
+    StartEmptyBoard();
+    PLAYER& dreamer = PlaceDreamer(1, "Sage", 200, 100);
+    PIECE& creature = PlaceCreature(20, 1, "Owl", 100, 300);
+    creature.IsMoving = dreamer.IsMoving = 1;
+    creature.IsDead = 1;
+    EXPECT_FALSE(Game.IsNothingMoving());
+    dreamer.IsDead = 1;
+    EXPECT_TRUE(Game.IsNothingMoving());
+}

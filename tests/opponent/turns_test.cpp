@@ -98,3 +98,18 @@ TEST(PlayerTurn, WalksOnlyWithNoDreamsLeftAndNoCreatureSlotOfItsSide)
         EXPECT_EQ(Game.PendingAction.Kind, walks ? ActionMove : ActionNone);
     }
 }
+
+TEST(CreatureTurn, TakesItsDreamersAimAndItsDreamerAsFriendInsteadOfItself)
+{
+    PLAYER& dreamer = Duel();
+    PIECE& first = PlaceCreature(3, 1, "Owl", 200, 250);
+    PIECE& second = PlaceCreature(4, 1, "Owl", 200, 300);
+    dreamer.pTarget = &Game.Players[2];
+    dreamer.pFriend = &second;
+    EXPECT_TRUE(CreatureTurn(Game, 3, ReachCircle));
+    EXPECT_EQ(first.pTarget, &Game.Players[2]);
+    EXPECT_EQ(first.pFriend, &second);
+    EXPECT_TRUE(CreatureTurn(Game, 4, ReachCircle));
+    EXPECT_EQ(second.pTarget, &Game.Players[2]);
+    EXPECT_EQ(second.pFriend, &dreamer);
+}

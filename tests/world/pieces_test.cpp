@@ -49,6 +49,31 @@ TEST(PieceKill, ADyingPieceLosesItsMarksAndFadesOutFromFullButKeepsItsSlot)
               (std::vector<int>{0, 0, 1, 1, FadeOut, 2, 255, PieceCreature}));
 }
 
+// A slot's last occupant must leave no cast spent, owner or kind behind, and a dreamer no dream in any of its slots.
+TEST(PieceReset, ACreatureSlotForgetsItsLastCastAndADreamerEveryDreamSlot)
+{
+    PLAYER owner;
+    PIECE creature;
+    creature.pOwner = &owner;
+    creature.CreatureKind = 7;
+    creature.HasCast = 1;
+    creature.Reset();
+    EXPECT_EQ((std::vector<int>{creature.pOwner == nullptr, creature.CreatureKind, creature.HasCast}),
+              (std::vector<int>{1, 0, 0}));
+    owner.Kind = PieceComputerDreamer;
+    owner.Score = 1500;
+    owner.DreamChoice = 0;
+    owner.HasCast = owner.HasDreamed = owner.NoRoomToDream = 1;
+    for (int kind = 1; kind <= 19; kind++)
+        ASSERT_TRUE(owner.AddDreamSlot(kind));
+    owner.Reset();
+    EXPECT_EQ((std::vector<int>{owner.Kind, owner.Score, owner.DreamChoice, owner.HasCast, owner.HasDreamed,
+                                owner.NoRoomToDream, owner.DreamSlotCount}),
+              (std::vector<int>{PieceFree, 0, 1, 0, 0, 0, 0}));
+    for (const DREAMSLOT& slot : owner.DreamSlots)
+        EXPECT_EQ(std::vector<int>({slot.Kind, slot.Chance}), std::vector<int>({0, 0}));
+}
+
 TEST(DreamSlots, TwentySlotsOfKnownKindsAtMost)
 {
     PLAYER player;
