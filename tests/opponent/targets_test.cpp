@@ -69,6 +69,18 @@ TEST(TargetSearch, PiecesUnderTheirOwnSidesCloudCoverAreNeverChosen)
     EXPECT_EQ(SelectTarget(Game, &searcher, -1, false, true), &Game.Players[2]);
 }
 
+TEST(TargetSearch, ATeamWithoutLivePiecesWidensTheSearchToEveryTeam)
+{
+    StartEmptyBoard();
+    PLAYER& searcher = PlaceDreamer(1, "Sage", 300, 200);
+    PlaceCreature(0, 2, "Imp", 310, 200);
+    PlaceDreamer(3, "Rook", 500, 400);
+    PlaceCreature(1, 4, "Imp", 320, 200).IsDead = 1;
+    EXPECT_EQ(SelectTarget(Game, &searcher, 3, false, false), &Game.Players[3]);
+    EXPECT_EQ(SelectTarget(Game, &searcher, 4, false, false), &Game.Creatures[0]);
+    EXPECT_EQ(SelectTarget(Game, &searcher, 1, false, false), nullptr) << "live, but all on the searcher's side";
+}
+
 TEST(SideCounts, LiveMeansUsedAndNotDeadButHasCreaturesCountsTheDying)
 {
     StartEmptyBoard();
