@@ -1,3 +1,4 @@
+// The packed-file decoder: literals and back-references rebuild the bytes, and no corrupt stream writes past its output.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -70,8 +71,10 @@ TEST(LoadCompressedFile, LiteralsAndMatchesRebuildTheBytes)
     const Case cases[] = {
         {"length word 0", BitWriter(0).File, 2, ".."},
         {"literal, then distance 0 length 5", BitWriter(6).Code('Q').Match(0, 5).File, 8, "QQQQQQ.."},
-        {"length fields 15 and 15, then code 0: length 32",
-         BitWriter(33).Code('z').Code(256u).Put(15u, 4).Put(15u, 4).Code(0u).File, 33, std::string(33, 'z')},
+        {"length fields 15 and 15, then code 0: length 32, then a literal",
+         BitWriter(34).Code('z').Code(256u).Put(15u, 4).Put(15u, 4).Code(0u).Code('!').File, 34,
+         std::string(33, 'z') + "!"},
+        {"length fields 15 and 14: length 31", BitWriter(32).Code('y').Match(0, 31).File, 32, std::string(32, 'y')},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -88,9 +91,12 @@ TEST(LoadCompressedFile, CorruptStreamsFailWithoutWritingPastTheOutput)
         {"literal beyond the capacity", BitWriter(3).Code('a').Code('b').Code('c').File, 2},
         {"match beyond the capacity", BitWriter(70000).Code('h').Match(0, 65279 + 32).File, 5},
         {"negative length", BitWriter(-5).Code('n').File, 4},
+        {"shorter than the length word", {0, 0, 0}, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(Decode(c.file, c.capacity), std::nullopt);
     }
+    EXPECT_EQ(Decode(BitWriter(0).File, 0), std::string());
+    EXPECT_TRUE(LoadCompressedFile("stream.lz", nullptr, 0)) << "nothing to write needs no output";
 }

@@ -1,3 +1,4 @@
+// Which spell the computer casts or hands over and where it dreams its creature.
 #include <gtest/gtest.h>
 
 #include <initializer_list>

@@ -1,3 +1,4 @@
+// How the computer picks its target: the distance, the score, and the pieces its own side's clouds hide.
 #include <gtest/gtest.h>
 
 #include "opponent/opponent.h"

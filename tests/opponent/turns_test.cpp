@@ -1,3 +1,4 @@
+// A computer turn: the aims it refreshes, its banner, and the move, cast and dream phases in their order.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -46,20 +47,6 @@ TEST(PlayerTurn, RefreshesTheNearestFriendAndTheBestScoredEnemyElseTheNearest)
     PlayerTurn(Game, 1, ReachCircle);
     EXPECT_EQ(dreamer.pTarget, nullptr);
     EXPECT_EQ(dreamer.pFriend, nullptr);
-}
-
-TEST(PlayerTurn, ShowsTheOneFrameTurnBannerOnlyWhenNoBannerRuns)
-{
-    Duel();
-    Game.ShowSelectTargetPrompt();
-    const int running = Game.MessageFramesLeft;
-    PlayerTurn(Game, 1, ReachCircle);
-    EXPECT_EQ(BannerText(), "Select |your |target.");
-    EXPECT_EQ(Game.MessageFramesLeft, running);
-    Game.MessageFramesLeft = 0;
-    PlayerTurn(Game, 1, ReachCircle);
-    EXPECT_EQ(BannerText(), "Sage|'s |turn.");
-    EXPECT_EQ(Game.MessageFramesLeft, 1);
 }
 
 TEST(PlayerTurn, MovesThenCastsThenDreamsOnePhasePerCallAndRetriesAFailedDream)
@@ -125,18 +112,4 @@ TEST(CreatureTurn, TakesItsDreamersAimAndItsDreamerAsFriendInsteadOfItself)
     EXPECT_TRUE(CreatureTurn(Game, 4, ReachCircle));
     EXPECT_EQ(second.pTarget, &Game.Players[2]);
     EXPECT_EQ(second.pFriend, &dreamer);
-}
-
-TEST(ComputerOpponent, InstallingPointsTheTurnMachinesHooksAtTheGame)
-{
-    InstallComputerOpponent();
-    ASSERT_NE(TurnHooks.ComputerPlayerTurn, nullptr);
-    ASSERT_NE(TurnHooks.ComputerCreatureTurn, nullptr);
-    PLAYER& dreamer = Duel();
-    PIECE& creature = PlaceCreature(3, 1, "Owl", 200, 300);
-    EXPECT_TRUE(TurnHooks.ComputerPlayerTurn(1, ReachCircle));
-    EXPECT_EQ(dreamer.HasMoved, 1);
-    EXPECT_FALSE(TurnHooks.ComputerCreatureTurn(-1, ReachCircle));
-    EXPECT_TRUE(TurnHooks.ComputerCreatureTurn(3, ReachCircle));
-    EXPECT_EQ(creature.HasMoved, 1);
 }

@@ -1,3 +1,4 @@
+// The actions' figures: harm and heals as hit, an attack's ghosts, a cast's roll and effects, a spell handed over.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -72,7 +73,7 @@ TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects
 {
     // Hazards wear the caster's side colour; Cloud Cover forms around its caster and names it its target.
     const struct { int Id, Chance, Roll, Effects, Kind; int Colour; int Value, Target; } cases[] = {
-        {1, 0, 1, 0, 0, 0, 0, 0},               {1, 50, 151, 0, 0, 0, 0, 0},  // Fire Blast fails
+        {1, 0, 1, 0, 0, 0, 0, 1},               {1, 50, 151, 0, 0, 0, 0, 1},  // Fire Blast fails
         {1, 0, 100, 10, 5, 0xffffff, -8, 1},    {1, 50, 50, 10, 5, 0xffffff, -8, 1},
         {4, 0, 0, 4, 2, 0x102030, -20, -1},     {26, 0, 0, 1, 3, 0x102030, -20, -1},
         {15, 0, 0, 1, 4, 0x102030, -20, -1},    {16, 0, 0, 10, 6, 0xc2c432, -25, -1},
@@ -83,11 +84,13 @@ TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects
         Ardent.Spells.AddSpell(c.Id);
         Ardent.Spells.Slots[0].Chance = c.Chance;
         ScriptRand({c.Roll});
+        Enemy.TargetMark = 1;
         EXPECT_TRUE(CastSpell(&Ardent, c.Target == 1 ? &Enemy : nullptr, 216, 116, 0));
         EXPECT_EQ(ScriptedRandLeft(), 0);
         EXPECT_EQ(Ardent.Spells.Count, 0);
         ASSERT_EQ(CountActiveEffects(), c.Effects);
         EXPECT_EQ(BannerText(), c.Effects == 0 ? "Ardent|'s |Spell Failed." : "||");
+        EXPECT_EQ(Enemy.TargetMark, c.Effects != 0 || c.Target != 1);  // a failed cast clears its target's mark
         if (c.Effects == 0)
             continue;
         EXPECT_EQ((std::vector<int>{First.Kind, static_cast<int>(First.Sprite.Colour), First.Value, First.TargetIndex}),

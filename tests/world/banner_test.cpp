@@ -1,3 +1,4 @@
+// The banner line: each message's texts, colours and frames, the article of a dream and when each part shows.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -119,6 +120,8 @@ TEST(Banner, TheLineRevealsAnEventAt18And25FramesCutsAt63AndShowsMissingTextsEmp
             EXPECT_EQ(g.IsMessagePartShown(part), part < parts) << left << " " << part;
     }
 
+    g.ClearMessage();  // the texts go, the count runs on and still holds up the turn machine
+    EXPECT_EQ(Shown(g), (SHOWN{"", "", "", White, White, 0x0fffffff, 0, 1, 50}));
     const std::string longText(100, 'x');
     g.ShowMessage(longText.c_str(), nullptr, "ok", 1, 2, 3, true, 9);
     EXPECT_EQ(Shown(g), (SHOWN{longText.substr(0, 63), "", "ok", 1, 2, 3, 1, 9, 9}));

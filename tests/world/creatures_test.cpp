@@ -1,3 +1,4 @@
+// Creatures: team colours and dream bonuses, a creature's making, its slot, and a dream landing or failing.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// Effects in flight: arrival frames by speed, spawning into a full pool, bursts, trails, death bursts and Cloud Cover.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -41,15 +42,18 @@ TEST(EffectFlight, ABoltAimsOnExactHalvesAndArrivalFramesFollowTheSpeedAfterTheD
     EXPECT_EQ((std::vector<float>{bolt.HeadX, bolt.HeadY, bolt.TargetX, bolt.TargetY}),
               (std::vector<float>{92.0f, 92.0f, 291.5f, 91.5f}));
     EXPECT_FLOAT_EQ(bolt.StepX, 3.99f);
-    struct CASE { int Kind, X, TargetX, Delay, Frames; };
+    struct CASE { int Kind, X, TargetX, Delay, Frames; bool Breathes; };
     const CASE cases[] = {
-        {5, 100, 300, 3, 53},   // 0.02: its 50th frame of movement, after 3 frames held
-        {15, 100, 250, 0, 66},  // 0.015: within 2 pixels after 66 steps, as ever
-        {15, 50, 550, 0, 67},   // 0.015 over 500 pixels skips the 2-pixel window and lands on passing
-        {15, 550, 50, 0, 67},   // the same flying left
-        {14, 100, 300, 0, 25},  // 0.04
-        {11, 100, 300, 0, 29},  // a line: head in 20 frames, tail 9 frames later
-        {1, 200, 200, 0, 1},    // aimed at its own centre
+        {5, 100, 300, 3, 53, true},    // 0.02: its 50th frame of movement, after 3 frames held
+        {15, 100, 250, 0, 66, false},  // 0.015: within 2 pixels after 66 steps, as ever
+        {15, 50, 550, 0, 67, false},   // 0.015 over 500 pixels skips the 2-pixel window and lands on passing
+        {15, 550, 50, 0, 67, false},   // the same flying left
+        {14, 100, 300, 0, 25, false},  // 0.04
+        {7, 100, 300, 0, 50, false},   // 0.02, a plain bolt
+        {2, 100, 300, 0, 50, true},    // Wild Fire breathes as it creeps
+        {11, 100, 300, 0, 29, false},  // a line: head in 20 frames, tail 9 frames later
+        {12, 100, 300, 0, 29, false},  // the transfer line alike
+        {1, 200, 200, 0, 1, false},    // aimed at its own centre
     };
     for (const CASE& c : cases) {
         SCOPED_TRACE(c.Kind);
@@ -57,6 +61,7 @@ TEST(EffectFlight, ABoltAimsOnExactHalvesAndArrivalFramesFollowTheSpeedAfterTheD
         const int slot = Spawn(*pool, c.Kind, c.X, c.TargetX, c.Delay);
         EXPECT_EQ(FramesToArrive(*pool, slot), c.Frames);
         EXPECT_EQ(pool->Slots[slot].HeadX, pool->Slots[slot].TargetX);
+        EXPECT_EQ(pool->Slots[slot].Sprite.Scale != 1.0f, c.Breathes);
     }
 }
 

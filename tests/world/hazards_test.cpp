@@ -1,3 +1,4 @@
+// Fires, tornadoes and storms: the damage they deal, the ground they block, how they wander and when they move.
 #include <gtest/gtest.h>
 
 #include <memory>

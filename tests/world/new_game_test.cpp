@@ -1,8 +1,10 @@
+// A new game: how many sit down, who, where and with what, and which decks are dealt anew.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "world/game.h"
 #include "world/random.h"
@@ -30,11 +32,10 @@ int RosterIndexOf(const GAME& game, const PLAYER& player)
 TEST(NewGame, AFreeGameSeatsTwoToEightDreamers)
 {
     auto game = std::make_unique<GAME>();
-    const int asked[] = {-3, 1, 2, 5, 8, 9, 40};
-    const int seated[] = {2, 2, 2, 5, 8, 8, 8};
-    for (int i = 0; i < 7; i++) {
-        game->StartNewGame(4, -1, asked[i]);
-        EXPECT_EQ(SeatedDreamers(*game), seated[i]) << "asked for " << asked[i];
+    const int cases[][2] = {{-3, 2}, {1, 2}, {2, 2}, {5, 5}, {8, 8}, {9, 8}, {40, 8}};  // asked, seated
+    for (const auto& c : cases) {
+        game->StartNewGame(4, -1, c[0]);
+        EXPECT_EQ(SeatedDreamers(*game), c[1]) << "asked for " << c[0];
     }
 }
 
@@ -62,38 +63,17 @@ TEST(NewGame, DreamersTakeTheirClassPictureStartAndColours)
     game->StartNewGame(6, 9, 2);  // Quorvin the Druid against Tirevane the Witch
     const PLAYER& human = game->Players[0];
     const PLAYER& witch = game->Players[1];
-    EXPECT_EQ(human.Kind, PieceHumanDreamer);
-    EXPECT_EQ(human.IsComputer, 0);
-    EXPECT_STREQ(human.ClassName, "Druid");
-    EXPECT_EQ(human.MaxHealth, 48);
-    EXPECT_EQ(human.Health, 48);
-    EXPECT_EQ(human.Defence, 48);
-    EXPECT_EQ(human.Reach, 0.75f);
-    EXPECT_EQ(human.SpellReach, 0.6f);
-    EXPECT_EQ(human.X, 48.0f);
-    EXPECT_EQ(human.Y, 200.0f);
-    EXPECT_EQ(human.Width, 21);
-    EXPECT_EQ(human.Height, 62);
-    EXPECT_EQ(human.Sprite.Frames[0].Texture, 69);
-    EXPECT_EQ(human.Sprite.Frames[0].Right, 21);
-    EXPECT_EQ(human.TeamColour, 0xff0000u);
-    EXPECT_EQ(human.PaleColour, 0xffddddu);
-    EXPECT_EQ(human.ScoreValue, 500);
-    EXPECT_EQ(human.Bounds[2], 608);
-    EXPECT_EQ(human.FadeMode, 0);
-    EXPECT_EQ(human.HoldBack, 2);
-    EXPECT_EQ(human.Spells.Slots[human.Spells.Count - 1].Id, 40);  // a Druid holds Cloud Cover
-
-    EXPECT_EQ(witch.Kind, PieceComputerDreamer);
-    EXPECT_EQ(witch.IsComputer, 1);
-    EXPECT_EQ(witch.X, 528.0f);
-    EXPECT_EQ(witch.Team, 1);
-    EXPECT_EQ(witch.TeamColour, 0x00ff00u);
-    EXPECT_EQ(witch.DreamChoice, 1);
-    EXPECT_EQ(witch.FriendCastEagerness, 2);
-
-    EXPECT_EQ(game->BoardWidth, 608);
-    EXPECT_EQ(game->BoardHeight, 448);
+    EXPECT_EQ((std::vector<int>{human.Kind, human.MaxHealth, human.Health, human.Defence, human.Width, human.Height,
+                                human.Sprite.Frames[0].Texture, int(human.TeamColour), int(human.PaleColour),
+                                human.ScoreValue, human.Bounds[2], human.HoldBack}),
+              (std::vector<int>{PieceHumanDreamer, 48, 48, 48, 21, 62, 69, 0xff0000, 0xffdddd, 500, 608, 2}));
+    EXPECT_EQ((std::vector<float>{human.X, human.Y, human.Reach, human.SpellReach, witch.X}),
+              (std::vector<float>{48.0f, 200.0f, 0.75f, 0.6f, 528.0f}));
+    EXPECT_EQ(human.Spells.Slots[human.Spells.Count - 1].Id, CloudCoverRow);  // a Druid holds Cloud Cover
+    EXPECT_EQ((std::vector<int>{witch.Kind, witch.IsComputer, int(witch.TeamColour), witch.DreamChoice,
+                                witch.FriendCastEagerness}),
+              (std::vector<int>{PieceComputerDreamer, 1, 0x00ff00, 1, 2}));
+    EXPECT_EQ(std::vector<int>({game->BoardWidth, game->BoardHeight}), std::vector<int>({608, 448}));
     EXPECT_STREQ(game->MessageText[0], "Quorvin");
     EXPECT_STREQ(game->MessageText[2], "turn.");
 }

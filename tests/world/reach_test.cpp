@@ -1,3 +1,4 @@
+// Reach: the circle's table, where it stands on a piece, and which points lie on a piece.
 #include <gtest/gtest.h>
 
 #include <memory>

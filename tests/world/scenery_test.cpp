@@ -1,3 +1,4 @@
+// Score numbers rising over the board and the background scenery fading in and out.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -77,4 +78,21 @@ TEST(Scenery, AnItemFadesInHoldsAndFadesOutWithItsLife)
     EXPECT_TRUE(item.IsActive);  // Life 0 still shows, transparent
     scenery.Update();
     EXPECT_EQ(std::vector<int>({item.IsActive, item.Alpha, item.Life}), std::vector<int>({0, 0, -1}));
+}
+
+TEST(Scenery, AKindShowsOneFrameOfItsPictureAndAnyOtherKindAStillWhiteSquareOfRowZero)
+{
+    const struct { int Kind, Texture, Right, Bottom; std::uint32_t Colour; bool Pulses; } cases[] = {
+        {5, 86, 56, 62, 0x202020, true}, {-1, 0, 32, 32, 0xffffff, false}, {7, 0, 32, 32, 0xffffff, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Kind);
+        SCENERY scenery;
+        scenery.Spawn(c.Kind, 0, 0, 100);
+        const SCENERYITEM& item = scenery.Items[0];
+        ASSERT_NE(item.Sprite.GetCurrentFrame(), nullptr);
+        const SPRITEFRAME& frame = *item.Sprite.GetCurrentFrame();
+        EXPECT_EQ((std::vector<int>{frame.Texture, frame.Right, frame.Bottom, int(item.Colour), item.Sprite.PulseOn,
+                                    item.Width}),
+                  (std::vector<int>{c.Texture, c.Right, c.Bottom, int(c.Colour), c.Pulses, 32}));
+    }
 }

@@ -1,8 +1,7 @@
+// Spell power and heals, the hand of 32, and the deals each class is allowed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
-#include <tuple>
 #include <vector>
 
 #include "world/random.h"
@@ -19,47 +18,6 @@ std::vector<int> HandIds(const SPELLHAND& hand)
 }
 
 }  // namespace
-
-TEST(SpellTable, FiftyFiveRowsOfFiveClassesByElevenRanks)
-{
-    SPELLTABLE table;
-    EXPECT_EQ(table[0].IsEmpty, 1);
-    const std::vector<int> friendly = {2, 11, 12, 21, 30, 35, 45, 47, 53};
-    for (int id = 1; id <= SpellRowCount; id++) {
-        SCOPED_TRACE(id);
-        EXPECT_EQ(table[id].Id, id);
-        EXPECT_EQ(table[id].Class, (id - 1) / 11 + 1);
-        EXPECT_EQ(table[id].Rank, (id - 1) % 11 + 1);
-        EXPECT_EQ(table[id].Modifier, 0);
-        EXPECT_EQ(table[id].IsBurst, id == CloudCoverRow ? 0 : 1);
-        const bool isFriendly = std::count(friendly.begin(), friendly.end(), id) > 0;
-        EXPECT_EQ(table[id].Category, isFriendly ? SpellCategoryFriendly : SpellCategoryHostile);
-    }
-    // name, chance, range, effect kind, count, delay step, spin, colour, alpha
-    using FIELDS = std::tuple<std::string, int, int, int, int, int, float, std::uint32_t, int>;
-    const std::pair<int, FIELDS> rows[] = {
-        {1, {"Fire Blast", 70, 5, 5, 10, 2, 10.0f, 0xffffff, 255}},
-        {4, {"Wild Fire", 80, 8, 2, 4, 2, 0.0f, 0xf56a4f, 192}},
-        {11, {"Medicine Wheel", 50, 9, 13, 10, 3, 10.0f, 0x00ffff, 200}},
-        {40, {"Cloud Cover", 70, 8, 21, 1, 1, 0.0f, 0xffffff, 255}},
-        {54, {"Triple Goddess", 80, 9, 14, 3, 10, 10.0f, 0x6df373, 255}},
-    };
-    for (const auto& [id, fields] : rows) {
-        const SPELL& s = table[id];
-        EXPECT_EQ(FIELDS(s.Name, s.Chance, s.Range, s.EffectKind, s.Count, s.DelayStep, s.Spin, s.Colour, s.Alpha), fields);
-    }
-}
-
-TEST(SpellRecord, ClearKeepsIdBurstChanceAndRange)
-{
-    SPELL spell = SPELLTABLE()[4];  // "Wild Fire"
-    spell.Clear();
-    EXPECT_EQ(spell.IsEmpty, 1);
-    EXPECT_EQ(spell.Id, 4);
-    EXPECT_EQ(spell.IsBurst, 1);
-    EXPECT_EQ(spell.Chance, 80);
-    EXPECT_EQ(spell.Range, 8);
-}
 
 TEST(SpellPower, RankModifierAndRangeGiveExactValues)
 {
@@ -96,29 +54,21 @@ TEST(SpellPower, CastPowerIsFixedForEightFriendlySpells)
     EXPECT_EQ(CastPower(table[47]), 15);  // the ninth friendly spell heals by its rank
 }
 
-TEST(SpellHand, RemovingASlotClosesTheGapInOrder)
-{
-    SPELLTABLE table;
-    SPELLHAND hand;
-    hand.SetSpellTable(&table);
-    for (int row : {3, 7, 9})
-        hand.AddSpell(row);
-    hand.RemoveSpell(-1);
-    hand.RemoveSpell(3);
-    EXPECT_EQ(HandIds(hand), (std::vector<int>{3, 7, 9}));
-    hand.RemoveSpell(0);
-    EXPECT_EQ(HandIds(hand), (std::vector<int>{7, 9}));
-    EXPECT_EQ(hand.Slots[2].IsEmpty, 1);
-}
-
-TEST(SpellHand, AddingNeedsATableAndStopsAtThirtyTwo)
+TEST(SpellHand, RemovingASlotClosesTheGapAndAddingNeedsATableAndStopsAtThirtyTwo)
 {
     SPELLTABLE table;
     SPELLHAND hand;
     EXPECT_FALSE(hand.AddSpell(1));
     hand.SetSpellTable(&table);
-    for (int i = 0; i < HandSize; i++)
-        ASSERT_TRUE(hand.AddSpell(i + 1));
+    for (int row : {3, 7, 9})
+        hand.AddSpell(row);
+    hand.RemoveSpell(-1);
+    hand.RemoveSpell(3);
+    hand.RemoveSpell(0);
+    EXPECT_EQ(HandIds(hand), (std::vector<int>{7, 9}));
+    EXPECT_EQ(hand.Slots[2].IsEmpty, 1);
+    while (hand.Count < HandSize)
+        ASSERT_TRUE(hand.AddSpell(hand.Count + 1));
     EXPECT_FALSE(hand.AddSpell(40));
     EXPECT_FALSE(hand.AddSpellCopy(table[45]));
     EXPECT_EQ(hand.Count, HandSize);
