@@ -1,17 +1,16 @@
-// The roads through the screens walked in-process with the messages a player's window sends: each screen drawn
-// headless with the generated art as the main loop draws it, saved for a person to look at, drawn again through the
-// reference rasteriser to the same pixels, and compared with the picture frozen for it. The real program walks the
-// free-game road with the same window points in tests/program/real_program_test.sh.
+// The roads through the screens walked in-process with a player's window messages: each screen drawn headless as the
+// main loop draws it, saved, drawn again by the reference rasteriser to the same pixels and compared with its frozen
+// picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,7 +49,7 @@ int PortraitY(int slot) { return 232 + 100 * (slot / 5); }
 // The pictures as a person last looked at them and let them stand, by a digest of their pixels. They hold for the
 // art they were drawn with, which has a digest of its own: other art (another typeface library, say) skips them.
 constexpr std::uint64_t FrozenArt = 0x9d33767a2bd938a4;
-const std::pair<const char*, std::uint64_t> FrozenPictures[] = {
+const std::map<std::string, std::uint64_t> FrozenPictures = {
     {"challenge_play_as", 0x23e0a90fcdbcb95f},
     {"title", 0x804ef9786a6ff8c6},
     {"player_count", 0xcae1c17724f9af79},
@@ -88,29 +87,17 @@ std::uint64_t ArtDigest()
     std::uint64_t hash = 0xcbf29ce484222325ull;
     for (const std::filesystem::path& file : files) {
         std::ifstream in(file, std::ios::binary);
-        const std::string name = file.lexically_relative(ART_FOLDER).string(), bytes{std::istreambuf_iterator<char>(in), {}};
+        const std::string name = file.lexically_relative(ART_FOLDER).string();
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         hash = Fnv(Fnv(hash, name.data(), name.size()), bytes.data(), bytes.size());
     }
     return hash;
 }
 
-int Red(std::uint32_t pixel) { return static_cast<int>(pixel >> 16 & 0xff); }
-int Green(std::uint32_t pixel) { return static_cast<int>(pixel >> 8 & 0xff); }
-int Blue(std::uint32_t pixel) { return static_cast<int>(pixel & 0xff); }
-
 class ScreenPictures : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        Started = StartProgramHeadless(ART_FOLDER);
-        if (!Started)
-            GTEST_SKIP() << "no generated art in " << ART_FOLDER;
-    }
-    void TearDown() override
-    {
-        if (Started)
-            StopProgramHeadless();
-    }
+    void SetUp() override { ASSERT_TRUE(StartProgramHeadless(ART_FOLDER)) << "no generated art in " ART_FOLDER; }
+    void TearDown() override { StopProgramHeadless(); }
 
     // A click as the window sends it: the pointer moves there, presses and lets go.
     static void Click(int x, int y)
@@ -137,22 +124,10 @@ protected:
         EXPECT_EQ(frame.PixelsDifferingFrom(*Drawing.pDevice, DrawSse2), 0) << name;
         static const std::uint64_t art = ArtDigest();
         const std::uint64_t digest = PictureDigest();
-        const auto frozen = std::find_if(std::begin(FrozenPictures), std::end(FrozenPictures),
-                                         [&](const auto& picture) { return name == picture.first; });
-        if (art != FrozenArt)
-            std::printf("art 0x%016llx is not the art frozen: %s 0x%016llx not compared\n",
-                        static_cast<unsigned long long>(art), name.c_str(), static_cast<unsigned long long>(digest));
-        else if (frozen == std::end(FrozenPictures) || frozen->second != digest)
-            ADD_FAILURE() << file << " is not the picture frozen for it: look at it, and if it is right, freeze "
-                          << std::hex << "0x" << digest;
-    }
-    static std::uint32_t Pixel(int x, int y) { return Drawing.pDevice->Pixel(x, y); }
-    // A menu bar in its own channel, bright enough to stand out on the dim green panel under white text.
-    static void ExpectBar(std::uint32_t pixel, int (*own)(std::uint32_t), int (*other)(std::uint32_t),
-                          int (*third)(std::uint32_t))
-    {
-        EXPECT_TRUE(own(pixel) > 150 && own(pixel) > other(pixel) + 100 && own(pixel) > third(pixel) + 100)
-            << std::hex << pixel;
+        const auto frozen = FrozenPictures.find(name);
+        EXPECT_TRUE(art != FrozenArt || (frozen != FrozenPictures.end() && frozen->second == digest))
+            << file << " is not the picture frozen for it: look at it, and if it is right, freeze 0x" << std::hex
+            << digest;
     }
     // The middle of a panel's row, down the window.
     static int RowY(const MENUPANEL& panel, int row) { return panel.Y + MenuInset + row * MenuRowHeight + 8; }
@@ -187,11 +162,9 @@ protected:
         Send(MessagePointerMove, x, y);
         return panel;
     }
-
-    bool Started = false;
 };
 
-// Only a hit moves on; the hovered player-count button is tinted yellow where the others stay white.
+// Only a hit moves on.
 TEST_F(ScreenPictures, TheFreeGameRoadRunsFromTheTitleThroughThePlayerCountAndTheChoiceIntoAGame)
 {
     Shoot("title");
@@ -201,9 +174,6 @@ TEST_F(ScreenPictures, TheFreeGameRoadRunsFromTheTitleThroughThePlayerCountAndTh
     ASSERT_EQ(Screens.ScreenState, ScreenPlayerCount);
     Send(MessagePointerMove, ThreePlayersX, ThreePlayersY);
     Shoot("player_count");
-    const std::uint32_t hovered = Pixel(ThreePlayersX, ThreePlayersY), next = Pixel(ThreePlayersX + 50, ThreePlayersY);
-    EXPECT_TRUE(Blue(hovered) < 40 && Red(hovered) + Green(hovered) > 200) << std::hex << hovered;
-    EXPECT_GT(Blue(next), 100) << std::hex << next;
 
     Click(ThreePlayersX, ThreePlayersY);
     ASSERT_EQ(Screens.ScreenState, ScreenCharacterChoice);
@@ -264,8 +234,6 @@ TEST_F(ScreenPictures, TheDreamersMenuOpensBesideItAndEndTurnHandsThePlayToTheCo
     EXPECT_STREQ(panel.Items[row].Text, "End Turn");
     Send(MessagePointerMove, EndTurnX, EndTurnY);
     Shoot("piece_menu");
-    EXPECT_GT(panel.X, DreamerX);
-    ExpectBar(Pixel(EndTurnX + 40, EndTurnY), Blue, Red, Green);
 
     Send(MessageButtonDown, EndTurnX, EndTurnY);
     Send(MessageButtonUp, EndTurnX, EndTurnY);
@@ -290,40 +258,24 @@ TEST_F(ScreenPictures, TheDreamsPageShowsItsPressedRowInBrightRed)
     Send(MessageButtonDown, x, y);
     ASSERT_EQ(panel.Pressed, MenuListFirstRow);
     Shoot("dreams_menu");
-    ExpectBar(Pixel(panel.X + panel.GetWidth() - 4, y), Red, Green, Blue);
 }
 
-// The spell list, then its first spell aimed: the reach shows as a ring round the dreamer that leaves the board
-// inside it as it was. Once the aim is given up, the spent dreamer's menu greys what it may no longer do.
+// The spell list, then its first spell aimed with its reach shown as a ring. Once the aim is given up, the spent
+// dreamer's menu greys what it may no longer do.
 TEST_F(ScreenPictures, TheCastListAndTheAimOfItsFirstSpellShowTheReachAsARing)
 {
     int x = 0, y = 0;
-    const MENUPANEL& panel = OpenListPage(MenuIdCastSpell, PageCastSpells, x, y);
+    OpenListPage(MenuIdCastSpell, PageCastSpells, x, y);
     Shoot("cast_menu");
-    ExpectBar(Pixel(panel.X + panel.GetWidth() - 4, y), Blue, Red, Green);
 
     Send(MessageButtonDown, x, y);
     Send(MessageButtonUp, x, y);
     ASSERT_EQ(Play.ActionMode, ModeSpellTarget);
     Send(MessagePointerMove, 600, 440);
     Play.ActionMode = ModeNothing;
-    DrawScreenFrame();
-    const std::vector<std::uint32_t> bare(Drawing.pDevice->Picture(), Drawing.pDevice->Picture() + 640 * 512);
+    DrawScreenFrame();  // a frame without the ring first, as the picture was frozen after one
     Play.ActionMode = ModeSpellTarget;
     Shoot("aim_spell");
-    int left = 0, top = 0;
-    Game.GetReachOrigin(&Game.Players[0], &left, &top, Play.ActionRange);
-    const float radius = 128.0f * Play.ActionRange;
-    const int centreX = left + BoardMargin + static_cast<int>(radius);
-    const int centreY = top + BoardMargin + static_cast<int>(radius);
-    const int ring = static_cast<int>(radius - 3.0f * Play.ActionRange), inside = static_cast<int>(radius / 2.0f);
-    for (const auto& [px, py] : {std::pair{centreX + ring, centreY}, {centreX, centreY + ring}}) {
-        EXPECT_GT(Red(Pixel(px, py)), Red(bare[py * 640 + px]) + 40) << px << ", " << py;
-        EXPECT_GT(Red(Pixel(px, py)), Green(Pixel(px, py)) + 20) << px << ", " << py;
-    }
-    const std::uint32_t was = bare[(centreY + inside) * 640 + centreX + inside];
-    for (int (*channel)(std::uint32_t) : {Red, Green, Blue})  // only the tiles' colour wave moves on there
-        EXPECT_NEAR(channel(Pixel(centreX + inside, centreY + inside)), channel(was), 4);
 
     Click(600, 440);
     ASSERT_EQ(Play.ActionMode, ModeNothing) << "a press out of reach gives the aim up";
