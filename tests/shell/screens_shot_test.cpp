@@ -150,17 +150,14 @@ protected:
     }
     // The game of the play-through with its dreamer's menu open and the page the row id opens, the pointer at
     // (x, y) over the page's first listed row.
-    static const MENUPANEL& OpenListPage(MENUID id, MENUPAGE page, int& x, int& y)
+    static void OpenListPage(MENUID id, MENUPAGE page, int& x, int& y)
     {
         StartThreePlayerGame();
         Click(DreamerX, DreamerY);
         ClickRow(PageMain, id);
-        EXPECT_EQ(Menus.OpenPanel, page);
-        const MENUPANEL& panel = Menus.Panels[page];
-        x = panel.X + MenuInset + 30;
-        y = RowY(panel, MenuListFirstRow);
+        x = Menus.Panels[page].X + MenuInset + 30;
+        y = RowY(Menus.Panels[page], MenuListFirstRow);
         Send(MessagePointerMove, x, y);
-        return panel;
     }
 };
 
@@ -224,14 +221,8 @@ TEST_F(ScreenPictures, TheChallengeRoadOffersEverySlotButTheChallengersAndItsWin
 TEST_F(ScreenPictures, TheDreamersMenuOpensBesideItAndEndTurnHandsThePlayToTheComputerTillEscape)
 {
     StartThreePlayerGame();
-    const PLAYER& human = Game.Players[0];
-    EXPECT_TRUE(human.CentreX + BoardMargin == DreamerX && human.CentreY + BoardMargin == DreamerY);
     Click(DreamerX, DreamerY);
     ASSERT_EQ(Play.ActionMode, ModeMenuOpen);
-    const MENUPANEL& panel = Menus.Panels[PageMain];
-    const int row = panel.HitTest(EndTurnX, EndTurnY);
-    ASSERT_GE(row, 0);
-    EXPECT_STREQ(panel.Items[row].Text, "End Turn");
     Send(MessagePointerMove, EndTurnX, EndTurnY);
     Shoot("piece_menu");
 
@@ -254,9 +245,8 @@ TEST_F(ScreenPictures, TheDreamersMenuOpensBesideItAndEndTurnHandsThePlayToTheCo
 TEST_F(ScreenPictures, TheDreamsPageShowsItsPressedRowInBrightRed)
 {
     int x = 0, y = 0;
-    const MENUPANEL& panel = OpenListPage(MenuIdDreaming, PageDreams, x, y);
+    OpenListPage(MenuIdDreaming, PageDreams, x, y);
     Send(MessageButtonDown, x, y);
-    ASSERT_EQ(panel.Pressed, MenuListFirstRow);
     Shoot("dreams_menu");
 }
 
