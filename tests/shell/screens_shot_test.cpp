@@ -3,17 +3,12 @@
 // picture.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <utility>
 #include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "base/config.h"
 #include "graphics/board.h"
@@ -46,9 +41,8 @@ constexpr int ChallengeX = 400, ChallengeY = 384;
 int PortraitX(int slot) { return 152 + 80 * (slot % 5); }
 int PortraitY(int slot) { return 232 + 100 * (slot / 5); }
 
-// The pictures as a person last looked at them and let them stand, by a digest of their pixels. They hold for the
-// art they were drawn with, which has a digest of its own: other art (another typeface library, say) skips them.
-constexpr std::uint64_t FrozenArt = 0x9d33767a2bd938a4;
+// The pictures as a person last looked at them and let them stand, by a digest of their pixels; the art they were
+// drawn with is pinned by the art test.
 const std::map<std::string, std::uint64_t> FrozenPictures = {
     {"challenge_play_as", 0x23e0a90fcdbcb95f},
     {"title", 0x804ef9786a6ff8c6},
@@ -74,23 +68,6 @@ std::uint64_t Fnv(std::uint64_t hash, const void* bytes, std::size_t size)
 {
     for (std::size_t i = 0; i < size; i++)
         hash = (hash ^ static_cast<const unsigned char*>(bytes)[i]) * 0x100000001b3ull;
-    return hash;
-}
-
-std::uint64_t ArtDigest()
-{
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(ART_FOLDER "/Textures"))
-        if (entry.is_regular_file())
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    std::uint64_t hash = 0xcbf29ce484222325ull;
-    for (const std::filesystem::path& file : files) {
-        std::ifstream in(file, std::ios::binary);
-        const std::string name = file.lexically_relative(ART_FOLDER).string();
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        hash = Fnv(Fnv(hash, name.data(), name.size()), bytes.data(), bytes.size());
-    }
     return hash;
 }
 
@@ -122,10 +99,9 @@ protected:
         EXPECT_TRUE(Drawing.pDevice->SaveScreenshot(file.c_str()));
         EXPECT_EQ(frame.PixelsDifferingFrom(*Drawing.pDevice, DrawReference), 0) << name;
         EXPECT_EQ(frame.PixelsDifferingFrom(*Drawing.pDevice, DrawSse2), 0) << name;
-        static const std::uint64_t art = ArtDigest();
         const std::uint64_t digest = PictureDigest();
         const auto frozen = FrozenPictures.find(name);
-        EXPECT_TRUE(art != FrozenArt || (frozen != FrozenPictures.end() && frozen->second == digest))
+        EXPECT_TRUE(frozen != FrozenPictures.end() && frozen->second == digest)
             << file << " is not the picture frozen for it: look at it, and if it is right, freeze 0x" << std::hex
             << digest;
     }
