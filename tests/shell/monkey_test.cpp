@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr int DrawnFramesPerSeed = 250;  // drawing takes the time: about 8 ms a frame, 60 ms sanitized
-constexpr int FramesPerSeed = 200000;    // a bound on the undrawn frames
 constexpr SCREEN ReachableScreens[] = {ScreenTitle,  ScreenPlayerCount, ScreenCharacterChoice, ScreenNameEntry,
                                        ScreenInGame, ScreenGameOver,    ScreenChallengePlayAs, ScreenChallengeOpponent};
 using VISITS = int[ScreenChallengeOpponent + 1];
@@ -115,48 +113,15 @@ PIECEBASE* WeakestEnemyInReach(PIECEBASE* piece)
     }));
 }
 
-// The monkey: its own generator, so that the game's draws do not shift with its choices, and its first fault.
-class MONKEY {
-public:
-    MONKEY(unsigned seed, VISITS& visits) : Visits(visits), Seed(seed), Generator(seed) { Visits[ScreenTitle]++; }
+// The monkey: its own generator, so that the game's draws do not shift with its choices.
+struct MONKEY {
+    MONKEY(unsigned seed, VISITS& visits) : Seed(seed), Visits(visits) {}
 
-    VISITS& Visits;      // screens entered, added to over the seeds
-    int Frames = 0;      // frames the game or the screens went through
-    int DrawnFrames = 0; // frames drawn as the main loop draws them
-    std::string Fault;   // the first fault, with the seed, the frame and the game; empty when none
-
-    // A burst of messages and a drawn frame, or, in a game, a stretch of frames; a busy board is mostly left to run.
-    void Step()
-    {
-        const SCREEN screen = Screens.ScreenState;
-        StepsOnScreen = screen == StepScreen ? StepsOnScreen + 1 : 0;
-        StepScreen = screen;
-        if (!IsGameScreen(screen) && StepsOnScreen > 300)
-            Report("no way out of screen " + std::to_string(screen));
-        const bool busy = screen == ScreenInGame && IsBusy();
-        if (IsGameScreen(screen) && Percent(busy ? 90 : 15)) {
-            // A stretch begun on a busy board ends once it is not; it draws about one frame in 1000, and its last.
-            const int frames = busy ? 3000 : 1 + Below(100);
-            const bool moving = IsBusy();
-            for (int i = 0; i < frames && Fault.empty() && Screens.ScreenState == screen && (!moving || IsBusy()); i++)
-                Frame(i == frames - 1 || Below(1000) == 0);
-            return;
-        }
-        const int burst = 1 + Below(12);
-        for (int i = 0; i < burst && Fault.empty(); i++)
-            Send(Percent(60) ? AimedMessage() : RandomMessage());
-        if (Percent(3)) {  // the camera keys and F1 are read as held keys in each game frame, not as messages
-            static const int Keys[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeyA, KeyD, KeyW, KeyX, KeyF1};
-            const int key = Keys[Below(static_cast<int>(std::size(Keys)))];
-            HeldKeys[key] = !HeldKeys[key];
-            HoldKey(key, HeldKeys[key]);
-        }
-        Frame(true);
-    }
-
-private:
     unsigned Seed;
-    std::mt19937 Generator;
+    VISITS& Visits;                   // screens entered, added to over the seeds
+    std::mt19937 Generator{Seed};
+    int Frames = 0;                   // frames the game or the screens went through
+    int DrawnFrames = 0;              // frames drawn as the main loop draws them; they take the time
     std::vector<MESSAGE> Pending;     // the rest of an aimed click
     SCREEN StepScreen = ScreenTitle;  // the screen the last step began on
     SCREEN LastScreen = ScreenTitle;  // the screen after the last message or frame
@@ -171,15 +136,41 @@ private:
     {
         return pieces.empty() ? nullptr : pieces[Below(static_cast<int>(pieces.size()))];
     }
-
-    void Report(const std::string& what)
+    std::string Where() const
     {
-        if (Fault.empty() && !what.empty())
-            Fault = "seed " + std::to_string(Seed) + ", frame " + std::to_string(Frames) + ", screen " +
-                    std::to_string(Screens.ScreenState) + ": " + what + "\n" + DescribeGame();
+        return "seed " + std::to_string(Seed) + ", frame " + std::to_string(Frames) + ", screen " +
+               std::to_string(Screens.ScreenState) + "\n" + DescribeGame();
     }
 
-    // A new game starts its invariants afresh; the shell is checked after each message and frame.
+    // A burst of messages and a drawn frame, or, in a game, a stretch of frames; a busy board is mostly left to run.
+    void Step()
+    {
+        const SCREEN screen = Screens.ScreenState;
+        StepsOnScreen = screen == StepScreen ? StepsOnScreen + 1 : 0;
+        StepScreen = screen;
+        EXPECT_TRUE(IsGameScreen(screen) || StepsOnScreen <= 300) << "no way out: " << Where();
+        const bool busy = screen == ScreenInGame && IsBusy();
+        if (IsGameScreen(screen) && Percent(busy ? 90 : 15)) {
+            // A stretch begun on a busy board ends once it is not; it draws about one frame in 1000, and its last.
+            const int frames = busy ? 3000 : 1 + Below(100);
+            const bool moving = IsBusy();
+            for (int i = 0; i < frames && Screens.ScreenState == screen && (!moving || IsBusy()); i++)
+                Frame(i == frames - 1 || Below(1000) == 0);
+            return;
+        }
+        const int burst = 1 + Below(12);
+        for (int i = 0; i < burst && !testing::Test::HasFailure(); i++)
+            Send(Percent(60) ? AimedMessage() : RandomMessage());
+        if (Percent(3)) {  // the camera keys and F1 are read as held keys in each game frame, not as messages
+            static const int Keys[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeyA, KeyD, KeyW, KeyX, KeyF1};
+            const int key = Keys[Below(static_cast<int>(std::size(Keys)))];
+            HeldKeys[key] = !HeldKeys[key];
+            HoldKey(key, HeldKeys[key]);
+        }
+        Frame(true);
+    }
+
+    // After each message and frame; a new game starts its invariants afresh.
     void Check()
     {
         const SCREEN screen = Screens.ScreenState;
@@ -191,25 +182,25 @@ private:
                 TypedName = 0;
             LastScreen = screen;
         }
-        Report(CheckShell());
+        EXPECT_EQ(CheckShell(), "") << Where();
     }
 
     // A message through the window procedure, as PumpMessage hands it on; then the rest of its click.
     void Send(const MESSAGE& message)
     {
         Pending.insert(Pending.begin(), message);
-        for (std::size_t i = 0; i < Pending.size() && Fault.empty(); i++) {
+        for (std::size_t i = 0; i < Pending.size() && !testing::Test::HasFailure(); i++) {
             WndProc(Pending[i]);
             Check();
         }
         Pending.clear();
     }
 
-    // One pass of the main loop: nothing is drawn and the game waits while the window is minimised. An undrawn
-    // frame is the game's half of DrawScreenFrame: the world and the pointer advance, no picture is made.
+    // One pass of the main loop: nothing is drawn and the game waits while the window is minimised (or once a check
+    // failed). An undrawn frame is the game's half of DrawScreenFrame: the world and the pointer advance.
     void Frame(bool drawn)
     {
-        if (Loop.WindowSizeState == WindowMinimised)
+        if (Loop.WindowSizeState == WindowMinimised || testing::Test::HasFailure())
             return;
         const bool inGame = IsGameScreen(Screens.ScreenState);
         if (drawn) {
@@ -221,8 +212,7 @@ private:
         }
         Frames++;
         Check();
-        if (inGame)
-            Report(CheckInvariants());
+        EXPECT_EQ(inGame ? CheckInvariants() : "", "") << Where();
     }
 
     // Pointer messages in the picture and a little outside it, typed characters of every kind (Escape rare in a
@@ -385,20 +375,18 @@ private:
     }
 };
 
-// The time of every file under a folder, to see that a run wrote nothing there.
-std::map<std::string, std::filesystem::file_time_type> Snapshot(const std::filesystem::path& folder)
-{
-    std::map<std::string, std::filesystem::file_time_type> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-        files[entry.path().string()] = entry.last_write_time();
-    return files;
-}
-
 }  // namespace
 
 TEST(Monkey, EverySeedPlaysEveryScreenAndWholeGamesKeepingTheInvariantsAndWritingOnlyItsFiles)
 {
-    const auto art = Snapshot(ART_FOLDER);
+    // The time of every file under the art folder, to see that the runs wrote nothing there.
+    const auto artTimes = [] {
+        std::map<std::string, std::filesystem::file_time_type> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(ART_FOLDER))
+            files[entry.path().string()] = entry.last_write_time();
+        return files;
+    };
+    const auto art = artTimes();
     VISITS visits = {};
     for (unsigned seed : {1, 2, 3, 4}) {
         RestoreStartState();
@@ -406,16 +394,16 @@ TEST(Monkey, EverySeedPlaysEveryScreenAndWholeGamesKeepingTheInvariantsAndWritin
         ASSERT_TRUE(StartProgramHeadless(ART_FOLDER)) << "no generated art in " << ART_FOLDER;
         Config.HiScores.Clear();  // any score of the player's side takes the game to the name entry
         MONKEY monkey(seed, visits);
-        while (monkey.DrawnFrames < DrawnFramesPerSeed && monkey.Frames < FramesPerSeed && monkey.Fault.empty())
+        visits[ScreenTitle]++;
+        while (monkey.DrawnFrames < 250 && monkey.Frames < 200000 && !HasFailure())
             monkey.Step();
         StopProgramHeadless();
-        EXPECT_TRUE(monkey.Fault.empty()) << monkey.Fault;
         for (const std::string& name : FolderEntries()) {
             EXPECT_TRUE(name == "_Errors.txt" || name == "Vizor.cfg" || name == "Textures") << seed << " left " << name;
             std::filesystem::remove_all(name);  // the next seed starts from an empty folder
         }
     }
-    EXPECT_EQ(Snapshot(ART_FOLDER), art) << "the art folder changed";
+    EXPECT_EQ(artTimes(), art) << "the art folder changed";
     for (SCREEN screen : ReachableScreens)  // a game over is a game that reached its end
         EXPECT_GT(visits[screen], 0) << "screen " << screen << " never reached";
 }
