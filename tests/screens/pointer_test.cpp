@@ -97,15 +97,8 @@ TEST_F(Pointer, EachModeShowsItsCursorAndAimingNeverSetsTheHoverMark)
     EXPECT_EQ(Enemy.HoverMark, 1);
 }
 
-TEST_F(Pointer, OwnPiecesOpenTheirMainPageAnotherSidesAreOnlySelectedAndEmptyGroundCancels)
+TEST_F(Pointer, APressOnEmptyGroundCancelsTheSelection)
 {
-    SelectPieceAt(100, 160);
-    EXPECT_TRUE(Play.pSelectedPiece == &Wolf && Wolf.HoverMark == 1 && Play.ActionMode == ModeMenuOpen);
-    EXPECT_STREQ(Menus.Panels[PageMain].Items[0].Text, "Wolf (Ann)");
-    Aim(ModeNothing, nullptr);
-    SelectPieceAt(160, 100);
-    EXPECT_TRUE(Play.pSelectedPiece == &Enemy && Enemy.HoverMark == 1 && Play.ActionMode == ModeNothing &&
-                OpenPanels() == 0);
     Aim(ModeMenuOpen, &Enemy);
     SelectPieceAt(300, 300);
     EXPECT_TRUE(Play.pSelectedPiece == nullptr && Play.ActionMode == ModeNothing);
@@ -130,7 +123,7 @@ TEST_F(Pointer, ATransferGoesToTheCentreOfAFriendInReachWithRoomNeverToTheCaster
     EXPECT_EQ(Human.Spells.Count, 2);
 }
 
-TEST_F(Pointer, CommandRowsAimWithTheirReachColourAndPrompt)
+TEST_F(Pointer, CommandRowsAimWithTheirReachColourAndPromptAndCloudCoverIsCastAtOnce)
 {
     Human.Reach = 1.5f;
     Run(MenuIdMoveAttack);
@@ -151,11 +144,7 @@ TEST_F(Pointer, CommandRowsAimWithTheirReachColourAndPrompt)
         Run(id, 4 + (id == MenuIdDream));  // past the list's last row
         EXPECT_EQ(Play.ActionMode, ModeNothing) << id;
     }
-}
-
-TEST_F(Pointer, CloudCoverIsCastAtOnceAndLeavesTheCastFlagClear)
-{
-    ShowPieceMenu(&Human, PageCastSpells);
+    ShowPieceMenu(&Human, PageCastSpells);  // Cloud Cover is cast at once and leaves the cast flag clear
     ScriptRand({0});
     Run(MenuIdCastListSpell, 4);
     EXPECT_TRUE(Play.ActionMode == ModeNothing && Play.ChosenSpell == 2 && Human.HasCast == 0 &&
