@@ -13,8 +13,7 @@ namespace {
 // A folder, the project folders it may include, and the system headers besides the standard library it may use.
 struct FLOOR {
     std::string Folder;
-    std::vector<std::string> MayInclude;
-    std::vector<std::string> SystemHeaders;
+    std::vector<std::string> MayInclude, SystemHeaders;
 };
 
 const std::vector<FLOOR> Floors = {
@@ -28,22 +27,20 @@ const std::vector<FLOOR> Floors = {
     {"tools", {"tools", "graphics", "world", "platform", "base"}, {"ft2build.h"}},
 };
 
-bool Lists(const std::vector<std::string>& names, const std::string& name)
-{
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
 // Whether an include line breaks its floor's rules. A standard header has no extension; a project header names its
 // folder first; a macro names the header only for the art generator's typeface.
 bool Breaches(const FLOOR& floor, const std::string& line)
 {
     const std::string target = line.substr(9);
+    const auto lists = [](const std::vector<std::string>& names, const std::string& name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
     if (target.front() == '"')
-        return !Lists(floor.MayInclude, target.substr(1, target.find('/') - 1));
+        return !lists(floor.MayInclude, target.substr(1, target.find('/') - 1));
     if (target.front() != '<')
         return floor.Folder != "tools";
     const std::string header = target.substr(1, target.find('>') - 1);
-    return header.find('.') != std::string::npos && !Lists(floor.SystemHeaders, header);
+    return header.find('.') != std::string::npos && !lists(floor.SystemHeaders, header);
 }
 
 }  // namespace
