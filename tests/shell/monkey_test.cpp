@@ -27,8 +27,8 @@
 #include "tests/support/raw_files.h"
 #include "tests/support/start_state.h"
 #include "world/game.h"
-#include "world/reach.h"
 #include "world/random.h"
+#include "world/reach.h"
 
 namespace {
 
@@ -79,38 +79,25 @@ bool IsBusy()
     return Play.ActionMode == ModeComputerTurns || !Game.IsNothingMoving() || Game.Effects.CountMovingEffects(0) > 0;
 }
 
-enum SIDE : int { SideAny, SideOwn, SideEnemy };
-
-// The live pieces of a side that pass a test.
+// The live pieces that pass a test.
 template <typename TEST>
-std::vector<PIECEBASE*> Pieces(SIDE side, TEST passes)
+std::vector<PIECEBASE*> LivePieces(TEST passes)
 {
     std::vector<PIECEBASE*> pieces;
-    auto consider = [&](PIECEBASE& piece) {
-        const bool wrongSide = (side == SideOwn && piece.IsComputer) || (side == SideEnemy && !piece.IsComputer);
-        if (piece.Kind != PieceFree && !piece.IsDead && !wrongSide && passes(piece))
+    for (PIECEBASE& piece : Game.Players)
+        if (piece.Kind != PieceFree && !piece.IsDead && passes(piece))
             pieces.push_back(&piece);
-    };
-    for (PLAYER& dreamer : Game.Players)
-        consider(dreamer);
-    for (PIECE& creature : Game.Creatures)
-        consider(creature);
+    for (PIECEBASE& piece : Game.Creatures)
+        if (piece.Kind != PieceFree && !piece.IsDead && passes(piece))
+            pieces.push_back(&piece);
     return pieces;
 }
 
-// The piece with the least health: blows on one piece make the kills that take a score into the table.
-PIECEBASE* Weakest(const std::vector<PIECEBASE*>& pieces)
+bool HasEnemyInReach(PIECEBASE* piece)
 {
-    const auto weakest =
-        std::min_element(pieces.begin(), pieces.end(), [](auto a, auto b) { return a->Health < b->Health; });
-    return weakest == pieces.end() ? nullptr : *weakest;
-}
-
-PIECEBASE* WeakestEnemyInReach(PIECEBASE* piece)
-{
-    return Weakest(Pieces(SideEnemy, [&](PIECEBASE& other) {
-        return Game.IsInReach(piece, other.CentreX, other.CentreY, ReachCircle, piece->Reach);
-    }));
+    return piece != nullptr && !LivePieces([&](PIECEBASE& other) {
+        return other.IsComputer && Game.IsInReach(piece, other.CentreX, other.CentreY, ReachCircle, piece->Reach);
+    }).empty();
 }
 
 // The monkey: its own generator, so that the game's draws do not shift with its choices.
@@ -285,65 +272,37 @@ struct MONKEY {
         return MakeMessage(MessagePointerMove, x, y);
     }
 
-    // The board while the player has it: his own pieces above all, those with an enemy in reach first; the rows of an
-    // open menu; in an aim the side it wants within its reach, a friend for a transfer or a heal, mostly the weakest
-    // enemy for the rest; a dream wants an empty spot, and a move with no enemy in reach heads for one.
+    // The board while the player has it: his own pieces, half the time those that have not moved with an enemy in
+    // reach; the rows of an open menu; in an aim the pieces of the side it wants within its reach, half the time the
+    // weakest (blows on one piece make the kills that take a score into the table), or a point within it.
     MESSAGE BoardMessage()
     {
-        const auto anyPiece = [](PIECEBASE&) { return true; };
-        if (Play.ActionMode == ModeNothing) {
-            const std::vector<PIECEBASE*> fighters = Percent(50) ? Pieces(SideOwn, [](PIECEBASE& piece) {
-                return !piece.HasMoved && WeakestEnemyInReach(&piece) != nullptr;
-            }) : std::vector<PIECEBASE*>();
-            return ClickPiece(Any(!fighters.empty() ? fighters : Pieces(Percent(80) ? SideOwn : SideAny, anyPiece)));
-        }
         if (Play.ActionMode == ModeMenuOpen)
             return ClickMenuRow();
-        if (!IsTargetingMode())
-            return RandomMessage();
-        const PIECEBASE* selected = Play.pSelectedPiece;
-        if (selected == nullptr || Play.ActionMode == ModeDreamPlace || Percent(20))
-            return ClickNearSelection(nullptr);
+        PIECEBASE* selected = Play.pSelectedPiece;
+        const bool aiming = IsTargetingMode() && selected != nullptr;
         const int spell = Play.ChosenSpell;
-        const bool heal = Play.ActionMode == ModeSpellTarget && spell >= 0 &&
+        const bool heal = aiming && Play.ActionMode == ModeSpellTarget && spell >= 0 &&
                           spell < selected->Spells.GetNumberOfSpells() &&
                           selected->Spells.Slots[spell].Category == SpellCategoryFriendly;
-        const SIDE side = Play.ActionMode == ModeTransferTarget || heal ? SideOwn : SideEnemy;
-        const std::vector<PIECEBASE*> targets = Pieces(side, [](PIECEBASE& piece) {
-            return IsPointInActionRange(Play.pSelectedPiece, piece.CentreX, piece.CentreY);
+        const bool friends = !aiming || heal || Play.ActionMode == ModeTransferTarget;
+        const bool fight = !aiming && Percent(50);  // an own piece that has not moved, with an enemy in reach
+        const std::vector<PIECEBASE*> pieces = LivePieces([&](PIECEBASE& piece) {
+            return piece.IsComputer != friends && (!fight || (!piece.HasMoved && HasEnemyInReach(&piece))) &&
+                   (!aiming || IsPointInActionRange(selected, piece.CentreX, piece.CentreY));
         });
-        if (!targets.empty())
-            return ClickPiece(side == SideEnemy && Percent(70) ? Weakest(targets) : Any(targets));
-        return ClickNearSelection(Play.ActionMode == ModeMoveAttack ? Any(Pieces(SideEnemy, anyPiece)) : nullptr);
-    }
-
-    // Anywhere in the piece's box (where pieces overlap, only part of a box may still be its own), else near the aim.
-    MESSAGE ClickPiece(const PIECEBASE* piece)
-    {
-        if (piece == nullptr)
-            return ClickNearSelection(nullptr);
+        if (pieces.empty() || Play.ActionMode == ModeDreamPlace || Percent(20)) {
+            const int radius = selected == nullptr ? PictureWidth : static_cast<int>(128.0f * Play.ActionRange);
+            const int x = selected == nullptr ? PictureWidth / 2 : selected->CentreX + BoardMargin;
+            const int y = selected == nullptr ? PictureHeight / 2 : selected->CentreY + BoardMargin;
+            const int dy = Between(-radius, radius);
+            return Click(x + Between(-radius, radius), y + dy);
+        }
+        const PIECEBASE* piece = Percent(50) ? *std::min_element(pieces.begin(), pieces.end(), [](auto a, auto b) {
+            return a->Health < b->Health;
+        }) : Any(pieces);
         const int y = static_cast<int>(piece->Y) + Below(piece->Height + 1) + BoardMargin;
         return Click(static_cast<int>(piece->X) + Below(piece->Width + 1) + BoardMargin, y);
-    }
-
-    // A point within the aim's reach of the selected piece, toward a piece when one is given; anywhere without one.
-    MESSAGE ClickNearSelection(const PIECEBASE* toward)
-    {
-        const PIECEBASE* selected = Play.pSelectedPiece;
-        if (selected == nullptr) {
-            const int y = Below(PictureHeight);
-            return Click(Below(PictureWidth), y);
-        }
-        const int radius = static_cast<int>(128.0f * Play.ActionRange);
-        int dx = Between(-radius, radius), dy = Between(-radius, radius);
-        if (toward != nullptr) {
-            const float x = static_cast<float>(toward->CentreX - selected->CentreX);
-            const float y = static_cast<float>(toward->CentreY - selected->CentreY);
-            const float scale = static_cast<float>(Between(radius / 2, radius)) / std::max(1.0f, std::hypot(x, y));
-            dx = static_cast<int>(x * std::min(1.0f, scale));
-            dy = static_cast<int>(y * std::min(1.0f, scale));
-        }
-        return Click(selected->CentreX + BoardMargin + dx, selected->CentreY + BoardMargin + dy);
     }
 
     // A row of the open page: now and then any row, else one that can be chosen, those that fight more often and
@@ -356,17 +315,15 @@ struct MONKEY {
                 open = &panel;
         if (open == nullptr)
             return RandomMessage();
-        const bool enemyInReach = Play.pSelectedPiece != nullptr && WeakestEnemyInReach(Play.pSelectedPiece) != nullptr;
-        static const MENUID Lists[] = {MenuIdDreaming, MenuIdCastSpell, MenuIdCreatureCastSpell, MenuIdCastListSpell,
-                                       MenuIdDream};
+        static const MENUID Fights[] = {MenuIdMoveAttack, MenuIdDreaming, MenuIdCastSpell, MenuIdCreatureCastSpell,
+                                        MenuIdCastListSpell, MenuIdDream};
         std::vector<int> rows;
         for (int i = 0; i < open->Count; i++) {
             const MENUID id = open->Items[i].Id;
-            const int weight = !open->Items[i].IsSelectable()        ? 0
-                               : id == MenuIdMoveAttack              ? (enemyInReach ? 24 : 6)
-                               : std::count(Lists, Lists + 5, id) > 0 ? 6
-                               : id == MenuIdEndTurn                 ? 3
-                                                                     : 1;
+            const bool fights = std::count(std::begin(Fights), std::end(Fights), id) > 0;
+            const bool attacks = id == MenuIdMoveAttack && HasEnemyInReach(Play.pSelectedPiece);
+            const int weight =
+                !open->Items[i].IsSelectable() ? 0 : attacks ? 24 : fights ? 6 : id == MenuIdEndTurn ? 3 : 1;
             rows.insert(rows.end(), weight, i);
         }
         const int row = rows.empty() || Percent(10) ? Below(open->Count) : rows[Below(static_cast<int>(rows.size()))];
