@@ -76,13 +76,6 @@ protected:
     void SetUp() override { ASSERT_TRUE(StartProgramHeadless(ART_FOLDER)) << "no generated art in " ART_FOLDER; }
     void TearDown() override { StopProgramHeadless(); }
 
-    // A click as the window sends it: the pointer moves there, presses and lets go.
-    static void Click(int x, int y)
-    {
-        Send(MessagePointerMove, x, y);
-        Send(MessageButtonDown, x, y);
-        Send(MessageButtonUp, x, y);
-    }
     static std::uint64_t PictureDigest()
     {
         return Fnv(0xcbf29ce484222325ull, Drawing.pDevice->Picture(), 640 * 512 * sizeof(std::uint32_t));
@@ -254,8 +247,7 @@ TEST_F(ScreenPictures, TheGameOverVerdictTheNameEntryAndTheTableThatTakesTheName
     Shoot("game_over");
     Send(MessageButtonDown, 300, 300);
     ASSERT_EQ(Screens.ScreenState, ScreenNameEntry);
-    for (char c : std::string("Wren"))
-        Send(MessageChar, 0, 0, c);
+    Type({'W', 'r', 'e', 'n'});
     Shoot("name_entry");
     const std::uint64_t still = PictureDigest();
     std::string caret;

@@ -1,5 +1,5 @@
 // The shell: the window procedure's answers on each screen, starting and ending games, the high scores typed in and
-// saved, the window's own messages, the start-up's log and its fatal errors.
+// saved, the window's own messages, and the start-up's log.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -23,18 +23,6 @@
 
 namespace {
 
-void Press(int x, int y)
-{
-    Send(MessageButtonDown, x, y);
-    Send(MessageButtonUp, x, y);
-}
-
-void Type(std::initializer_list<int> codes)
-{
-    for (int c : codes)
-        Send(MessageChar, 0, 0, c);
-}
-
 class Shell : public testing::Test {
 protected:
     void SetUp() override { Game.BuildRoster(), GoToTitle(); }
@@ -53,7 +41,7 @@ TEST_F(Shell, APressOnAPlayerCountButtonFrom2To8LeadsToTheCharacterChoiceAndAMis
 {
     for (auto [x, players] : {std::pair{150, 2}, {450, 8}, {140, 0}}) {
         GoToPlayerCount();
-        Press(x, 210);
+        Click(x, 210);
         EXPECT_EQ(Screens.ScreenState, players > 0 ? ScreenCharacterChoice : ScreenPlayerCount) << players;
     }
 }
@@ -114,11 +102,11 @@ TEST_F(Shell, InAGameThePressThatOpensAMenuConfirmsNothingAndTheComputersTurnsIg
     const PLAYER& human = Game.Players[0];
     const int hx = human.CentreX + BoardMargin, hy = human.CentreY + BoardMargin;
     Play.ActionMode = ModeComputerTurns;
-    Press(hx, hy);
+    Click(hx, hy);
     EXPECT_EQ(Play.pSelectedPiece, nullptr);
     Play.ActionMode = ModeNothing;
     Game.ShowMessage("a", "b", "c", 0, 0, 0, false, 40);
-    Press(320, 250);  // no piece: the banner's texts go, its time stays
+    Click(320, 250);  // no piece: the banner's texts go, its time stays
     EXPECT_TRUE(Play.pSelectedPiece == nullptr && BannerText() == "||" && Game.MessageFramesLeft == 40);
     Send(MessageButtonDown, hx, hy);
     EXPECT_TRUE(Play.pSelectedPiece == &human && Play.ActionMode == ModeMenuOpen);
@@ -159,7 +147,7 @@ TEST_F(Shell, AScoreThatEntersTheTableIsTypedInAndSavedAndOneThatDoesNotLeadsBac
     std::filesystem::remove("Vizor.cfg");
     Game.Players[0].Score = 0;
     Screens.ScreenState = ScreenGameOver;
-    Press(100, 100);
+    Click(100, 100);
     EXPECT_EQ(Screens.ScreenState, ScreenTitle);
     EXPECT_FALSE(FileExists("Vizor.cfg"));
 }
@@ -215,11 +203,4 @@ TEST(StartUp, AnOldLogIsRemovedAndALogThatCannotBeWrittenIsSaidOnce)
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               std::string("_Errors.txt: the event log cannot be written in this folder: ") + std::strerror(EISDIR) +
                   "\n");
-}
-
-TEST(StartUp, AFatalErrorShowsItsCodeWithFourDecimalsAndAKnownReasonUnderItAndExitsWithOne)
-{
-    EXPECT_EXIT(FatalError(1002.0f), testing::ExitedWithCode(1), "^Tollmarrow: Error Code : 1002.0000\n$");
-    EXPECT_EXIT(FatalError(1001.0f, "no display could be opened"), testing::ExitedWithCode(1),
-                "^Tollmarrow: Error Code : 1001.0000\nno display could be opened\n$");
 }
