@@ -46,11 +46,13 @@ TEST_F(Shell, APressOnAPlayerCountButtonFrom2To8LeadsToTheCharacterChoiceAndAMis
     }
 }
 
-TEST_F(Shell, AGameOfTheChosenCountClearsTheLastVerdict)
+TEST_F(Shell, AGameOfTheChosenCountClearsTheLastVerdictAndTarget)
 {
     Screens.GameWon = 1;
+    Play.pPointerTarget = &Game.Players[1];
     StartFreeGame(5);
     EXPECT_TRUE(Screens.ScreenState == ScreenInGame && Screens.GameWon == 0 && Game.CountLivePlayers() == 5);
+    EXPECT_EQ(Play.pPointerTarget, nullptr);
 }
 
 TEST_F(Shell, TheGameIsLostWithTheHumansDreamerAndWonByTheLastSideOnlyOnceNothingIsInFlight)
@@ -112,19 +114,6 @@ TEST_F(Shell, InAGameThePressThatOpensAMenuConfirmsNothingAndTheComputersTurnsIg
     EXPECT_TRUE(Play.pSelectedPiece == &human && Play.ActionMode == ModeMenuOpen);
     Send(MessageButtonUp, hx, hy);
     EXPECT_TRUE(Play.ActionMode == ModeMenuOpen && Play.ClickLatch == 0);
-}
-
-// Escape leaves a game for the title, never the program, and no menu or aim survives into the next game.
-TEST_F(Shell, EscapeLeavesAGameForTheTitleTakingItsAimAlong)
-{
-    StartFreeGame(2);
-    Send(MessageButtonDown, Game.Players[0].CentreX + BoardMargin, Game.Players[0].CentreY + BoardMargin);
-    Play.pPointerTarget = &Game.Players[1];
-    Type({KeyEscape});
-    EXPECT_TRUE(Screens.ScreenState == ScreenTitle && Loop.LastKey == 0);
-    EXPECT_TRUE(Play.ActionMode == ModeNothing && Play.pSelectedPiece == nullptr);
-    StartGame();
-    EXPECT_EQ(Play.pPointerTarget, nullptr);
 }
 
 // Row 0 of the file is at byte 16: its score, the character and the typed name.

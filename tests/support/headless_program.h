@@ -6,7 +6,7 @@
 
 #include "platform/input.h"
 
-bool StartProgramHeadless(const char* artFolder);  // device, opponent, hooks, settings, roster, title; false without art
+bool StartProgramHeadless(const char* artFolder);  // device, opponent, hooks, settings, roster, title; false: no art
 void StopProgramHeadless();                        // everything StartProgramHeadless loaded released; the title shown
 void Send(MESSAGEKIND kind, int x, int y, int character = 0);  // one message through the window procedure
 void Click(int x, int y);                     // the pointer moved there, the button pressed and let go
