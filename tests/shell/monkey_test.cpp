@@ -113,7 +113,6 @@ struct MONKEY {
     SCREEN StepScreen = ScreenTitle;  // the screen the last step began on
     SCREEN LastScreen = ScreenTitle;  // the screen after the last message or frame
     int StepsOnScreen = 0;
-    int TypedName = 0;                // characters typed on this name entry
     bool HeldKeys[KeyStateCount] = {};
 
     int Below(int n) { return static_cast<int>(Generator() % static_cast<unsigned>(n)); }
@@ -165,8 +164,6 @@ struct MONKEY {
             Visits[screen]++;
             if (screen == ScreenInGame && !IsGameScreen(LastScreen))
                 ResetInvariants();
-            if (screen == ScreenNameEntry)
-                TypedName = 0;
             LastScreen = screen;
         }
         EXPECT_EQ(CheckShell(), "") << Where();
@@ -240,7 +237,7 @@ struct MONKEY {
             return ClickWhere([](int x, int y) { return GetCharacterAt(x, y, Screens.ChosenCharacter, 1) >= 0; });
         case ScreenNameEntry: {
             static const char Letters[] = "AbcDefGhijKlmnOpqrsTuvwXyz 0123456789";
-            if (++TypedName > 4 && Percent(25))
+            if (TextEntry.Length > 4 && Percent(25))
                 return MakeMessage(MessageChar, 0, 0, KeyEnter);
             return MakeMessage(MessageChar, 0, 0, Percent(10) ? KeyBackspace : Letters[Below(sizeof Letters - 1)]);
         }
