@@ -204,12 +204,8 @@ struct MONKEY {
     MESSAGE RandomMessage()
     {
         const int x = Between(-16, PictureWidth + 15), y = Between(-16, PictureHeight + 15), kind = Below(100);
-        if (kind < 40)
-            return MakeMessage(MessagePointerMove, x, y);
-        if (kind < 55)
-            return MakeMessage(MessageButtonDown, x, y);
         if (kind < 70)
-            return MakeMessage(MessageButtonUp, x, y);
+            return MakeMessage(kind < 40 ? MessagePointerMove : kind < 55 ? MessageButtonDown : MessageButtonUp, x, y);
         if (kind >= 93)
             return MakeMessage(kind < 95 ? MessageMinimise : kind < 98 ? MessageRestore : MessageExpose);
         static const int Controls[] = {KeyEscape, KeyEnter, KeyBackspace, KeyTab};

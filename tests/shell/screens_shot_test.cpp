@@ -44,24 +44,13 @@ int PortraitY(int slot) { return 232 + 100 * (slot / 5); }
 // The pictures as a person last looked at them and let them stand, by a digest of their pixels; the art they were
 // drawn with is pinned by the art test.
 const std::map<std::string, std::uint64_t> FrozenPictures = {
-    {"challenge_play_as", 0x23e0a90fcdbcb95f},
-    {"title", 0x804ef9786a6ff8c6},
-    {"player_count", 0xcae1c17724f9af79},
-    {"character_choice", 0xeb9e76443113fe63},
-    {"challenge_opponent", 0xb17e20a9997d5347},
-    {"challenge_won", 0x16147dc54ccc5d13},
-    {"piece_menu", 0x53258a0178dc5bcb},
-    {"computer_turn", 0xa1dd491479482c62},
-    {"debug_values_and_score", 0x8894c9acb679bcc5},
-    {"dreams_menu", 0x0d497077c42003d3},
-    {"cast_menu", 0x576361127eec1a60},
-    {"aim_spell", 0x4d4c1426b24c56c9},
-    {"spent_menu", 0xc09a60011162a8f9},
-    {"information_menu", 0x33efef19436b1b34},
-    {"game_over", 0xa89cd1f50ff4db2d},
-    {"name_entry", 0x9c834dc22edfa625},
-    {"high_scores", 0xc406240b4cf8b46c},
-    {"survived", 0x56bc32fe704101b6},
+    {"challenge_play_as", 0x23e0a90fcdbcb95f}, {"title", 0x804ef9786a6ff8c6}, {"player_count", 0xcae1c17724f9af79},
+    {"character_choice", 0xeb9e76443113fe63}, {"challenge_opponent", 0xb17e20a9997d5347},
+    {"challenge_won", 0x16147dc54ccc5d13}, {"piece_menu", 0x53258a0178dc5bcb}, {"computer_turn", 0xa1dd491479482c62},
+    {"debug_values_and_score", 0x8894c9acb679bcc5}, {"dreams_menu", 0x0d497077c42003d3},
+    {"cast_menu", 0x576361127eec1a60}, {"aim_spell", 0x4d4c1426b24c56c9}, {"spent_menu", 0xc09a60011162a8f9},
+    {"information_menu", 0x33efef19436b1b34}, {"game_over", 0xa89cd1f50ff4db2d}, {"name_entry", 0x9c834dc22edfa625},
+    {"high_scores", 0xc406240b4cf8b46c}, {"survived", 0x56bc32fe704101b6},
 };
 
 std::uint64_t Fnv(std::uint64_t hash, const void* bytes, std::size_t size)
