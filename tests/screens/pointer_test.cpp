@@ -1,6 +1,8 @@
 // The cursor for each action, selecting pieces, the menu commands and the transfer click, on hand-built boards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "platform/window.h"
@@ -45,10 +47,8 @@ protected:
     }
     static int OpenPanels()
     {
-        int open = 0;
-        for (const MENUPANEL& panel : Menus.Panels)
-            open += panel.Count > 0;
-        return open;
+        const auto open = [](const MENUPANEL& panel) { return panel.Count > 0; };
+        return static_cast<int>(std::count_if(std::begin(Menus.Panels), std::end(Menus.Panels), open));
     }
 
     PLAYER& Human = Game.Players[0];

@@ -40,13 +40,10 @@ bool IsGameScreen(SCREEN screen) { return screen == ScreenInGame || screen == Sc
 
 bool IsPieceSlot(const PIECEBASE* piece)
 {
-    for (const PLAYER& dreamer : Game.Players)
-        if (piece == &dreamer)
-            return true;
-    for (const PIECE& creature : Game.Creatures)
-        if (piece == &creature)
-            return true;
-    return piece == nullptr;
+    const auto in = [&](const auto& slots) {
+        return std::any_of(std::begin(slots), std::end(slots), [&](const PIECEBASE& slot) { return piece == &slot; });
+    };
+    return piece == nullptr || in(Game.Players) || in(Game.Creatures);
 }
 
 // What must hold after every message and every frame, on any screen. The dead give no orders: a menu or an aim
@@ -118,10 +115,6 @@ struct MONKEY {
     int Below(int n) { return static_cast<int>(Generator() % static_cast<unsigned>(n)); }
     bool Percent(int chance) { return Below(100) < chance; }
     int Between(int low, int high) { return low + Below(high - low + 1); }
-    PIECEBASE* Any(const std::vector<PIECEBASE*>& pieces)
-    {
-        return pieces.empty() ? nullptr : pieces[Below(static_cast<int>(pieces.size()))];
-    }
     std::string Where() const
     {
         return "seed " + std::to_string(Seed) + ", frame " + std::to_string(Frames) + ", screen " +
@@ -293,7 +286,7 @@ struct MONKEY {
         }
         const PIECEBASE* piece = Percent(50) ? *std::min_element(pieces.begin(), pieces.end(), [](auto a, auto b) {
             return a->Health < b->Health;
-        }) : Any(pieces);
+        }) : pieces[Below(static_cast<int>(pieces.size()))];
         const int y = static_cast<int>(piece->Y) + Below(piece->Height + 1) + BoardMargin;
         return Click(static_cast<int>(piece->X) + Below(piece->Width + 1) + BoardMargin, y);
     }

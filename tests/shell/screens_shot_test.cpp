@@ -53,21 +53,18 @@ const std::map<std::string, std::uint64_t> FrozenPictures = {
     {"high_scores", 0xc406240b4cf8b46c}, {"survived", 0x56bc32fe704101b6},
 };
 
-std::uint64_t Fnv(std::uint64_t hash, const void* bytes, std::size_t size)
-{
-    for (std::size_t i = 0; i < size; i++)
-        hash = (hash ^ static_cast<const unsigned char*>(bytes)[i]) * 0x100000001b3ull;
-    return hash;
-}
-
 class ScreenPictures : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(StartProgramHeadless(ART_FOLDER)) << "no generated art in " ART_FOLDER; }
     void TearDown() override { StopProgramHeadless(); }
 
-    static std::uint64_t PictureDigest()
+    static std::uint64_t PictureDigest()  // 64-bit FNV-1a of the pixels' bytes
     {
-        return Fnv(0xcbf29ce484222325ull, Drawing.pDevice->Picture(), 640 * 512 * sizeof(std::uint32_t));
+        std::uint64_t hash = 0xcbf29ce484222325ull;
+        const auto* bytes = reinterpret_cast<const unsigned char*>(Drawing.pDevice->Picture());
+        for (std::size_t i = 0; i < 640 * 512 * sizeof(std::uint32_t); i++)
+            hash = (hash ^ bytes[i]) * 0x100000001b3ull;
+        return hash;
     }
     // A frame drawn as the main loop draws it, saved as name.png, and checked against the reference rasteriser and
     // the picture frozen for it.
