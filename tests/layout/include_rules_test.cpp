@@ -11,10 +11,7 @@
 namespace {
 
 // A folder, the project folders it may include, and the system headers besides the standard library it may use.
-struct FLOOR {
-    std::string Folder;
-    std::vector<std::string> MayInclude, SystemHeaders;
-};
+struct FLOOR { std::string Folder; std::vector<std::string> MayInclude, SystemHeaders; };
 
 const std::vector<FLOOR> Floors = {
     {"base", {"base"}, {"unistd.h"}},

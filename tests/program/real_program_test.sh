@@ -85,13 +85,10 @@ bad-config)
   said="Vizor.cfg: not understood, so the defaults are used; the first save will keep it as a Vizor.cfg.bad copy" ;;
 read-only)
   as_user=()
-  if [ "$(id -u)" -eq 0 ]; then
-    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-    "${as_user[@]}" true 2>/dev/null || { echo "skipped: root's privileges cannot be dropped here"; exit 77; }
-  fi
+  [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
   chmod 755 "$folder"
   "${as_user[@]}" test -x "$game" -a -x "$helper" -a -r "$0" -a -r Textures/Bar.dds 2>/dev/null ||
-    { echo "skipped: the user the folder stops cannot reach the program, its helper or its art from here"; exit 77; }
+    { echo "skipped: root's rights cannot be dropped, or the user cannot reach the program or its art"; exit 77; }
   ! "${as_user[@]}" touch probe 2>/dev/null || { echo "skipped: this user can write the folder even read-only"; exit 77; }
   run_in_x "${as_user[@]}" env HOME="$folder" || fail "the program ended with code $?"
   [ "$(grep -c '^_Errors.txt: the event log cannot be written in this folder: Permission denied$' run.log)" -eq 1 ] ||

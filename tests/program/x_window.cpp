@@ -1,7 +1,6 @@
 // The real program's window as a player and a window manager see it, for the scripts that run it in Xvfb:
 //   x_window pixel ID X Y  prints the red, green and blue of a pixel; 1 while it cannot be read (unmapped)
-//   x_window close ID      asks the window to close as a window manager's close button does; destroying it
-//                          from outside would be a crash, not a close
+//   x_window close ID      asks the window to close as a window manager's close button does (not destroyed)
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 

@@ -21,12 +21,11 @@ class TemporaryFolderPerTest : public testing::EmptyTestEventListener {
         RestoreStartState();
     }
 
-    // A test may leave its folder read-only.
     void OnTestEnd(const testing::TestInfo&) override
     {
         std::filesystem::current_path(Folder.parent_path());
         std::error_code ignored;
-        std::filesystem::permissions(Folder, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::permissions(Folder, std::filesystem::perms::owner_all, ignored);  // a test may lock it
         std::filesystem::remove_all(Folder, ignored);
     }
 
