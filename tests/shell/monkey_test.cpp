@@ -46,8 +46,7 @@ bool IsPieceSlot(const PIECEBASE* piece)
     return piece == nullptr || in(Game.Players) || in(Game.Creatures);
 }
 
-// What must hold after every message and every frame, on any screen. The dead give no orders: a menu or an aim
-// belongs to a live piece of the player's.
+// What must hold after every message and frame; the dead give no orders, so a menu or an aim is a live piece's.
 std::string CheckShell()
 {
     std::string fault;
@@ -76,7 +75,6 @@ bool IsBusy()
     return Play.ActionMode == ModeComputerTurns || !Game.IsNothingMoving() || Game.Effects.CountMovingEffects(0) > 0;
 }
 
-// The live pieces that pass a test.
 template <typename TEST>
 std::vector<PIECEBASE*> LivePieces(TEST passes)
 {
@@ -107,9 +105,8 @@ struct MONKEY {
     int Frames = 0;                   // frames the game or the screens went through
     int DrawnFrames = 0;              // frames drawn as the main loop draws them; they take the time
     std::vector<MESSAGE> Pending;     // the rest of an aimed click
-    SCREEN StepScreen = ScreenTitle;  // the screen the last step began on
     SCREEN LastScreen = ScreenTitle;  // the screen after the last message or frame
-    int StepsOnScreen = 0;
+    int StepsOnScreen = 0;            // steps since the screen changed
     bool HeldKeys[KeyStateCount] = {};
 
     int Below(int n) { return static_cast<int>(Generator() % static_cast<unsigned>(n)); }
@@ -125,9 +122,7 @@ struct MONKEY {
     void Step()
     {
         const SCREEN screen = Screens.ScreenState;
-        StepsOnScreen = screen == StepScreen ? StepsOnScreen + 1 : 0;
-        StepScreen = screen;
-        EXPECT_TRUE(IsGameScreen(screen) || StepsOnScreen <= 300) << "no way out: " << Where();
+        EXPECT_TRUE(IsGameScreen(screen) || ++StepsOnScreen <= 300) << "no way out: " << Where();
         const bool busy = screen == ScreenInGame && IsBusy();
         if (IsGameScreen(screen) && Percent(busy ? 90 : 15)) {
             // A stretch begun on a busy board ends once it is not; it draws about one frame in 1000, and its last.
@@ -155,6 +150,7 @@ struct MONKEY {
         const SCREEN screen = Screens.ScreenState;
         if (screen != LastScreen) {
             Visits[screen]++;
+            StepsOnScreen = 0;
             if (screen == ScreenInGame && !IsGameScreen(LastScreen))
                 ResetInvariants();
             LastScreen = screen;
@@ -173,8 +169,7 @@ struct MONKEY {
         Pending.clear();
     }
 
-    // One pass of the main loop: nothing is drawn and the game waits while the window is minimised (or once a check
-    // failed). An undrawn frame is the game's half of DrawScreenFrame: the world and the pointer advance.
+    // One pass of the main loop, which waits while the window is minimised; an undrawn frame only advances the game.
     void Frame(bool drawn)
     {
         if (Loop.WindowSizeState == WindowMinimised || testing::Test::HasFailure())
@@ -192,8 +187,7 @@ struct MONKEY {
         EXPECT_EQ(inGame ? CheckInvariants() : "", "") << Where();
     }
 
-    // Pointer messages in the picture and a little outside it, typed characters of every kind (Escape rare in a
-    // game, or few games would get to their end), the window's size and its exposure; never the close.
+    // Anything the window sends but the close; Escape is rare in a game, or few games would get to their end.
     MESSAGE RandomMessage()
     {
         const int x = Between(-16, PictureWidth + 15), y = Between(-16, PictureHeight + 15), kind = Below(100);
@@ -210,8 +204,7 @@ struct MONKEY {
         return MakeMessage(MessageChar, 0, 0, c);
     }
 
-    // A message aimed at what the screen offers: a button or portrait its hit test accepts, a name, a piece, a menu
-    // row, a target in reach.
+    // A message aimed at what the screen offers: a button or portrait its hit test accepts, a name, the board.
     MESSAGE AimedMessage()
     {
         switch (Screens.ScreenState) {
@@ -291,8 +284,7 @@ struct MONKEY {
         return Click(static_cast<int>(piece->X) + Below(piece->Width + 1) + BoardMargin, y);
     }
 
-    // A row of the open page: now and then any row, else one that can be chosen, those that fight more often and
-    // "End Turn" often enough for the computer sides to play and the games to end.
+    // A row of the open page, those that fight more often; "End Turn" often enough for the games to end.
     MESSAGE ClickMenuRow()
     {
         const MENUPANEL* open = nullptr;
