@@ -7,12 +7,11 @@
 set -uo pipefail
 game=$1 helper=$2 art=$3 variant=$4
 
-# Inside the X server: the game started, its window found, the road walked, the window closed; status 3 when a step
-# never showed.
+# Inside the X server: the game started, its window found, the road walked, the window closed; 3 when a step failed.
 move() { xdotool mousemove --window "$window" "$1" "$2"; }
 click() { move "$1" "$2" && xdotool click 1; }
 colour() { local r g b; read -r r g b < <("$helper" pixel "$window" "$2" "$3") || return 1
-  case $1 in yellow) (( b < 40 && r + g > 200 ));; untinted) (( b > 100 ));; blue) (( b > 150 && b > r + 100 ));; esac; }
+  case $1 in yellow) (( b < 40 && r + g > 200 ));; untinted) (( b > 100 ));; blue) (( b > 150 && b > r + 100 ));; esac }
 # The pointer brought afresh to (x, y), as a motion before the main loop runs is dropped; then a pixel's colour.
 lit() { move $(($1 + 1)) "$2" && move "$1" "$2" && colour "$3" "$4" "$5"; }
 logged() { grep -q "$1" _Errors.txt 2>/dev/null; }
@@ -59,8 +58,7 @@ trap 'rm -rf "$folder"' EXIT
 cd "$folder" || exit 1
 ln -s "$art/Textures" Textures
 export SDL_AUDIODRIVER=dummy
-# The X and D-Bus client libraries keep allocations to the end of the process: a sanitized build must not take
-# those for leaks of the game's own.
+# The X and D-Bus client libraries keep allocations to the end of the process: no leaks of the game's own.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0"
 fail() { echo "$variant: $1"; head -c 6000 run.log _Errors.txt 2>/dev/null; exit 1; }
 zeros() { head -c "$1" /dev/zero; }
@@ -89,7 +87,7 @@ read-only)
   chmod 755 "$folder"
   "${as_user[@]}" test -x "$game" -a -x "$helper" -a -r "$0" -a -r Textures/Bar.dds 2>/dev/null ||
     { echo "skipped: root's rights cannot be dropped, or the user cannot reach the program or its art"; exit 77; }
-  ! "${as_user[@]}" touch probe 2>/dev/null || { echo "skipped: this user can write the folder even read-only"; exit 77; }
+  ! "${as_user[@]}" touch probe 2>/dev/null || { echo "skipped: this user can write a read-only folder"; exit 77; }
   run_in_x "${as_user[@]}" env HOME="$folder" || fail "the program ended with code $?"
   [ "$(grep -c '^_Errors.txt: the event log cannot be written in this folder: Permission denied$' run.log)" -eq 1 ] ||
     fail "standard error did not say once that the log cannot be written, and why"
@@ -154,7 +152,7 @@ end="Releasing Models.: , 0, 0
 Releasing Textures.: , 0, 0
 TEXTURES::ReleaseTextures(): , 0, -1
 Releasing Device.: , 0, 0"
-[ "$(head -n 8 <<< "$log")" = "$start" ] || fail "the event log does not start with the window's creation and the device"
+[ "$(head -n 8 <<< "$log")" = "$start" ] || fail "the event log does not start with the window and the device"
 [ "$(tail -n 4 <<< "$log")" = "$end" ] || fail "the event log does not end with the release"
 # The texture-list loads, numbered 0 to 91 in order from GridA.dds to Bar.dds, whatever stands between them.
 loads=$(grep '^TARNWICK::InitD3D Texture load: ' <<< "$log" | sed 's/^.*load: \([^,]*\), \([0-9]*\), 0$/\2 \1/')

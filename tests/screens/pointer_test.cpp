@@ -195,8 +195,7 @@ TEST_F(Pointer, CancelActionClosesTheMenusAndDropsTheSelectionAndItsMarksButKeep
     EXPECT_EQ(BannerText(), "||");
 }
 
-// Harm drains a point a frame after its hit, and a move through another side's hazard costs points on the way, so a
-// piece of the player's can die in his turn with its menu open or its move aimed; the dead give no orders.
+// Harm drains after its hit and hazards on the way, so a piece can die in its side's turn; the dead give no orders.
 TEST_F(Pointer, APieceThatDiesUnderItsMenuOrItsAimTakesThemWithIt)
 {
     PIECEBASE* const pieces[] = {&Wolf, &Human};

@@ -1,6 +1,5 @@
-// The roads through the screens walked in-process with a player's window messages: each screen drawn headless as the
-// main loop draws it, saved, drawn again by the reference rasteriser to the same pixels and compared with its frozen
-// picture.
+// The roads through the screens walked in-process with a player's window messages, each screen drawn, saved and
+// compared with the reference rasteriser's pixels and with its frozen picture.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -28,8 +27,7 @@
 
 namespace {
 
-// The points the real program's play-through clicks too: the free-game button, the 3-player button, the first
-// portrait, the human's dreamer where a 3-player game puts it, and its menu's "End Turn" row.
+// Points the real program's play-through clicks too: buttons, the first portrait, the dreamer and its "End Turn".
 constexpr int FreeGameX = 176, FreeGameY = 384;
 constexpr int ThreePlayersX = 211, ThreePlayersY = 216;
 constexpr int FirstPortraitX = 152, FirstPortraitY = 232;
@@ -41,8 +39,7 @@ constexpr int ChallengeX = 400, ChallengeY = 384;
 int PortraitX(int slot) { return 152 + 80 * (slot % 5); }
 int PortraitY(int slot) { return 232 + 100 * (slot / 5); }
 
-// The pictures as a person last looked at them and let them stand, by a digest of their pixels; the art they were
-// drawn with is pinned by the art test.
+// The pictures as a person last looked at them and let them stand; the art they were drawn with is the art test's.
 const std::map<std::string, std::uint64_t> FrozenPictures = {
     {"challenge_play_as", 0x23e0a90fcdbcb95f}, {"title", 0x804ef9786a6ff8c6}, {"player_count", 0xcae1c17724f9af79},
     {"character_choice", 0xeb9e76443113fe63}, {"challenge_opponent", 0xb17e20a9997d5347},
@@ -66,8 +63,7 @@ protected:
             hash = (hash ^ bytes[i]) * 0x100000001b3ull;
         return hash;
     }
-    // A frame drawn as the main loop draws it, saved as name.png, and checked against the reference rasteriser and
-    // the picture frozen for it.
+    // A frame drawn as the main loop draws it, saved as name.png and checked.
     static void Shoot(const std::string& name)
     {
         FRAMERECORDING frame;
@@ -103,8 +99,7 @@ protected:
         Click(FirstPortraitX, FirstPortraitY);
         ASSERT_TRUE(Screens.ScreenState == ScreenInGame && Game.CountLivePlayers() == 3);
     }
-    // The game of the play-through with its dreamer's menu open and the page the row id opens, the pointer at
-    // (x, y) over the page's first listed row.
+    // The play-through's game with the page the dreamer's row id opens, the pointer at (x, y) over its first entry.
     static void OpenListPage(MENUID id, MENUPAGE page, int& x, int& y)
     {
         StartThreePlayerGame();
@@ -196,8 +191,7 @@ TEST_F(ScreenPictures, TheDreamsPageShowsItsPressedRowInBrightRed)
     Shoot("dreams_menu");
 }
 
-// The spell list, then its first spell aimed with its reach shown as a ring. Once the aim is given up, the spent
-// dreamer's menu greys what it may no longer do.
+// The spell list, its first spell aimed with its reach as a ring, then the spent dreamer's greyed menu.
 TEST_F(ScreenPictures, TheCastListAndTheAimOfItsFirstSpellShowTheReachAsARing)
 {
     int x = 0, y = 0;
