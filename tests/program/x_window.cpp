@@ -1,7 +1,6 @@
 // The real program's window as a player and a window manager see it, for the scripts that run it in Xvfb:
 //   x_window pixel ID X Y  prints the red, green and blue of a pixel; 1 while it cannot be read (unmapped)
-//   x_window close ID      asks the window to close as a window manager's close button does; destroying it
-//                          from outside would be a crash, not a close
+//   x_window close ID      asks the window to close as a window manager's close button does (not destroyed)
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -26,19 +25,17 @@ int Run(Display* display, const std::string& command, char** args, int count)
         XDestroyImage(image);
         return 0;
     }
-    if (command == "close" && count == 1) {
-        XEvent event = {};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, window, False, NoEventMask, &event);
-        return 0;
-    }
-    std::fprintf(stderr, "usage: x_window pixel ID X Y | close ID\n");
-    return 2;
+    if (command != "close" || count != 1)
+        return 2;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    return 0;
 }
 
 }  // namespace
@@ -46,10 +43,8 @@ int Run(Display* display, const std::string& command, char** args, int count)
 int main(int argc, char** argv)
 {
     Display* display = argc > 2 ? XOpenDisplay(nullptr) : nullptr;
-    if (display == nullptr) {
-        std::fprintf(stderr, "x_window: no display, or no command\n");
+    if (display == nullptr)
         return 2;
-    }
     XSetErrorHandler(IgnoreErrors);
     const int status = Run(display, argv[1], argv + 2, argc - 2);
     XSync(display, False);

@@ -1,6 +1,8 @@
 // The cursor for each action, selecting pieces, the menu commands and the transfer click, on hand-built boards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "platform/window.h"
@@ -30,12 +32,8 @@ protected:
         for (int row : {1, 2, 40})
             Human.Spells.AddSpell(row);
         Menus.ResetAll();
-        Menus.OpenPanel = -1;
-        Play.pPointerTarget = nullptr, Play.ChosenSpell = Play.ChosenDream = -1, Play.MouseX = Play.MouseY = 0;
-        Aim(ModeNothing, nullptr);
-        SetPointerCursor(CursorArrow);
+        Play.ActionRange = 1.0f;
     }
-    void TearDown() override { Aim(ModeNothing, nullptr), Play.pPointerTarget = nullptr, Menus.ResetAll(); }
     static void Aim(ACTIONMODE mode, PIECEBASE* piece)
     {
         Play.ActionMode = mode, Play.pSelectedPiece = piece, Play.ActionRange = 1.0f;
@@ -49,10 +47,8 @@ protected:
     }
     static int OpenPanels()
     {
-        int open = 0;
-        for (const MENUPANEL& panel : Menus.Panels)
-            open += panel.Count > 0;
-        return open;
+        const auto open = [](const MENUPANEL& panel) { return panel.Count > 0; };
+        return static_cast<int>(std::count_if(std::begin(Menus.Panels), std::end(Menus.Panels), open));
     }
 
     PLAYER& Human = Game.Players[0];
@@ -101,24 +97,8 @@ TEST_F(Pointer, EachModeShowsItsCursorAndAimingNeverSetsTheHoverMark)
     EXPECT_EQ(Enemy.HoverMark, 1);
 }
 
-TEST_F(Pointer, AimingWithoutASelectedPieceChangesNothing)
+TEST_F(Pointer, APressOnEmptyGroundCancelsTheSelection)
 {
-    Aim(ModeSpellTarget, nullptr);
-    Play.ChosenSpell = 0;
-    SetPointerCursor(CursorCross);
-    EXPECT_EQ(CursorAt(160, 100), CursorCross);
-    EXPECT_TRUE(Play.pPointerTarget == nullptr && Enemy.TargetMark == 0);
-}
-
-TEST_F(Pointer, OwnPiecesOpenTheirMainPageAnotherSidesAreOnlySelectedAndEmptyGroundCancels)
-{
-    SelectPieceAt(100, 160);
-    EXPECT_TRUE(Play.pSelectedPiece == &Wolf && Wolf.HoverMark == 1 && Play.ActionMode == ModeMenuOpen);
-    EXPECT_STREQ(Menus.Panels[PageMain].Items[0].Text, "Wolf (Ann)");
-    Aim(ModeNothing, nullptr);
-    SelectPieceAt(160, 100);
-    EXPECT_TRUE(Play.pSelectedPiece == &Enemy && Enemy.HoverMark == 1 && Play.ActionMode == ModeNothing &&
-                OpenPanels() == 0);
     Aim(ModeMenuOpen, &Enemy);
     SelectPieceAt(300, 300);
     EXPECT_TRUE(Play.pSelectedPiece == nullptr && Play.ActionMode == ModeNothing);
@@ -143,7 +123,7 @@ TEST_F(Pointer, ATransferGoesToTheCentreOfAFriendInReachWithRoomNeverToTheCaster
     EXPECT_EQ(Human.Spells.Count, 2);
 }
 
-TEST_F(Pointer, CommandRowsAimWithTheirReachColourAndPrompt)
+TEST_F(Pointer, CommandRowsAimWithTheirReachColourAndPromptAndCloudCoverIsCastAtOnce)
 {
     Human.Reach = 1.5f;
     Run(MenuIdMoveAttack);
@@ -164,11 +144,7 @@ TEST_F(Pointer, CommandRowsAimWithTheirReachColourAndPrompt)
         Run(id, 4 + (id == MenuIdDream));  // past the list's last row
         EXPECT_EQ(Play.ActionMode, ModeNothing) << id;
     }
-}
-
-TEST_F(Pointer, CloudCoverIsCastAtOnceAndLeavesTheCastFlagClear)
-{
-    ShowPieceMenu(&Human, PageCastSpells);
+    ShowPieceMenu(&Human, PageCastSpells);  // Cloud Cover is cast at once and leaves the cast flag clear
     ScriptRand({0});
     Run(MenuIdCastListSpell, 4);
     EXPECT_TRUE(Play.ActionMode == ModeNothing && Play.ChosenSpell == 2 && Human.HasCast == 0 &&
@@ -219,8 +195,7 @@ TEST_F(Pointer, CancelActionClosesTheMenusAndDropsTheSelectionAndItsMarksButKeep
     EXPECT_EQ(BannerText(), "||");
 }
 
-// Harm drains a point a frame after its hit, and a move through another side's hazard costs points on the way, so a
-// piece of the player's can die in his turn with its menu open or its move aimed; the dead give no orders.
+// Harm drains after its hit and hazards on the way, so a piece can die in its side's turn; the dead give no orders.
 TEST_F(Pointer, APieceThatDiesUnderItsMenuOrItsAimTakesThemWithIt)
 {
     PIECEBASE* const pieces[] = {&Wolf, &Human};
@@ -243,8 +218,6 @@ TEST_F(Pointer, APieceThatDiesUnderItsMenuOrItsAimTakesThemWithIt)
 
 TEST_F(Pointer, ACreatureFacesABoardXRightOfItsCentreAndTheWorldsMovesTurnItTheSameWay)
 {
-    FacePieceTowards(&Wolf, 101);
-    EXPECT_EQ(Wolf.Sprite.Mirror, 0);
     FacePieceTowards(&Wolf, 100);
     EXPECT_EQ(Wolf.Sprite.Mirror, 1);
     MovePieceTo(&Wolf, 101.0f, 160.0f);

@@ -1,5 +1,4 @@
-// The screens before a game: which title button, player count or portrait a window point hits, the high-score
-// table's colour cycle, and the name field.
+// The screens before a game: the buttons' and portraits' hit boxes, the high scores' colour cycle, the name field.
 #include <gtest/gtest.h>
 
 #include "base/config.h"

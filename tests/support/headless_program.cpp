@@ -42,3 +42,16 @@ void Send(MESSAGEKIND kind, int x, int y, int character)
 {
     WndProc(MakeMessage(kind, x, y, character));
 }
+
+void Click(int x, int y)
+{
+    Send(MessagePointerMove, x, y);
+    Send(MessageButtonDown, x, y);
+    Send(MessageButtonUp, x, y);
+}
+
+void Type(std::initializer_list<int> codes)
+{
+    for (int c : codes)
+        Send(MessageChar, 0, 0, c);
+}

@@ -1,6 +1,5 @@
-// Test entry point: every test runs in a fresh temporary working folder, since
-// the game writes its event log and its files into the working folder, and
-// from the state the program starts with.
+// Test entry point: every test runs in a fresh temporary working folder, since the game writes its event log and its
+// files into the working folder, and from the state the program starts with.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,34 +11,25 @@
 namespace {
 
 class TemporaryFolderPerTest : public testing::EmptyTestEventListener {
-public:
     void OnTestStart(const testing::TestInfo&) override
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "tollmarrow-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "cannot make a temporary folder";
-            return;
-        }
+        if (mkdtemp(pattern.data()) == nullptr)
+            std::abort();  // no test could keep its files apart
         Folder = pattern;
-        Previous = std::filesystem::current_path();
         std::filesystem::current_path(Folder);
         RestoreStartState();
     }
 
     void OnTestEnd(const testing::TestInfo&) override
     {
-        if (Folder.empty())
-            return;
-        std::filesystem::current_path(Previous);
+        std::filesystem::current_path(Folder.parent_path());
         std::error_code ignored;
-        std::filesystem::permissions(Folder, std::filesystem::perms::owner_all, ignored);
+        std::filesystem::permissions(Folder, std::filesystem::perms::owner_all, ignored);  // a test may lock it
         std::filesystem::remove_all(Folder, ignored);
-        Folder.clear();
     }
 
-private:
     std::filesystem::path Folder;
-    std::filesystem::path Previous;
 };
 
 }  // namespace
