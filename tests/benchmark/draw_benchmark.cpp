@@ -1,7 +1,6 @@
-// How long the busiest in-game frame takes: eight dreamers, 128 creatures, 256 effects and an open banner. Headless,
-// the fast rasteriser and the scalar reference draw it in turn; when a DISPLAY is set, the game draws it and shows
-// it in its window in turn with SDL's own renderer replaying the same draws in a window of its own. The times are
-// wall-clock medians of the interleaved runs, so a busy machine slows both sides alike.
+// How long the busiest in-game frame takes. Headless, the fast rasteriser and the scalar reference draw it in turn;
+// when a DISPLAY is set, the game draws and shows it in its window in turn with SDL's own renderer replaying the
+// same draws in a window of its own. Runs are interleaved, so a busy machine slows both sides alike.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -16,15 +15,28 @@
 
 namespace {
 
-using CLOCK = std::chrono::steady_clock;
-constexpr int AlikeChannel = 8;  // the most a channel of SDL's picture may differ from ours to count as alike
-
-double SecondsSince(CLOCK::time_point start)
+// Times ours and theirs in turn each iteration, ours as the iteration's time; the counters name theirs in ms and
+// how many times faster ours is.
+template <typename OURS, typename THEIRS>
+void TimeInTurn(benchmark::State& state, const char* theirName, OURS ours, THEIRS theirs)
 {
-    return std::chrono::duration<double>(CLOCK::now() - start).count();
+    using CLOCK = std::chrono::steady_clock;
+    double oursSeconds = 0.0;
+    double theirSeconds = 0.0;
+    for (auto _ : state) {
+        CLOCK::time_point start = CLOCK::now();
+        ours();
+        const double seconds = std::chrono::duration<double>(CLOCK::now() - start).count();
+        start = CLOCK::now();
+        theirs();
+        theirSeconds += std::chrono::duration<double>(CLOCK::now() - start).count();
+        oursSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    state.counters[theirName] = theirSeconds * 1000.0 / static_cast<double>(state.iterations());
+    state.counters["times_faster"] = theirSeconds / oursSeconds;
 }
 
-// The time reported is the fast rasteriser's; the reference's and the ratio are counters.
 void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
 {
     SetUpBusiestFrame();
@@ -33,79 +45,49 @@ void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
         state.SkipWithError("no generated art, or a window is open");
         return;
     }
-    double fastSeconds = 0.0;
-    double referenceSeconds = 0.0;
-    for (auto _ : state) {
-        screen.Device.SetDrawPath(fast);
-        CLOCK::time_point start = CLOCK::now();
+    auto draw = [&screen](DRAWPATH path) {
+        screen.Device.SetDrawPath(path);
         screen.DrawGameFrame();
-        const double seconds = SecondsSince(start);
-        screen.Device.SetDrawPath(DrawReference);
-        start = CLOCK::now();
-        screen.DrawGameFrame();
-        referenceSeconds += SecondsSince(start);
-        fastSeconds += seconds;
-        state.SetIterationTime(seconds);
-    }
-    state.counters["reference_ms"] = referenceSeconds * 1000.0 / static_cast<double>(state.iterations());
-    state.counters["times_faster"] = referenceSeconds / fastSeconds;
+    };
+    TimeInTurn(state, "reference_ms", [&] { draw(fast); }, [&] { draw(DrawReference); });
     screen.Close();
 }
 BENCHMARK_CAPTURE(HeadlessFrame, fast, DrawFast)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HeadlessFrame, sse2, DrawSse2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The game's window frame (drawn, then shown without waiting for the next frame) against SDL's renderer replaying
-// the frame's draws, textures uploaded beforehand, vertical sync off for both. The time reported is the game's.
+// The game's window frame (drawn, then shown at once) against SDL's renderer replaying the frame's draws, textures
+// uploaded beforehand, vertical sync off for both; sdl_alike_pct is the share of SDL's pixels within 8 of ours.
 void WindowFrame(benchmark::State& state, bool accelerated)
 {
     SetUpBusiestFrame();
     ARTSCREEN screen;
-    if (OpenMainWindow() != PlatformOk || !screen.Open(ART_FOLDER) || screen.Device.IsHeadless()) {
-        state.SkipWithError("no window, or no generated art");
-        CloseMainWindow();
-        return;
-    }
     FRAMERECORDING frame;
-    frame.Start({&screen.Sprite}, &screen.Line);
-    screen.DrawGameFrame();
-    frame.Stop();
-    if (!OpenSdlReplay(accelerated)) {
-        state.SkipWithError("SDL's renderer did not open");
-        screen.Close();
-        CloseMainWindow();
-        return;
-    }
-    auto replay = [&frame] {
-        ClearSdlReplay();
-        frame.Replay(ReplaySprite, ReplayLine);
-    };
-    replay();
-    PresentSdlReplay();
-    double gameSeconds = 0.0;
-    double sdlSeconds = 0.0;
-    for (auto _ : state) {
-        CLOCK::time_point start = CLOCK::now();
+    if (OpenMainWindow() == PlatformOk && screen.Open(ART_FOLDER) && !screen.Device.IsHeadless()) {
+        frame.Start({&screen.Sprite}, &screen.Line);
         screen.DrawGameFrame();
-        screen.Device.Show();
-        const double seconds = SecondsSince(start);
-        start = CLOCK::now();
-        replay();
-        PresentSdlReplay();
-        sdlSeconds += SecondsSince(start);
-        gameSeconds += seconds;
-        state.SetIterationTime(seconds);
+        frame.Stop();
+        if (OpenSdlReplay(accelerated)) {
+            auto replay = [&frame] {
+                ClearSdlReplay();
+                frame.Replay(ReplaySprite, ReplayLine);
+                PresentSdlReplay();
+            };
+            replay();
+            TimeInTurn(state, "sdl_ms", [&] { screen.DrawGameFrame(), screen.Device.Show(); }, replay);
+            std::vector<std::uint32_t> theirs(static_cast<std::size_t>(PictureWidth) * PictureHeight);
+            ClearSdlReplay();
+            frame.Replay(ReplaySprite, ReplayLine);
+            ReadSdlReplay(theirs.data());
+            DEVICE ours;
+            frame.DrawInto(ours);
+            state.SetLabel(SdlReplayRenderer());
+            state.counters["sdl_alike_pct"] = 100.0 * ShareAlike(theirs.data(), ours, 8);
+            state.counters["sprites"] = frame.SpriteCount();
+            state.counters["lines"] = frame.LineCount();
+        }
     }
-    replay();
-    std::vector<std::uint32_t> theirs(static_cast<std::size_t>(PictureWidth) * PictureHeight);
-    ReadSdlReplay(theirs.data());
-    DEVICE ours;
-    frame.DrawInto(ours);
-    state.SetLabel(SdlReplayRenderer());
-    state.counters["sdl_ms"] = sdlSeconds * 1000.0 / static_cast<double>(state.iterations());
-    state.counters["times_faster"] = sdlSeconds / gameSeconds;
-    state.counters["sdl_alike_pct"] = 100.0 * ShareAlike(theirs.data(), ours, AlikeChannel);
-    state.counters["sprites"] = frame.SpriteCount();
-    state.counters["lines"] = frame.LineCount();
+    if (state.iterations() == 0)
+        state.SkipWithError("no window, no generated art, or SDL's renderer did not open");
     CloseSdlReplay();
     screen.Close();
     CloseMainWindow();

@@ -1,5 +1,4 @@
-// How fast the world runs headless: frames per second of busy eight-dreamer
-// games, and the time of a whole game.
+// How fast the world runs headless: frames per second of busy eight-dreamer games, and the time of a whole game.
 #include <benchmark/benchmark.h>
 
 #include "tests/support/game_runner.h"
@@ -10,10 +9,9 @@ void BusyEightDreamerFrames(benchmark::State& state)
 {
     unsigned seed = 1;
     StartHeadlessGame(seed, 8, PLAYERSCRIPT::EndTurnAtOnce);
-    for (auto _ : state) {
+    for (auto _ : state)
         if (!PlayHeadlessFrame(PLAYERSCRIPT::EndTurnAtOnce))
             StartHeadlessGame(++seed, 8, PLAYERSCRIPT::EndTurnAtOnce);
-    }
     state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BusyEightDreamerFrames);

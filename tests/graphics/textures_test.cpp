@@ -1,5 +1,5 @@
 // The texture table (load order, the cache, the alpha rule, files that cannot be read, the count's cap) and the two
-// fonts loaded into it: measuring, placing and wrapping their glyphs, and a glyph file that cannot be read.
+// fonts loaded into it: placing and wrapping their glyphs, and a glyph file that cannot be read.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -134,20 +134,14 @@ TEST(Textures, TheCountStaysAt511AndReleaseFreesEachTextureOnce)
 
 namespace {
 
-// The pixel of the file of large glyph i, opaque so that every file's texture tells itself apart.
-std::uint32_t GlyphPixel(int i)
-{
-    return 0xff000000u | static_cast<std::uint32_t>(i + 1);
-}
-
-// Both fonts loaded from a file of their own for each large glyph and the small atlas, recording their draws.
+// Both fonts loaded, recording their draws; each large glyph's file has a pixel of its own.
 class Fonts : public testing::Test {
 protected:
     void SetUp() override
     {
         for (int i = 0; i < FontGlyphs; i++)
             if (LargeFontTable[i].File[0] != '\0')
-                WriteTexture(std::string("Textures/Font/") + LargeFontTable[i].File, GlyphPixel(i));
+                WriteTexture(std::string("Textures/Font/") + LargeFontTable[i].File, 0xff000000u + i);
         WriteTexture("Textures/Font/_Small.dds", 0xffffffffu);
         Load();
     }
@@ -164,8 +158,7 @@ protected:
     }
     void ExpectAt(std::size_t draw, float x, float y) const
     {
-        EXPECT_TRUE(Drawn.at(draw).Translation.X == x && Drawn.at(draw).Translation.Y == y)
-            << "draw " << draw << " at " << Drawn.at(draw).Translation.X << ", " << Drawn.at(draw).Translation.Y;
+        EXPECT_TRUE(Drawn.at(draw).Translation.X == x && Drawn.at(draw).Translation.Y == y) << "draw " << draw;
     }
 
     DEVICE Device;
@@ -176,18 +169,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(Fonts, WidthsAtFullAndHalfSizeUpToTheFirstNewline)
-{
-    const struct { const FONT& Font; const char* Text; bool Half; int Width; } widths[] = {
-        {Small, "AB", false, 16}, {Large, "AB", false, 39},          {Large, "AB", true, 27},
-        {Large, "Hello World", false, 149}, {Large, "Hello World", true, 103}, {Large, " ", true, 5},
-        {Small, " ", true, 5},    {Small, "AB\tC\nDDDD", false, 40},
-    };
-    for (const auto& w : widths)
-        EXPECT_EQ(w.Font.GetTextWidth(w.Text, w.Half), w.Width) << w.Text << (w.Half ? " at half size" : "");
-    EXPECT_EQ(FONT().GetTextWidth("AB", false), 0);
-}
 
 // Acute vowels draw from the slots of unused characters; other bytes without a glyph are skipped. The large font
 // draws at three quarters, its y offset scaled; at half size each glyph is halved and turned with the text.
@@ -270,7 +251,7 @@ TEST_F(Fonts, AGlyphFileThatCannotBeReadLeavesOnlyThatGlyphEmpty)
             else if (std::strcmp(file, c.File) == 0)
                 EXPECT_EQ(texture, nullptr) << i;
             else
-                EXPECT_TRUE(texture != nullptr && texture->Texel(0, 0) == GlyphPixel(i)) << file;
+                EXPECT_TRUE(texture != nullptr && texture->Texel(0, 0) == 0xff000000u + i) << file;
             EXPECT_EQ(Small.Glyph(i).pTexture, atlas) << i;
         }
     }

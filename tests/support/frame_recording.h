@@ -10,11 +10,10 @@
 
 class FRAMERECORDING {
 public:
-    // Records every later draw of these drawers; null ones are left out.
-    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);
-    void Stop();              // the drawers record no more
-    int SpriteCount() const;  // sprite draws recorded
-    int LineCount() const;    // line draws recorded
+    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);  // records every later draw of these
+    void Stop();                                                                 // the drawers record no more
+    int SpriteCount() const { return static_cast<int>(Sprites.size()); }
+    int LineCount() const { return static_cast<int>(Lines.size()); }
 
     // Calls sprite(SPRITEDRAW) and line(LINEDRAW) for the draws in the order they were asked for.
     template <typename SPRITE, typename LINE>
