@@ -1,6 +1,4 @@
-// The board's figures read from the draws the shared sprite and line objects record: where pictures are placed and
-// scaled, the tiles and their wave, the range marker, the depth order of pieces and effect layers, a piece's bar,
-// glow, body and markers, the alphas of effects and the frame's colour.
+// The board's figures read from the draws the shared sprite and line objects record, where the shots show them not.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -31,8 +29,7 @@ protected:
     {
         for (int i = 0; i < FakeImages; i++)
             *Textures.TextureSlot(i) = nullptr;
-        Drawing.pSprite2D = nullptr;
-        Drawing.pLine = nullptr;
+        Drawing = DRAWING();
     }
     int Image(const SPRITEDRAW& draw) const { return static_cast<int>(draw.Texture - Fakes); }
     std::vector<int> Images() const
@@ -46,9 +43,7 @@ protected:
     static void ExpectDraw(const SPRITEDRAW& draw, float x, float y, float scaleX, std::uint32_t colour)
     {
         EXPECT_TRUE(draw.Translation.X == x && draw.Translation.Y == y && draw.Scaling.X == scaleX &&
-                    draw.Colour == colour)
-            << "at " << draw.Translation.X << ", " << draw.Translation.Y << " scaled " << draw.Scaling.X << std::hex
-            << " colour " << draw.Colour;
+                    draw.Colour == colour);
     }
 
     TEXTURE Fakes[FakeImages];
@@ -139,10 +134,6 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
     dreamer.HoverMark = dreamer.TargetMark = 1;
     DrawPiece(&dreamer, nullptr);
     ASSERT_EQ(Images(), (std::vector<int>{22, 22, 7, 7, 5}));
-    EXPECT_EQ(Draws[0].Source.Right, 15);
-    ExpectDraw(Draws[1], 107.0f, 57.0f, 1.0f, 0xb4ffffffu);
-    EXPECT_TRUE(Draws[2].Source.Left == 40 && Draws[2].Colour == 0x6400ff00u && Draws[2].Scaling.X == 1.07f);
-    EXPECT_TRUE(Draws[3].Source.Left == 0 && Draws[3].Colour == 0xff80ff80u);
     ExpectDraw(Draws[4], 107.0f, 57.0f, 1.0f, 0xffffff00u);
 
     const std::uint32_t targetColours[] = {0xffff0000u, 0xffffffffu, 0xffff0000u};

@@ -256,57 +256,29 @@ TEST_F(Raster, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
 {
     const TEXTURE* opaque = &Opaque;
     const TEXTURE* mixed = &Mixed;
-    const RECTANGLE inSheet{3, 2, 10, 7}, pastTexture{30, 15, 50, 40}, beforeTexture{-4, -3, 6, 5};
-    const RECTANGLE empty{4, 4, 4, 9}, insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9}, part{2, 3, 30, 20};
+    const RECTANGLE pastTexture{30, 15, 50, 40}, beforeTexture{-4, -3, 6, 5}, part{2, 3, 30, 20};
+    const RECTANGLE insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9};
     const VECTOR2 unit{1.0f, 1.0f}, mirror{-1.0f, 1.0f}, middle{18.0f, 11.0f}, corner{5.0f, 5.0f};
     const VECTOR2 at{10.0f, 10.0f}, inside{70.0f, 70.0f}, turnAt{150.0f, 150.0f};
-    const struct {
-        const char* Name;
-        const TEXTURE* Texture;
-        const RECTANGLE* Source;
-        VECTOR2 Scaling;
-        const VECTOR2* Centre;
-        float Rotation;
-        VECTOR2 At;
-        std::uint32_t Colour;
-    } rows[] = {
+    const struct { const char* Name; const TEXTURE* Texture; const RECTANGLE* Source; VECTOR2 Scaling;
+                   const VECTOR2* Centre; float Rotation; VECTOR2 At; std::uint32_t Colour; } rows[] = {
         {"whole texels, untinted, opaque", opaque, nullptr, unit, nullptr, 0.0f, at, White},
         {"whole texels, keyed and see-through", mixed, nullptr, unit, nullptr, 0.0f, at, White},
         {"whole texels, tinted", mixed, nullptr, unit, nullptr, 0.0f, at, 0xff8040c0u},
-        {"whole texels, colour alpha 128", mixed, nullptr, unit, nullptr, 0.0f, at, 0x80ffffffu},
         {"whole texels, colour alpha 1", opaque, nullptr, unit, nullptr, 0.0f, at, 0x01ffffffu},
-        {"whole texels, colour alpha 0", mixed, nullptr, unit, nullptr, 0.0f, at, 0x00ffffffu},
-        {"whole texels, black tint", mixed, nullptr, unit, nullptr, 0.0f, at, 0xff000000u},
         {"cut by the left edge", mixed, nullptr, unit, nullptr, 0.0f, {-5.0f, 20.0f}, 0xc0ffffffu},
         {"cut by the right edge", mixed, nullptr, unit, nullptr, 0.0f, {630.0f, 20.0f}, 0xc0ffffffu},
-        {"cut by the top edge", mixed, nullptr, unit, nullptr, 0.0f, {20.0f, -4.0f}, 0xc0ffffffu},
-        {"cut by the bottom edge", mixed, nullptr, unit, nullptr, 0.0f, {20.0f, 505.0f}, 0xc0ffffffu},
         {"cut at the top-left corner", mixed, nullptr, unit, nullptr, 0.0f, {-30.0f, -20.0f}, White},
-        {"wholly off the picture", mixed, nullptr, unit, nullptr, 0.0f, {700.0f, 20.0f}, White},
-        {"mirrored", mixed, nullptr, mirror, nullptr, 0.0f, {60.0f, 50.0f}, White},
         {"mirrored and cut by the left edge", mixed, nullptr, mirror, nullptr, 0.0f, {20.0f, 50.0f}, 0xff80ff80u},
-        {"mirrored and cut by the right edge", mixed, nullptr, mirror, nullptr, 0.0f, {650.0f, 50.0f}, 0xff80ff80u},
-        {"upside down", mixed, nullptr, {1.0f, -1.0f}, nullptr, 0.0f, {60.0f, 80.0f}, White},
-        {"a source inside the sheet", mixed, &inSheet, unit, nullptr, 0.0f, inside, White},
         {"a source past the texture", mixed, &pastTexture, unit, nullptr, 0.0f, inside, White},
         {"a source before the texture", mixed, &beforeTexture, unit, nullptr, 0.0f, inside, White},
-        {"a mirrored source past the texture", mixed, &pastTexture, mirror, nullptr, 0.0f, {90.0f, 70.0f}, White},
-        {"an empty source", mixed, &empty, unit, nullptr, 0.0f, inside, White},
         {"an inside-out source", mixed, &insideOut, {3.0f, 3.0f}, nullptr, 0.5f, inside, White},
         {"a source far past the texture", mixed, &farPast, {1.5f, 2.0f}, nullptr, 0.3f, {200.0f, 200.0f}, White},
-        {"half a pixel off", mixed, nullptr, unit, nullptr, 0.0f, {10.5f, 20.25f}, White},
         {"enlarged 2.5 by 1.25", mixed, nullptr, {2.5f, 1.25f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff9090ffu},
-        {"enlarged across only", opaque, nullptr, {1.25f, 1.0f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff808080u},
-        {"shrunk", mixed, nullptr, {0.3f, 0.7f}, nullptr, 0.0f, {100.3f, 100.0f}, 0x90ffffffu},
-        {"enlarged and mirrored", mixed, nullptr, {-1.7f, 2.2f}, nullptr, 0.0f, {300.0f, 100.0f}, White},
         {"enlarged past every edge", mixed, nullptr, {60.0f, 70.0f}, nullptr, 0.0f, {-300.0f, -400.0f}, 0x80ffffffu},
-        {"a single texel enlarged", &Single, nullptr, {5.0f, 3.0f}, nullptr, 0.0f, {200.0f, 200.0f}, White},
         {"a quarter turn about the centre", mixed, nullptr, unit, &middle, QuarterTurn, turnAt, White},
-        {"a slight turn", mixed, nullptr, unit, nullptr, 0.01f, turnAt, White},
         {"an eighth turn, tinted and half seen", mixed, nullptr, unit, &middle, 0.7853982f, turnAt, 0x80ff4020u},
-        {"a half turn", opaque, nullptr, unit, nullptr, 3.14159274f, turnAt, White},
         {"turned and scaled", mixed, &part, {1.7f, 0.6f}, &corner, 2.0f, turnAt, 0xffc0c0c0u},
-        {"turned, mirrored and shrunk", mixed, nullptr, {-0.45f, 0.8f}, nullptr, 1.0f, turnAt, White},
         {"turned past the left and top", mixed, nullptr, {3.0f, 3.0f}, nullptr, 0.6f, {-20.0f, -30.0f}, White},
         {"turned past the right and bottom", mixed, nullptr, {3.0f, 3.0f}, nullptr, 2.6f, {660.0f, 530.0f}, White},
         {"turned far larger than the picture", mixed, nullptr, {900.0f, 900.0f}, nullptr, 0.3f, {-9000.0f, -9000.0f},
@@ -320,11 +292,7 @@ TEST_F(Raster, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
     }
     const struct { const char* Name; VECTOR2 From, To; float Width; std::uint32_t Colour; } lines[] = {
         {"level, one pixel, opaque", {10.0f, 10.0f}, {90.0f, 10.0f}, 1.0f, 0xffff0000u},
-        {"level, backwards", {90.0f, 20.0f}, {10.0f, 20.0f}, 4.0f, 0xff00ff00u},
-        {"upright", {50.0f, 30.0f}, {50.0f, 130.0f}, 3.0f, 0x800000ffu},
         {"slanted, half seen", {100.0f, 100.0f}, {300.0f, 173.0f}, 4.0f, 0x80ffffffu},
-        {"steep, a fraction wide", {200.0f, 50.0f}, {215.0f, 300.0f}, 2.5f, 0xc0ffff00u},
-        {"colour alpha 1", {100.0f, 300.0f}, {400.0f, 310.0f}, 6.0f, 0x01ffffffu},
         {"across the whole picture and past it", {-1000.0f, -700.0f}, {2000.0f, 1300.0f}, 9.0f, 0x60ff8000u},
         {"along the bottom edge", {-5.0f, 511.0f}, {700.0f, 511.0f}, 2.0f, 0xffffffffu},
     };
