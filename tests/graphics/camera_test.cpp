@@ -11,27 +11,23 @@
 
 namespace {
 
-class CameraKeys : public testing::Test {
-protected:
-    void SetUp() override { PlaceCameraForNewGame(); }
-    void TearDown() override { ResetInput(); }
-
-    // Holds the keys through one game frame.
-    static void Frame(std::initializer_list<int> keys)
-    {
-        for (int key : keys)
-            HoldKey(key, true);
-        ReadCameraKeys();
-        ResetInput();
-    }
-};
+// Holds the keys through one game frame.
+void Frame(std::initializer_list<int> keys)
+{
+    for (int key : keys)
+        HoldKey(key, true);
+    ReadCameraKeys();
+    ResetInput();
+}
 
 }  // namespace
 
 // The game's camera looks down 26.6 degrees, so half a unit forward also sinks; down and right win over their
-// opposites.
-TEST_F(CameraKeys, ArrowsStepAlongTheCameraAxesAndDownAndRightWinOverTheirOpposites)
+// opposites. The yaw wraps around and the pitch is never clamped; during the computer's turns only F1 counts, and
+// the overlay it turns on stays on for good.
+TEST(CameraKeys, ArrowsStepAlongTheCameraAxesTheYawWrapsAndOnlyF1CountsInTheComputersTurns)
 {
+    PlaceCameraForNewGame();
     Frame({KeyUp});
     EXPECT_NEAR(Camera.CameraMatrix._42, 132.0f - 0.22388f, 1e-4f);
     EXPECT_NEAR(Camera.CameraMatrix._43, -180.0f + 0.44708f, 1e-4f);
@@ -40,12 +36,8 @@ TEST_F(CameraKeys, ArrowsStepAlongTheCameraAxesAndDownAndRightWinOverTheirOpposi
     EXPECT_NEAR(Camera.CameraMatrix._43, -180.05292f, 1e-4f);
     Frame({KeyLeft, KeyRight});
     EXPECT_FLOAT_EQ(Camera.CameraMatrix._41, -4.5f);
-}
 
-// The yaw wraps around and the pitch is never clamped; during the computer's turns only F1 counts, and the
-// overlay it turns on stays on for good.
-TEST_F(CameraKeys, TheYawWrapsThePitchIsNeverClampedAndOnlyF1CountsInTheComputersTurns)
-{
+    PlaceCameraForNewGame();
     Camera.CameraYaw = 359.5f;
     Frame({KeyA});
     EXPECT_NEAR(Camera.CameraYaw, 0.4f, 1e-4f);

@@ -252,62 +252,26 @@ TEST_F(Raster, ALineIsAQuadOfItsWidthAlongTheSegment)
     EXPECT_EQ(Taken()[4], 0);
 }
 
-TEST_F(Raster, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
-{
-    const TEXTURE* opaque = &Opaque;
-    const TEXTURE* mixed = &Mixed;
-    const RECTANGLE pastTexture{30, 15, 50, 40}, beforeTexture{-4, -3, 6, 5}, part{2, 3, 30, 20};
-    const RECTANGLE insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9};
-    const VECTOR2 unit{1.0f, 1.0f}, mirror{-1.0f, 1.0f}, middle{18.0f, 11.0f}, corner{5.0f, 5.0f};
-    const VECTOR2 at{10.0f, 10.0f}, inside{70.0f, 70.0f}, turnAt{150.0f, 150.0f};
-    const struct { const char* Name; const TEXTURE* Texture; const RECTANGLE* Source; VECTOR2 Scaling;
-                   const VECTOR2* Centre; float Rotation; VECTOR2 At; std::uint32_t Colour; } rows[] = {
-        {"whole texels, untinted, opaque", opaque, nullptr, unit, nullptr, 0.0f, at, White},
-        {"whole texels, keyed and see-through", mixed, nullptr, unit, nullptr, 0.0f, at, White},
-        {"whole texels, tinted", mixed, nullptr, unit, nullptr, 0.0f, at, 0xff8040c0u},
-        {"whole texels, colour alpha 1", opaque, nullptr, unit, nullptr, 0.0f, at, 0x01ffffffu},
-        {"cut by the left edge", mixed, nullptr, unit, nullptr, 0.0f, {-5.0f, 20.0f}, 0xc0ffffffu},
-        {"cut by the right edge", mixed, nullptr, unit, nullptr, 0.0f, {630.0f, 20.0f}, 0xc0ffffffu},
-        {"cut at the top-left corner", mixed, nullptr, unit, nullptr, 0.0f, {-30.0f, -20.0f}, White},
-        {"mirrored and cut by the left edge", mixed, nullptr, mirror, nullptr, 0.0f, {20.0f, 50.0f}, 0xff80ff80u},
-        {"a source past the texture", mixed, &pastTexture, unit, nullptr, 0.0f, inside, White},
-        {"a source before the texture", mixed, &beforeTexture, unit, nullptr, 0.0f, inside, White},
-        {"an inside-out source", mixed, &insideOut, {3.0f, 3.0f}, nullptr, 0.5f, inside, White},
-        {"a source far past the texture", mixed, &farPast, {1.5f, 2.0f}, nullptr, 0.3f, {200.0f, 200.0f}, White},
-        {"enlarged 2.5 by 1.25", mixed, nullptr, {2.5f, 1.25f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff9090ffu},
-        {"enlarged past every edge", mixed, nullptr, {60.0f, 70.0f}, nullptr, 0.0f, {-300.0f, -400.0f}, 0x80ffffffu},
-        {"a quarter turn about the centre", mixed, nullptr, unit, &middle, QuarterTurn, turnAt, White},
-        {"an eighth turn, tinted and half seen", mixed, nullptr, unit, &middle, 0.7853982f, turnAt, 0x80ff4020u},
-        {"turned and scaled", mixed, &part, {1.7f, 0.6f}, &corner, 2.0f, turnAt, 0xffc0c0c0u},
-        {"turned past the left and top", mixed, nullptr, {3.0f, 3.0f}, nullptr, 0.6f, {-20.0f, -30.0f}, White},
-        {"turned past the right and bottom", mixed, nullptr, {3.0f, 3.0f}, nullptr, 2.6f, {660.0f, 530.0f}, White},
-        {"turned far larger than the picture", mixed, nullptr, {900.0f, 900.0f}, nullptr, 0.3f, {-9000.0f, -9000.0f},
-         White},
-    };
-    for (DEVICE& device : Devices)
-        PaintBelow(device);
-    for (const auto& row : rows) {
-        Sprite(row.Texture, row.Source, row.Scaling, row.Centre, row.Rotation, row.At, row.Colour);
-        EXPECT_EQ(Differences(), 0) << row.Name;
-    }
-    const struct { const char* Name; VECTOR2 From, To; float Width; std::uint32_t Colour; } lines[] = {
-        {"level, one pixel, opaque", {10.0f, 10.0f}, {90.0f, 10.0f}, 1.0f, 0xffff0000u},
-        {"slanted, half seen", {100.0f, 100.0f}, {300.0f, 173.0f}, 4.0f, 0x80ffffffu},
-        {"across the whole picture and past it", {-1000.0f, -700.0f}, {2000.0f, 1300.0f}, 9.0f, 0x60ff8000u},
-        {"along the bottom edge", {-5.0f, 511.0f}, {700.0f, 511.0f}, 2.0f, 0xffffffffu},
-    };
-    for (const auto& line : lines) {
-        Line(line.From, line.To, line.Width, line.Colour);
-        EXPECT_EQ(Differences(), 0) << line.Name;
-    }
-}
-
-// Mixed draws in the game's proportions and beyond them: whole texels, mirrored, enlarged and shrunk, turned, of
-// every run length, tinted and blended over what the draws before them left.
+// Draws at the edges of the fast paths' reach, then mixed draws in the game's proportions and beyond them: whole
+// texels, mirrored, enlarged and shrunk, turned, of every run length, tinted and blended over what went before.
 TEST_F(Raster, ALongSeededRunOfMixedDrawsLeavesThePictureOfTheReference)
 {
     for (DEVICE& device : Devices)
         PaintBelow(device);
+    const RECTANGLE insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9}, beforeTexture{-4, -3, 6, 5};
+    const struct { const RECTANGLE* Source; VECTOR2 Scaling; float Rotation; VECTOR2 At; } edges[] = {
+        {&insideOut, {3.0f, 3.0f}, 0.5f, {70.0f, 70.0f}},         {&farPast, {1.5f, 2.0f}, 0.3f, {200.0f, 200.0f}},
+        {&beforeTexture, {1.0f, 1.0f}, 0.0f, {70.0f, 70.0f}},     {nullptr, {-1.0f, 1.0f}, 0.0f, {20.0f, 50.0f}},
+        {nullptr, {60.0f, 70.0f}, 0.0f, {-300.0f, -400.0f}},      {nullptr, {3.0f, 3.0f}, 2.6f, {660.0f, 530.0f}},
+        {nullptr, {900.0f, 900.0f}, 0.3f, {-9000.0f, -9000.0f}},
+    };
+    for (const auto& edge : edges) {
+        Sprite(&Mixed, edge.Source, edge.Scaling, nullptr, edge.Rotation, edge.At, 0xc0ff80ffu);
+        EXPECT_EQ(Differences(), 0) << edge.At.X;
+    }
+    Line({-1000.0f, -700.0f}, {2000.0f, 1300.0f}, 9.0f, 0x60ff8000u);
+    Line({-5.0f, 511.0f}, {700.0f, 511.0f}, 2.0f, White);
+    EXPECT_EQ(Differences(), 0);
     std::mt19937 random(20240611u);
     auto uniform = [&](float low, float high) { return std::uniform_real_distribution<float>(low, high)(random); };
     auto whole = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
