@@ -40,6 +40,40 @@ int Load(TEXTURES& table, const char* name, TEXTURE** slot = nullptr, std::uint8
     return table.LoadTexture(folder, name, slot, index, 0, MipFilterBox);
 }
 
+// Both fonts loaded, recording their draws; each large glyph's file has a pixel of its own.
+class Fonts : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int i = 0; i < FontGlyphs; i++)
+            if (LargeFontTable[i].File[0] != '\0')
+                WriteTexture(std::string("Textures/Font/") + LargeFontTable[i].File, 0xff000000u + i);
+        WriteTexture("Textures/Font/_Small.dds", 0xffffffffu);
+        Load();
+    }
+    void Load()
+    {
+        for (FONT* font : {&Large, &Small}) {
+            font->Reset();
+            font->SetTextures(&Table);
+        }
+        Large.InitLargeFont(&Device);
+        Small.InitSmallFont(&Device);
+        Large.pSprite->Record(&Drawn);
+        Small.pSprite->Record(&Drawn);
+    }
+    void ExpectAt(std::size_t draw, float x, float y) const
+    {
+        EXPECT_TRUE(Drawn.at(draw).Translation.X == x && Drawn.at(draw).Translation.Y == y) << "draw " << draw;
+    }
+
+    DEVICE Device;
+    TEXTURES Table;
+    FONT Large;
+    FONT Small;
+    std::vector<SPRITEDRAW> Drawn;
+};
+
 }  // namespace
 
 // Entries fill in load order; only names starting with '_' hand back their index. Without the alpha flag every
@@ -131,44 +165,6 @@ TEST(Textures, TheCountStaysAt511AndReleaseFreesEachTextureOnce)
                                       "TEXTURES::IncNumberOfTextures(): , 511, -1\r\n"
                                       "TEXTURES::ReleaseTextures(): , 0, -1\r\n");
 }
-
-namespace {
-
-// Both fonts loaded, recording their draws; each large glyph's file has a pixel of its own.
-class Fonts : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (int i = 0; i < FontGlyphs; i++)
-            if (LargeFontTable[i].File[0] != '\0')
-                WriteTexture(std::string("Textures/Font/") + LargeFontTable[i].File, 0xff000000u + i);
-        WriteTexture("Textures/Font/_Small.dds", 0xffffffffu);
-        Load();
-    }
-    void Load()
-    {
-        for (FONT* font : {&Large, &Small}) {
-            font->Reset();
-            font->SetTextures(&Table);
-        }
-        Large.InitLargeFont(&Device);
-        Small.InitSmallFont(&Device);
-        Large.pSprite->Record(&Drawn);
-        Small.pSprite->Record(&Drawn);
-    }
-    void ExpectAt(std::size_t draw, float x, float y) const
-    {
-        EXPECT_TRUE(Drawn.at(draw).Translation.X == x && Drawn.at(draw).Translation.Y == y) << "draw " << draw;
-    }
-
-    DEVICE Device;
-    TEXTURES Table;
-    FONT Large;
-    FONT Small;
-    std::vector<SPRITEDRAW> Drawn;
-};
-
-}  // namespace
 
 // Acute vowels draw from the slots of unused characters; other bytes without a glyph are skipped. The large font
 // draws at three quarters, its y offset scaled; at half size each glyph is halved and turned with the text.
