@@ -55,8 +55,7 @@ struct READER {
 // What the table must hold for one file: a texture of this size when it decodes; Loaded once a load named it.
 struct EXPECTED {
     bool Decodes = false;
-    int Width = 0;
-    int Height = 0;
+    int Width = 0, Height = 0;
     bool Loaded = false;
 };
 
@@ -84,13 +83,11 @@ void WriteFiles(READER& in, EXPECTED expected[FileCount])
             for (std::size_t at = 128; at < bytes.size(); at++)
                 bytes[at] = static_cast<char>(in.Byte());
         }
-        if (kind == 0)
-            DeleteNamedFile(path.c_str());
-        else
-            SaveFileData(path.c_str(), bytes.data(), static_cast<int>(bytes.size()));
+        DeleteNamedFile(path.c_str());
         IMAGE image;
         expected[f] = EXPECTED();
-        if (kind != 0 && DecodeDds(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), image))
+        if (kind != 0 && SaveFileData(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) &&
+            DecodeDds(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), image))
             expected[f] = {true, image.Width, image.Height, false};
     }
 }
@@ -136,22 +133,6 @@ void LoadFont(FONT& font, READER& in, int most, int first, int count, bool wide,
     Check(table.Count() == entries);
 }
 
-void Print(FONT& font, READER& in)
-{
-    std::string text;
-    for (int c = 1; c < 256; c++)
-        text.push_back(static_cast<char>(c));
-    font.Begin();
-    font.Print(in.Word() % 800 - 80, in.Word() % 640 - 64, text.c_str(), static_cast<float>(in.Word() % 720),
-               in.Byte(), 0xffffff, (in.Byte() & 1) != 0, in.Word(), (in.Byte() & 1) != 0);
-    font.End();
-}
-
-void RemoveWorkFolder()
-{
-    std::error_code error;
-    std::filesystem::remove_all(WorkFolder, error);
-}
 
 }  // namespace
 
@@ -163,7 +144,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     std::string folder = (std::filesystem::temp_directory_path() / "art_loading_fuzz.XXXXXX").string();
     Check(mkdtemp(folder.data()) != nullptr);
     WorkFolder = folder;
-    std::atexit(RemoveWorkFolder);
+    std::atexit([] {
+        std::error_code error;
+        std::filesystem::remove_all(WorkFolder, error);
+    });
     std::filesystem::create_directories(WorkFolder / "Textures" / "Font");
     std::fprintf(stderr, "art_loading_fuzz: loads in %s; a crash inside a load leaves its input there\n",
                  folder.c_str());
@@ -196,8 +180,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckLoad(*slot, expected[ImageFiles + r], entries);
         Check(table->Count() == entries);
     }
-    Print(large, in);
-    Print(small, in);
+    std::string text;
+    for (int c = 1; c < 256; c++)
+        text.push_back(static_cast<char>(c));
+    for (FONT* font : {&large, &small}) {
+        font->Begin();
+        font->Print(in.Word() % 800 - 80, in.Word() % 640 - 64, text.c_str(), static_cast<float>(in.Word() % 720),
+                    in.Byte(), 0xffffff, (in.Byte() & 1) != 0, in.Word(), (in.Byte() & 1) != 0);
+        font->End();
+    }
     table->ReleaseTextures();
     Check(table->Count() == 0);
     std::filesystem::current_path(StartFolder);

@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "graphics/board.h"
+#include "graphics/camera.h"
 #include "graphics/drawing.h"
 #include "graphics/textures.h"
+#include "platform/window.h"
 #include "tests/support/board.h"
 
 namespace {
@@ -223,4 +225,17 @@ TEST_F(BoardDrawing, TheFrameTakesTheHumansColourInHisTurn)
         for (const SPRITEDRAW& draw : Draws)
             ASSERT_EQ(draw.Colour, turn.Colour) << turn.Player;
     }
+}
+
+// The debug overlay F1 turns on, even in the computer's turns, stays on for good.
+TEST(CameraKeys, TheOverlayF1TurnsOnStaysOn)
+{
+    PlaceCameraForNewGame();
+    Game.HumanTurnEnded = 1;
+    HoldKey(KeyF1, true);
+    ReadCameraKeys();
+    ResetInput();
+    Game.HumanTurnEnded = 0;
+    ReadCameraKeys();
+    EXPECT_TRUE(Camera.DebugDisplay);
 }
