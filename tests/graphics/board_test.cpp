@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int FakeImages = 100;
-
 // Each texture-list image is a texture of its own, so a draw tells which image it used.
 class BoardDrawing : public testing::Test {
 protected:
@@ -58,8 +57,9 @@ protected:
 }  // namespace
 
 // A 32-texel source halved about its centre covers (108, 58) to (124, 74); mirrored about its left edge, one pixel
-// right; without a source the picture stays put. The bar's fill is its share of 30 texels, unclamped. The range marker shows only while aiming, in its colour at
-// alpha 96, but turns a degree a frame while a piece is selected, back to 0 at 360.
+// right; without a source the picture stays put. The bar's fill is its share of 30 texels, unclamped. The range
+// marker shows only while aiming, in its colour at alpha 96, but turns a degree a frame while a piece is selected,
+// back to 0 at 360. The frame takes the human's colour in his turn and is white otherwise.
 TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreTheBarFillsItsShareAndTheRangeMarkerShowsWhileAiming)
 {
     const RECTANGLE square{0, 0, 32, 32};
@@ -89,6 +89,17 @@ TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreTheBarFillsItsShareAndTheRange
     EXPECT_EQ(Image(Draws.back()), 4);
     ExpectDraw(Draws.back(), 149.0f, 99.0f, 0.5f, 0x6000ff00u);
     EXPECT_EQ(BoardView.MarkerAngle, 1.0f);
+
+    Game.Players[0].TeamColour = 0x123456;
+    PlaceDreamer(1, "Bo", 300, 300);
+    for (const auto& turn : {std::pair{0, 0xff123456u}, {1, 0xffffffffu}, {MaxPlayers, 0xffffffffu}}) {
+        Draws.clear();
+        Game.CurrentPlayer = turn.first;
+        DrawBoardFrame(0, 0);
+        ASSERT_EQ(Draws.size(), 70u);
+        for (const SPRITEDRAW& draw : Draws)
+            ASSERT_EQ(draw.Colour, turn.second) << turn.first;
+    }
 }
 
 // Effects of layer 0 go under the pieces, layers 1 and 2 over them; an effect still waiting is not drawn. Pieces go
@@ -206,24 +217,6 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
     for (const SPRITEDRAW& draw : {Draws[Draws.size() - 2], Draws.back()}) {
         EXPECT_TRUE(draw.Source.Left == 32 && draw.Source.Top == 24 && draw.Centre.X == 8.0f && draw.Centre.Y == 6.0f);
         ExpectDraw(draw, 108.0f, 206.0f, 0.5f, 0xffffffffu);
-    }
-}
-
-// The frame is made of 13-pixel corners and edges round the board; it takes the human's colour in his turn and is
-// white otherwise, and when no dreamer's turn it is.
-TEST_F(BoardDrawing, TheFrameTakesTheHumansColourInHisTurn)
-{
-    PlaceDreamer(0, "Ann", 100, 100).TeamColour = 0x123456;
-    PlaceDreamer(1, "Bo", 300, 300).TeamColour = 0x654321;
-    const struct { int Player; std::uint32_t Colour; } turns[] = {
-        {0, 0xff123456u}, {1, 0xffffffffu}, {MaxPlayers, 0xffffffffu}};
-    for (const auto& turn : turns) {
-        Draws.clear();
-        Game.CurrentPlayer = turn.Player;
-        DrawBoardFrame(0, 0);
-        ASSERT_EQ(Draws.size(), 70u);
-        for (const SPRITEDRAW& draw : Draws)
-            ASSERT_EQ(draw.Colour, turn.Colour) << turn.Player;
     }
 }
 
