@@ -17,12 +17,8 @@ constexpr std::uint32_t AlphaPixels = 0x1u;
 constexpr std::uint32_t FourCcFlag = 0x4u;
 constexpr std::uint32_t Rgb = 0x40u;
 
-struct FORMAT {
-    std::uint32_t Flags;
-    const char* FourCc;
-    std::uint32_t Bits;
-    std::uint32_t Masks[4];  // red, green, blue, alpha
-};
+// The pixel format's flags, four-character code, bits a pixel, and red, green, blue and alpha masks.
+struct FORMAT { std::uint32_t Flags; const char* FourCc; std::uint32_t Bits; std::uint32_t Masks[4]; };
 
 const FORMAT A8R8G8B8 = {Rgb | AlphaPixels, "", 32, {0xff0000u, 0xff00u, 0xffu, 0xff000000u}};
 const FORMAT Dxt1 = {FourCcFlag, "DXT1", 0, {}};
@@ -69,32 +65,28 @@ Bytes AlphaBlock(unsigned char a0, unsigned char a1)
     return {a0, a1, 0x88, 0xc6, 0xfa, 0x88, 0xc6, 0xfa, 0xff, 0xff, 0x00, 0x00, 0, 0, 0, 0};
 }
 
-struct CASE {
-    const char* What;
-    FORMAT Format;
-    std::uint32_t Width, Height;
-    Bytes Data;
-    Pixels Expected;  // row by row
-};
+struct CASE { const char* What; FORMAT Format; std::uint32_t Width, Height; Bytes Data; Pixels Expected; };
 
 // The colour ends of the DXT1 blocks are chosen so that every channel's middle colours round: the first block's
 // third colour, the second block's second.
 const CASE Cases[] = {
     {"A8R8G8B8", A8R8G8B8, 2, 2, Packed({0x80123456u, 0x00ffffffu, 0xff000000u, 0x7fabcdefu}, 4),
      {0x80123456u, 0x00ffffffu, 0xff000000u, 0x7fabcdefu}},
-    {"X8R8G8B8: an alpha mask without the alpha bit is ignored", {Rgb, "", 32, {0xff0000u, 0xff00u, 0xffu, 0xff000000u}},
-     2, 2, Packed({0x00123456u, 0x80ffffffu, 0x12000000u, 0x7fabcdefu}, 4),
+    {"X8R8G8B8: an alpha mask without the alpha bit is ignored",
+     {Rgb, "", 32, {0xff0000u, 0xff00u, 0xffu, 0xff000000u}}, 2, 2,
+     Packed({0x00123456u, 0x80ffffffu, 0x12000000u, 0x7fabcdefu}, 4),
      {0xff123456u, 0xffffffffu, 0xff000000u, 0xffabcdefu}},
     {"A8B8G8R8", {Rgb | AlphaPixels, "", 32, {0xffu, 0xff00u, 0xff0000u, 0xff000000u}}, 2, 2,
-     Packed({0x80332211u, 0xff0000ffu, 0x00ff0000u, 0x12345678u}, 4), {0x80112233u, 0xffff0000u, 0x000000ffu, 0x12785634u}},
-    {"R8G8B8", {Rgb, "", 24, {0xff0000u, 0xff00u, 0xffu, 0u}}, 2, 2, Packed({0x123456u, 0xffffffu, 0x000000u, 0xabcdefu}, 3),
-     {0xff123456u, 0xffffffffu, 0xff000000u, 0xffabcdefu}},
-    {"R5G6B5", {Rgb, "", 16, {0xf800u, 0x07e0u, 0x001fu, 0u}}, 2, 2, Packed({0xf800u, 0x07e0u, 0x001fu, 0x8410u}, 2),
-     {0xffff0000u, 0xff00ff00u, 0xff0000ffu, 0xff848284u}},
+     Packed({0x80332211u, 0xff0000ffu, 0x00ff0000u, 0x12345678u}, 4),
+     {0x80112233u, 0xffff0000u, 0x000000ffu, 0x12785634u}},
+    {"R8G8B8", {Rgb, "", 24, {0xff0000u, 0xff00u, 0xffu, 0u}}, 2, 2,
+     Packed({0x123456u, 0xffffffu, 0x000000u, 0xabcdefu}, 3), {0xff123456u, 0xffffffffu, 0xff000000u, 0xffabcdefu}},
+    {"R5G6B5", {Rgb, "", 16, {0xf800u, 0x07e0u, 0x001fu, 0u}}, 2, 2,
+     Packed({0xf800u, 0x07e0u, 0x001fu, 0x8410u}, 2), {0xffff0000u, 0xff00ff00u, 0xff0000ffu, 0xff848284u}},
     {"A1R5G5B5", {Rgb | AlphaPixels, "", 16, {0x7c00u, 0x03e0u, 0x001fu, 0x8000u}}, 2, 2,
      Packed({0xfc00u, 0x7fffu, 0x83e0u, 0x0210u}, 2), {0xffff0000u, 0x00ffffffu, 0xff00ff00u, 0x00008484u}},
-    {"A4R4G4B4", {Rgb | AlphaPixels, "", 16, {0x0f00u, 0x00f0u, 0x000fu, 0xf000u}}, 2, 2, Packed({0xf00fu, 0x8421u, 0x0fffu, 0x7000u}, 2),
-     {0xff0000ffu, 0x88442211u, 0x00ffffffu, 0x77000000u}},
+    {"A4R4G4B4", {Rgb | AlphaPixels, "", 16, {0x0f00u, 0x00f0u, 0x000fu, 0xf000u}}, 2, 2,
+     Packed({0xf00fu, 0x8421u, 0x0fffu, 0x7000u}, 2), {0xff0000ffu, 0x88442211u, 0x00ffffffu, 0x77000000u}},
     {"DXT1, descending ends: four colours; a block's rows below the picture are dropped", Dxt1, 8, 1,
      {0x0c, 0x63, 0x1a, 0x17, 0xe4, 0, 0, 0, 0x2d, 0xd7, 0xda, 0x42, 0xe4, 0, 0, 0},
      {0xff636163u, 0xff10e3d6u, 0xff478c89u, 0xff2cb8b0u, 0xffd6e76bu, 0xff4259d6u, 0xffa5b88fu, 0xff7388b2u}},
@@ -136,8 +128,7 @@ TEST(DecodeDds, EveryFormatGivesItsPixelsFromTheTopLevel)
     }
     const Bytes wide = DdsFile(MaxImageSide, 1, A8R8G8B8, Bytes(4 * MaxImageSide, 0xff));
     IMAGE image;
-    EXPECT_TRUE(DecodeDds(wide.data(), wide.size(), image));
-    EXPECT_EQ(image.Pixels.size(), static_cast<std::size_t>(MaxImageSide));
+    EXPECT_TRUE(DecodeDds(wide.data(), wide.size(), image) && image.Pixels.size() == MaxImageSide);
 }
 
 TEST(DecodeDds, UnreadableFilesFailWithTheirReasonAndLeaveTheImageAlone)
@@ -223,7 +214,8 @@ TEST(DdsTexture, TheAlphaFlagAndTheColourKeyDecideTheAlpha)
     const KEYING keyings[] = {
         {TextureOneBitAlpha, 0u, {0x7f123456u, 0x80123456u, 0x00000000u}, {0x00123456u, 0xff123456u, 0x00000000u}},
         {TextureOpaque, 0u, {0x00000000u, 0x12345678u}, {0xff000000u, 0xff345678u}},
-        {TextureOneBitAlpha, 0xffff00ffu, {0xffff00ffu, 0xfeff00ffu, 0xffff00feu}, {0x00000000u, 0xffff00ffu, 0xffff00feu}},
+        {TextureOneBitAlpha, 0xffff00ffu, {0xffff00ffu, 0xfeff00ffu, 0xffff00feu},
+         {0x00000000u, 0xffff00ffu, 0xffff00feu}},
         {TextureOpaque, 0xffff00ffu, {0xffff00ffu, 0x7fff00ffu}, {0xff000000u, 0xffff00ffu}},
     };
     for (const KEYING& k : keyings) {
