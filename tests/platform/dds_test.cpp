@@ -203,13 +203,7 @@ TEST(DdsTexture, TheAlphaFlagAndTheColourKeyDecideTheAlpha)
     Put32(flagged, 80, FourCcFlag | AlphaPixels);
     EXPECT_TRUE(DdsAlphaFlag(flagged.data(), 84));
     EXPECT_FALSE(DdsAlphaFlag(flagged.data(), 83));  // the flags word ends at byte 84
-    const Bytes plain = DdsFile(4, 1, Dxt1, BlueRedBlock);
-    EXPECT_FALSE(DdsAlphaFlag(plain.data(), plain.size()));
-    IMAGE image;
-    ASSERT_TRUE(DecodeDds(plain.data(), plain.size(), image));
-    MakeTexturePixels(image, TextureOpaque, 0u);
-    EXPECT_EQ(image.Pixels, (Pixels{0xff0000ffu, 0xffff0000u, 0xff800080u, 0xff000000u}));
-
+    EXPECT_FALSE(DdsAlphaFlag(DdsFile(4, 1, Dxt1, BlueRedBlock).data(), 128));
     struct KEYING { TEXTUREALPHA Alpha; std::uint32_t Key; Pixels In, Out; };
     const KEYING keyings[] = {
         {TextureOneBitAlpha, 0u, {0x7f123456u, 0x80123456u, 0x00000000u}, {0x00123456u, 0xff123456u, 0x00000000u}},

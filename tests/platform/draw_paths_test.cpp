@@ -16,10 +16,7 @@ namespace {
 constexpr DRAWPATH Paths[] = {DrawReference, DrawFast, DrawSse2};
 constexpr int PathCount = 3;
 constexpr float QuarterTurn = 1.57079637f;
-constexpr std::uint32_t Black = 0xff000000u;
-constexpr std::uint32_t White = 0xffffffffu;
-constexpr std::uint32_t Red = 0xffff0000u;
-constexpr std::uint32_t Blue = 0xff0000ffu;
+constexpr std::uint32_t Black = 0xff000000u, White = 0xffffffffu, Red = 0xffff0000u, Blue = 0xff0000ffu;
 
 TEXTURE MakeTexture(int width, int height, const std::function<std::uint32_t(int, int)>& texel)
 {
@@ -46,11 +43,9 @@ std::uint32_t MixedTexel(int x, int y)
     return kind < 2 ? 0u : alphas[kind] << 24 | colour;  // kind 5: clear but not black
 }
 
-// The pixels that differ from the cleared black: their bounding box (left, top, right and bottom, the last two
-// exclusive) and number.
+// The pixels that differ from the cleared black: their bounding box (the right and bottom exclusive) and number.
 using COVERAGE = std::array<int, 5>;
 
-// A box filled completely.
 COVERAGE Box(int left, int top, int right, int bottom)
 {
     return {left, top, right, bottom, (right - left) * (bottom - top)};
@@ -64,8 +59,8 @@ protected:
         for (int i = 0; i < PathCount; ++i) {
             ASSERT_EQ(Devices[i].Create(), PlatformOk);
             Devices[i].SetDrawPath(Paths[i]);
-            Devices[i].Clear(0);
         }
+        Clear(0);
     }
     void Sprite(const TEXTURE* texture, const RECTANGLE* source, VECTOR2 scaling, const VECTOR2* centre,
                 float rotation, VECTOR2 at, std::uint32_t colour = White)
