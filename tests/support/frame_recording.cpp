@@ -26,12 +26,15 @@ void FRAMERECORDING::Stop()
     LineDrawer = nullptr;
 }
 
-void FRAMERECORDING::DrawInto(DEVICE& device) const
+int FRAMERECORDING::PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const
 {
+    DEVICE again;
+    again.SetDrawPath(path);
+    again.Clear(0x000000);
     SPRITEDRAWER sprite;
     LINEDRAWER line;
-    sprite.Create(&device);
-    line.Create(&device);
+    sprite.Create(&again);
+    line.Create(&again);
     Replay(
         [&](const SPRITEDRAW& draw) {
             sprite.Draw(draw.Texture, draw.HasSource ? &draw.Source : nullptr, draw.Scaling,
@@ -41,14 +44,6 @@ void FRAMERECORDING::DrawInto(DEVICE& device) const
             line.SetWidth(draw.Width);
             line.Draw(draw.From, draw.To, draw.Colour);
         });
-}
-
-int FRAMERECORDING::PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const
-{
-    DEVICE again;
-    again.SetDrawPath(path);
-    again.Clear(0x000000);
-    DrawInto(again);
     int differing = 0;
     for (int p = 0; p < PictureWidth * PictureHeight; ++p)
         differing += again.Picture()[p] != drawn.Pixel(p % PictureWidth, p / PictureWidth);

@@ -1,5 +1,5 @@
 // A frame's sprite and line draws recorded from every drawer that takes part, to be drawn again in call order:
-// through the reference rasteriser to check the fast one's picture, or through SDL's renderer to time it.
+// through the other rasterisers to check the fast one's picture, or through SDL's renderer.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +12,6 @@ class FRAMERECORDING {
 public:
     void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);  // records every later draw of these
     void Stop();                                                                 // the drawers record no more
-    int SpriteCount() const { return static_cast<int>(Sprites.size()); }
-    int LineCount() const { return static_cast<int>(Lines.size()); }
 
     // Calls sprite(SPRITEDRAW) and line(LINEDRAW) for the draws in the order they were asked for.
     template <typename SPRITE, typename LINE>
@@ -27,7 +25,6 @@ public:
         }
     }
 
-    void DrawInto(DEVICE& device) const;  // the draws again, through drawers of the device's own, over what it holds
     // The pixels that differ between drawn and the recording drawn again through the path over black.
     int PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const;
 
