@@ -131,19 +131,12 @@ TEST_F(BoardDrawing, ThePiecesGoFromTheTopDownBetweenTheEffectLayers)
     EXPECT_EQ(Images(), expected);
 }
 
-// A live 20-pixel piece at (100, 50): the bar's frame above it, the glow (the sheet's last frame) 7 % larger in its
-// side's colour at its glow alpha, the body in its pale colour, the hover marker yellow, centred on it. A dead piece
-// is dark at its own alpha, with no bar or glow; its target marker is white to the selected piece's side and red
-// otherwise. A live creature's body shows at 192.
+// A live piece shows its bar, glow, body and the hover marker, yellow, centred on it. A dead piece is dark at its own
+// alpha, with no bar or glow; its target marker is white to the selected piece's side and red otherwise.
 TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
 {
     PLAYER& dreamer = PlaceDreamer(1, "Bo", 110, 60);
     dreamer.Sprite.BuildFrames(7, 3, 20, 20, 3);
-    dreamer.Health = 15;
-    dreamer.MaxHealth = 30;
-    dreamer.TeamColour = 0x00ff00;
-    dreamer.PaleColour = 0x80ff80;
-    dreamer.GlowAlpha = 100;
     dreamer.HoverMark = dreamer.TargetMark = 1;
     DrawPiece(&dreamer, nullptr);
     ASSERT_EQ(Images(), (std::vector<int>{22, 22, 7, 7, 5}));
@@ -160,9 +153,6 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
         ASSERT_EQ(Images(), (std::vector<int>{7, 13}));
         EXPECT_TRUE(Draws[0].Colour == 0x28020202u && Draws[1].Colour == targetColours[i]) << i;
     }
-    PlaceCreature(0, 1, "C", 50, 50).Alpha = 10;
-    DrawPiece(&Game.Creatures[0], nullptr);
-    EXPECT_EQ(Draws.back().Colour >> 24, 192u);
 }
 
 // An effect mirrors only unturned. The human's own clouds are nearly clear in his turn only; a cloud of no side

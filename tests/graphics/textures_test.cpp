@@ -84,20 +84,17 @@ TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
     WriteTexture("Textures/Solid.dds", 0x40112233u, false);
     WriteTexture("Textures/_Alpha.dds", 0x40445566u);
     auto table = std::make_unique<TEXTURES>();
-    TEXTURE* first = nullptr;
-    TEXTURE* second = nullptr;
+    TEXTURE *first = nullptr, *second = nullptr, *again = nullptr;
     std::uint8_t index = 99;
     EXPECT_EQ(Load(*table, "Solid.dds", &first, &index), TextureLoadedOpaque);
     EXPECT_EQ(index, 99);
     EXPECT_EQ(Load(*table, "_Alpha.dds", &second, &index), TextureLoadedWithAlpha);
-    EXPECT_EQ(index, 1);
-    EXPECT_EQ(table->Count(), 2);
+    EXPECT_TRUE(index == 1 && table->Count() == 2);
     EXPECT_TRUE(table->Entry(0).Format == FormatOpaque && table->Entry(1).Format == FormatOneBitAlpha);
     EXPECT_STREQ(table->Entry(1).Name, "_Alpha.dds");
     EXPECT_TRUE(first->Texel(0, 0) == 0xff112233u && second->Texel(0, 0) == 0x00445566u);
 
     std::filesystem::remove("Textures/_Alpha.dds");
-    TEXTURE* again = nullptr;
     EXPECT_EQ(Load(*table, "_Alpha.dds", &again, nullptr, "Elsewhere\\"), TextureLoadedWithAlpha);
     EXPECT_TRUE(again == second && table->Count() == 2);
     Load(*table, "Solid.dds");

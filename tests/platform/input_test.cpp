@@ -58,19 +58,17 @@ TEST(Keys, TextTypesItsPrintableCharactersAndTheQueueMergesPointerMoves)
 {
     MESSAGEQUEUE queue;
     QueueText(queue, "Ab 1~\xc3\xa9\x7f\x1bz");
-    for (int kind : {MessagePointerMove, MessagePointerMove, MessageButtonDown, MessagePointerMove, MessagePointerMove,
-                     MessageChar, MessagePointerMove})
-        queue.Push(MakeMessage(static_cast<MESSAGEKIND>(kind), queue.Count(), 0, 13));
+    for (MESSAGEKIND kind : {MessagePointerMove, MessagePointerMove, MessageButtonDown, MessagePointerMove,
+                             MessagePointerMove, MessageChar, MessagePointerMove})
+        queue.Push(MakeMessage(kind, queue.Count(), 0, 13));
     std::string said;
     for (MESSAGE m; queue.Pop(m);)
         said += std::to_string(m.Kind) + ":" + std::to_string(m.X) + "," + std::to_string(m.Char) + " ";
     EXPECT_EQ(said, "4:0,65 4:0,98 4:0,32 4:0,49 4:0,126 4:0,122 1:7,13 2:7,13 1:9,13 4:9,13 1:10,13 ");
 
     MESSAGE out;
-    for (int i = 0; i < 10; ++i) {
-        queue.Push(MakeMessage(MessageChar, 0, 0, i));
-        queue.Pop(out);
-    }
+    for (int i = 0; i < 10; ++i)
+        queue.Push(MakeMessage(MessageChar)) && queue.Pop(out);
     for (int i = 0; i < MessageQueueSize - 1; ++i)
         ASSERT_TRUE(queue.Push(MakeMessage(MessageChar, 0, 0, i)));
     EXPECT_TRUE(queue.Push(MakeMessage(MessagePointerMove, 7, 7)));
@@ -126,8 +124,7 @@ TEST_F(Window, WithoutAWindowEveryServiceRunsHeadless)
     EXPECT_TRUE(device.IsHeadless());
     device.Clear(0x123456);
     device.Present();
-    EXPECT_TRUE(device.Pixel(0, 0) == 0xff123456u && device.Pixel(639, 511) == 0xff123456u &&
-                device.Pixel(640, 0) == 0u);
+    EXPECT_TRUE(device.Pixel(0, 0) == 0xff123456u && device.Pixel(639, 511) == 0xff123456u && !device.Pixel(640, 0));
     EXPECT_FALSE(device.SaveScreenshot("no such folder/shot.png"));
 }
 
