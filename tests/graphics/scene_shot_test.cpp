@@ -2,6 +2,7 @@
 // again alike by the reference and SSE2 rasterisers; the busiest frame also alike by SDL's renderer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -71,13 +72,9 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     Game.StartNewGame(0, -1, 8);
     PLAYER& human = Game.Players[0];
     Cast(Game.Players[2], nullptr, CloudCoverSpellId, 0, 0);
-    auto cloudsOnTheirWay = [] {
-        for (const EFFECT& effect : Game.Effects.Slots)
-            if (effect.IsActive && effect.Kind == EffectCloudCover && (effect.IsMoving || effect.StartDelay > 0))
-                return true;
-        return false;
-    };
-    while (cloudsOnTheirWay())
+    while (std::any_of(std::begin(Game.Effects.Slots), std::end(Game.Effects.Slots), [](const EFFECT& effect) {
+        return effect.IsActive && effect.Kind == EffectCloudCover && (effect.IsMoving || effect.StartDelay > 0);
+    }))
         UpdateGameFrame();
     Cast(Game.Players[1], &human, 1, human.CentreX, human.CentreY);
     for (int i = 0; i < 6; i++)
@@ -93,13 +90,7 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
     for (int kind = 1; kind <= CreatureKindCount; kind++)
         creatures[kind - 1] =
             Game.CreateCreature("Beast", kind, kind % 8, 110 + (kind - 1) % 5 * 100, 80 + (kind - 1) / 5 * 96);
-    auto growing = [&] {
-        for (const PIECE* creature : creatures)
-            if (creature->IsGrowing)
-                return true;
-        return false;
-    };
-    while (growing())
+    while (std::any_of(creatures, creatures + CreatureKindCount, [](const PIECE* c) { return c->IsGrowing != 0; }))
         UpdateGameFrame();
     DrawShot("creatures_frame.png", 0x33ffa96ddc6fe842u);
 }

@@ -144,8 +144,10 @@ TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
 }
 
 // Acute vowels draw from the slots of unused characters; other bytes without a glyph are skipped. The large font
-// draws at three quarters, its y offset scaled; at half size each glyph is halved and turned with the text.
-TEST_F(Fonts, GlyphsArePlacedAtTheirSizeAndBytesWithoutAGlyphAreSkipped)
+// draws at three quarters, its y offset scaled; at half size each glyph is halved and turned with the text. A
+// newline goes back to the start a line lower (26 at full size, 18 at half); a tab goes on to the next stop 32
+// pixels from the start; past the maximum width a line wraps at its last space, unless centred.
+TEST_F(Fonts, GlyphsArePlacedAtTheirSizeLinesWrapAndTabsStop)
 {
     EXPECT_TRUE(FONT::MapChar(0xC1) == '#' && FONT::MapChar(0xE9) == '\\' && FONT::MapChar(0xFA) == '_');
     EXPECT_EQ(FONT::MapChar(0xE0), 0xE0);
@@ -164,12 +166,8 @@ TEST_F(Fonts, GlyphsArePlacedAtTheirSizeAndBytesWithoutAGlyphAreSkipped)
     ExpectAt(1, 5.0f, 103.0f);
     EXPECT_TRUE(Drawn[2].Source.Right == 25 && Drawn[2].Scaling.Y == 0.75f);
     ExpectAt(2, 0.0f, 105.25f);
-}
 
-// A newline goes back to the start a line lower (26 at full size, 18 at half); a tab goes on to the next stop 32
-// pixels from the start; past the maximum width a line wraps at its last space, unless centred.
-TEST_F(Fonts, NewlinesTabStopsAndWrapping)
-{
+    Drawn.clear();
     EXPECT_EQ(Large.PrintColour(50, 10, "", 0), 1);
     EXPECT_EQ(Large.PrintColour(50, 10, "A\nB", 0), 2);
     EXPECT_EQ(Large.PrintHalfWhite(50, 10, "A\nB"), 2);

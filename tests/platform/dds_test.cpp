@@ -13,17 +13,13 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 using Pixels = std::vector<std::uint32_t>;
 
-constexpr std::uint32_t AlphaPixels = 0x1u;
-constexpr std::uint32_t FourCcFlag = 0x4u;
-constexpr std::uint32_t Rgb = 0x40u;
+constexpr std::uint32_t AlphaPixels = 0x1u, FourCcFlag = 0x4u, Rgb = 0x40u;  // the pixel format's flags
 
 // The pixel format's flags, four-character code, bits a pixel, and red, green, blue and alpha masks.
 struct FORMAT { std::uint32_t Flags; const char* FourCc; std::uint32_t Bits; std::uint32_t Masks[4]; };
 
 const FORMAT A8R8G8B8 = {Rgb | AlphaPixels, "", 32, {0xff0000u, 0xff00u, 0xffu, 0xff000000u}};
-const FORMAT Dxt1 = {FourCcFlag, "DXT1", 0, {}};
-const FORMAT Dxt3 = {FourCcFlag, "DXT3", 0, {}};
-const FORMAT Dxt5 = {FourCcFlag, "DXT5", 0, {}};
+const FORMAT Dxt1 = {FourCcFlag, "DXT1", 0, {}}, Dxt3 = {FourCcFlag, "DXT3", 0, {}}, Dxt5 = {FourCcFlag, "DXT5", 0, {}};
 
 void Put32(Bytes& file, std::size_t at, std::uint32_t value)
 {
@@ -36,13 +32,13 @@ Bytes DdsFile(std::uint32_t width, std::uint32_t height, const FORMAT& format, c
 {
     Bytes file(128, 0);
     std::memcpy(file.data(), "DDS ", 4);
-    const std::uint32_t fields[][2] = {{4, 124},  {8, 0x1007u}, {12, height}, {16, width}, {76, 32},
-                                       {80, format.Flags}, {88, format.Bits}, {108, 0x1000u}};
+    const std::uint32_t fields[][2] = {{4, 124}, {8, 0x1007u}, {12, height}, {16, width}, {76, 32},
+                                       {80, format.Flags}, {88, format.Bits}, {92, format.Masks[0]},
+                                       {96, format.Masks[1]}, {100, format.Masks[2]}, {104, format.Masks[3]},
+                                       {108, 0x1000u}};
     for (const auto& field : fields)
         Put32(file, field[0], field[1]);
     std::memcpy(file.data() + 84, format.FourCc, std::strlen(format.FourCc));
-    for (int i = 0; i < 4; i++)
-        Put32(file, 92 + 4 * i, format.Masks[i]);
     file.insert(file.end(), data.begin(), data.end());
     return file;
 }
