@@ -15,6 +15,7 @@
 #include "graphics/font.h"
 #include "graphics/textures.h"
 #include "platform/dds.h"
+#include "tests/platform/dds_file.h"
 
 namespace {
 
@@ -72,16 +73,13 @@ void WriteFiles(READER& in, EXPECTED expected[FileCount])
                 bytes.push_back(static_cast<char>(in.Byte()));
         } else if (kind == 2) {
             const std::uint32_t width = 1 + in.Byte() % 40, height = 1 + in.Byte() % 40;
-            bytes.assign(128 + 4 * width * height, '\0');
-            const std::uint32_t fields[][2] = {{0, 0x20534444}, {4, 124},      {8, 0x1007},  {12, height},
-                                               {16, width},     {76, 32},      {88, 32},     {92, 0xff0000},
-                                               {96, 0xff00},    {100, 0xff},   {104, 0xff000000},
-                                               {108, 0x1000},   {80, 0x40u | (in.Byte() & 1u)}};
-            for (const auto& field : fields)
-                for (int i = 0; i < 4; i++)
-                    bytes[field[0] + i] = static_cast<char>(field[1] >> (8 * i));
-            for (std::size_t at = 128; at < bytes.size(); at++)
-                bytes[at] = static_cast<char>(in.Byte());
+            FORMAT format = A8R8G8B8;
+            format.Flags = Rgb | (in.Byte() & 1u);
+            Bytes pixels(4 * width * height);
+            for (unsigned char& byte : pixels)
+                byte = static_cast<unsigned char>(in.Byte());
+            const Bytes file = DdsFile(width, height, format, pixels);
+            bytes.assign(file.begin(), file.end());
         }
         DeleteNamedFile(path.c_str());
         IMAGE image;

@@ -10,6 +10,7 @@
 
 #include "graphics/font.h"
 #include "graphics/textures.h"
+#include "tests/platform/dds_file.h"
 #include "tests/support/raw_files.h"
 
 namespace {
@@ -17,15 +18,9 @@ namespace {
 // A 1 x 1 uncompressed 32-bit DDS file of one 0xAARRGGBB pixel; alphaFlag sets the pixel format's alpha bit.
 std::string OnePixelDds(std::uint32_t pixel, bool alphaFlag = true)
 {
-    const std::uint32_t fields[][2] = {{4, 124}, {8, 0x1007}, {12, 1}, {16, 1}, {76, 32}, {80, 0x40u | alphaFlag},
-                                       {88, 32}, {92, 0xff0000}, {96, 0xff00}, {100, 0xff}, {104, 0xff000000u},
-                                       {108, 0x1000}, {128, pixel}};
-    std::string file(132, '\0');
-    file.replace(0, 4, "DDS ");
-    for (const auto& field : fields)
-        for (unsigned i = 0; i < 4; i++)
-            file[field[0] + i] = static_cast<char>(field[1] >> (8 * i));
-    return file;
+    const FORMAT format = {Rgb | (alphaFlag ? AlphaPixels : 0u), "", 32, {0xff0000u, 0xff00u, 0xffu, 0xff000000u}};
+    const Bytes file = DdsFile(1, 1, format, Packed({pixel}, 4));
+    return std::string(file.begin(), file.end());
 }
 
 void WriteTexture(const std::string& path, std::uint32_t pixel, bool alphaFlag = true)
