@@ -161,7 +161,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     EXPECTED expected[FileCount];
     WriteFiles(in, expected);
     DeleteNamedFile(EventLogName);
-
     auto table = std::make_unique<TEXTURES>();
     table->SetDevice(&Device);
     int entries = 0;
@@ -170,7 +169,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LoadFont(large, in, FontGlyphs, 0, SmallFile, true, *table, expected, entries);
     // The small font's glyph i stands in entry i too: it may not reach the entries its own loads take.
     LoadFont(small, in, entries, SmallFile, 1, false, *table, expected, entries);
-
     // Image r goes to the entry r after the large font's glyphs, as start-up puts it.
     for (int r = 0, rows = in.Byte() % (FileCount - ImageFiles + 1); r < rows; r++) {
         TEXTURE** slot = table->TextureSlot(large.GetNumberOfGlyphs() + r);

@@ -46,7 +46,6 @@ protected:
         EXPECT_TRUE(draw.Translation.X == x && draw.Translation.Y == y && draw.Scaling.X == scaleX &&
                     draw.Colour == colour);
     }
-
     TEXTURE Fakes[FakeImages];
     SPRITEDRAWER Sprite;
     LINEDRAWER Line;
@@ -77,12 +76,10 @@ TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreTheBarFillsItsShareAndTheRange
     }
     EXPECT_TRUE(PointInRect(10, 20, 10, 20, 5, 5) && PointInRect(14, 24, 10, 20, 5, 5));
     EXPECT_FALSE(PointInRect(15, 22, 10, 20, 5, 5) || PointInRect(12, 25, 10, 20, 5, 5));
-
     BoardView.MarkerAngle = 359.0f;
     Draws.clear();
     DrawBoard(AIMVIEW{&PlaceDreamer(0, "Ann", 200, 150), false, 0.5f, 0x00ff00});
     EXPECT_TRUE(Draws.size() == 266u && BoardView.MarkerAngle == 0.0f);
-
     Game.Players[0].TeamColour = 0x123456;
     PlaceDreamer(1, "Bo", 300, 300);
     for (const auto& turn : {std::pair{0, 0xff123456u}, {1, 0xffffffffu}, {MaxPlayers, 0xffffffffu}}) {
@@ -134,7 +131,6 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
     DrawPiece(&dreamer, nullptr);
     ASSERT_EQ(Images(), (std::vector<int>{22, 22, 7, 7, 5}));
     ExpectDraw(Draws[4], 107.0f, 57.0f, 1.0f, 0xffffff00u);
-
     const std::uint32_t targetColours[] = {0xffff0000u, 0xffffffffu, 0xffff0000u};
     PIECEBASE* selections[] = {nullptr, &PlaceCreature(4, 1, "C", 0, 0), &PlaceDreamer(0, "Ann", 0, 0)};
     dreamer.HoverMark = 0;
@@ -162,7 +158,6 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
     effect.Sprite.Angle = 90.0f;
     DrawEffect(effect);
     EXPECT_TRUE(Draws[0].Scaling.X == -1.0f && Draws[1].Scaling.X == 1.0f);
-
     const int owners[][3] = {{0, 0, 32}, {0, 1, 200}, {1, 0, 200}, {-1, 0, 200}};
     for (const auto& owner : owners) {
         EFFECT& cloud = PlaceEffect(0, EffectCloudCover, owner[0], 10, 10, 8, 8);
@@ -182,7 +177,6 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
     ASSERT_EQ(Lines.size(), 1u);
     EXPECT_TRUE(Lines[0].From.X == 33.0f && Lines[0].From.Y == 43.0f && Lines[0].To.X == 113.0f &&
                 Lines[0].To.Y == 73.0f && Lines[0].Width == 4.0f && Lines[0].Colour == 0x80aa00aau);
-
     // Frame 4 of a sheet of 32 x 24 cells, 3 a row: at half size, the cell's middle stays where it was.
     SCENERYITEM item;
     item.X = 100.0f;

@@ -53,7 +53,6 @@ protected:
         ScriptRand({0});
         ASSERT_TRUE(CastSpell(&caster, target, x, y, caster.Spells.Count - 1));
     }
-
     ARTSCREEN Screen;
     FRAMERECORDING Frame;
 };

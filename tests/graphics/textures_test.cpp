@@ -61,7 +61,6 @@ protected:
     {
         EXPECT_TRUE(Drawn.at(draw).Translation.X == x && Drawn.at(draw).Translation.Y == y) << "draw " << draw;
     }
-
     DEVICE Device;
     TEXTURES Table;
     FONT Large;
@@ -88,7 +87,6 @@ TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
     EXPECT_TRUE(table->Entry(0).Format == FormatOpaque && table->Entry(1).Format == FormatOneBitAlpha);
     EXPECT_STREQ(table->Entry(1).Name, "_Alpha.dds");
     EXPECT_TRUE(first->Texel(0, 0) == 0xff112233u && second->Texel(0, 0) == 0x00445566u);
-
     std::filesystem::remove("Textures/_Alpha.dds");
     EXPECT_EQ(Load(*table, "_Alpha.dds", &again, nullptr, "Elsewhere\\"), TextureLoadedWithAlpha);
     EXPECT_TRUE(again == second && table->Count() == 2);
@@ -151,7 +149,6 @@ TEST_F(Fonts, GlyphsArePlacedAtTheirSizeLinesWrapAndTabsStop)
     EXPECT_EQ(Drawn[0].Source.Right, 23);
     ExpectAt(0, 10.0f, 0.0f);
     ExpectAt(1, 10.0f + 17.0f, -6.0f * 0.75f);
-
     Drawn.clear();
     Large.Print(0, 100, "Ig", 90.0f, 0x80, 0x123456, true, UnwrappedWidth, false);
     Large.PrintColour(0, 100, "g", 0xffffff);
@@ -161,7 +158,6 @@ TEST_F(Fonts, GlyphsArePlacedAtTheirSizeLinesWrapAndTabsStop)
     ExpectAt(1, 5.0f, 103.0f);
     EXPECT_TRUE(Drawn[2].Source.Right == 25 && Drawn[2].Scaling.Y == 0.75f);
     ExpectAt(2, 0.0f, 105.25f);
-
     Drawn.clear();
     EXPECT_EQ(Large.PrintColour(50, 10, "", 0), 1);
     EXPECT_EQ(Large.PrintColour(50, 10, "A\nB", 0), 2);

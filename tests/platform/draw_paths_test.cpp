@@ -118,7 +118,6 @@ protected:
         Clear(0);
         return c;
     }
-
     DEVICE Devices[PathCount];
     const TEXTURE Opaque = MakeTexture(13, 9, [](int x, int y) { return Black | MixedTexel(x, y); });
     const TEXTURE Mixed = MakeTexture(37, 23, MixedTexel);
@@ -160,7 +159,6 @@ TEST_F(Raster, APictureTakesTheTexelsOfItsSourceAndTheEdgeTexelsBeyondIt)
         for (int x = 0; x < 4; ++x)
             EXPECT_TRUE(Pixel(10 + x, 20 + y) == texture.Texel(x, y) && Pixel(29 - x, 20 + y) == texture.Texel(x, y));
     EXPECT_EQ(Taken()[4], 24);
-
     const RECTANGLE one{1, 0, 2, 1}, below{1, 5, 2, 7}, right{6, 2, 8, 3};
     const struct { const RECTANGLE* Source; int X, Y; } cases[] = {{&one, 1, 0}, {&below, 1, 2}, {&right, 3, 2}};
     for (const auto& c : cases) {
@@ -201,7 +199,6 @@ TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
     Sprite(&blue, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {4.0f, 4.0f});
     EXPECT_TRUE(Pixel(5, 5) == Blue && Pixel(3, 3) == Red);
     Taken();
-
     const RECTANGLE empty{0, 0, 0, 3};
     TEXTURE none;
     EXPECT_FALSE(none.Create(IMAGE{}) || none.Create(IMAGE{1, 0, {}}));
@@ -215,7 +212,6 @@ TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
         for (const VECTOR2 at : {VECTOR2{far, 0.0f}, VECTOR2{0.0f, far}, VECTOR2{far, far}})
             Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, at);
     EXPECT_EQ(Taken()[4], 0);
-
     Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {-10.0f, -10.0f});
     Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {630.0f, 500.0f});
     EXPECT_EQ(Taken()[4], 22 * 22 + 10 * 12);

@@ -65,7 +65,6 @@ TEST(Keys, TextTypesItsPrintableCharactersAndTheQueueMergesPointerMoves)
     for (MESSAGE m; queue.Pop(m);)
         said += std::to_string(m.Kind) + ":" + std::to_string(m.X) + "," + std::to_string(m.Char) + " ";
     EXPECT_EQ(said, "4:0,65 4:0,98 4:0,32 4:0,49 4:0,126 4:0,122 1:7,13 2:7,13 1:9,13 4:9,13 1:10,13 ");
-
     MESSAGE out;
     for (int i = 0; i < 10; ++i)
         queue.Push(MakeMessage(MessageChar)) && queue.Pop(out);
@@ -95,7 +94,6 @@ TEST_F(Window, WithoutAWindowEveryServiceRunsHeadless)
     EXPECT_TRUE(NextMessage(message) && message.Kind == MessageButtonDown && message.Y == 20);
     EXPECT_TRUE(WaitMessage(message) && message.Kind == MessageClose);
     EXPECT_FALSE(NextMessage(message));
-
     for (int key : {-1, 0, KeyW, KeyF1, KeyStateCount - 1, KeyStateCount})
         HoldKey(key, true);
     HoldKey(KeyW, false);
@@ -106,7 +104,6 @@ TEST_F(Window, WithoutAWindowEveryServiceRunsHeadless)
     ResetInput();
     ReadKeyStates(keys);
     EXPECT_EQ(keys[KeyF1], 0);
-
     EXPECT_EQ(PointerCursor(), CursorArrow);
     for (CURSOR shape : {CursorCross, CursorNo, CursorHelp}) {
         SetPointerCursor(shape);
@@ -114,11 +111,9 @@ TEST_F(Window, WithoutAWindowEveryServiceRunsHeadless)
     }
     SetPointerCursor(static_cast<CURSOR>(12345));
     EXPECT_EQ(PointerCursor(), CursorArrow);
-
     testing::internal::CaptureStderr();
     ShowMessageBox("Tollmarrow", "Error Code : 1003.0000");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tollmarrow: Error Code : 1003.0000\n");
-
     DEVICE device;
     ASSERT_EQ(device.Create(), PlatformOk);
     EXPECT_TRUE(device.IsHeadless());

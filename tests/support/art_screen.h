@@ -14,7 +14,6 @@ public:
     DEVICE Device;
     SPRITEDRAWER Sprite;
     LINEDRAWER Line;
-
     bool Open(const std::string& artFolder);  // every texture-list image of artFolder/Textures; false without them
     void DrawGameFrame();                     // background, board, scene and frame, as the main loop draws them
     void Close();                             // textures released and the shared drawing objects unhooked

@@ -12,7 +12,6 @@ class FRAMERECORDING {
 public:
     void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);  // records every later draw of these
     void Stop();                                                                 // the drawers record no more
-
     // Calls sprite(SPRITEDRAW) and line(LINEDRAW) for the draws in the order they were asked for.
     template <typename SPRITE, typename LINE>
     void Replay(SPRITE sprite, LINE line) const
@@ -24,7 +23,6 @@ public:
                 line(Lines[l++]);
         }
     }
-
     // The pixels that differ between drawn and the recording drawn again through the path over black.
     int PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const;
 

@@ -170,7 +170,6 @@ TEST_F(ArtTest, SmallGlyphsAreTheFacesGlyphsCutToTheirCells)
             for (int y = 0; y < row.Height && shared[x]; y++)
                 EXPECT_FALSE(glyph.At(x, y)) << "in a shared column " << x;
         const int room = static_cast<int>(std::count(shared.begin(), shared.end(), false)) - 1;
-
         EXTENT ink = Extent(glyph);
         EXTENT reference = Extent(FaceGlyph(face, static_cast<unsigned long>(code), FaceSize));
         ASSERT_GE(ink.Top, 0) << "no ink";
@@ -247,7 +246,6 @@ TEST_F(ArtTest, EveryCreatureKindAndEveryDreamerClassHasAnOutlineOfItsOwn)
     for (int a = 0; a < CreatureKindCount; a++)
         for (int b = a + 1; b < CreatureKindCount; b++)
             EXPECT_GT(Unlike(creatures[a], creatures[b]), Distinct) << "kinds " << a + 1 << " and " << b + 1;
-
     std::vector<std::pair<int, std::vector<bool>>> dreamers;
     for (const ROSTERROW& character : RosterRows)
         for (const PICTURESIZE& size : PictureSizes)
