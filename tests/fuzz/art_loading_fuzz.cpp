@@ -34,17 +34,16 @@ DEVICE Device;
 // A broken rule ends the run from the start folder, so the finding is written beside the corpus.
 void Check(bool holds)
 {
-    if (holds)
-        return;
-    std::filesystem::current_path(StartFolder);
-    std::abort();
+    if (!holds) {
+        std::filesystem::current_path(StartFolder);
+        std::abort();
+    }
 }
 
 // The input read front to back; past its end every byte is 0.
 struct READER {
     const std::uint8_t* Data;
-    std::size_t Size;
-    std::size_t At = 0;
+    std::size_t Size, At = 0;
     int Byte() { return At < Size ? Data[At++] : 0; }
     int Word()
     {
@@ -55,9 +54,8 @@ struct READER {
 
 // What the table must hold for one file: a texture of this size when it decodes; Loaded once a load named it.
 struct EXPECTED {
-    bool Decodes = false;
+    bool Decodes = false, Loaded = false;
     int Width = 0, Height = 0;
-    bool Loaded = false;
 };
 
 // Each file is missing, the input's raw bytes, or a well-formed 32-bit file of the input's sides and pixels, as
@@ -86,7 +84,7 @@ void WriteFiles(READER& in, EXPECTED expected[FileCount])
         expected[f] = EXPECTED();
         if (kind != 0 && SaveFileData(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) &&
             DecodeDds(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), image))
-            expected[f] = {true, image.Width, image.Height, false};
+            expected[f] = {true, false, image.Width, image.Height};
     }
 }
 

@@ -4,10 +4,8 @@
 #include <vector>
 
 #include "graphics/board.h"
-#include "graphics/camera.h"
 #include "graphics/drawing.h"
 #include "graphics/textures.h"
-#include "platform/window.h"
 #include "tests/support/board.h"
 
 namespace {
@@ -32,12 +30,11 @@ protected:
             *Textures.TextureSlot(i) = nullptr;
         Drawing = DRAWING();
     }
-    int Image(const SPRITEDRAW& draw) const { return static_cast<int>(draw.Texture - Fakes); }
     std::vector<int> Images() const
     {
         std::vector<int> images;
         for (const SPRITEDRAW& draw : Draws)
-            images.push_back(Image(draw));
+            images.push_back(static_cast<int>(draw.Texture - Fakes));
         return images;
     }
     // Where a draw puts its picture, its x scale and its colour.
@@ -195,17 +192,4 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
         EXPECT_TRUE(draw.Source.Left == 32 && draw.Source.Top == 24 && draw.Centre.X == 8.0f && draw.Centre.Y == 6.0f);
         ExpectDraw(draw, 108.0f, 206.0f, 0.5f, 0xffffffffu);
     }
-}
-
-// The debug overlay F1 turns on, even in the computer's turns, stays on for good.
-TEST(CameraKeys, TheOverlayF1TurnsOnStaysOn)
-{
-    PlaceCameraForNewGame();
-    Game.HumanTurnEnded = 1;
-    HoldKey(KeyF1, true);
-    ReadCameraKeys();
-    ResetInput();
-    Game.HumanTurnEnded = 0;
-    ReadCameraKeys();
-    EXPECT_TRUE(Camera.DebugDisplay);
 }

@@ -47,12 +47,6 @@ protected:
             hash = (hash ^ static_cast<unsigned char>(*byte)) * 0x100000001b3u;
         EXPECT_EQ(hash, digest) << std::hex << hash;
     }
-    void Cast(PLAYER& caster, PIECEBASE* target, int row, int x, int y)
-    {
-        ASSERT_TRUE(caster.Spells.AddSpell(row));
-        ScriptRand({0});
-        ASSERT_TRUE(CastSpell(&caster, target, x, y, caster.Spells.Count - 1));
-    }
     ARTSCREEN Screen;
     FRAMERECORDING Frame;
 };
@@ -70,12 +64,15 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
 {
     Game.StartNewGame(0, -1, 8);
     PLAYER& human = Game.Players[0];
-    Cast(Game.Players[2], nullptr, CloudCoverSpellId, 0, 0);
+    ASSERT_TRUE(Game.Players[2].Spells.AddSpell(CloudCoverSpellId) && Game.Players[1].Spells.AddSpell(1));
+    ScriptRand({0});
+    ASSERT_TRUE(CastSpell(&Game.Players[2], nullptr, 0, 0, Game.Players[2].Spells.Count - 1));
     while (std::any_of(std::begin(Game.Effects.Slots), std::end(Game.Effects.Slots), [](const EFFECT& effect) {
         return effect.IsActive && effect.Kind == EffectCloudCover && (effect.IsMoving || effect.StartDelay > 0);
     }))
         UpdateGameFrame();
-    Cast(Game.Players[1], &human, 1, human.CentreX, human.CentreY);
+    ScriptRand({0});
+    ASSERT_TRUE(CastSpell(&Game.Players[1], &human, human.CentreX, human.CentreY, Game.Players[1].Spells.Count - 1));
     for (int i = 0; i < 6; i++)
         UpdateGameFrame();
     DrawShot("cast_frame.png", 0x27b4930c8de90971u);

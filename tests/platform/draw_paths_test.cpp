@@ -177,7 +177,6 @@ TEST_F(Raster, TheColourMultipliesTheTexelsAndItsAlphaBlendsWithWhatLiesBelow)
         {0x80ffffffu, 0xffffffffu, 0x000000u, 0xff808080u, "texel alpha 128 over black"},
         {0x80ffffffu, 0x80ffffffu, 0x000000u, 0xff404040u, "colour alpha multiplies texel alpha"},
         {0x80ff0000u, 0xffffffffu, 0x0000ffu, 0xff80007fu, "half red over blue"},
-        {0xffffffffu, 0x00ffffffu, 0x336699u, 0xff336699u, "colour alpha 0 leaves the picture"},
         {0x00ffffffu, 0xffffffffu, 0x336699u, 0xff336699u, "a clear texel leaves the picture"},
     };
     for (const auto& row : rows) {
