@@ -1,5 +1,4 @@
-// How long the busiest in-game frame takes, headless: the fast rasteriser and the scalar reference draw it in turn,
-// so a busy machine slows both sides alike; the time reported is the fast one's.
+// The busiest in-game frame drawn by the fast rasteriser and the reference in turn, so load slows both alike.
 #include <benchmark/benchmark.h>
 
 #include <chrono>

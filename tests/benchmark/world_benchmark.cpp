@@ -12,7 +12,8 @@ void BusyEightDreamerFrames(benchmark::State& state)
     for (auto _ : state)
         if (!PlayHeadlessFrame(PLAYERSCRIPT::EndTurnAtOnce))
             StartHeadlessGame(++seed, 8, PLAYERSCRIPT::EndTurnAtOnce);
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["frames/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BusyEightDreamerFrames);
 
@@ -21,7 +22,8 @@ void WholeGame(benchmark::State& state)
     unsigned seed = 1;
     int frames = 0;
     for (auto _ : state)
-        frames += RunHeadlessGame(seed++, static_cast<int>(state.range(0)), PLAYERSCRIPT::EndTurnAtOnce, 1000000, false).Frames;
+        frames += RunHeadlessGame(seed++, static_cast<int>(state.range(0)), PLAYERSCRIPT::EndTurnAtOnce, 1000000,
+                                  false).Frames;
     state.counters["frames/game"] = benchmark::Counter(frames, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(WholeGame)->Arg(2)->Arg(8)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,4 @@
-// Any bytes taken as "Vizor.cfg", and as edits to a file the game wrote: the loader reads them without fault, ends
-// every name inside its field and gives a record that saves and loads back to the same bytes; bytes it does not
-// understand give the defaults.
+// Any bytes as "Vizor.cfg" and as edits to a saved one: names end in their fields, records round-trip, else defaults.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

@@ -52,10 +52,8 @@ protected:
 
 }  // namespace
 
-// A 32-texel source halved about its centre covers (108, 58) to (124, 74); mirrored about its left edge, one pixel
-// right; without a source the picture stays put. The bar's fill is its share of 30 texels, unclamped. The range
-// marker shows only while aiming, but turns while a piece is selected, back to 0 at 360. The frame takes the human's
-// colour in his turn and is white otherwise.
+// Sprites scale about their source's centre and mirror one pixel right; the bar's fill is unclamped; the marker
+// turns back to 0 at 360; the frame takes the human's colour in his turn only.
 TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreTheBarFillsItsShareAndTheRangeMarkerShowsWhileAiming)
 {
     const RECTANGLE square{0, 0, 32, 32};
@@ -89,9 +87,8 @@ TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreTheBarFillsItsShareAndTheRange
     }
 }
 
-// Effects of layer 0 go under the pieces, layers 1 and 2 over them; an effect still waiting is not drawn. Pieces go
-// from the top down by their centre's y; players go into the list before creatures, and a tie keeps the list's order
-// however long the list.
+// Effects of layer 0 go under the pieces, 1 and 2 over them, none still waiting; pieces go from the top down, a tie
+// in the list's order (players first) however long the list.
 TEST_F(BoardDrawing, ThePiecesGoFromTheTopDownBetweenTheEffectLayers)
 {
     const int layers[][2] = {{0, 2}, {1, 0}, {2, 1}, {3, 0}};
@@ -118,8 +115,8 @@ TEST_F(BoardDrawing, ThePiecesGoFromTheTopDownBetweenTheEffectLayers)
     EXPECT_EQ(Images(), expected);
 }
 
-// A live piece shows its bar, glow, body and the hover marker, yellow, centred on it. A dead piece is dark at its own
-// alpha, with no bar or glow; its target marker is white to the selected piece's side and red otherwise.
+// A live piece shows bar, glow, body and a yellow hover marker; a dead one is dark at its own alpha, without bar
+// or glow, its target marker white to the selected side.
 TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
 {
     PLAYER& dreamer = PlaceDreamer(1, "Bo", 110, 60);
@@ -141,9 +138,8 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
     }
 }
 
-// An effect mirrors only unturned. The human's own clouds are nearly clear in his turn only; a cloud of no side
-// keeps its own alpha. A line effect runs from its tail to its head. A scaled effect or scenery picture is placed
-// by its own frame's size, centred, wherever the frame lies on its sheet.
+// An effect mirrors only unturned; the human's own clouds are nearly clear in his turn; a line runs tail to head; a
+// scaled picture is placed by its own frame's size, centred, wherever the frame lies on its sheet.
 TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKeepTheirPlace)
 {
     PlaceDreamer(0, "Ann", 100, 100);

@@ -1,5 +1,4 @@
-// Game frames drawn with the generated art and saved as PNG shots whose bytes are those first taken, each drawn
-// again alike by the reference and SSE2 rasterisers; the busiest frame also alike by SDL's renderer.
+// Game frames with the generated art: PNG shots byte for byte as first taken, drawn alike by every rasteriser.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -91,8 +90,7 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
     DrawShot("creatures_frame.png", 0x33ffa96ddc6fe842u);
 }
 
-// Every creature and effect slot in use, turned, scaled, mirrored and tinted; SDL's software renderer, on its
-// video driver that shows nothing, replays the draws to nearly the same picture.
+// Every creature and effect slot in use; SDL's software renderer replays the draws to nearly the same picture.
 TEST_F(ScenePicture, TheBusiestFrameComesOutOfEveryRasteriserAlike)
 {
     SetUpBusiestFrame();

@@ -1,5 +1,4 @@
-// The texture table (load order, the cache, the alpha rule, files that cannot be read, the count's cap) and the two
-// fonts loaded into it: placing and wrapping their glyphs, and a glyph file that cannot be read.
+// The texture table and the two fonts loaded into it: load order, cache, alpha rule, glyph places, unreadable files.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -70,9 +69,8 @@ protected:
 
 }  // namespace
 
-// Entries fill in load order; only names starting with '_' hand back their index. Without the alpha flag every
-// texel is opaque; with it, one bit of alpha is kept. The cache finds a name again, whatever the folder, without
-// reading the file. A load without a slot is logged, and so is a release of the table, once.
+// Only '_' names hand back their index; the alpha flag keeps one bit of alpha; the cache ignores the folder; a load
+// without a slot and a release are logged once.
 TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
 {
     WriteTexture("Textures/Solid.dds", 0x40112233u, false);
@@ -98,8 +96,7 @@ TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
                                       "TEXTURES::ReleaseTextures(): , 0, -1\r\n");
 }
 
-// Each reason a file cannot become a texture, as standard error words it: the entry is taken all the same, holding
-// no texture, so no later image moves, and naming the file again fails from the cache without a second line.
+// An unreadable file says why once and still takes its entry, empty, so no later image moves.
 TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
 {
     std::string cube = OnePixelDds(0);
@@ -135,10 +132,8 @@ TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
     EXPECT_TRUE(table->Entry(4).Texture == good && good != nullptr && table->Count() == 5);
 }
 
-// Acute vowels draw from the slots of unused characters; other bytes without a glyph are skipped. The large font
-// draws at three quarters, its y offset scaled; at half size each glyph is halved and turned with the text. A
-// newline goes back to the start a line lower (26 at full size, 18 at half); a tab goes on to the next stop 32
-// pixels from the start; past the maximum width a line wraps at its last space, unless centred.
+// Acute vowels draw from unused slots; the large font draws at three quarters, half size halved and turned; lines
+// are 26 and 18 apart, tabs stop every 32 pixels, and a line wraps at its last space unless centred.
 TEST_F(Fonts, GlyphsArePlacedAtTheirSizeLinesWrapAndTabsStop)
 {
     EXPECT_TRUE(FONT::MapChar(0xC1) == '#' && FONT::MapChar(0xE9) == '\\' && FONT::MapChar(0xFA) == '_');
@@ -176,9 +171,7 @@ TEST_F(Fonts, GlyphsArePlacedAtTheirSizeLinesWrapAndTabsStop)
     ExpectAt(25, 96.0f, 0.0f);
 }
 
-// A glyph file that cannot be read leaves only its own glyph empty and says so once: every other glyph keeps its
-// own picture, the glyphs without a file draw the backing's, the small glyphs the atlas, and the texture list
-// still starts at entry 96.
+// An unreadable glyph file leaves only its own glyph empty, and the texture list still starts at entry 96.
 TEST_F(Fonts, AGlyphFileThatCannotBeReadLeavesOnlyThatGlyphEmpty)
 {
     const struct { const char* File; std::string Bytes; const char* Why; } cases[] = {

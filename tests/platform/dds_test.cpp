@@ -1,5 +1,4 @@
-// The DDS decoder: the pixels of every format the game reads, the reason each unreadable file is refused, every
-// truncation refused without a read past the end, and the texture alpha rule.
+// The DDS decoder: every format's pixels, each refusal's reason, every truncation refused, the texture alpha rule.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -24,8 +23,7 @@ Bytes AlphaBlock(unsigned char a0, unsigned char a1)
 
 struct CASE { const char* What; FORMAT Format; std::uint32_t Width, Height; Bytes Data; Pixels Expected; };
 
-// The colour ends of the DXT1 blocks are chosen so that every channel's middle colours round: the first block's
-// third colour, the second block's second.
+// The DXT1 blocks' ends make every channel's middle colours round.
 const CASE Cases[] = {
     {"A8R8G8B8", A8R8G8B8, 2, 2, Packed({0x80123456u, 0x00ffffffu, 0xff000000u, 0x7fabcdefu}, 4),
      {0x80123456u, 0x00ffffffu, 0xff000000u, 0x7fabcdefu}},
@@ -152,8 +150,7 @@ TEST(DecodeDds, EveryTruncationFailsWithoutReadingPastTheEnd)
     }
 }
 
-// Only the file's alpha flag counts: with it, alpha from 128 on is opaque and below is clear; without it, all is
-// opaque. The colour key, matched on all four bytes, is cleared first.
+// With the file's alpha flag, alpha from 128 on is opaque; the colour key, matched on all four bytes, clears first.
 TEST(DdsTexture, TheAlphaFlagAndTheColourKeyDecideTheAlpha)
 {
     Bytes flagged = DdsFile(4, 2, Dxt5, AlphaBlock(0xf0, 0x11));

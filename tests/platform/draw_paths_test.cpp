@@ -1,5 +1,4 @@
-// The rasteriser's rules, read from the reference's picture, and the fast rasteriser, on the processor's best
-// instruction set and held to SSE2, drawing every pixel as the reference does.
+// The rasteriser's rules, and the fast rasteriser (best instruction set and SSE2) drawing the reference's pixels.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -147,8 +146,7 @@ TEST_F(Raster, ScaledMirroredAndTurnedPicturesLandWhereTheSpriteCallersExpect)
     EXPECT_EQ(Taken(), Box(168, 100, 200, 132));
 }
 
-// Unscaled, each texel is copied as it is and a mirror reverses each row. A source takes only its own texels, even
-// filtered larger, and one reaching past the texture takes the texture's edge texels.
+// Unscaled texels are copied, mirrored rows reversed; a source takes only its own texels, past the texture its edge.
 TEST_F(Raster, APictureTakesTheTexelsOfItsSourceAndTheEdgeTexelsBeyondIt)
 {
     const TEXTURE texture =
@@ -218,8 +216,7 @@ TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
     EXPECT_EQ(Taken(), Box(0, 0, PictureWidth, PictureHeight));
 }
 
-// A line runs between the centres of its end pixels, its sides half its width away, whichever way it runs; its
-// colour's alpha blends. No width or no length draws nothing.
+// A line runs between its end pixels' centres, half its width each side; no width or no length draws nothing.
 TEST_F(Raster, ALineIsAQuadOfItsWidthAlongTheSegment)
 {
     Line({5.0f, 5.0f}, {15.0f, 5.0f}, 1.0f, 0x80ffffffu);
@@ -242,8 +239,7 @@ TEST_F(Raster, ALineIsAQuadOfItsWidthAlongTheSegment)
     EXPECT_EQ(Taken()[4], 0);
 }
 
-// Draws at the edges of the fast paths' reach, then mixed draws in the game's proportions and beyond them: whole
-// texels, mirrored, enlarged and shrunk, turned, of every run length, tinted and blended over what went before.
+// Draws at the edges of the fast paths' reach, then 600 seeded mixed draws blended over what went before.
 TEST_F(Raster, ALongSeededRunOfMixedDrawsLeavesThePictureOfTheReference)
 {
     for (DEVICE& device : Devices)

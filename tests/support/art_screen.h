@@ -1,5 +1,4 @@
-// The generated art loaded into a drawing device with the shared sprite and line objects pointed at it, for the
-// picture tests and the drawing benchmark.
+// The generated art loaded into a drawing device of its own, for the picture tests and the drawing benchmark.
 #pragma once
 
 #include <string>

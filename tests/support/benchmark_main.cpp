@@ -1,5 +1,4 @@
-// The benchmarks' entry point: the game writes its event log and trace lines into the working folder, so every run
-// works in a temporary folder of its own.
+// The benchmarks' entry point, run in a temporary folder as the game writes its logs into the working folder.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>

@@ -1,5 +1,4 @@
-// A frame's sprite and line draws recorded from every drawer that takes part, to be drawn again in call order:
-// through the other rasterisers to check the fast one's picture, or through SDL's renderer.
+// A frame's draws recorded from every drawer taking part, to be drawn again in call order by another rasteriser.
 #pragma once
 
 #include <cstdint>

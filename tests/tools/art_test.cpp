@@ -1,5 +1,4 @@
-// The art generator's files hash to those the shots were taken with, and what it paints reads at the game's sizes:
-// glyphs as their face's, the reach as a ring, creatures and classes by their outlines.
+// The art generator's files as the shots were taken with, and its glyphs, reach ring and outlines as they read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -137,10 +136,8 @@ TEST_F(ArtTest, TheRangeRingLeavesItsMiddleClear)
             ASSERT_FALSE((x - 128) * (x - 128) + (y - 128) * (y - 128) < 64 * 64 && ring.At(x, y)) << x << ", " << y;
 }
 
-// Every glyph of the small font the game prints is the face's glyph of its character, cut to its cell: its ink
-// inside its own rectangle and off the columns a neighbour's rectangle shares, from the rows the face's glyph
-// starts on to the rows it ends on, as wide as the face's glyph where the cell has the room, and made of as
-// many strokes round as many counters (a bracket no bar, a percent two rings and a stroke).
+// Every small glyph is the face's glyph cut to its cell: off its neighbours' columns, on the face's rows, as wide
+// as the cell allows, with as many strokes and counters.
 TEST_F(ArtTest, SmallGlyphsAreTheFacesGlyphsCutToTheirCells)
 {
     constexpr int FaceSize = 12;      // the face's size that fills the 16-row band, drawn on its baseline row 12
@@ -234,8 +231,7 @@ float Unlike(const std::vector<bool>& a, const std::vector<bool>& b)
     return static_cast<float>(differ) / static_cast<float>(a.size());
 }
 
-// Every creature kind is known by its outline alone, and so is every dreamer class: no two kinds' bodies, and no
-// two pictures of different classes, share nearly all of their silhouettes.
+// No two creature kinds, and no two dreamer classes, share nearly all of their silhouettes.
 TEST_F(ArtTest, EveryCreatureKindAndEveryDreamerClassHasAnOutlineOfItsOwn)
 {
     constexpr float Distinct = 0.15f;  // the share of the grid two outlines must differ in
@@ -258,8 +254,7 @@ TEST_F(ArtTest, EveryCreatureKindAndEveryDreamerClassHasAnOutlineOfItsOwn)
             EXPECT_TRUE(classA == classB || Unlike(a, b) > Distinct) << "classes " << classA << " and " << classB;
 }
 
-// Every file's name and bytes, in name order, hashed (64-bit FNV-1a): the art the game's shots and digests were
-// taken with. A change to the generator that moves one texel, or a run that paints differently, shows here.
+// Every file's name and bytes, in name order, hashed (64-bit FNV-1a): the art the shots and digests were taken with.
 TEST_F(ArtTest, EveryFileHoldsTheBytesTheShotsWereTakenWith)
 {
     std::vector<std::string> paths;
