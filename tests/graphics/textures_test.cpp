@@ -1,5 +1,4 @@
-// The texture table (load order, the cache, the alpha rule, files that cannot be read, the count's cap) and the two
-// fonts loaded into it: measuring, placing and wrapping their glyphs, and a glyph file that cannot be read.
+// The texture table and the two fonts loaded into it: load order, cache, alpha rule, glyph places, unreadable files.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,6 +9,7 @@
 
 #include "graphics/font.h"
 #include "graphics/textures.h"
+#include "tests/platform/dds_file.h"
 #include "tests/support/raw_files.h"
 
 namespace {
@@ -17,15 +17,9 @@ namespace {
 // A 1 x 1 uncompressed 32-bit DDS file of one 0xAARRGGBB pixel; alphaFlag sets the pixel format's alpha bit.
 std::string OnePixelDds(std::uint32_t pixel, bool alphaFlag = true)
 {
-    const std::uint32_t fields[][2] = {{4, 124}, {8, 0x1007}, {12, 1}, {16, 1}, {76, 32}, {80, 0x40u | alphaFlag},
-                                       {88, 32}, {92, 0xff0000}, {96, 0xff00}, {100, 0xff}, {104, 0xff000000u},
-                                       {108, 0x1000}, {128, pixel}};
-    std::string file(132, '\0');
-    file.replace(0, 4, "DDS ");
-    for (const auto& field : fields)
-        for (unsigned i = 0; i < 4; i++)
-            file[field[0] + i] = static_cast<char>(field[1] >> (8 * i));
-    return file;
+    const FORMAT format = {Rgb | (alphaFlag ? AlphaPixels : 0u), "", 32, {0xff0000u, 0xff00u, 0xffu, 0xff000000u}};
+    const Bytes file = DdsFile(1, 1, format, Packed({pixel}, 4));
+    return std::string(file.begin(), file.end());
 }
 
 void WriteTexture(const std::string& path, std::uint32_t pixel, bool alphaFlag = true)
@@ -40,43 +34,75 @@ int Load(TEXTURES& table, const char* name, TEXTURE** slot = nullptr, std::uint8
     return table.LoadTexture(folder, name, slot, index, 0, MipFilterBox);
 }
 
+// Both fonts loaded, recording their draws; each large glyph's file has a pixel of its own.
+class Fonts : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int i = 0; i < FontGlyphs; i++)
+            if (LargeFontTable[i].File[0] != '\0')
+                WriteTexture(std::string("Textures/Font/") + LargeFontTable[i].File, 0xff000000u + i);
+        WriteTexture("Textures/Font/_Small.dds", 0xffffffffu);
+        Load();
+    }
+    void Load()
+    {
+        for (FONT* font : {&Large, &Small}) {
+            font->Reset();
+            font->SetTextures(&Table);
+        }
+        Large.InitLargeFont(&Device);
+        Small.InitSmallFont(&Device);
+        Large.pSprite->Record(&Drawn);
+        Small.pSprite->Record(&Drawn);
+    }
+    void ExpectAt(std::size_t draw, float x, float y) const
+    {
+        EXPECT_TRUE(Drawn.at(draw).Translation.X == x && Drawn.at(draw).Translation.Y == y) << "draw " << draw;
+    }
+    DEVICE Device;
+    TEXTURES Table;
+    FONT Large;
+    FONT Small;
+    std::vector<SPRITEDRAW> Drawn;
+};
+
 }  // namespace
 
-// Entries fill in load order; only names starting with '_' hand back their index. Without the alpha flag every
-// texel is opaque; with it, one bit of alpha is kept. The cache finds a name again, whatever the folder, without
-// reading the file.
+// Only '_' names hand back their index; the alpha flag keeps one bit of alpha; the cache ignores the folder; a load
+// without a slot and a release are logged once.
 TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
 {
     WriteTexture("Textures/Solid.dds", 0x40112233u, false);
     WriteTexture("Textures/_Alpha.dds", 0x40445566u);
     auto table = std::make_unique<TEXTURES>();
-    TEXTURE* first = nullptr;
-    TEXTURE* second = nullptr;
+    TEXTURE *first = nullptr, *second = nullptr, *again = nullptr;
     std::uint8_t index = 99;
     EXPECT_EQ(Load(*table, "Solid.dds", &first, &index), TextureLoadedOpaque);
     EXPECT_EQ(index, 99);
     EXPECT_EQ(Load(*table, "_Alpha.dds", &second, &index), TextureLoadedWithAlpha);
-    EXPECT_EQ(index, 1);
-    EXPECT_EQ(table->Count(), 2);
+    EXPECT_TRUE(index == 1 && table->Count() == 2);
     EXPECT_TRUE(table->Entry(0).Format == FormatOpaque && table->Entry(1).Format == FormatOneBitAlpha);
     EXPECT_STREQ(table->Entry(1).Name, "_Alpha.dds");
     EXPECT_TRUE(first->Texel(0, 0) == 0xff112233u && second->Texel(0, 0) == 0x00445566u);
-
     std::filesystem::remove("Textures/_Alpha.dds");
-    TEXTURE* again = nullptr;
     EXPECT_EQ(Load(*table, "_Alpha.dds", &again, nullptr, "Elsewhere\\"), TextureLoadedWithAlpha);
     EXPECT_TRUE(again == second && table->Count() == 2);
+    Load(*table, "Solid.dds");
+    table->ReleaseTextures();
+    table->ReleaseTextures();
+    EXPECT_TRUE(table->Count() == 0 && table->Entry(0).Texture == nullptr);
+    EXPECT_EQ(ReadRaw("_Errors.txt"), "TEXTURES::LoadTexture() pTexture=NULL: Solid.dds, -1, -1\r\n"
+                                      "TEXTURES::ReleaseTextures(): , 0, -1\r\n");
 }
 
-// Each reason a file cannot become a texture, as standard error words it: the entry is taken all the same, holding
-// no texture, so no later image moves, and naming the file again fails from the cache without a second line.
+// An unreadable file says why once and still takes its entry, empty, so no later image moves.
 TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
 {
     std::string cube = OnePixelDds(0);
     cube[113] = 0x02;
     const struct { const char* Name; bool Present; std::string Bytes; const char* Why; } cases[] = {
         {"Missing.dds", false, "", "missing"},
-        {"Empty.dds", true, "", "too short"},
         {"Short.dds", true, OnePixelDds(0).substr(0, 131), "too short"},
         {"Words.dds", true, "a note, not a picture", "not a DDS file"},
         {"Cube.dds", true, cube, "unsupported format"},
@@ -99,99 +125,16 @@ TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
                 round == 0 ? std::string("Tollmarrow: cannot load Textures/") + c.Name + ": " + c.Why + "\n" : "");
             EXPECT_TRUE(slot == nullptr && table->Entry(entry++).Texture == nullptr) << c.Name;
         }
-        EXPECT_EQ(table->Count(), 5);
+        EXPECT_EQ(table->Count(), 4);
     }
     TEXTURE* good = nullptr;
     EXPECT_EQ(Load(*table, "Good.dds", &good), TextureLoadedWithAlpha);
-    EXPECT_TRUE(table->Entry(5).Texture == good && good != nullptr && table->Count() == 6);
+    EXPECT_TRUE(table->Entry(4).Texture == good && good != nullptr && table->Count() == 5);
 }
 
-// The count stays at 511: every load past it lands in entry 511 and logs. A texture standing in several entries,
-// and one no entry holds any more, are freed once each.
-TEST(Textures, TheCountStaysAt511AndReleaseFreesEachTextureOnce)
-{
-    for (const char* name : {"A.dds", "B.dds", "C.dds", "D.dds"})
-        WriteTexture(std::string("Textures/") + name, 0xff000001u);
-    auto table = std::make_unique<TEXTURES>();
-    for (int i = 0; i < 3; i++)
-        Load(*table, "A.dds", table->TextureSlot(10 + i));
-    for (int i = 1; i < 510; i++)
-        table->AddEmptyTexture();
-    for (const char* name : {"B.dds", "C.dds", "D.dds"})
-        Load(*table, name);
-    EXPECT_EQ(table->Count(), 511);
-    EXPECT_TRUE(std::strcmp(table->Entry(510).Name, "B.dds") == 0 && std::strcmp(table->Entry(511).Name, "D.dds") == 0);
-    table->ReleaseTextures();
-    table->ReleaseTextures();
-    EXPECT_TRUE(table->Count() == 0 && table->Entry(10).Texture == nullptr && table->Entry(511).Texture == nullptr);
-    EXPECT_EQ(ReadRaw("_Errors.txt"), "TEXTURES::LoadTexture() pTexture=NULL: B.dds, -1, -1\r\n"
-                                      "TEXTURES::LoadTexture() pTexture=NULL: C.dds, -1, -1\r\n"
-                                      "TEXTURES::IncNumberOfTextures(): , 511, -1\r\n"
-                                      "TEXTURES::LoadTexture() pTexture=NULL: D.dds, -1, -1\r\n"
-                                      "TEXTURES::IncNumberOfTextures(): , 511, -1\r\n"
-                                      "TEXTURES::ReleaseTextures(): , 0, -1\r\n");
-}
-
-namespace {
-
-// The pixel of the file of large glyph i, opaque so that every file's texture tells itself apart.
-std::uint32_t GlyphPixel(int i)
-{
-    return 0xff000000u | static_cast<std::uint32_t>(i + 1);
-}
-
-// Both fonts loaded from a file of their own for each large glyph and the small atlas, recording their draws.
-class Fonts : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (int i = 0; i < FontGlyphs; i++)
-            if (LargeFontTable[i].File[0] != '\0')
-                WriteTexture(std::string("Textures/Font/") + LargeFontTable[i].File, GlyphPixel(i));
-        WriteTexture("Textures/Font/_Small.dds", 0xffffffffu);
-        Load();
-    }
-    void Load()
-    {
-        for (FONT* font : {&Large, &Small}) {
-            font->Reset();
-            font->SetTextures(&Table);
-        }
-        Large.InitLargeFont(&Device);
-        Small.InitSmallFont(&Device);
-        Large.pSprite->Record(&Drawn);
-        Small.pSprite->Record(&Drawn);
-    }
-    void ExpectAt(std::size_t draw, float x, float y) const
-    {
-        EXPECT_TRUE(Drawn.at(draw).Translation.X == x && Drawn.at(draw).Translation.Y == y)
-            << "draw " << draw << " at " << Drawn.at(draw).Translation.X << ", " << Drawn.at(draw).Translation.Y;
-    }
-
-    DEVICE Device;
-    TEXTURES Table;
-    FONT Large;
-    FONT Small;
-    std::vector<SPRITEDRAW> Drawn;
-};
-
-}  // namespace
-
-TEST_F(Fonts, WidthsAtFullAndHalfSizeUpToTheFirstNewline)
-{
-    const struct { const FONT& Font; const char* Text; bool Half; int Width; } widths[] = {
-        {Small, "AB", false, 16}, {Large, "AB", false, 39},          {Large, "AB", true, 27},
-        {Large, "Hello World", false, 149}, {Large, "Hello World", true, 103}, {Large, " ", true, 5},
-        {Small, " ", true, 5},    {Small, "AB\tC\nDDDD", false, 40},
-    };
-    for (const auto& w : widths)
-        EXPECT_EQ(w.Font.GetTextWidth(w.Text, w.Half), w.Width) << w.Text << (w.Half ? " at half size" : "");
-    EXPECT_EQ(FONT().GetTextWidth("AB", false), 0);
-}
-
-// Acute vowels draw from the slots of unused characters; other bytes without a glyph are skipped. The large font
-// draws at three quarters, its y offset scaled; at half size each glyph is halved and turned with the text.
-TEST_F(Fonts, GlyphsArePlacedAtTheirSizeAndBytesWithoutAGlyphAreSkipped)
+// Acute vowels draw from unused slots; the large font draws at three quarters, half size halved and turned; lines
+// are 26 and 18 apart, tabs stop every 32 pixels, and a line wraps at its last space unless centred.
+TEST_F(Fonts, GlyphsArePlacedAtTheirSizeLinesWrapAndTabsStop)
 {
     EXPECT_TRUE(FONT::MapChar(0xC1) == '#' && FONT::MapChar(0xE9) == '\\' && FONT::MapChar(0xFA) == '_');
     EXPECT_EQ(FONT::MapChar(0xE0), 0xE0);
@@ -200,7 +143,6 @@ TEST_F(Fonts, GlyphsArePlacedAtTheirSizeAndBytesWithoutAGlyphAreSkipped)
     EXPECT_EQ(Drawn[0].Source.Right, 23);
     ExpectAt(0, 10.0f, 0.0f);
     ExpectAt(1, 10.0f + 17.0f, -6.0f * 0.75f);
-
     Drawn.clear();
     Large.Print(0, 100, "Ig", 90.0f, 0x80, 0x123456, true, UnwrappedWidth, false);
     Large.PrintColour(0, 100, "g", 0xffffff);
@@ -210,12 +152,7 @@ TEST_F(Fonts, GlyphsArePlacedAtTheirSizeAndBytesWithoutAGlyphAreSkipped)
     ExpectAt(1, 5.0f, 103.0f);
     EXPECT_TRUE(Drawn[2].Source.Right == 25 && Drawn[2].Scaling.Y == 0.75f);
     ExpectAt(2, 0.0f, 105.25f);
-}
-
-// A newline goes back to the start a line lower (26 at full size, 18 at half); a tab goes on to the next stop 32
-// pixels from the start; past the maximum width a line wraps at its last space, unless centred.
-TEST_F(Fonts, NewlinesTabStopsAndWrapping)
-{
+    Drawn.clear();
     EXPECT_EQ(Large.PrintColour(50, 10, "", 0), 1);
     EXPECT_EQ(Large.PrintColour(50, 10, "A\nB", 0), 2);
     EXPECT_EQ(Large.PrintHalfWhite(50, 10, "A\nB"), 2);
@@ -234,13 +171,10 @@ TEST_F(Fonts, NewlinesTabStopsAndWrapping)
     ExpectAt(25, 96.0f, 0.0f);
 }
 
-// A glyph file that cannot be read leaves only its own glyph empty and says so once: every other glyph keeps its
-// own picture, the glyphs without a file draw the backing's, the small glyphs the atlas, and the texture list
-// still starts at entry 96.
+// An unreadable glyph file leaves only its own glyph empty, and the texture list still starts at entry 96.
 TEST_F(Fonts, AGlyphFileThatCannotBeReadLeavesOnlyThatGlyphEmpty)
 {
     const struct { const char* File; std::string Bytes; const char* Why; } cases[] = {
-        {"", "", ""},
         {"FT_Backing.dds", "", "missing"},
         {"FT_capA.dds", OnePixelDds(0).substr(0, 131), "too short"},
         {"_Small.dds", "a note, not a picture", "not a DDS file"},
@@ -249,15 +183,15 @@ TEST_F(Fonts, AGlyphFileThatCannotBeReadLeavesOnlyThatGlyphEmpty)
         SCOPED_TRACE(c.File);
         SetUp();
         const std::string broken = std::string("Textures/Font/") + c.File;
-        if (c.File[0] != '\0' && c.Bytes.empty())
+        if (c.Bytes.empty())
             std::filesystem::remove(broken);
-        else if (c.File[0] != '\0')
+        else
             WriteRaw(broken, c.Bytes);
         Table = TEXTURES();
         testing::internal::CaptureStderr();
         Load();
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                  c.File[0] == '\0' ? "" : "Tollmarrow: cannot load " + broken + ": " + c.Why + "\n");
+                  "Tollmarrow: cannot load " + broken + ": " + c.Why + "\n");
         EXPECT_EQ(Table.Count(), 96);
         const TEXTURE* backing = Large.Glyph(0).pTexture;
         const TEXTURE* atlas = Table.Entry(95).Texture;
@@ -270,7 +204,7 @@ TEST_F(Fonts, AGlyphFileThatCannotBeReadLeavesOnlyThatGlyphEmpty)
             else if (std::strcmp(file, c.File) == 0)
                 EXPECT_EQ(texture, nullptr) << i;
             else
-                EXPECT_TRUE(texture != nullptr && texture->Texel(0, 0) == GlyphPixel(i)) << file;
+                EXPECT_TRUE(texture != nullptr && texture->Texel(0, 0) == 0xff000000u + i) << file;
             EXPECT_EQ(Small.Glyph(i).pTexture, atlas) << i;
         }
     }

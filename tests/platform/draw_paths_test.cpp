@@ -1,30 +1,21 @@
-// The rasteriser's rules, read from the reference's picture (where a sprite lands scaled, mirrored and turned, which
-// texels it takes, how its colour tints and blends, what is cut off, how wide a line is), and the fast rasteriser,
-// on the processor's best instruction set and held to SSE2, drawing every pixel as the reference does: the draws of
-// the rules, a table of the draws at the edges of its fast paths, then a long seeded run of mixed draws.
+// The rasteriser's rules, and the fast rasteriser (best instruction set and SSE2) drawing the reference's pixels.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <random>
-#include <string>
 
 #include "platform/device.h"
 
 namespace {
 
 constexpr DRAWPATH Paths[] = {DrawReference, DrawFast, DrawSse2};
-constexpr const char* PathNames[] = {"reference", "fast", "sse2"};
 constexpr int PathCount = 3;
 constexpr float QuarterTurn = 1.57079637f;
-constexpr std::uint32_t Black = 0xff000000u;
-constexpr std::uint32_t White = 0xffffffffu;
-constexpr std::uint32_t Red = 0xffff0000u;
-constexpr std::uint32_t Blue = 0xff0000ffu;
+constexpr std::uint32_t Black = 0xff000000u, White = 0xffffffffu, Red = 0xffff0000u, Blue = 0xff0000ffu;
 
 TEXTURE MakeTexture(int width, int height, const std::function<std::uint32_t(int, int)>& texel)
 {
@@ -51,11 +42,9 @@ std::uint32_t MixedTexel(int x, int y)
     return kind < 2 ? 0u : alphas[kind] << 24 | colour;  // kind 5: clear but not black
 }
 
-// The pixels that differ from the cleared black: their bounding box (left, top, right and bottom, the last two
-// exclusive) and number.
+// The pixels that differ from the cleared black: their bounding box (the right and bottom exclusive) and number.
 using COVERAGE = std::array<int, 5>;
 
-// A box filled completely.
 COVERAGE Box(int left, int top, int right, int bottom)
 {
     return {left, top, right, bottom, (right - left) * (bottom - top)};
@@ -69,8 +58,8 @@ protected:
         for (int i = 0; i < PathCount; ++i) {
             ASSERT_EQ(Devices[i].Create(), PlatformOk);
             Devices[i].SetDrawPath(Paths[i]);
-            Devices[i].Clear(0);
         }
+        Clear(0);
     }
     void Sprite(const TEXTURE* texture, const RECTANGLE* source, VECTOR2 scaling, const VECTOR2* centre,
                 float rotation, VECTOR2 at, std::uint32_t colour = White)
@@ -105,29 +94,21 @@ protected:
             device.Picture()[p] = Black | ((x * 3) & 0xffu) << 16 | ((y * 5) & 0xffu) << 8 | ((x + y) & 0xffu);
         }
     }
-    // Empty when every fast path's picture equals the reference's; else the first pixel that differs, per path,
-    // and the pictures are painted again.
-    std::string Differences()
+    // The fast paths whose picture differs from the reference's, which are then all painted again.
+    int Differences()
     {
-        std::string found;
+        int found = 0;
         for (int i = 1; i < PathCount; ++i)
-            for (int p = 0; p < PictureWidth * PictureHeight; ++p)
-                if (Devices[i].Picture()[p] != Devices[0].Picture()[p]) {
-                    char line[128];
-                    std::snprintf(line, sizeof(line), "%s: (%d, %d) is %08x, the reference %08x; ", PathNames[i],
-                                  p % PictureWidth, p / PictureWidth, Devices[i].Picture()[p], Devices[0].Picture()[p]);
-                    found += line;
-                    break;
-                }
-        if (!found.empty())
-            for (DEVICE& device : Devices)
-                PaintBelow(device);
+            found += !std::equal(Devices[i].Picture(), Devices[i].Picture() + PictureWidth * PictureHeight,
+                                 Devices[0].Picture());
+        for (int i = 0; found > 0 && i < PathCount; ++i)
+            PaintBelow(Devices[i]);
         return found;
     }
     // What the reference drew since the last call, every path's picture checked against it and cleared.
     COVERAGE Taken()
     {
-        EXPECT_EQ(Differences(), "");
+        EXPECT_EQ(Differences(), 0);
         COVERAGE c{1 << 20, 1 << 20, -1, -1, 0};
         for (int y = 0; y < PictureHeight; ++y)
             for (int x = 0; x < PictureWidth; ++x)
@@ -136,7 +117,6 @@ protected:
         Clear(0);
         return c;
     }
-
     DEVICE Devices[PathCount];
     const TEXTURE Opaque = MakeTexture(13, 9, [](int x, int y) { return Black | MixedTexel(x, y); });
     const TEXTURE Mixed = MakeTexture(37, 23, MixedTexel);
@@ -166,8 +146,7 @@ TEST_F(Raster, ScaledMirroredAndTurnedPicturesLandWhereTheSpriteCallersExpect)
     EXPECT_EQ(Taken(), Box(168, 100, 200, 132));
 }
 
-// Unscaled, each texel is copied as it is and a mirror reverses each row. A source takes only its own texels, even
-// filtered larger, and one reaching past the texture takes the texture's edge texels.
+// Unscaled texels are copied, mirrored rows reversed; a source takes only its own texels, past the texture its edge.
 TEST_F(Raster, APictureTakesTheTexelsOfItsSourceAndTheEdgeTexelsBeyondIt)
 {
     const TEXTURE texture =
@@ -178,7 +157,6 @@ TEST_F(Raster, APictureTakesTheTexelsOfItsSourceAndTheEdgeTexelsBeyondIt)
         for (int x = 0; x < 4; ++x)
             EXPECT_TRUE(Pixel(10 + x, 20 + y) == texture.Texel(x, y) && Pixel(29 - x, 20 + y) == texture.Texel(x, y));
     EXPECT_EQ(Taken()[4], 24);
-
     const RECTANGLE one{1, 0, 2, 1}, below{1, 5, 2, 7}, right{6, 2, 8, 3};
     const struct { const RECTANGLE* Source; int X, Y; } cases[] = {{&one, 1, 0}, {&below, 1, 2}, {&right, 3, 2}};
     for (const auto& c : cases) {
@@ -197,7 +175,6 @@ TEST_F(Raster, TheColourMultipliesTheTexelsAndItsAlphaBlendsWithWhatLiesBelow)
         {0x80ffffffu, 0xffffffffu, 0x000000u, 0xff808080u, "texel alpha 128 over black"},
         {0x80ffffffu, 0x80ffffffu, 0x000000u, 0xff404040u, "colour alpha multiplies texel alpha"},
         {0x80ff0000u, 0xffffffffu, 0x0000ffu, 0xff80007fu, "half red over blue"},
-        {0xffffffffu, 0x00ffffffu, 0x336699u, 0xff336699u, "colour alpha 0 leaves the picture"},
         {0x00ffffffu, 0xffffffffu, 0x336699u, 0xff336699u, "a clear texel leaves the picture"},
     };
     for (const auto& row : rows) {
@@ -206,7 +183,7 @@ TEST_F(Raster, TheColourMultipliesTheTexelsAndItsAlphaBlendsWithWhatLiesBelow)
         Sprite(&texture, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {5.0f, 5.0f}, row.Colour);
         EXPECT_EQ(Pixel(6, 6), row.Expected) << row.Name;
         EXPECT_EQ(Pixel(7, 7), Black | row.Below) << row.Name;
-        EXPECT_EQ(Differences(), "") << row.Name;
+        EXPECT_EQ(Differences(), 0) << row.Name;
     }
 }
 
@@ -219,7 +196,6 @@ TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
     Sprite(&blue, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {4.0f, 4.0f});
     EXPECT_TRUE(Pixel(5, 5) == Blue && Pixel(3, 3) == Red);
     Taken();
-
     const RECTANGLE empty{0, 0, 0, 3};
     TEXTURE none;
     EXPECT_FALSE(none.Create(IMAGE{}) || none.Create(IMAGE{1, 0, {}}));
@@ -233,7 +209,6 @@ TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
         for (const VECTOR2 at : {VECTOR2{far, 0.0f}, VECTOR2{0.0f, far}, VECTOR2{far, far}})
             Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, at);
     EXPECT_EQ(Taken()[4], 0);
-
     Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {-10.0f, -10.0f});
     Sprite(&white, nullptr, {1.0f, 1.0f}, nullptr, 0.0f, {630.0f, 500.0f});
     EXPECT_EQ(Taken()[4], 22 * 22 + 10 * 12);
@@ -241,8 +216,7 @@ TEST_F(Raster, DrawsRenderInCallOrderAndWhatReachesPastTheEdgesIsCutOff)
     EXPECT_EQ(Taken(), Box(0, 0, PictureWidth, PictureHeight));
 }
 
-// A line runs between the centres of its end pixels, its sides half its width away, whichever way it runs; its
-// colour's alpha blends. No width or no length draws nothing.
+// A line runs between its end pixels' centres, half its width each side; no width or no length draws nothing.
 TEST_F(Raster, ALineIsAQuadOfItsWidthAlongTheSegment)
 {
     Line({5.0f, 5.0f}, {15.0f, 5.0f}, 1.0f, 0x80ffffffu);
@@ -265,98 +239,25 @@ TEST_F(Raster, ALineIsAQuadOfItsWidthAlongTheSegment)
     EXPECT_EQ(Taken()[4], 0);
 }
 
-TEST_F(Raster, EveryEdgeOfTheFastPathsDrawsThePixelsOfTheReference)
-{
-    const TEXTURE* opaque = &Opaque;
-    const TEXTURE* mixed = &Mixed;
-    const RECTANGLE inSheet{3, 2, 10, 7}, pastTexture{30, 15, 50, 40}, beforeTexture{-4, -3, 6, 5};
-    const RECTANGLE empty{4, 4, 4, 9}, insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9}, part{2, 3, 30, 20};
-    const VECTOR2 unit{1.0f, 1.0f}, mirror{-1.0f, 1.0f}, middle{18.0f, 11.0f}, corner{5.0f, 5.0f};
-    const VECTOR2 at{10.0f, 10.0f}, inside{70.0f, 70.0f}, turnAt{150.0f, 150.0f};
-    const struct {
-        const char* Name;
-        const TEXTURE* Texture;
-        const RECTANGLE* Source;
-        VECTOR2 Scaling;
-        const VECTOR2* Centre;
-        float Rotation;
-        VECTOR2 At;
-        std::uint32_t Colour;
-    } rows[] = {
-        {"whole texels, untinted, opaque", opaque, nullptr, unit, nullptr, 0.0f, at, White},
-        {"whole texels, keyed and see-through", mixed, nullptr, unit, nullptr, 0.0f, at, White},
-        {"whole texels, tinted", mixed, nullptr, unit, nullptr, 0.0f, at, 0xff8040c0u},
-        {"whole texels, tinted and opaque", opaque, nullptr, unit, nullptr, 0.0f, at, 0xff8040c0u},
-        {"whole texels, colour alpha 128", mixed, nullptr, unit, nullptr, 0.0f, at, 0x80ffffffu},
-        {"whole texels, colour alpha 1", opaque, nullptr, unit, nullptr, 0.0f, at, 0x01ffffffu},
-        {"whole texels, colour alpha 0", mixed, nullptr, unit, nullptr, 0.0f, at, 0x00ffffffu},
-        {"whole texels, black tint", mixed, nullptr, unit, nullptr, 0.0f, at, 0xff000000u},
-        {"cut by the left edge", mixed, nullptr, unit, nullptr, 0.0f, {-5.0f, 20.0f}, 0xc0ffffffu},
-        {"cut by the right edge", mixed, nullptr, unit, nullptr, 0.0f, {630.0f, 20.0f}, 0xc0ffffffu},
-        {"cut by the top edge", mixed, nullptr, unit, nullptr, 0.0f, {20.0f, -4.0f}, 0xc0ffffffu},
-        {"cut by the bottom edge", mixed, nullptr, unit, nullptr, 0.0f, {20.0f, 505.0f}, 0xc0ffffffu},
-        {"cut at the top-left corner", mixed, nullptr, unit, nullptr, 0.0f, {-30.0f, -20.0f}, White},
-        {"cut at the bottom-right corner", mixed, nullptr, unit, nullptr, 0.0f, {633.0f, 507.0f}, White},
-        {"wholly off the picture", mixed, nullptr, unit, nullptr, 0.0f, {700.0f, 20.0f}, White},
-        {"mirrored", mixed, nullptr, mirror, nullptr, 0.0f, {60.0f, 50.0f}, White},
-        {"mirrored and cut by the left edge", mixed, nullptr, mirror, nullptr, 0.0f, {20.0f, 50.0f}, 0xff80ff80u},
-        {"mirrored and cut by the right edge", mixed, nullptr, mirror, nullptr, 0.0f, {650.0f, 50.0f}, 0xff80ff80u},
-        {"upside down", mixed, nullptr, {1.0f, -1.0f}, nullptr, 0.0f, {60.0f, 80.0f}, White},
-        {"a source inside the sheet", mixed, &inSheet, unit, nullptr, 0.0f, inside, White},
-        {"a source past the texture", mixed, &pastTexture, unit, nullptr, 0.0f, inside, White},
-        {"a source before the texture", mixed, &beforeTexture, unit, nullptr, 0.0f, inside, White},
-        {"a mirrored source past the texture", mixed, &pastTexture, mirror, nullptr, 0.0f, {90.0f, 70.0f}, White},
-        {"an empty source", mixed, &empty, unit, nullptr, 0.0f, inside, White},
-        {"an inside-out source", mixed, &insideOut, {3.0f, 3.0f}, nullptr, 0.5f, inside, White},
-        {"a source far past the texture", mixed, &farPast, {1.5f, 2.0f}, nullptr, 0.3f, {200.0f, 200.0f}, White},
-        {"half a pixel off", mixed, nullptr, unit, nullptr, 0.0f, {10.5f, 20.25f}, White},
-        {"enlarged 2.5 by 1.25", mixed, nullptr, {2.5f, 1.25f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff9090ffu},
-        {"enlarged across only", opaque, nullptr, {1.25f, 1.0f}, nullptr, 0.0f, {100.0f, 100.0f}, 0xff808080u},
-        {"shrunk", mixed, nullptr, {0.3f, 0.7f}, nullptr, 0.0f, {100.3f, 100.0f}, 0x90ffffffu},
-        {"enlarged and mirrored", mixed, nullptr, {-1.7f, 2.2f}, nullptr, 0.0f, {300.0f, 100.0f}, White},
-        {"enlarged past every edge", mixed, nullptr, {60.0f, 70.0f}, nullptr, 0.0f, {-300.0f, -400.0f}, 0x80ffffffu},
-        {"a single texel enlarged", &Single, nullptr, {5.0f, 3.0f}, nullptr, 0.0f, {200.0f, 200.0f}, White},
-        {"a quarter turn about the centre", mixed, nullptr, unit, &middle, QuarterTurn, turnAt, White},
-        {"a slight turn", mixed, nullptr, unit, nullptr, 0.01f, turnAt, White},
-        {"an eighth turn, tinted and half seen", mixed, nullptr, unit, &middle, 0.7853982f, turnAt, 0x80ff4020u},
-        {"a half turn", opaque, nullptr, unit, nullptr, 3.14159274f, turnAt, White},
-        {"turned backwards", mixed, nullptr, unit, nullptr, -0.4f, turnAt, White},
-        {"turned and scaled", mixed, &part, {1.7f, 0.6f}, &corner, 2.0f, turnAt, 0xffc0c0c0u},
-        {"turned, mirrored and shrunk", mixed, nullptr, {-0.45f, 0.8f}, nullptr, 1.0f, turnAt, White},
-        {"turned past the left and top", mixed, nullptr, {3.0f, 3.0f}, nullptr, 0.6f, {-20.0f, -30.0f}, White},
-        {"turned past the right and bottom", mixed, nullptr, {3.0f, 3.0f}, nullptr, 2.6f, {660.0f, 530.0f}, White},
-        {"turned far larger than the picture", mixed, nullptr, {900.0f, 900.0f}, nullptr, 0.3f, {-9000.0f, -9000.0f},
-         White},
-    };
-    for (DEVICE& device : Devices)
-        PaintBelow(device);
-    for (const auto& row : rows) {
-        Sprite(row.Texture, row.Source, row.Scaling, row.Centre, row.Rotation, row.At, row.Colour);
-        EXPECT_EQ(Differences(), "") << row.Name;
-    }
-    const struct { const char* Name; VECTOR2 From, To; float Width; std::uint32_t Colour; } lines[] = {
-        {"level, one pixel, opaque", {10.0f, 10.0f}, {90.0f, 10.0f}, 1.0f, 0xffff0000u},
-        {"level, backwards", {90.0f, 20.0f}, {10.0f, 20.0f}, 4.0f, 0xff00ff00u},
-        {"upright", {50.0f, 30.0f}, {50.0f, 130.0f}, 3.0f, 0x800000ffu},
-        {"slanted, half seen", {100.0f, 100.0f}, {300.0f, 173.0f}, 4.0f, 0x80ffffffu},
-        {"steep, a fraction wide", {200.0f, 50.0f}, {215.0f, 300.0f}, 2.5f, 0xc0ffff00u},
-        {"colour alpha 1", {100.0f, 300.0f}, {400.0f, 310.0f}, 6.0f, 0x01ffffffu},
-        {"colour alpha 0", {100.0f, 300.0f}, {400.0f, 310.0f}, 6.0f, 0x00ffffffu},
-        {"across the whole picture and past it", {-1000.0f, -700.0f}, {2000.0f, 1300.0f}, 9.0f, 0x60ff8000u},
-        {"along the bottom edge", {-5.0f, 511.0f}, {700.0f, 511.0f}, 2.0f, 0xffffffffu},
-    };
-    for (const auto& line : lines) {
-        Line(line.From, line.To, line.Width, line.Colour);
-        EXPECT_EQ(Differences(), "") << line.Name;
-    }
-}
-
-// Mixed draws in the game's proportions and beyond them: whole texels, mirrored, enlarged and shrunk, turned, of
-// every run length, tinted and blended over what the draws before them left.
+// Draws at the edges of the fast paths' reach, then 600 seeded mixed draws blended over what went before.
 TEST_F(Raster, ALongSeededRunOfMixedDrawsLeavesThePictureOfTheReference)
 {
     for (DEVICE& device : Devices)
         PaintBelow(device);
+    const RECTANGLE insideOut{6, 0, 2, 5}, farPast{20000000, 0, 20000013, 9}, beforeTexture{-4, -3, 6, 5};
+    const struct { const RECTANGLE* Source; VECTOR2 Scaling; float Rotation; VECTOR2 At; } edges[] = {
+        {&insideOut, {3.0f, 3.0f}, 0.5f, {70.0f, 70.0f}},         {&farPast, {1.5f, 2.0f}, 0.3f, {200.0f, 200.0f}},
+        {&beforeTexture, {1.0f, 1.0f}, 0.0f, {70.0f, 70.0f}},     {nullptr, {-1.0f, 1.0f}, 0.0f, {20.0f, 50.0f}},
+        {nullptr, {60.0f, 70.0f}, 0.0f, {-300.0f, -400.0f}},      {nullptr, {3.0f, 3.0f}, 2.6f, {660.0f, 530.0f}},
+        {nullptr, {900.0f, 900.0f}, 0.3f, {-9000.0f, -9000.0f}},
+    };
+    for (const auto& edge : edges) {
+        Sprite(&Mixed, edge.Source, edge.Scaling, nullptr, edge.Rotation, edge.At, 0xc0ff80ffu);
+        EXPECT_EQ(Differences(), 0) << edge.At.X;
+    }
+    Line({-1000.0f, -700.0f}, {2000.0f, 1300.0f}, 9.0f, 0x60ff8000u);
+    Line({-5.0f, 511.0f}, {700.0f, 511.0f}, 2.0f, White);
+    EXPECT_EQ(Differences(), 0);
     std::mt19937 random(20240611u);
     auto uniform = [&](float low, float high) { return std::uniform_real_distribution<float>(low, high)(random); };
     auto whole = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
@@ -384,6 +285,6 @@ TEST_F(Raster, ALongSeededRunOfMixedDrawsLeavesThePictureOfTheReference)
             Sprite(texture, whole(0, 2) == 0 ? nullptr : &source, scaling, whole(0, 1) == 0 ? nullptr : &centre,
                    kind >= 8 ? uniform(-7.0f, 7.0f) : 0.0f, at, tint);
         }
-        ASSERT_EQ(Differences(), "") << "draw " << draw << " of kind " << kind;
+        ASSERT_EQ(Differences(), 0) << "draw " << draw << " of kind " << kind;
     }
 }

@@ -11,24 +11,17 @@
 #include "world/game.h"
 #include "world/random.h"
 
-namespace {
-
-constexpr int CreatureColumns = 16;  // 16 x 8 creatures spread evenly over the 608 x 448 board
-constexpr int CreatureRows = 8;
-constexpr int EffectKinds[] = {1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
-
-}  // namespace
-
-// The effects fly half-way across the board; a few frames of flight turn and animate them, and any that landed
-// meanwhile are sent again.
+// 16 x 8 creatures spread evenly over the board; the effects fly half-way across it, a few frames of flight turn
+// and animate them, and any that landed meanwhile are sent again.
 void SetUpBusiestFrame()
 {
+    constexpr int EffectKinds[] = {1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
     SeedRand(1);
     Game.StartNewGame(0, -1, 8);
-    for (int row = 0; row < CreatureRows; row++)
-        for (int column = 0; column < CreatureColumns; column++)
-            Game.CreateCreature("Busy", 1 + (row * CreatureColumns + column) % 20, (row + column) % 8,
-                                19 + column * 38, 28 + row * 56);
+    for (int row = 0; row < 8; row++)
+        for (int column = 0; column < 16; column++)
+            Game.CreateCreature("Busy", 1 + (row * 16 + column) % 20, (row + column) % 8, 19 + column * 38,
+                                28 + row * 56);
     const int kinds = static_cast<int>(std::size(EffectKinds));
     for (int round = 0; round < 2; round++) {
         for (int i = 0; i < EffectSlots; i++) {
@@ -80,7 +73,5 @@ void ARTSCREEN::Close()
 {
     Textures.ReleaseTextures();
     Device.Release();
-    Drawing.pDevice = nullptr;
-    Drawing.pSprite2D = nullptr;
-    Drawing.pLine = nullptr;
+    Drawing = DRAWING();
 }

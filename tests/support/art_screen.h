@@ -1,13 +1,11 @@
-// The generated art loaded into a drawing device with the shared sprite and line objects pointed at it, for the
-// picture tests and the drawing benchmark.
+// The generated art loaded into a drawing device of its own, for the picture tests and the drawing benchmark.
 #pragma once
 
 #include <string>
 
 #include "platform/device.h"
 
-// Every creature and effect slot of an eight-dreamer game in use and the banner open: the busiest frame the game
-// can draw, for the draw benchmark and the picture tests.
+// Every creature and effect slot of an eight-dreamer game in use and the banner open: the busiest frame there is.
 void SetUpBusiestFrame();
 
 class ARTSCREEN {
@@ -15,8 +13,7 @@ public:
     DEVICE Device;
     SPRITEDRAWER Sprite;
     LINEDRAWER Line;
-
-    bool Open(const std::string& artFolder);  // the device (in the open window, else headless) with every texture-list image of artFolder/Textures; false without them
-    void DrawGameFrame();                     // one in-game frame as the main loop draws it: background, board, scene, frame
+    bool Open(const std::string& artFolder);  // every texture-list image of artFolder/Textures; false without them
+    void DrawGameFrame();                     // background, board, scene and frame, as the main loop draws them
     void Close();                             // textures released and the shared drawing objects unhooked
 };

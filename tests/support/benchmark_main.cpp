@@ -1,5 +1,4 @@
-// The benchmarks' entry point: the game writes its event log and the computer's trace lines into the working
-// folder, so every run works in a temporary folder of its own and leaves the caller's alone.
+// The benchmarks' entry point, run in a temporary folder as the game writes its logs into the working folder.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -14,7 +13,6 @@ int main(int argc, char** argv)
     std::filesystem::current_path(folder);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
     std::filesystem::remove_all(folder);
     return 0;
 }

@@ -3,20 +3,17 @@
 
 #include <cstdlib>
 
+// The drawers share one list each: only one draws at a time, so their draws stay in call order.
 void FRAMERECORDING::Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line)
 {
     Stop();
     Sprites.clear();
     Lines.clear();
-    // The drawers share one list each: only one draws at a time, so their draws stay in call order.
-    for (SPRITEDRAWER* drawer : sprites)
-        if (drawer != nullptr) {
-            drawer->Record(&Sprites);
-            SpriteDrawers.push_back(drawer);
-        }
+    SpriteDrawers.assign(sprites);
+    for (SPRITEDRAWER* drawer : SpriteDrawers)
+        drawer->Record(&Sprites);
     LineDrawer = line;
-    if (LineDrawer != nullptr)
-        LineDrawer->Record(&Lines);
+    LineDrawer->Record(&Lines);
 }
 
 void FRAMERECORDING::Stop()
@@ -29,22 +26,15 @@ void FRAMERECORDING::Stop()
     LineDrawer = nullptr;
 }
 
-int FRAMERECORDING::SpriteCount() const
+int FRAMERECORDING::PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const
 {
-    return static_cast<int>(Sprites.size());
-}
-
-int FRAMERECORDING::LineCount() const
-{
-    return static_cast<int>(Lines.size());
-}
-
-void FRAMERECORDING::DrawInto(DEVICE& device) const
-{
+    DEVICE again;
+    again.SetDrawPath(path);
+    again.Clear(0x000000);
     SPRITEDRAWER sprite;
     LINEDRAWER line;
-    sprite.Create(&device);
-    line.Create(&device);
+    sprite.Create(&again);
+    line.Create(&again);
     Replay(
         [&](const SPRITEDRAW& draw) {
             sprite.Draw(draw.Texture, draw.HasSource ? &draw.Source : nullptr, draw.Scaling,
@@ -54,18 +44,9 @@ void FRAMERECORDING::DrawInto(DEVICE& device) const
             line.SetWidth(draw.Width);
             line.Draw(draw.From, draw.To, draw.Colour);
         });
-}
-
-int FRAMERECORDING::PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const
-{
-    DEVICE again;
-    again.SetDrawPath(path);
-    again.Clear(0x000000);
-    DrawInto(again);
     int differing = 0;
-    for (int y = 0; y < PictureHeight; ++y)
-        for (int x = 0; x < PictureWidth; ++x)
-            differing += again.Pixel(x, y) != drawn.Pixel(x, y);
+    for (int p = 0; p < PictureWidth * PictureHeight; ++p)
+        differing += again.Picture()[p] != drawn.Pixel(p % PictureWidth, p / PictureWidth);
     return differing;
 }
 
@@ -73,11 +54,11 @@ double ShareAlike(const std::uint32_t* picture, const DEVICE& device, int most)
 {
     int alike = 0;
     for (int p = 0; p < PictureWidth * PictureHeight; ++p) {
+        const std::uint32_t ours = device.Pixel(p % PictureWidth, p / PictureWidth);
         bool close = true;
-        for (int shift = 0; shift < 24; shift += 8) {
-            const int ours = static_cast<int>(device.Pixel(p % PictureWidth, p / PictureWidth) >> shift & 0xffu);
-            close = close && std::abs(static_cast<int>(picture[p] >> shift & 0xffu) - ours) <= most;
-        }
+        for (int shift = 0; shift < 24; shift += 8)
+            close = close && std::abs(static_cast<int>(picture[p] >> shift & 0xffu) -
+                                      static_cast<int>(ours >> shift & 0xffu)) <= most;
         alike += close;
     }
     return static_cast<double>(alike) / (PictureWidth * PictureHeight);

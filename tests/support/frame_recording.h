@@ -1,5 +1,4 @@
-// A frame's sprite and line draws recorded from every drawer that takes part, to be drawn again in call order:
-// through the reference rasteriser to check the fast one's picture, or through SDL's renderer to time it.
+// A frame's draws recorded from every drawer taking part, to be drawn again in call order by another rasteriser.
 #pragma once
 
 #include <cstdint>
@@ -10,12 +9,8 @@
 
 class FRAMERECORDING {
 public:
-    // Records every later draw of these drawers; null ones are left out.
-    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);
-    void Stop();              // the drawers record no more
-    int SpriteCount() const;  // sprite draws recorded
-    int LineCount() const;    // line draws recorded
-
+    void Start(std::initializer_list<SPRITEDRAWER*> sprites, LINEDRAWER* line);  // records every later draw of these
+    void Stop();                                                                 // the drawers record no more
     // Calls sprite(SPRITEDRAW) and line(LINEDRAW) for the draws in the order they were asked for.
     template <typename SPRITE, typename LINE>
     void Replay(SPRITE sprite, LINE line) const
@@ -27,8 +22,6 @@ public:
                 line(Lines[l++]);
         }
     }
-
-    void DrawInto(DEVICE& device) const;  // the draws again, through drawers of the device's own, over what it holds
     // The pixels that differ between drawn and the recording drawn again through the path over black.
     int PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) const;
 
