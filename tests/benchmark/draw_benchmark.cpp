@@ -1,39 +1,104 @@
-// The busiest in-game frame drawn by the fast rasteriser and the reference in turn, so load slows both alike.
+// The busiest in-game frame timed against a rival drawing it in turn, so load slows both alike: headless, the fast
+// rasteriser against the reference; with a DISPLAY, the game's window frame against SDL's own renderer replaying
+// the same recorded draws in a window of its own, vertical sync off for both.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <vector>
 
+#include "platform/sdl_replay.h"
+#include "platform/window.h"
 #include "tests/support/art_screen.h"
+#include "tests/support/frame_recording.h"
 
 namespace {
 
-void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
+// Runs ours and theirs in turn each iteration; ours is the time reported, theirs (as theirsName) and the ratio
+// are counters.
+template <typename OURS, typename THEIRS>
+void TimeInTurn(benchmark::State& state, const char* theirsName, OURS ours, THEIRS theirs)
 {
     using CLOCK = std::chrono::steady_clock;
+    double oursSeconds = 0.0;
+    double theirsSeconds = 0.0;
+    for (auto _ : state) {
+        CLOCK::time_point start = CLOCK::now();
+        ours();
+        const double seconds = std::chrono::duration<double>(CLOCK::now() - start).count();
+        start = CLOCK::now();
+        theirs();
+        theirsSeconds += std::chrono::duration<double>(CLOCK::now() - start).count();
+        oursSeconds += seconds;
+        state.SetIterationTime(seconds);
+    }
+    state.counters["times_faster"] = theirsSeconds / oursSeconds;
+    state.counters[theirsName] = theirsSeconds * 1000.0 / static_cast<double>(state.iterations());
+}
+
+void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
+{
     SetUpBusiestFrame();
     ARTSCREEN screen;
-    if (!screen.Open(ART_FOLDER)) {
-        state.SkipWithError("no generated art");
+    if (IsWindowOpen() || !screen.Open(ART_FOLDER)) {
+        state.SkipWithError("no generated art, or a window is open");
         return;
     }
-    double fastSeconds = 0.0;
-    double referenceSeconds = 0.0;
-    for (auto _ : state) {
-        for (DRAWPATH path : {fast, DrawReference}) {
-            screen.Device.SetDrawPath(path);
-            const CLOCK::time_point start = CLOCK::now();
-            screen.DrawGameFrame();
-            const double seconds = std::chrono::duration<double>(CLOCK::now() - start).count();
-            (path == fast ? fastSeconds : referenceSeconds) += seconds;
-            if (path == fast)
-                state.SetIterationTime(seconds);
-        }
-    }
-    state.counters["reference_ms"] = referenceSeconds * 1000.0 / static_cast<double>(state.iterations());
-    state.counters["times_faster"] = referenceSeconds / fastSeconds;
+    auto drawWith = [&screen](DRAWPATH path) {
+        screen.Device.SetDrawPath(path);
+        screen.DrawGameFrame();
+    };
+    TimeInTurn(state, "reference_ms", [&] { drawWith(fast); }, [&] { drawWith(DrawReference); });
     screen.Close();
 }
 BENCHMARK_CAPTURE(HeadlessFrame, fast, DrawFast)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HeadlessFrame, sse2, DrawSse2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void WindowFrame(benchmark::State& state, bool accelerated)
+{
+    SetUpBusiestFrame();
+    ARTSCREEN screen;
+    FRAMERECORDING frame;
+    const bool open = OpenMainWindow() == PlatformOk && screen.Open(ART_FOLDER) && !screen.Device.IsHeadless();
+    if (open) {
+        frame.Start({&screen.Sprite}, &screen.Line);
+        screen.DrawGameFrame();
+        frame.Stop();
+    }
+    if (!open || !OpenSdlReplay(accelerated)) {
+        state.SkipWithError("no window, no generated art, or SDL's renderer did not open");
+    } else {
+        auto replay = [&frame] {
+            ClearSdlReplay();
+            frame.Replay(ReplaySprite, ReplayLine);
+        };
+        replay();
+        std::vector<std::uint32_t> theirs(static_cast<std::size_t>(PictureWidth) * PictureHeight);
+        ReadSdlReplay(theirs.data());
+        state.counters["sdl_alike_pct"] = 100.0 * ShareAlike(theirs.data(), screen.Device, 8);
+        state.SetLabel(SdlReplayRenderer());
+        auto show = [&screen] {
+            screen.DrawGameFrame();
+            screen.Device.Show();
+        };
+        TimeInTurn(state, "sdl_ms", show, [&] {
+            replay();
+            PresentSdlReplay();
+        });
+        CloseSdlReplay();
+    }
+    screen.Close();
+    CloseMainWindow();
+}
+
+// The window frames run only where there is a display to open the windows on.
+const bool WindowFramesRegistered =
+    std::getenv("DISPLAY") != nullptr &&
+    benchmark::RegisterBenchmark("WindowFrame/sdl_accelerated", WindowFrame, true)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond) != nullptr &&
+    benchmark::RegisterBenchmark("WindowFrame/sdl_software", WindowFrame, false)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond) != nullptr;
 
 }  // namespace
