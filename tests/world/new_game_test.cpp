@@ -1,4 +1,4 @@
-// A new game: how many sit down, who, where and with what, and which decks are dealt anew.
+// A new game: what it clears and keeps, who sits down with what, the roster's decks, and who is still playing.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,55 +8,57 @@
 
 #include "world/game.h"
 #include "world/random.h"
+#include "world/roster.h"
 
-namespace {
-
-int SeatedDreamers(const GAME& game)
-{
-    int seated = 0;
-    for (const PLAYER& player : game.Players)
-        seated += player.Kind != PieceFree;
-    return seated;
-}
-
-int RosterIndexOf(const GAME& game, const PLAYER& player)
-{
-    for (int i = 0; i < RosterSize; i++)
-        if (std::strcmp(game.Roster[i].Name, player.Name) == 0)
-            return i;
-    return -1;
-}
-
-}  // namespace
-
-TEST(NewGame, AFreeGameSeatsTwoToEightDreamers)
+TEST(NewGame, ResetClearsTheTurnTheBannerTheNumbersAndEverySlotButKeepsRosterBoardSceneryAndTheActionsOtherFields)
 {
     auto game = std::make_unique<GAME>();
-    const int cases[][2] = {{-3, 2}, {1, 2}, {2, 2}, {5, 5}, {8, 8}, {9, 8}, {40, 8}};  // asked, seated
-    for (const auto& c : cases) {
-        game->StartNewGame(4, -1, c[0]);
-        EXPECT_EQ(SeatedDreamers(*game), c[1]) << "asked for " << c[0];
-    }
+    game->SetBoardBounds(0, 0, 608, 448);
+    std::strcpy(game->Roster[4].Name, "Pellamor");
+    game->Players[1].Init(1, 1, "Seated", PieceComputerDreamer, 0, 1, 10, 0xffffff, 255);
+    game->Players[1].Score = 700;
+    game->Creatures[9].Kind = PieceCreature;
+    game->CurrentPlayer = 1;
+    game->CurrentCreature = 9;
+    game->HitHappened = game->ComputerTurnsRunning = game->HumanTurnEnded = game->MessageIsEvent = game->DebugFlag = 1;
+    game->MessageFramesLeft = game->MessageFrames = 30;
+    std::strcpy(game->MessageText[0], "Seated");
+    game->PendingAction = {ActionCast, &game->Players[1], &game->Players[0], 120, 80, 3, 2};
+    game->ScoreTexts.Add(10, 10, 500);
+    game->Scenery.Spawn(2, 10, 10, 100);
+    game->Reset();
+    EXPECT_EQ((std::vector<int>{game->CurrentPlayer, game->CurrentCreature, game->HitHappened,
+                                game->ComputerTurnsRunning, game->HumanTurnEnded, game->MessageIsEvent,
+                                game->MessageFramesLeft, game->MessageFrames, game->MessageText[0][0],
+                                game->PendingAction.Kind, game->PendingAction.DreamSlot, game->Players[1].Kind,
+                                game->Players[1].Score, game->Creatures[9].Kind, game->ScoreTexts.Texts[0].IsActive,
+                                game->ScoreTexts.Texts[0].Text[0], game->ScoreTexts.Texts[0].FramesLeft}),
+              (std::vector<int>{0, -1, 0, 0, 0, 0, 0, 0, 0, ActionNone, 0, PieceFree, 0, PieceFree, 0, 0, 0}));
+    EXPECT_EQ((std::vector<int>{game->BoardBounds[2], game->DebugFlag, game->PendingAction.X,
+                                game->PendingAction.SpellSlot, game->Scenery.CountActive()}),
+              (std::vector<int>{608, 1, 120, 2, 1}));
+    EXPECT_STREQ(game->Roster[4].Name, "Pellamor");
+    EXPECT_EQ(game->PendingAction.pActor, &game->Players[1]);
 }
 
-TEST(NewGame, OpponentsAreDistinctNeverThePlayersOwnAndNeverTheLastCharacter)
+TEST(NewGame, TwoToEightDistinctDreamersSitNeverTheLastCharacterAndTheHumanAsChosen)
 {
     auto game = std::make_unique<GAME>();
+    const int counts[][2] = {{-3, 2}, {1, 2}, {2, 2}, {5, 5}, {8, 8}, {9, 8}, {40, 8}};  // asked, seated
     for (unsigned seed = 1; seed <= 50; seed++) {
         SeedRand(seed);
-        game->StartNewGame(7, -1, 8);
-        std::set<int> seen;
-        for (const PLAYER& player : game->Players) {
-            int index = RosterIndexOf(*game, player);
-            ASSERT_GE(index, 0);
-            ASSERT_LT(index, 10);
-            EXPECT_TRUE(seen.insert(index).second) << "character seated twice";
-        }
-        EXPECT_EQ(RosterIndexOf(*game, game->Players[0]), 7);
+        game->StartNewGame(7, -1, counts[seed % 7][0]);
+        std::set<std::string> seen;
+        for (const PLAYER& player : game->Players)
+            if (player.Kind != PieceFree)
+                seen.insert(player.Name);
+        EXPECT_EQ(seen.size(), static_cast<std::size_t>(counts[seed % 7][1])) << seed;
+        EXPECT_EQ(seen.count(game->Roster[10].Name), 0u);
+        EXPECT_STREQ(game->Players[0].Name, game->Roster[7].Name);
     }
 }
 
-TEST(NewGame, DreamersTakeTheirClassPictureStartAndColours)
+TEST(NewGame, DreamersTakeTheirClassPictureStartColoursAndDecks)
 {
     auto game = std::make_unique<GAME>();
     game->BuildRoster();
@@ -71,42 +73,93 @@ TEST(NewGame, DreamersTakeTheirClassPictureStartAndColours)
               (std::vector<float>{48.0f, 200.0f, 0.75f, 0.6f, 528.0f}));
     EXPECT_EQ(human.Spells.Slots[human.Spells.Count - 1].Id, CloudCoverRow);  // a Druid holds Cloud Cover
     EXPECT_EQ((std::vector<int>{witch.Kind, witch.IsComputer, int(witch.TeamColour), witch.DreamChoice,
-                                witch.FriendCastEagerness}),
-              (std::vector<int>{PieceComputerDreamer, 1, 0x00ff00, 1, 2}));
-    EXPECT_EQ(std::vector<int>({game->BoardWidth, game->BoardHeight}), std::vector<int>({608, 448}));
-    EXPECT_STREQ(game->MessageText[0], "Quorvin");
-    EXPECT_STREQ(game->MessageText[2], "turn.");
-}
-
-TEST(NewGame, DreamSlotsComeFromTheDeckAndComputersGetTheirExtras)
-{
-    auto game = std::make_unique<GAME>();
-    game->BuildRoster();
+                                witch.FriendCastEagerness, game->BoardWidth, game->BoardHeight}),
+              (std::vector<int>{PieceComputerDreamer, 1, 0x00ff00, 1, 2, 608, 448}));
+    EXPECT_EQ(std::string(game->MessageText[0]) + game->MessageText[2], "Quorvinturn.");
     for (unsigned seed = 1; seed <= 40; seed++) {
         SeedRand(seed);
-        game->StartNewGame(0, 9, 2);  // Corvessa against Tirevane
-        const PLAYER& human = game->Players[0];
+        game->StartNewGame(0, 9, 2);  // Corvessa against Tirevane: the computer gets three Crows more
         const PLAYER& tirevane = game->Players[1];
-        ASSERT_GE(human.DreamSlotCount, 15);
-        ASSERT_LE(human.DreamSlotCount, 16);
+        ASSERT_TRUE(human.DreamSlotCount == 15 || human.DreamSlotCount == 16) << human.DreamSlotCount;
         for (int i = 0; i < human.DreamSlotCount; i++)
             EXPECT_EQ(human.DreamSlots[i].Kind, game->Roster[0].Deck[i]);
-        ASSERT_GE(tirevane.DreamSlotCount, 18);
-        ASSERT_LE(tirevane.DreamSlotCount, 19);
+        ASSERT_TRUE(tirevane.DreamSlotCount == 18 || tirevane.DreamSlotCount == 19) << tirevane.DreamSlotCount;
         for (int i = tirevane.DreamSlotCount - 3; i < tirevane.DreamSlotCount; i++)
             EXPECT_STREQ(tirevane.DreamSlots[i].Name, "Crow");
     }
-}
-
-TEST(NewGame, ChallengesKeepTheDecksAFreeGameDealsThemAnew)
-{
-    auto game = std::make_unique<GAME>();
-    game->BuildRoster();
     int deck[DeckSize];
     std::memcpy(deck, game->Roster[3].Deck, sizeof deck);
-    game->StartNewGame(3, 5, 2);
-    game->StartNewGame(3, 5, 2);
+    game->StartNewGame(3, 5, 2);  // a challenge keeps the decks, a free game deals them anew
     EXPECT_EQ(std::memcmp(deck, game->Roster[3].Deck, sizeof deck), 0);
     game->StartNewGame(3, -1, 2);
     EXPECT_NE(std::memcmp(deck, game->Roster[3].Deck, sizeof deck), 0);
+}
+
+TEST(Roster, ChoiceSlotsMapToCharactersAndDecksKeepTheirClassRulesDrawingRefusedKindsAgain)
+{
+    const int slots[][2] = {{0, 1}, {4, 9}, {8, 0}, {9, 2}, {-1, 2}, {10, 2}};  // any other slot: Waxlight
+    for (const auto& s : slots)
+        EXPECT_EQ(SlotToRosterIndex(s[0]), s[1]) << s[0];
+    const std::set<int> banned[DreamerClassCount] = {
+        {3, 6, 14, 15, 17, 19}, {3, 6, 7, 14, 15, 17}, {6, 7, 15, 19}, {3, 6, 7, 14, 17, 18, 19}, {7, 14, 15, 18, 19}};
+    for (unsigned seed = 1; seed <= 300; seed++) {
+        SeedRand(seed);
+        auto game = std::make_unique<GAME>();
+        game->BuildRoster();
+        for (const ROSTERENTRY& entry : game->Roster) {
+            int copies[21] = {};
+            for (int i = 0; i < entry.DeckCount; i++) {
+                const int kind = entry.Deck[i];
+                ASSERT_TRUE(kind >= 1 && kind <= 19 && !banned[entry.Class].count(kind)) << entry.Name << " " << kind;
+                ASSERT_LE(++copies[kind], kind == 19 ? 4 : 2) << entry.Name << " kind " << kind;
+            }
+            EXPECT_TRUE(entry.Class != 1 || (entry.Deck[0] == 19 && entry.Deck[1] == 19));  // a Bee Shaman's two Bees
+        }
+    }
+    ROSTERENTRY shaman, witch;
+    ScriptRand({19, 5, 0, 0, 7});  // a Dragon counts as a Bee: refused; Crow refused; Badger, Badger
+    shaman.DealDeck(2);
+    EXPECT_EQ(std::vector<int>(shaman.Deck, shaman.Deck + 2), (std::vector<int>{1, 1}));
+    EXPECT_EQ(ScriptedRandLeft(), 1);
+    ClearRandScript();
+    witch.Class = 4;
+    ScriptRand({0, 0, 0, 1});  // a third Badger is refused, a Bear is taken
+    witch.DealDeck(3);
+    EXPECT_EQ(witch.Deck[2], 2);
+    EXPECT_EQ(ScriptedRandLeft(), 0);
+}
+
+TEST(GameSides, TheHumanIsDeadFromTheFrameHeDiesAndTheLastComputerSideIsTheHighestLiveOne)
+{
+    auto game = std::make_unique<GAME>();
+    EXPECT_FALSE(game->IsHumanAlive());
+    EXPECT_EQ(game->GetLastComputerPlayer(), 0);
+    for (int index : {0, 6, 1, 2, 3}) {  // 0 and 6 human: a human dreamer never counts
+        const PIECEKIND kind = index == 0 || index == 6 ? PieceHumanDreamer : PieceComputerDreamer;
+        game->Players[index].Init(index, index, "Seated", kind, 0, 1, 10, 0xffffff, 255);
+        game->Players[index].IsComputer = kind == PieceComputerDreamer;
+    }
+    EXPECT_TRUE(game->IsHumanAlive());
+    EXPECT_EQ(game->GetLastComputerPlayer(), 3);
+    game->Players[0].Kill();  // still fading, already dead
+    game->Players[6].Kill();
+    EXPECT_FALSE(game->IsHumanAlive());
+    game->Players[3].Kill();
+    EXPECT_EQ(game->GetLastComputerPlayer(), 2);
+    game->Players[1].Kill();
+    game->Players[2].Kill();
+    EXPECT_EQ(game->GetLastComputerPlayer(), 0);
+}
+
+TEST(PieceReferences, PairsNameDreamersAndCreaturesWithinTheirArraysOnly)
+{
+    auto game = std::make_unique<GAME>();
+    const struct { PIECEREF Ref; int Index; const PIECEBASE* Piece; } cases[] = {
+        {PieceRefDreamer, 0, &game->Players[0]},    {PieceRefDreamer, 7, &game->Players[7]},
+        {PieceRefCreature, 0, &game->Creatures[0]}, {PieceRefCreature, 127, &game->Creatures[127]},
+        {PieceRefDreamer, -1, nullptr},             {PieceRefCreature, -1, nullptr},
+        {PieceRefDreamer, 8, nullptr},              {PieceRefCreature, 128, nullptr},
+        {PieceRefNone, 0, nullptr},                 {static_cast<PIECEREF>(3), 0, nullptr}};
+    for (const auto& c : cases)
+        EXPECT_EQ(game->GetPiece(c.Ref, c.Index), c.Piece) << c.Ref << " " << c.Index;
 }
