@@ -1,4 +1,4 @@
-// A sprite's frames, their timing and flicker, its spin and its pulse turning on the bound.
+// A sprite's frames, their timing and flicker, its spin, its pulse turning on the bound, and its copy.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -14,19 +14,9 @@ std::vector<int> Cut(const SPRITEFRAME& frame)
     return {frame.Texture, frame.Left, frame.Top, frame.Right, frame.Bottom};
 }
 
-// Animates until the pulse turns and returns the ticks it took.
-int TicksToTurn(SPRITE& sprite)
-{
-    const float step = sprite.PulseStep;
-    int ticks = 0;
-    for (; sprite.PulseStep == step && ticks < 1000; ticks++)
-        sprite.Animate();
-    return ticks;
-}
-
 }  // namespace
 
-TEST(SpriteFrames, CellsAreCutRowByRowFromTheTopLeftAndSizesCountBothEdges)
+TEST(SpriteFrames, CellsAreCutRowByRowSizesCountBothEdgesAndACopyKeepsItsOwnTable)
 {
     SPRITE sprite;
     sprite.BuildFrames(5, 4, 32, 24, 2);
@@ -35,8 +25,16 @@ TEST(SpriteFrames, CellsAreCutRowByRowFromTheTopLeftAndSizesCountBothEdges)
     EXPECT_EQ(Cut(sprite.Frames[2]), (std::vector<int>{5, 0, 24, 32, 48}));
     EXPECT_EQ(std::vector<int>({sprite.GetLastFrame(), sprite.GetFrameWidth(), sprite.GetFrameHeight()}),
               std::vector<int>({3, 33, 25}));
+    SPRITE copy;
+    copy.BuildFrames(9, 6, 8, 8, 3);
+    sprite.SetPlayRange(1, 3, 2, 0xFFFFFF, 255);
+    sprite.CopyTo(copy);
     sprite.BuildFrames(0, 1, 32, 32, 1);
     EXPECT_EQ(sprite.GetLastFrame(), -1);  // a one-frame sheet has no glow frame
+    sprite.FreeFrames();
+    ASSERT_EQ(copy.Frames.size(), 4u);
+    EXPECT_EQ(Cut(copy.Frames[3]), (std::vector<int>{5, 32, 24, 64, 48}));
+    EXPECT_EQ(copy.CurrentFrame, 1);
     SPRITE empty;
     empty.FlickerMode = 1;
     ScriptRand({9});
@@ -45,7 +43,7 @@ TEST(SpriteFrames, CellsAreCutRowByRowFromTheTopLeftAndSizesCountBothEdges)
     EXPECT_EQ(empty.GetFrameWidth(), 0);
 }
 
-TEST(SpriteTiming, EachTickShowsTheRightFrame)
+TEST(SpriteTiming, EachTickShowsTheRightFrameAndTheAngleWrapsOnceIntoTheFullTurn)
 {
     struct CASE { int Flicker, First, Length, TicksPerFrame; std::vector<int> Frames; };
     const CASE cases[] = {
@@ -75,17 +73,13 @@ TEST(SpriteTiming, EachTickShowsTheRightFrame)
         EXPECT_EQ(frames, c.Frames);
         EXPECT_EQ(ScriptedRandLeft(), c.Flicker ? 0 : 3);  // only flicker draws, once per period
     }
-}
-
-TEST(SpriteRotation, AngleWrapsOnceIntoTheFullTurn)
-{
-    const float cases[][3] = {{359.0f, 2.0f, 1.0f}, {1.0f, -2.0f, 359.0f}, {358.0f, 2.0f, 0.0f}};  // angle, spin, result
-    for (const auto& c : cases) {
+    const float turns[][3] = {{359.0f, 2.0f, 1.0f}, {1.0f, -2.0f, 359.0f}, {358.0f, 2.0f, 0.0f}};  // angle, spin, result
+    for (const auto& t : turns) {
         SPRITE sprite;
-        sprite.ResetTimer(c[1], 1);
-        sprite.Angle = c[0];
+        sprite.ResetTimer(t[1], 1);
+        sprite.Angle = t[0];
         sprite.Animate();
-        EXPECT_EQ(sprite.Angle, c[2]) << c[0] << " + " << c[1];
+        EXPECT_EQ(sprite.Angle, t[2]) << t[0] << " + " << t[1];
     }
 }
 
@@ -103,24 +97,13 @@ TEST(SpritePulse, TurnsExactlyOnTheBoundAheadOfIt)
         SPRITE sprite;
         sprite.Scale = 3.0f;
         sprite.SetPulse(1, c.Min, c.Max, c.Step);
-        EXPECT_EQ(TicksToTurn(sprite), c.FirstTurn);
-        EXPECT_EQ(sprite.Scale, c.Step > 0.0f ? c.Max : c.Min);
-        EXPECT_EQ(TicksToTurn(sprite), c.SecondTurn);
-        EXPECT_EQ(sprite.Scale, c.Step > 0.0f ? c.Min : c.Max);
+        for (int turn : {c.FirstTurn, c.SecondTurn}) {
+            const float step = sprite.PulseStep;
+            int ticks = 0;
+            for (; sprite.PulseStep == step && ticks < 1000; ticks++)
+                sprite.Animate();
+            EXPECT_EQ(ticks, turn);
+            EXPECT_EQ(sprite.Scale, (c.Step > 0.0f) == (turn == c.FirstTurn) ? c.Max : c.Min);
+        }
     }
-}
-
-TEST(SpriteCopy, TheCopyKeepsItsFramesWhenTheSourceIsRebuiltOrFreed)
-{
-    SPRITE source;
-    source.BuildFrames(5, 4, 32, 32, 4);
-    source.SetPlayRange(1, 3, 2, 0xFFFFFF, 255);
-    SPRITE copy;
-    copy.BuildFrames(9, 6, 8, 8, 3);
-    source.CopyTo(copy);
-    source.BuildFrames(3, 2, 64, 64, 2);
-    source.FreeFrames();
-    ASSERT_EQ(copy.Frames.size(), 4u);
-    EXPECT_EQ(Cut(copy.Frames[3]), (std::vector<int>{5, 96, 0, 128, 32}));
-    EXPECT_EQ(copy.CurrentFrame, 1);
 }
