@@ -18,6 +18,13 @@ PLAYER& Aiming(int x, int y, int tx, int ty)
     return dreamer;
 }
 
+std::pair<int, int> PostedMove(PLAYER& dreamer)
+{
+    ShouldPieceMove(Game, &dreamer, ReachCircle, false);
+    EXPECT_EQ(Game.PendingAction.Kind, Game.PendingAction.X == 0 ? ActionNone : ActionMove);
+    return {Game.PendingAction.X, Game.PendingAction.Y};
+}
+
 }  // namespace
 
 TEST(ShouldPieceMove, WithoutAnAimNothingAndElseTheNearestEnemyIsAttackedUpToFivePercentBeyondItsReach)
@@ -25,37 +32,26 @@ TEST(ShouldPieceMove, WithoutAnAimNothingAndElseTheNearestEnemyIsAttackedUpToFiv
     StartEmptyBoard();
     ShouldPieceMove(Game, &PlaceDreamer(1, "Tessaly", 300, 200), ReachCircle, false);
     EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
-
     for (int dx : {130, 133, 134}) {
-        SCOPED_TRACE(dx);
         PLAYER& dreamer = Aiming(300, 200, 500, 400);
-        PlaceCreature(4, 2, "Imp", 300 + dx, 200);  // nearer than the aim
-        ASSERT_FALSE(Game.IsInReach(&dreamer, 300 + dx, 200, ReachCircle, 1.0f));
+        PlaceCreature(4, 2, "Imp", 300 + dx, 200);  // nearer than the aim, out of reach
         ShouldPieceMove(Game, &dreamer, ReachCircle, false);
-        const bool attacks = dx <= 133;
-        EXPECT_EQ(Game.PendingAction.Kind, attacks ? ActionAttack : ActionMove);
-        EXPECT_EQ(Game.PendingAction.pTarget, attacks ? &Game.Creatures[4] : nullptr);
+        EXPECT_EQ(Game.PendingAction.Kind, dx <= 133 ? ActionAttack : ActionMove) << dx;
+        EXPECT_EQ(Game.PendingAction.pTarget, dx <= 133 ? &Game.Creatures[4] : nullptr) << dx;
     }
 }
 
 TEST(ShouldPieceMove, APieceInAnEnemyHazardFleesUpRightDownLeftAndNeverAttacks)
 {
     // Each bound 30 from the centre closes that direction to a 20 x 20 piece.
-    const struct { int Bounds[4], X, Y; } cases[] = {
-        {{0, 0, 608, 448}, 300, 72},     // up: the top row of the circle
-        {{0, 170, 608, 448}, 427, 200},  // right
-        {{0, 170, 330, 448}, 300, 327},  // down
-        {{0, 170, 330, 230}, 172, 200},  // left
-    };
+    const struct { int Top, Right, Bottom, X, Y; } cases[] = {
+        {0, 608, 448, 300, 72}, {170, 608, 448, 427, 200}, {170, 330, 448, 300, 327}, {170, 330, 230, 172, 200}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.X);
         PLAYER& dreamer = Aiming(300, 200, 330, 200);  // in reach
-        Game.SetBoardBounds(c.Bounds[0], c.Bounds[1], c.Bounds[2], c.Bounds[3]);
+        Game.SetBoardBounds(0, c.Top, c.Right, c.Bottom);
         PlaceEffect(0, EffectWildFire, 0, 292, 192, 16, 16);
-        ShouldPieceMove(Game, &dreamer, ReachCircle, false);
-        EXPECT_EQ(Game.PendingAction.Kind, ActionMove);
+        EXPECT_EQ(PostedMove(dreamer), std::make_pair(c.X, c.Y));
         EXPECT_EQ(Game.PendingAction.pActor, &dreamer);
-        EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), std::make_pair(c.X, c.Y));
     }
 }
 
@@ -96,35 +92,24 @@ TEST(ShouldPieceMove, TheWalkTriesTheFiveDestinationsInOrder)
     // ending on the circle's edge. Fire walls close the lines one by one, each missing the later lines.
     enum { Diagonal, Right, Up, Steep, Shallow };
     const std::pair<int, int> ends[] = {{290, 210}, {327, 300}, {200, 172}, {257, 186}, {314, 243}, {0, 0}};
-    auto wall = [](int line, int slot) {
-        if (line == Right)
-            PlaceEffect(slot, EffectWildFire, 0, 225, 300, 120, 0);
-        else if (line == Up)
-            PlaceEffect(slot, EffectWildFire, 0, 200, 155, 0, 120);
-        else
-            for (int t = 24; t <= 132; t += 8)
-                PlaceEffect(slot++, EffectWildFire, 0, 200 + (line == Steep ? t / 2 : t),
-                            300 - (line == Shallow ? t / 2 : t), 0, 0);
-    };
     for (int open = Diagonal; open <= Shallow + 1; open++) {
-        SCOPED_TRACE(open);
         PLAYER& dreamer = Aiming(200, 300, 400, 100);
-        for (int line = Diagonal; line < open; line++)
-            wall(line, 20 * line);
-        ShouldPieceMove(Game, &dreamer, ReachCircle, false);
-        EXPECT_EQ(Game.PendingAction.Kind, open > Shallow ? ActionNone : ActionMove);
-        EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), ends[open]);
+        for (int line = Diagonal, slot = 0; line < open; line++)
+            if (line == Right || line == Up)
+                PlaceEffect(slot++, EffectWildFire, 0, line == Up ? 200 : 225, line == Up ? 155 : 300,
+                            line == Up ? 0 : 120, line == Up ? 120 : 0);
+            else
+                for (int t = 24; t <= 132; t += 8)
+                    PlaceEffect(slot++, EffectWildFire, 0, 200 + (line == Steep ? t / 2 : t),
+                                300 - (line == Shallow ? t / 2 : t), 0, 0);
+        EXPECT_EQ(PostedMove(dreamer), ends[open]) << open;
     }
 }
 
 TEST(StepToward, TheWalkStartsAtTheDestinationAndRunsBackOnePixelAlongTheMajorAxis)
 {
-    // From (300, 200); the piece's own box, widened, spans 276..324 and counts as occupied.
-    const struct {
-        float X, Y;
-        bool Moving, Found;  // a moving piece does not occupy its own box
-        int OutX, OutY;
-    } cases[] = {
+    // From (300, 200); the piece's own box, widened, spans 276..324 and counts as occupied unless it moves.
+    const struct { float X, Y; bool Moving, Found; int OutX, OutY; } cases[] = {
         {350.7f, 230.9f, false, true, 350, 230},  // the destination itself, cut to whole pixels
         {600.0f, 250.0f, false, true, 425, 220},  // x major: y follows a sixth of a pixel per step
         {320.0f, 448.0f, false, true, 310, 327},  // y major: the bottom row of the circle ends at 310
@@ -134,20 +119,14 @@ TEST(StepToward, TheWalkStartsAtTheDestinationAndRunsBackOnePixelAlongTheMajorAx
         {300.9f, 200.0f, true, false, -1, -1},    // less than a pixel along the major axis: no step at all
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.X << ", " << c.Y);
         StartEmptyBoard();
         PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 300, 200);
         dreamer.IsMoving = c.Moving;
         int x = -1, y = -1;
-        EXPECT_EQ(StepToward(Game, &dreamer, c.X, c.Y, ReachCircle, 1.0f, &x, &y), c.Found);
-        EXPECT_EQ(x, c.OutX);
-        EXPECT_EQ(y, c.OutY);
+        EXPECT_EQ(StepToward(Game, &dreamer, c.X, c.Y, ReachCircle, 1.0f, &x, &y), c.Found) << c.X << ", " << c.Y;
+        EXPECT_EQ(std::make_pair(x, y), std::make_pair(c.OutX, c.OutY)) << c.X << ", " << c.Y;
     }
-}
-
-TEST(IsOccupied, TheWidenedBoxMayTouchButNotCrossTheBoardEdges)
-{
-    StartEmptyBoard();
+    StartEmptyBoard();  // the widened box may touch but not cross the board's edges
     const int edges[][4] = {{4, 100, 3, 100}, {604, 100, 605, 100}, {100, 6, 100, 5}, {100, 442, 100, 443}};
     for (const auto& e : edges) {
         EXPECT_FALSE(IsOccupied(Game, e[0], e[1], 4, 6)) << e[0] << ", " << e[1];
