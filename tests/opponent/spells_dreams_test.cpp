@@ -31,8 +31,7 @@ SPELLHAND& Hand(SPELLHAND& hand, std::initializer_list<SPELL> spells)
 void ExpectPosted(int kind, const PIECEBASE* actor, const PIECEBASE* target, int slot)
 {
     EXPECT_EQ(Game.PendingAction.Kind, kind);
-    EXPECT_EQ(Game.PendingAction.pActor, actor);
-    EXPECT_EQ(Game.PendingAction.pTarget, target);
+    EXPECT_TRUE(Game.PendingAction.pActor == actor && Game.PendingAction.pTarget == target);
     EXPECT_EQ(Game.PendingAction.SpellSlot, slot);
 }
 
@@ -46,20 +45,16 @@ TEST(SpellPickers, RandomKeepsAMatchingDrawBestTheHighestChanceAndHealsFallBackT
                     Spell("Hail", SpellCategoryHostile, 60)});
     Hand(friendly, {Salve});
     constexpr SPELLCATEGORY Harm = SpellCategoryHostile, Heal = SpellCategoryFriendly;
-    const struct { const SPELLHAND* Hand; SPELLCATEGORY Category; int Draw, Row;
-    } cases[] = {{&mixed, Harm, 2, 2},
-                 {&mixed, Harm, 1, 0},
-                 {&mixed, Heal, 3, 1},
-                 {&hostile, Heal, 1, 0},
-                 {&friendly, Harm, 0, -1}};
+    const struct { const SPELLHAND* Hand; SPELLCATEGORY Category; int Draw, Row; } cases[] = {
+        {&mixed, Harm, 2, 2}, {&mixed, Harm, 1, 0}, {&mixed, Heal, 3, 1}, {&hostile, Heal, 1, 0}, {&friendly, Harm, 0, -1}};
     for (const auto& c : cases) {
         ScriptRand({c.Draw});
         EXPECT_EQ(ChooseRandomSpell(*c.Hand, c.Category), c.Row) << c.Category << " " << c.Draw;
         EXPECT_EQ(ScriptedRandLeft(), 0);
     }
-    EXPECT_EQ(ChooseBestSpell(hostile, SpellCategoryHostile), 2) << "no effect: never best; ties keep the first";
-    EXPECT_EQ(ChooseBestSpell(hostile, SpellCategoryFriendly), 0);
-    EXPECT_EQ(ChooseBestSpell(Hand(friendly, {Spell("Dud", SpellCategoryHostile, 0)}), SpellCategoryHostile), -1);
+    EXPECT_EQ(ChooseBestSpell(hostile, Harm), 2) << "no effect: never best; ties keep the first";
+    EXPECT_EQ(ChooseBestSpell(hostile, Heal), 0);
+    EXPECT_EQ(ChooseBestSpell(Hand(friendly, {Spell("Dud", Harm, 0)}), Harm), -1);
 }
 
 TEST(ChooseSpell, AFriendWhoIsNotWeakGetsAHealOnlyByTheEagernessRoll)
@@ -72,12 +67,11 @@ TEST(ChooseSpell, AFriendWhoIsNotWeakGetsAHealOnlyByTheEagernessRoll)
     Hand(dreamer.Spells, {Bolt, Salve});
     dreamer.SpellChoice = 1;
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.Eagerness << " " << c.Draw);
         dreamer.FriendCastEagerness = c.Eagerness;
         ClearRandScript();
         ScriptRand({c.Draw});
-        EXPECT_EQ(ChooseSpell(&dreamer, true, false), c.Row);
-        EXPECT_EQ(ScriptedRandLeft(), c.Draws ? 0 : 1);
+        EXPECT_EQ(ChooseSpell(&dreamer, true, false), c.Row) << c.Eagerness << " " << c.Draw;
+        EXPECT_EQ(ScriptedRandLeft(), c.Draws ? 0 : 1) << c.Eagerness << " " << c.Draw;
     }
 }
 
@@ -99,7 +93,6 @@ TEST(ConsiderSpell, CloudCoverGoesOnTheCasterFirstAndAHealOnlyOnAWeakFriend)
     ConsiderSpell(Game, &dreamer, ReachCircle);
     ExpectPosted(ActionCast, &dreamer, &dreamer, 2);
     EXPECT_EQ(BannerText(), "Tessaly| casts |Cloud Cover");
-
     dreamer.Spells.RemoveSpell(2);
     dreamer.SpellChoice = 1;  // the best
     ConsiderSpell(Game, &dreamer, ReachCircle);
@@ -135,13 +128,15 @@ TEST(ConsiderSpell, OnlyDreamersTransferToAFriendInReachWithFewerThanThreeSpells
         ScriptRand({c.Draw});
         ConsiderSpell(Game, &caster, ReachCircle);
         EXPECT_EQ(ScriptedRandLeft(), c.Draws ? 0 : 1);
-        EXPECT_EQ(Game.PendingAction.Kind, c.Transfers ? ActionTransfer : ActionNone);
         EXPECT_EQ(BannerText(), c.Transfers ? "Tessaly| transfers |Bolt" : "||");
+        if (c.Transfers)
+            ExpectPosted(ActionTransfer, &caster, caster.pFriend, 0);
+        else
+            EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
     }
-    ExpectPosted(ActionTransfer, &Game.Players[1], &Game.Creatures[4], 0);  // the last case
 }
 
-TEST(FindDreamSpot, EightCentresAroundTheDreamerTriedFromTheSideOfItsTarget)
+TEST(FindDreamSpot, EightCentresAroundTheDreamerTriedFromTheSideOfItsTargetEachFittingTheBoardOnAFreeCentre)
 {
     // A 64 x 64 dreamer with its top-left at (100, 100), centre (132, 132), dreaming a 32 x 32 creature.
     const std::pair<int, int> centres[8] = {{188, 76}, {188, 132}, {188, 188}, {140, 188},
@@ -150,33 +145,28 @@ TEST(FindDreamSpot, EightCentresAroundTheDreamerTriedFromTheSideOfItsTarget)
         {false, 0, 0, {0, 1, 2, 3, 4, 5, 6, 7}}, {true, 300, 300, {2, 3, 1, 4, 0, 5, 6, 7}},
         {true, 300, 132, {0, 7, 1, 2, 6, 3, 4, 5}}, {true, 132, 300, {4, 5, 3, 2, 6, 1, 0, 7}},
         {true, 40, 40, {6, 7, 5, 0, 4, 1, 2, 3}}};
+    int x = -1, y = -1;
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.TargetX << ", " << c.TargetY);
         StartEmptyBoard();
         PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 132, 132, 64);
         if (c.HasTarget)
             dreamer.pTarget = &PlaceDreamer(0, "Corvessa", c.TargetX, c.TargetY);
-        int x = -1, y = -1;
         for (int k = 0; k < 8; k++) {
-            ASSERT_TRUE(FindDreamSpot(Game, 1, 32, 32, &x, &y)) << "step " << k;
-            EXPECT_EQ(std::make_pair(x, y), centres[c.Order[k]]) << "step " << k;
+            ASSERT_TRUE(FindDreamSpot(Game, 1, 32, 32, &x, &y)) << c.TargetX << ", " << c.TargetY << " step " << k;
+            EXPECT_EQ(std::make_pair(x, y), centres[c.Order[k]]) << c.TargetX << ", " << c.TargetY << " step " << k;
             PlaceCreature(k, 2, "Imp", x, y, 2);  // taken for the next try
         }
         EXPECT_FALSE(FindDreamSpot(Game, 1, 32, 32, &x, &y)) << "all eight taken";
     }
-}
-
-TEST(FindDreamSpot, TheCreaturesBoxAndMarginsMustFitTheBoardAndItsCentreBeFree)
-{
     StartEmptyBoard();
     PlaceCreature(0, 2, "Imp", 300, 300);  // box 290..310, widened by 4 for the centre
-    const struct { int X, Y; bool Fits; } cases[] = {
+    const struct { int X, Y; bool Fits; } spots[] = {
         {20, 100, true}, {19, 100, false}, {588, 100, true}, {589, 100, false}, {100, 22, true},
         {100, 21, false}, {100, 426, true}, {100, 427, false}, {314, 300, false}, {315, 300, true}};
-    for (const auto& c : cases) {
-        int x = -1, y = -1;
-        EXPECT_EQ(TestDreamSpot(Game, c.X, c.Y, 32, 33, &x, &y, 4, 6), c.Fits) << c.X << ", " << c.Y;
-        EXPECT_EQ(x, c.Fits ? c.X : -1);
+    for (const auto& s : spots) {
+        x = -1;
+        EXPECT_EQ(TestDreamSpot(Game, s.X, s.Y, 32, 33, &x, &y, 4, 6), s.Fits) << s.X << ", " << s.Y;
+        EXPECT_EQ(x, s.Fits ? s.X : -1);
     }
 }
 
@@ -184,7 +174,6 @@ TEST(ConsiderDreaming, PostsTheBestDreamAtTheFirstFreeSpotAndMarksNoRoomOnlyWhen
 {
     enum { NoDreams, NoWish, HopelessDreams, SpotInEnemyFire, HemmedIn, Posts };
     for (int variant = NoDreams; variant <= Posts; variant++) {
-        SCOPED_TRACE(variant);
         // A 64 x 64 dreamer at (200, 200) without a target tries the spot above right first: (296, 176).
         StartEmptyBoard();
         PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 232, 232, 64);
@@ -196,9 +185,9 @@ TEST(ConsiderDreaming, PostsTheBestDreamAtTheFirstFreeSpotAndMarksNoRoomOnlyWhen
         PlaceEffect(0, EffectWildFire, variant == SpotInEnemyFire ? 0 : 1, 290, 170, 16, 16);  // own fire: harmless
         if (variant == HemmedIn)
             Game.SetBoardBounds(190, 190, 274, 274);
-        EXPECT_EQ(ConsiderDreaming(Game, 1), variant == Posts);
-        EXPECT_EQ(dreamer.NoRoomToDream, variant == HemmedIn);
-        EXPECT_EQ(Game.PendingAction.Kind, variant == Posts ? ActionDream : ActionNone);
+        EXPECT_EQ(ConsiderDreaming(Game, 1), variant == Posts) << variant;
+        EXPECT_EQ(dreamer.NoRoomToDream, variant == HemmedIn) << variant;
+        EXPECT_EQ(Game.PendingAction.Kind, variant == Posts ? ActionDream : ActionNone) << variant;
     }
     EXPECT_EQ(Game.PendingAction.pActor, &Game.Players[1]);  // the last variant
     EXPECT_EQ(Game.PendingAction.DreamSlot, 1);
