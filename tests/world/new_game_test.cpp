@@ -1,4 +1,4 @@
-// A new game: what it clears and keeps, who sits down with what, the roster's decks, and who is still playing.
+// A new game: what it clears and keeps, who sits down with what, the roster's decks and the piece a reference names.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -127,28 +127,6 @@ TEST(Roster, ChoiceSlotsMapToCharactersAndDecksKeepTheirClassRulesDrawingRefused
     witch.DealDeck(3);
     EXPECT_EQ(witch.Deck[2], 2);
     EXPECT_EQ(ScriptedRandLeft(), 0);
-}
-
-TEST(GameSides, TheHumanIsDeadFromTheFrameHeDiesAndTheLastComputerSideIsTheHighestLiveOne)
-{
-    auto game = std::make_unique<GAME>();
-    EXPECT_FALSE(game->IsHumanAlive());
-    EXPECT_EQ(game->GetLastComputerPlayer(), 0);
-    for (int index : {0, 6, 1, 2, 3}) {  // 0 and 6 human: a human dreamer never counts
-        const PIECEKIND kind = index == 0 || index == 6 ? PieceHumanDreamer : PieceComputerDreamer;
-        game->Players[index].Init(index, index, "Seated", kind, 0, 1, 10, 0xffffff, 255);
-        game->Players[index].IsComputer = kind == PieceComputerDreamer;
-    }
-    EXPECT_TRUE(game->IsHumanAlive());
-    EXPECT_EQ(game->GetLastComputerPlayer(), 3);
-    game->Players[0].Kill();  // still fading, already dead
-    game->Players[6].Kill();
-    EXPECT_FALSE(game->IsHumanAlive());
-    game->Players[3].Kill();
-    EXPECT_EQ(game->GetLastComputerPlayer(), 2);
-    game->Players[1].Kill();
-    game->Players[2].Kill();
-    EXPECT_EQ(game->GetLastComputerPlayer(), 0);
 }
 
 TEST(PieceReferences, PairsNameDreamersAndCreaturesWithinTheirArraysOnly)
