@@ -39,11 +39,9 @@ TEST(EffectFlight, ABoltAimsOnExactHalvesAndArrivalFramesFollowTheSpeedAfterTheD
 {
     auto bolts = std::make_unique<EFFECTS>();
     const EFFECT& bolt = bolts->Slots[Spawn(*bolts, 5, 100, 300)];  // starts on whole halves of its cell
-    EXPECT_EQ((std::vector<float>{bolt.HeadX, bolt.HeadY, bolt.TargetX, bolt.TargetY}),
-              (std::vector<float>{92.0f, 92.0f, 291.5f, 91.5f}));
-    EXPECT_FLOAT_EQ(bolt.StepX, 3.99f);
-    struct CASE { int Kind, X, TargetX, Delay, Frames; bool Breathes; };
-    const CASE cases[] = {
+    EXPECT_EQ((std::vector<float>{bolt.HeadX, bolt.HeadY, bolt.TargetX, bolt.TargetY, bolt.StepX}),
+              (std::vector<float>{92.0f, 92.0f, 291.5f, 91.5f, 3.99f}));
+    const struct { int Kind, X, TargetX, Delay, Frames; bool Breathes; } cases[] = {
         {5, 100, 300, 3, 53, true},    // 0.02: its 50th frame of movement, after 3 frames held
         {15, 100, 250, 0, 66, false},  // 0.015: within 2 pixels after 66 steps, as ever
         {15, 50, 550, 0, 67, false},   // 0.015 over 500 pixels skips the 2-pixel window and lands on passing
@@ -55,19 +53,14 @@ TEST(EffectFlight, ABoltAimsOnExactHalvesAndArrivalFramesFollowTheSpeedAfterTheD
         {12, 100, 300, 0, 29, false},  // the transfer line alike
         {1, 200, 200, 0, 1, false},    // aimed at its own centre
     };
-    for (const CASE& c : cases) {
-        SCOPED_TRACE(c.Kind);
+    for (const auto& c : cases) {
         auto pool = std::make_unique<EFFECTS>();
-        const int slot = Spawn(*pool, c.Kind, c.X, c.TargetX, c.Delay);
-        EXPECT_EQ(FramesToArrive(*pool, slot), c.Frames);
-        EXPECT_EQ(pool->Slots[slot].HeadX, pool->Slots[slot].TargetX);
-        EXPECT_EQ(pool->Slots[slot].Sprite.Scale != 1.0f, c.Breathes);
+        const EFFECT& effect = pool->Slots[Spawn(*pool, c.Kind, c.X, c.TargetX, c.Delay)];
+        EXPECT_EQ(FramesToArrive(*pool, 0), c.Frames) << c.Kind;
+        EXPECT_EQ(effect.HeadX, effect.TargetX) << c.Kind;
+        EXPECT_EQ(effect.Sprite.Scale != 1.0f, c.Breathes) << c.Kind;
     }
-}
-
-TEST(EffectFlight, ALineTailSetsOffInTheFrameItsHeadLandsEarly)
-{
-    EFFECT quick;  // tail countdown 10, head landing in its 6th frame
+    EFFECT quick;  // a line whose tail counts 10 frames down and whose head lands in its 6th: the tail sets off then
     quick.Init(11, 1, 0.0f, 0.0f, 4, 0, 0, 10);
     quick.SetMotion(PieceRefNone, -1, PieceRefNone, -1, 60.0f, 0.0f, 0, 1.0f / 6.0f);
     for (int frame = 1; frame <= 6; frame++) {
@@ -88,7 +81,6 @@ TEST(EffectSpawn, KindsWithoutSettingsTakeNoSlotAndAFullPoolGivesSlotZeroAwayAsN
     EXPECT_EQ(Spawn(*pool, 5, 100, 300), 0);
     const EFFECT& slot = pool->Slots[0];
     EXPECT_EQ((std::vector<int>{slot.HasArrived, slot.CountsRounds, slot.Expires}), (std::vector<int>(3, 0)));
-
     pool->Slots[0] = pool->Slots[1];
     pool->Slots[0].Spreads = pool->Slots[0].Wanders = 1;
     EXPECT_EQ(pool->SpawnTrailGhost(Body(), 1, -10, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 3, 300, 100,
@@ -98,38 +90,34 @@ TEST(EffectSpawn, KindsWithoutSettingsTakeNoSlotAndAFullPoolGivesSlotZeroAwayAsN
               (std::vector<int>(4, 0)));
 }
 
-TEST(EffectSpawn, BurstsAndTrailsDelayTheirEffectsAndOnlyTheFirstCarriesTheValue)
+TEST(EffectSpawn, BurstsTrailsAndDeathBurstsDelayTheirEffectsAndOnlyTheFirstCarriesTheValue)
 {
     auto pool = std::make_unique<EFFECTS>();
-    pool->SpawnEffectBurst(6, 2, -30, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 4, 300, 100, 0.0f, 0xff0000, 255,
-                           2, 0);
-    pool->SpawnEffectBurst(6, 2, -30, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 4, 300, 100, 0.0f, 0xff0000, 255,
-                           2, 4);
+    for (int delay : {0, 4})
+        pool->SpawnEffectBurst(6, 2, -30, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 4, 300, 100, 0.0f, 0xff0000,
+                               255, 2, delay);
     pool->SpawnTrail(Body(), 2, -10, 100, 100, PieceRefCreature, 5, PieceRefDreamer, 3, 300, 100, 0x888888);
-    const int expected[12][3] = {{255, 0, -30}, {255, 2, 0}, {255, 4, 0}, {255, 6, 0},  // the burst
+    const int expected[12][3] = {{255, 0, -30}, {255, 2, 0}, {255, 4, 0}, {255, 6, 0},  // alpha, delay, value
                                  {255, 2, -10}, {255, 4, 0}, {230, 6, 0}, {200, 8, 0},  // the trail
                                  {180, 10, 0}, {160, 13, 0}, {130, 17, 0}, {100, 22, 0}};
     for (int i = 0; i < 12; i++) {
         const EFFECT& effect = pool->Slots[i];
-        EXPECT_EQ((std::vector<int>{effect.Sprite.Alpha, effect.StartDelay, effect.Value}),
-                  (std::vector<int>{expected[i][0], expected[i][1], expected[i][2]})) << i;
-        EXPECT_EQ(effect.Width, i < 4 ? 15 : 33) << i;  // a ghost's box is its frame plus one
+        EXPECT_EQ((std::vector<int>{effect.Sprite.Alpha, effect.StartDelay, effect.Value, effect.Width}),
+                  (std::vector<int>{expected[i][0], expected[i][1], expected[i][2], i < 4 ? 15 : 33})) << i;
     }
     EXPECT_EQ(FramesToArrive(*pool, 4), 12);
-}
 
-TEST(EffectSpawn, ADeathBurstFansEightColouredRingsOutFourHundredPixels)
-{
-    auto pool = std::make_unique<EFFECTS>();
+    pool = std::make_unique<EFFECTS>();  // eight coloured rings fanning out four hundred pixels
     pool->DeathBurst(Body(), 300, 200);
     const int aims[8][2] = {{300, -200}, {300, 600}, {-100, 200}, {700, 200},
                             {-100, -200}, {700, 600}, {-100, 600}, {700, -200}};
     const std::uint32_t colours[8] = {0xff0000, 0x00ff00, 0x0000ff, 0xffff00, 0x00ffff, 0xff00ff, 0xff0000, 0x00ff00};
     for (int i = 0; i < 64; i++) {
         const EFFECT& ghost = pool->Slots[i];
-        EXPECT_EQ((std::vector<float>{ghost.TargetX + 16.5f, ghost.TargetY + 16.5f, float(ghost.StartDelay)}),
-                  (std::vector<float>{float(aims[i % 8][0]), float(aims[i % 8][1]), float(2 + 4 * (i / 8))})) << i;
-        EXPECT_EQ(ghost.Sprite.Colour, colours[i / 8]) << i;
+        EXPECT_EQ((std::vector<float>{ghost.TargetX + 16.5f, ghost.TargetY + 16.5f, float(ghost.StartDelay),
+                                      float(ghost.Sprite.Colour)}),
+                  (std::vector<float>{float(aims[i % 8][0]), float(aims[i % 8][1]), float(2 + 4 * (i / 8)),
+                                      float(colours[i / 8])})) << i;
     }
 }
 
@@ -151,13 +139,12 @@ TEST(EffectSpawn, CloudCoverLaysTwentyCloudsInInterlockingColumnsWithItsDrawsInO
                                 {366, 166}, {366, 192}, {366, 212}, {366, 238}};
     for (int i = 0; i < 20; i++) {
         const EFFECT& cloud = pool->Slots[i];
-        EXPECT_EQ((std::vector<float>{cloud.HeadX, cloud.TargetX + 30.5f, cloud.TargetY + 14.0f}),
-                  (std::vector<float>{270.0f, float(centres[i][0]), float(centres[i][1])})) << i;
-        EXPECT_EQ((std::vector<int>{cloud.StartDelay, cloud.RoundsLeft}),
-                  (std::vector<int>{i == 9 ? 3 : i == 15 ? 2 : 1, 8 + i % 5})) << i;
+        EXPECT_EQ((std::vector<float>{cloud.HeadX, cloud.TargetX + 30.5f, cloud.TargetY + 14.0f,
+                                      float(cloud.StartDelay), float(cloud.RoundsLeft)}),
+                  (std::vector<float>{270.0f, float(centres[i][0]), float(centres[i][1]),
+                                      float(i == 9 ? 3 : i == 15 ? 2 : 1), float(8 + i % 5)})) << i;
     }
-
-    pool->SpawnCloudCover(39, 21, 3, 300, 200, PieceRefDreamer, 3, 0x4080c0);
+    pool->SpawnCloudCover(39, 21, 3, 300, 200, PieceRefDreamer, 3, 0x4080c0);  // any other spell lays none
     EXPECT_EQ(pool->Slots[20].IsActive, 0);
 }
 
@@ -171,7 +158,7 @@ TEST(EffectQueries, MovingCountsOnlyWhatWasSentAndEndingHazardsSparesCloudsAndOt
     pool->DriftTo(pool->Slots[0], 120, 100, 0.02f);  // a fire creeping on after it landed
     pool->SpawnTrailGhost(Body(), 1, 0, 100, 100, PieceRefDreamer, 0, PieceRefDreamer, 2, 300, 100, 0x888888, 255, 22,
                           0.1f);
-    EXPECT_EQ(pool->CountMovingEffects(7), 1);      // the delayed ghost alone
+    EXPECT_EQ(pool->CountMovingEffects(7), 1);  // the delayed ghost alone
     pool->EndTeamHazards(2);
     const int framesLeft[] = {255, 255, 255, -1, 0, -1};
     for (int i = 0; i < 6; i++)
