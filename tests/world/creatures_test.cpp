@@ -1,7 +1,6 @@
-// Creatures: team colours and dream bonuses, a creature's making, its slot, and a dream landing or failing.
+// Creatures: a creature's making and colours, its slot, and a dream landing or failing.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -28,39 +27,28 @@ std::unique_ptr<GAME> GameWithDreamer(int index, std::initializer_list<int> kind
 
 }  // namespace
 
-TEST(CreatureTable, TeamColoursAndDreamBonusesFallBackOutsideTheirRange)
+TEST(CreatureCreation, TheCellIsCentredOnThePointAndTheRestComesFromTheKindAndTheDreamer)
 {
-    const struct { int Team; std::uint32_t Colour, Pale; } colours[] = {
-        {0, 0xff0000, 0xffdddd}, {3, 0xffff00, 0xffffdd}, {6, 0xffffff, 0xffffff},
-        {7, 0x000000, 0xeeeeee}, {8, 0xffffff, 0xffffff}, {-1, 0xffffff, 0xffffff}};
+    const struct { int Team; std::uint32_t Colour, Pale; } colours[] = {  // past the seven sides' colours: white
+        {6, 0xffffff, 0xffffff}, {7, 0x000000, 0xeeeeee}, {8, 0xffffff, 0xffffff}, {-1, 0xffffff, 0xffffff}};
     for (const auto& c : colours)
         EXPECT_EQ(std::make_pair(Game.GetTeamColour(c.Team), Game.GetTeamPaleColour(c.Team)),
                   std::make_pair(c.Colour, c.Pale)) << c.Team;
-    const int bonuses[][2] = {{0, 6}, {20, 6}, {21, 5}, {40, 5}, {41, 4}, {60, 4}, {61, 3}, {80, 3}, {81, 2}, {100, 2}};
-    for (const auto& b : bonuses)
-        EXPECT_EQ(GetDreamBonus(b[0]), b[1]) << b[0];
-}
-
-TEST(CreatureCreation, TheCellIsCentredOnThePointAndTheRestComesFromTheKindAndTheDreamer)
-{
     auto game = GameWithDreamer(3, {});
     PLAYER& dreamer = game->Players[3];
     dreamer.IsComputer = 1;
     const PIECE* salmon = game->CreateCreature("Salmon", 13, 3, 300, 200);
     EXPECT_EQ((std::vector<float>{salmon->X, salmon->Y, float(salmon->Width), float(salmon->Height)}),
               (std::vector<float>{273.0f, 191.0f, 55.0f, 19.0f}));
-
     const PIECE* badger = game->CreateCreature("Badger", 1, 3, 300, 200);
     EXPECT_EQ((std::vector<int>{badger->Index, badger->Team, badger->Health, badger->Attack, badger->Defence,
-                                badger->ScoreValue, badger->GlowBound, badger->IsGrowing, badger->IsComputer}),
-              (std::vector<int>{1, 3, 32, 20, 33, 50, 128, 1, 1}));
+                                badger->ScoreValue, badger->GlowBound, badger->IsGrowing, badger->IsComputer,
+                                badger->Spells.Count, badger->Spells.Slots[0].Id, badger->Spells.Slots[1].Id}),
+              (std::vector<int>{1, 3, 32, 20, 33, 50, 128, 1, 1, 2, 9, 17}));
     EXPECT_EQ((std::vector<float>{badger->Reach, badger->SpellReach, badger->Sprite.PulseMin, badger->Sprite.PulseStep,
                                   badger->Sprite.Scale}),
               (std::vector<float>{0.65f, 0.65f * 0.8f, 0.96f, 0.0003f, 0.1f}));
-    EXPECT_EQ(badger->pOwner, &dreamer);
-    EXPECT_EQ(std::make_pair(badger->TeamColour, badger->PaleColour), std::make_pair(0xffff00u, 0xffffddu));
-    EXPECT_EQ((std::vector<int>{badger->Spells.Count, badger->Spells.Slots[0].Id, badger->Spells.Slots[1].Id}),
-              (std::vector<int>{2, 9, 17}));
+    EXPECT_TRUE(badger->pOwner == &dreamer && badger->TeamColour == 0xffff00u && badger->PaleColour == 0xffffddu);
     EXPECT_EQ(game->CreateCreature("Frog", 17, 3, 50, 50)->Spells.Count, 1);
     EXPECT_EQ(game->CreateCreature("Dragon", 20, 3, 50, 50)->Spells.Count, 0);
 }
@@ -71,7 +59,6 @@ TEST(CreatureSlots, ASlotIsUsedOnceAGameAndThe129thCreatureTakesSlotZeroAsItFind
     game->Creatures[0].CreatureKind = 4;  // dead and faded out: Kind 0, yet not free
     for (int i = 1; i < CreatureSlots; i++)
         EXPECT_EQ(game->CreateCreature("Owl", 11, 1, 80, 80), &game->Creatures[i]);
-
     PIECE& first = game->Creatures[0];
     first.HasMoved = first.HasCast = 1;
     first.pTarget = &game->Players[1];
@@ -88,13 +75,12 @@ TEST(DreamLanding, TheRollSucceedsAtOrBelowTheChanceAndAlwaysAtAHundred)
     const struct { int Chance, Draw; bool Success; } rolls[] = {
         {100, 99, true}, {0, 100, true}, {0, 101, false}, {35, 235, true}, {35, 236, false}};
     for (const auto& roll : rolls) {
-        SCOPED_TRACE(testing::Message() << roll.Chance << " " << roll.Draw);
         auto game = GameWithDreamer(2, {1});
         game->Players[2].DreamSlots[0].Chance = roll.Chance;
         ScriptRand({roll.Draw});
         game->ResolveDream(EffectDreamLine, &game->Players[2], 0, 300, 200);
-        EXPECT_EQ(game->Creatures[0].Kind == PieceCreature, roll.Success);
-        EXPECT_EQ(std::strcmp(game->MessageText[2], "Dreaming Failed.") == 0, !roll.Success);
+        EXPECT_EQ(game->Creatures[0].Kind == PieceCreature, roll.Success) << roll.Chance << " " << roll.Draw;
+        EXPECT_EQ(std::string(game->MessageText[2]) == "Dreaming Failed.", !roll.Success);
         EXPECT_EQ(game->Players[2].DreamSlotCount, 0);
         EXPECT_EQ(game->Effects.Slots[0].Kind, EffectSparkle);
     }
@@ -112,17 +98,15 @@ TEST(DreamLanding, ASuccessFadesTheCreatureInAndRaisesTheRemainingChancesAndEver
         game->MessageIsEvent = 1;
         ScriptRand({0});
         game->ResolveDream(EffectDreamLine, &dreamer, 1, x, 200);
-
         const PIECE& bear = game->Creatures[0];
         EXPECT_STREQ(bear.Name, "Bear");
         EXPECT_EQ((std::vector<int>{bear.FadeMode, bear.Alpha, bear.FadeStep, bear.Sprite.Mirror}),
                   (std::vector<int>{1, 0, 8, x == 120}));  // mirrored when landing left of or on the centre
         ASSERT_EQ(dreamer.DreamSlotCount, 3);
         EXPECT_EQ((std::vector<int>{dreamer.DreamSlots[0].Chance, dreamer.DreamSlots[1].Chance,
-                                    dreamer.DreamSlots[2].Chance, dreamer.DreamSlots[4].Chance}),
-                  (std::vector<int>{75, 75, 100, 50}));
-        EXPECT_EQ(std::make_pair(dreamer.Spells.Slots[0].Chance, dreamer.Spells.Slots[31].Chance),
-                  std::make_pair(100, 15));  // an empty row rises too
+                                    dreamer.DreamSlots[2].Chance, dreamer.DreamSlots[4].Chance,
+                                    dreamer.Spells.Slots[0].Chance, dreamer.Spells.Slots[31].Chance}),
+                  (std::vector<int>{75, 75, 100, 50, 100, 15}));  // an empty spell row rises too
         EXPECT_EQ((std::vector<int>{game->MessageFramesLeft, game->MessageFrames, game->MessageIsEvent}),
                   (std::vector<int>{50, 50, 0}));
     }
@@ -137,12 +121,10 @@ TEST(DreamLanding, ATransferSparklesInTheSendersColourAndADeadDreamersDreamBring
     game->ResolveDream(5, &game->Players[3], 0, 50, 60);
     EXPECT_EQ(ScriptedRandLeft(), 1);  // every landing draws, even one that does nothing
     EXPECT_EQ(game->Effects.Slots[0].IsActive, 0);
-
     game->ResolveDream(EffectTransferLine, crane, 4, 50, 60);
     EXPECT_EQ(ScriptedRandLeft(), 0);
     EXPECT_EQ(game->Effects.Slots[0].Sprite.Colour, 0xffff00u);
     EXPECT_EQ(std::make_pair(game->MessageFramesLeft, game->MessageFrames), std::make_pair(50, 50));
-
     game->Players[3].Kill();
     ScriptRand({0});
     game->ResolveDream(EffectDreamLine, &game->Players[3], 0, 300, 200);
