@@ -1,4 +1,4 @@
-// Creatures: a creature's making and colours, its slot, and a dream landing or failing.
+// Creatures: a creature's making, colours and dream bonuses, its slot, and a dream landing or failing.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -34,6 +34,9 @@ TEST(CreatureCreation, TheCellIsCentredOnThePointAndTheRestComesFromTheKindAndTh
     for (const auto& c : colours)
         EXPECT_EQ(std::make_pair(Game.GetTeamColour(c.Team), Game.GetTeamPaleColour(c.Team)),
                   std::make_pair(c.Colour, c.Pale)) << c.Team;
+    const int bonuses[][2] = {{0, 6}, {20, 6}, {21, 5}, {40, 5}, {41, 4}, {60, 4}, {61, 3}, {80, 3}, {81, 2}, {100, 2}};
+    for (const auto& b : bonuses)
+        EXPECT_EQ(GetDreamBonus(b[0]), b[1]) << b[0];
     auto game = GameWithDreamer(3, {});
     PLAYER& dreamer = game->Players[3];
     dreamer.IsComputer = 1;
