@@ -10,8 +10,9 @@
 #include <string>
 #include <tuple>
 
-#include "tests/support/board.h"
 #include "tests/support/game_runner.h"
+#include "tests/support/raw_files.h"
+#include "world/game.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ std::uint64_t Digest(int frames)
     }
     for (const PIECE& creature : Game.Creatures)
         DescribePiece(text, creature);
-    text << "log\n" << ReadEventLog();
+    text << "log\n" << ReadRaw("_Errors.txt");
     std::uint64_t hash = 14695981039346656037ull;
     for (unsigned char c : text.str()) {
         hash ^= c;

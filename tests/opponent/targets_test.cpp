@@ -3,6 +3,7 @@
 
 #include "opponent/opponent.h"
 #include "tests/support/board.h"
+#include "tests/support/raw_files.h"
 #include "world/reach.h"
 
 TEST(TargetDistance, TiesKeepDreamersThenLowerIndices)
@@ -140,7 +141,7 @@ TEST(PlayerTurn, MovesThenCastsThenDreamsOnePhasePerCallAndRetriesAFailedDream)
     Game.MessageFramesLeft = 0;
     EXPECT_FALSE(PlayerTurn(Game, 1, ReachCircle));
     EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
-    EXPECT_EQ(ReadEventLog().rfind("ShouldPieceMove"), 0u) << "the move phase ran once";
+    EXPECT_EQ(ReadRaw("_Errors.txt").rfind("ShouldPieceMove"), 0u) << "the move phase ran once";
 }
 
 TEST(PlayerTurn, WalksOnlyWithNoDreamsLeftAndNoCreatureSlotOfItsSide)
