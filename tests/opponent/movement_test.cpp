@@ -1,4 +1,4 @@
-// Where the computer walks: attacking just beyond reach, fleeing hazards, holding back, and each step of a walk.
+// Where the computer walks: fleeing hazards in their order, and each step of a walk.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -20,20 +20,6 @@ PLAYER& Aiming(int x, int y, int tx, int ty)
 
 }  // namespace
 
-TEST(ShouldPieceMove, WithoutAnAimNothingAndElseTheNearestEnemyIsAttackedUpToFivePercentBeyondItsReach)
-{
-    StartEmptyBoard();
-    ShouldPieceMove(Game, &PlaceDreamer(1, "Tessaly", 300, 200), ReachCircle, false);
-    EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
-    for (int dx : {130, 133, 134}) {
-        PLAYER& dreamer = Aiming(300, 200, 500, 400);
-        PlaceCreature(4, 2, "Imp", 300 + dx, 200);  // nearer than the aim, out of reach
-        ShouldPieceMove(Game, &dreamer, ReachCircle, false);
-        EXPECT_EQ(Game.PendingAction.Kind, dx <= 133 ? ActionAttack : ActionMove) << dx;
-        EXPECT_EQ(Game.PendingAction.pTarget, dx <= 133 ? &Game.Creatures[4] : nullptr) << dx;
-    }
-}
-
 TEST(ShouldPieceMove, APieceInAnEnemyHazardFleesUpRightDownLeftAndNeverAttacks)
 {
     // Each bound 30 from the centre closes that direction to a 20 x 20 piece.
@@ -47,37 +33,6 @@ TEST(ShouldPieceMove, APieceInAnEnemyHazardFleesUpRightDownLeftAndNeverAttacks)
         EXPECT_EQ(Game.PendingAction.Kind, ActionMove);
         EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), std::make_pair(c.X, c.Y));
         EXPECT_EQ(Game.PendingAction.pActor, &dreamer);
-    }
-}
-
-TEST(ShouldPieceMove, AHeldBackCreatureStillAttacksButDoesNotWalk)
-{
-    const struct {
-        int HoldBack, Creatures, Dreamers;  // live creatures of the side (the mover included), live dreamers
-        bool NoRoom, HasDreams, Walks;
-    } cases[] = {
-        {1, 3, 2, false, true, false}, {1, 4, 2, false, true, true}, {1, 3, 4, false, true, true},
-        {2, 5, 3, false, true, false}, {2, 6, 3, false, true, true}, {3, 1, 2, false, true, true},
-        {1, 1, 2, true, true, true}, {1, 1, 2, false, false, true},  // no room to dream; nothing to dream
-    };
-    for (const auto& c : cases) {
-        for (int enemyX : {400, 550}) {  // in reach, out of reach
-            SCOPED_TRACE(testing::Message() << c.HoldBack << " " << c.Creatures << " " << c.Dreamers << " " << enemyX);
-            StartEmptyBoard();
-            PLAYER& owner = PlaceDreamer(1, "Tessaly", 60, 60);
-            owner.HoldBack = c.HoldBack;
-            owner.NoRoomToDream = c.NoRoom;
-            owner.DreamSlots[7].Kind = c.HasDreams ? 3 : 0;  // counted wherever it sits
-            PlaceDreamer(0, "Corvessa", enemyX, 300);
-            for (int i = 2; i < c.Dreamers; i++)
-                PlaceDreamer(i, "Sage", 560, 40 + 60 * i);
-            PIECE& creature = PlaceCreature(0, 1, "Owl", 300, 300);
-            creature.pTarget = &Game.Players[0];
-            for (int i = 1; i < c.Creatures; i++)
-                PlaceCreature(i, 1, "Owl", 40 + 40 * i, 420);
-            ShouldPieceMove(Game, &creature, ReachCircle, false);
-            EXPECT_EQ(Game.PendingAction.Kind, enemyX == 400 ? ActionAttack : c.Walks ? ActionMove : ActionNone);
-        }
     }
 }
 

@@ -1,4 +1,5 @@
-// How the computer picks its target and friend, counts the sides, and plays a dreamer's or a creature's turn.
+// What the seeded games leave open in the computer's choices: the widened search, the side counts, a turn's phases
+// and banner, when a dreamer walks, and a creature's friend.
 #include <gtest/gtest.h>
 
 #include "opponent/opponent.h"
@@ -6,56 +7,8 @@
 #include "tests/support/raw_files.h"
 #include "world/reach.h"
 
-TEST(TargetDistance, TiesKeepDreamersThenLowerIndices)
+TEST(TargetSearch, ATeamWithoutLivePiecesWidensTheSearchToEveryTeam)
 {
-    StartEmptyBoard();
-    PLAYER& searcher = PlaceDreamer(1, "Sage", 300, 200);
-    PlaceCreature(3, 2, "Imp", 350, 200);
-    PlaceCreature(7, 4, "Imp", 250, 200);
-    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, false), &Game.Creatures[3]);
-    PlaceDreamer(5, "Rook", 320, 240);  // 40 down, 20 across: as near
-    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, false), &Game.Players[5]);
-    PlaceDreamer(2, "Quill", 280, 160);
-    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, false), &Game.Players[2]);
-}
-
-TEST(TargetScore, BoardSizeLessTheWalkPlusTheStatsAndForADreamerTheSearchersFirstCreature)
-{
-    StartEmptyBoard();
-    PLAYER& searcher = PlaceDreamer(1, "Sage", 200, 200);
-    PIECE& creature = PlaceCreature(9, 2, "Imp", 300, 250);
-    PLAYER& rival = PlaceDreamer(2, "Rook", 300, 250);
-    creature.SetStats(1, 20, 5, 3, 0, 1.0f);
-    rival.SetStats(1, 20, 5, 3, 0, 1.0f);
-    EXPECT_EQ(ScoreTarget(Game, &searcher, &creature), 935);
-    PlaceCreature(0, 2, "Imp", 50, 50).Level = 9;       // another side's
-    PlaceCreature(4, 1, "Owl", 50, 50).IsDead = 1;      // the first of its own side, dead or not: 1 + 20 + 2 + 1
-    PlaceCreature(5, 1, "Owl", 50, 50).MaxHealth = 90;
-    EXPECT_EQ(ScoreTarget(Game, &searcher, &rival), 935 + 24);
-    EXPECT_EQ(ScoreTarget(Game, &searcher, &creature), 935);
-    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, true), &rival);
-    Game.BoardWidth = Game.BoardHeight = 0;
-    EXPECT_EQ(FindTarget(Game, &searcher, -1, false, true), nullptr) << "no score above 0";
-}
-
-TEST(TargetSearch, PiecesUnderTheirOwnSidesActiveCloudCoverAreNeverChosenAndALifelessTeamWidensTheSearch)
-{
-    StartEmptyBoard();
-    PLAYER& searcher = PlaceDreamer(1, "Sage", 300, 200);
-    PlaceCreature(0, 1, "Owl", 320, 200);
-    PlaceCreature(1, 2, "Imp", 200, 200);
-    PlaceDreamer(2, "Rook", 400, 400);
-    PlaceEffect(0, EffectCloudCover, 1, 310, 190, 20, 20);
-    PlaceEffect(1, EffectCloudCover, 2, 190, 190, 20, 20);
-    EFFECT& cloud = PlaceEffect(2, EffectCloudCover, 2, 390, 390, 20, 20);
-    for (bool friendly : {false, true})
-        for (bool byScore : {false, true})
-            EXPECT_EQ(SelectTarget(Game, &searcher, -1, friendly, byScore), nullptr) << friendly << byScore;
-    Game.Effects.Slots[0].OwnerTeam = 2;
-    EXPECT_EQ(SelectTarget(Game, &searcher, -1, true, false), &Game.Creatures[0]);
-    cloud.IsActive = 0;
-    EXPECT_EQ(SelectTarget(Game, &searcher, -1, false, true), &Game.Players[2]);
-
     StartEmptyBoard();
     PlaceDreamer(1, "Sage", 300, 200);
     PlaceCreature(0, 2, "Imp", 310, 200);
@@ -87,27 +40,6 @@ TEST(SideCounts, LiveMeansUsedAndNotDeadHasCreaturesCountsTheDyingAndNothingMovi
     EXPECT_FALSE(Game.IsNothingMoving());
     sage.IsDead = 1;
     EXPECT_TRUE(Game.IsNothingMoving());
-}
-
-TEST(PlayerTurn, RefreshesTheNearestFriendAndTheBestScoredEnemyElseTheNearest)
-{
-    StartEmptyBoard();
-    PLAYER& dreamer = PlaceDreamer(1, "Sage", 200, 200);
-    PlaceCreature(3, 1, "Owl", 260, 200);
-    PlaceCreature(5, 1, "Owl", 230, 200);
-    PlaceCreature(7, 2, "Imp", 400, 200);                  // nearest enemy: distance 200
-    PlaceCreature(8, 2, "Imp", 370, 270).MaxHealth = 100;  // distance 205, but the best score
-    dreamer.pTarget = &dreamer;
-    EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
-    EXPECT_EQ(dreamer.pFriend, &Game.Creatures[5]);
-    EXPECT_EQ(dreamer.pTarget, &Game.Creatures[8]);
-    Game.BoardWidth = -1000;  // every score at 0 or below: the nearest enemy instead
-    PlayerTurn(Game, 1, ReachCircle);
-    EXPECT_EQ(dreamer.pTarget, &Game.Creatures[7]);
-    for (int slot : {3, 5, 7, 8})
-        Game.Creatures[slot].IsDead = 1;
-    PlayerTurn(Game, 1, ReachCircle);
-    EXPECT_TRUE(dreamer.pTarget == nullptr && dreamer.pFriend == nullptr);
 }
 
 TEST(PlayerTurn, MovesThenCastsThenDreamsOnePhasePerCallAndRetriesAFailedDream)
