@@ -87,30 +87,8 @@ TEST(PieceStep, ACreatureGrowsForEighteenFramesAndItsGlowRunsOneTo127)
     EXPECT_EQ(std::make_pair(lowest, highest), std::make_pair(1, 127));
 }
 
-TEST(Deaths, ADreamersDeathBurstsTakesItsCreaturesAndScoresForItsKillerButNobodyScoresForAPieceNeverHit)
+TEST(Deaths, NobodyScoresForAPieceNeverHit)
 {
-    StartGame(8, 2);
-    PIECE& creature = *Game.CreateCreature("Owl", 11, 1, 400, 300);  // 38 health
-    const int fire =
-        Game.Effects.SpawnEffect(2, 1, 0, 400, 100, PieceRefDreamer, 1, PieceRefNone, -1, 400, 100, 0.0f, 0xff, 255, 0);
-    Game.Players[1].Health = 1;
-    Game.Players[1].PendingHealth = -1;
-    Game.Players[1].LastAttackerTeam = 0;
-    ScriptRand({2});
-    UpdateGameFrame();
-    EXPECT_EQ(Game.Players[0].Score, 500);
-    EXPECT_STREQ(Game.MessageText[2], "journey is over.");
-    EXPECT_EQ(Game.MessageFrames, 200);
-    EXPECT_EQ(creature.Health, 37);  // its first point went in the same frame
-    EXPECT_EQ(creature.LastAttackerTeam, 0);
-    EXPECT_EQ(CountActiveEffects(0), 64);           // its burst
-    EXPECT_TRUE(Game.Effects.Slots[fire].Expires);  // its Wild Fire
-    Frames(36);
-    EXPECT_FALSE(creature.IsDead);
-    Frames(1);
-    EXPECT_TRUE(creature.IsDead);  // 37 frames after its dreamer
-    EXPECT_EQ(Game.Players[0].Score, 500 + 100);
-
     StartGame(8, 2);
     PIECE& imp = *Game.CreateCreature("Imp", 1, 1, 400, 300);
     imp.Health = 1;
