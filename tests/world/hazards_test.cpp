@@ -1,11 +1,10 @@
-// Fires, tornadoes and storms: the damage they deal, the ground they block, how they wander and when they move.
+// Fires, tornadoes and storms: the damage they deal, the ground they block, how they wander and spread.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
 #include "world/effects.h"
-#include "world/game.h"
 #include "world/random.h"
 
 namespace {
@@ -33,10 +32,10 @@ TEST(HazardDamage, EveryEnemyHazardReachingEightPixelsBeyondItsBoxAddsUp)
     Land(*pool, 21, 3, 100.0f, 250.0f);  // clouds hurt nobody
     Land(*pool, 4, 3, 300.0f, 300.0f);
     Land(*pool, 4, 5, 320.0f, 320.0f);
-    struct CASE { int X, Y, Team, Damage; };
-    const CASE cases[] = {{124, 108, 2, 3}, {125, 108, 2, 0}, {92, 92, 2, 3}, {91, 108, 2, 0}, {108, 108, 3, 0},
-                          {115, 265, 2, 18}, {330, 330, 2, 24}};
-    for (const CASE& c : cases)
+    const struct { int X, Y, Team, Damage; } cases[] = {
+        {124, 108, 2, 3}, {125, 108, 2, 0}, {92, 92, 2, 3}, {91, 108, 2, 0}, {108, 108, 3, 0}, {115, 265, 2, 18},
+        {330, 330, 2, 24}};
+    for (const auto& c : cases)
         EXPECT_EQ(pool->GetHazardDamage(c.X, c.Y, c.Team), c.Damage) << c.X << "," << c.Y;
 }
 
@@ -45,13 +44,12 @@ TEST(HazardArea, BoundsUseWholeHalvesAndAnEffectBlocksItsBoxAndTheBoxUpAndLeftOf
     auto pool = std::make_unique<EFFECTS>();
     pool->SetBounds(0, 0, 608, 448);
     Land(*pool, 2, 1, 100.0f, 100.0f);
-    struct CASE { int X, Y, Size; bool Blocked; };
-    const CASE cases[] = {
+    const struct { int X, Y, Size; bool Blocked; } cases[] = {
         {-1, 0, 16, true}, {0, 433, 16, true}, {593, 0, 16, true}, {592, 0, 17, false},  // odd: a pixel short
         {116, 100, 16, false}, {100, 116, 16, false},                  // right of and below the fire, no gap
         {84, 100, 16, true}, {83, 100, 16, false}, {100, 84, 16, true},  // left and above: the second box
     };
-    for (const CASE& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(pool->IsAreaBlocked(c.X, c.Y, c.Size, c.Size), c.Blocked) << c.X << "," << c.Y;
 }
 
@@ -100,33 +98,4 @@ TEST(HazardUpdate, AtMostSevenFiresActAndASpreadCountsItsSpotsThoughAFireIsNever
         pool->SpreadCopy(edge, 300, 200);  // a lasting source is declined
         EXPECT_EQ(pool->Slots[10].IsActive, 0);
     }
-}
-
-TEST(HazardTurn, ASideTakesItsDamageAndTheLastLiveComputerSideMovesTheHazards)
-{
-    Game.Reset();
-    for (int i = 0; i < 2; i++) {
-        PLAYER& dreamer = Game.Players[i];
-        dreamer.Init(i, i, "Dreamer", i == 0 ? PieceHumanDreamer : PieceComputerDreamer, 0, 1, 10, 0xffffff, 255);
-        dreamer.SetPosition(100.0f + 200.0f * i, 100.0f, 32, 32);
-        dreamer.IsComputer = i == 1;
-    }
-    PIECE& creature = Game.Creatures[5];
-    creature.Init(5, 1, "Owl", PieceCreature, 0, 1, 10, 0xffffff, 255);
-    creature.SetPosition(300.0f, 300.0f, 20, 20);
-    Land(Game.Effects, 3, 0, 290.0f, 80.0f).IsMoving = 1;   // reaches the computer dreamer's centre (316, 116)
-    Land(Game.Effects, 2, 0, 300.0f, 300.0f).IsMoving = 1;  // reaches the creature's centre (310, 310)
-    Land(Game.Effects, 2, 1, 100.0f, 100.0f).IsMoving = 1;  // the computer side's own fire on the human
-    EFFECT& cloud = Land(Game.Effects, 21, 0, 500.0f, 400.0f);
-    cloud.RoundsLeft = 9;
-
-    EndTurnHazards(&Game.Players[0]);  // a computer side is alive: the human's step leaves the hazards
-    EndTurnHazards(&Game.Players[1]);
-    EXPECT_EQ((std::vector<int>{Game.Players[0].PendingHealth, Game.Players[1].PendingHealth, creature.PendingHealth,
-                                cloud.RoundsLeft}),
-              (std::vector<int>{-3, -15, -3, 8}));
-    Game.Players[1].IsDead = 1;
-    EndTurnHazards(&Game.Players[0]);
-    EXPECT_EQ(cloud.RoundsLeft, 7);
-    Game.Reset();
 }
