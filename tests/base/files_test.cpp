@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/eventlog.h"
@@ -38,9 +39,7 @@ TEST(EventLog, EveryCallAppendsOneLineAndALogThatCannotBeWrittenIsSaidOnce)
 
 TEST(FileReads, SizeExistenceAndBlocksFromAnOffsetLeaveWhatLiesPastTheEndUntouched)
 {
-    EXPECT_EQ(FileSize("GridA.dds"), -1);
-    EXPECT_FALSE(FileExists("GridA.dds"));
-    EXPECT_FALSE(FileExists(nullptr));
+    EXPECT_TRUE(FileSize("GridA.dds") == -1 && !FileExists("GridA.dds") && !FileExists(nullptr));
     EXPECT_FALSE(LoadScrambledFile("GridA.dds", nullptr, 0));
     EXPECT_TRUE(FolderEntries().empty());  // nothing asked about is created
     fs::create_directories("Textures/Font");
@@ -48,15 +47,15 @@ TEST(FileReads, SizeExistenceAndBlocksFromAnOffsetLeaveWhatLiesPastTheEndUntouch
     WriteRaw("Textures/Font/A.dds", std::string("0123\x41\xC2\x00\xFF", 8));
     EXPECT_TRUE(FileExists("Textures\\Font\\A.dds"));
     EXPECT_EQ(FileSize("Textures\\Font\\A.dds"), 8);
-    std::string buffer(10, '-');
-    EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), 10, 0));
-    EXPECT_EQ(buffer, std::string("0123\x41\xC2\x00\xFF--", 10));
-    buffer.assign(6, '-');
-    EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), 4, 3));
-    EXPECT_EQ(buffer, std::string("3A\xC2\0--", 6));
-    buffer.assign(10, '\x01');
-    EXPECT_TRUE(LoadScrambledFile("Textures\\Font\\A.dds", buffer.data(), 10));
-    EXPECT_EQ(buffer, std::string("\xB0\xB1\xB2\xB3\xC1\x42\x80\x7F\x01\x01", 10));  // past the end: neither read nor flipped
+    const struct { int Count, Offset; bool Scrambled; std::string Bytes; } reads[] = {  // past the end: untouched
+        {10, 0, false, std::string("0123\x41\xC2\x00\xFF--", 10)}, {4, 3, false, std::string("3A\xC2\0--", 6)},
+        {10, 0, true, std::string("\xB0\xB1\xB2\xB3\xC1\x42\x80\x7F--", 10)}};
+    for (const auto& r : reads) {
+        std::string buffer(r.Bytes.size(), '-');
+        EXPECT_TRUE(r.Scrambled ? LoadScrambledFile("Textures\\Font\\A.dds", buffer.data(), r.Count)
+                                : LoadFileData("Textures\\Font\\A.dds", buffer.data(), r.Count, r.Offset));
+        EXPECT_EQ(buffer, r.Bytes);
+    }
 }
 
 TEST(FileWrites, SaveReplacesTheFileWithExactlyTheNewBytesOrKeepsWhatStandsAndSaysWhy)
@@ -75,18 +74,16 @@ TEST(FileWrites, SaveReplacesTheFileWithExactlyTheNewBytesOrKeepsWhatStandsAndSa
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
 
     WriteRaw("Vizor.cfg", "old");
+    fs::create_symlink("/dev/full", "Vizor.cfg.saving");  // the temporary of the last case lands on a full disk
     const struct { const char* Name; const char* Bytes; int Count, Reason; } failures[] = {
         {"Nowhere\\Vizor.cfg", "abc", 3, ENOENT}, {"Vizor.cfg", "abc", -1, EINVAL}, {"Vizor.cfg", nullptr, 3, EINVAL},
-        {nullptr, "abc", 3, EINVAL}};
+        {nullptr, "abc", 3, EINVAL}, {"Vizor.cfg", "abc", 3, ENOSPC}};
+    int reason = 0;
     for (const auto& f : failures) {
-        int reason = 0;
+        reason = 0;
         EXPECT_FALSE(SaveFileData(f.Name, f.Bytes, f.Count, &reason));
         EXPECT_EQ(reason, f.Reason);
     }
-    fs::create_symlink("/dev/full", "Vizor.cfg.saving");  // the temporary lands on a full disk
-    int reason = 0;
-    EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", 3, &reason));
-    EXPECT_EQ(reason, ENOSPC);
     EXPECT_EQ(ReadRaw("Vizor.cfg"), "old");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
     fs::remove("Vizor.cfg");
@@ -133,21 +130,16 @@ TEST(FileWrites, ACopyIsMadeWholeOnlyWhereNothingStandsAndADeleteSparesFolders)
 TEST(Text, PiecesJoinFloatsShowFourDecimalsAndMoneyGroupsByLength)
 {
     EXPECT_EQ(JoinStrings(nullptr, "b", nullptr, "d"), "bd");
-    const struct { float Value; const char* Text; } floats[] = {
-        {1001.0f, "1001.0000"}, {-2.5f, "-2.5000"}, {0.5f, "0.5000"}, {0.05f, "0.05000"}, {0.0f, "0.0000"},
-        {1.99999f, "1.9999"}};
-    for (const auto& f : floats)
-        EXPECT_EQ(FloatToText(f.Value), f.Text);
+    const std::pair<float, const char*> floats[] = {{1001.0f, "1001.0000"}, {-2.5f, "-2.5000"}, {0.5f, "0.5000"},
+                                                    {0.05f, "0.05000"}, {0.0f, "0.0000"}, {1.99999f, "1.9999"}};
+    for (const auto& [value, text] : floats)
+        EXPECT_EQ(FloatToText(value), text);
     const struct { decltype(&FormatMoney) Format; const char* Number; unsigned Flags; const char* Text; } money[] = {
-        {FormatMoney, "1234.56", 0, "$1,234.56"},
-        {FormatMoney, "1234567.89", 0, "$1,234,567.89"},
+        {FormatMoney, "1234.56", 0, "$1,234.56"}, {FormatMoney, "1234567.89", 0, "$1,234,567.89"},
         {FormatMoney, "1234567890.12", 0, "$1234567890.12"},  // 13 characters: no comma
-        {FormatMoney, "-1234.56", 1, "$(1,234.56)"},
-        {FormatMoney, "-1234.56", 0, "-$1,234.56"},
-        {FormatMoneyWhole, "-123", 0, "$-123"},
-        {FormatMoneyWhole, "1234567", 0, "$1,234,567"},
-        {FormatMoneyWhole, "-1234567", 1, "($1,234,567)"},
-    };
+        {FormatMoney, "-1234.56", 1, "$(1,234.56)"}, {FormatMoney, "-1234.56", 0, "-$1,234.56"},
+        {FormatMoneyWhole, "-123", 0, "$-123"}, {FormatMoneyWhole, "1234567", 0, "$1,234,567"},
+        {FormatMoneyWhole, "-1234567", 1, "($1,234,567)"}};
     for (const auto& m : money)
         EXPECT_EQ(m.Format(m.Number, "$", m.Flags), m.Text);
 }
