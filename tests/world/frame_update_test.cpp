@@ -1,4 +1,4 @@
-// One frame of the world: a piece's health, move, growth and glow, deaths and their scores, hits, and the turn machine.
+// One frame of the world: a piece's health, move, growth and glow, a death nobody scores, and an action dropped.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,22 +6,15 @@
 
 #include "tests/support/board.h"
 #include "world/frame_update.h"
-#include "world/random.h"
 
 namespace {
 
-// A new game against an opponent roster entry (-1: a free game), its opening banner run out.
-void StartGame(int opponent, int dreamers)
+// A challenge against roster entry 8, its opening banner run out.
+void StartGame()
 {
     Game.BuildRoster();
-    Game.StartNewGame(4, opponent, dreamers);
+    Game.StartNewGame(4, 8, 2);
     Game.MessageFramesLeft = 0;
-}
-
-void Frames(int n)
-{
-    for (int i = 0; i < n; i++)
-        UpdateGameFrame();
 }
 
 }  // namespace
@@ -89,7 +82,7 @@ TEST(PieceStep, ACreatureGrowsForEighteenFramesAndItsGlowRunsOneTo127)
 
 TEST(Deaths, NobodyScoresForAPieceNeverHit)
 {
-    StartGame(8, 2);
+    StartGame();
     PIECE& imp = *Game.CreateCreature("Imp", 1, 1, 400, 300);
     imp.Health = 1;
     imp.PendingHealth = -1;
@@ -99,38 +92,10 @@ TEST(Deaths, NobodyScoresForAPieceNeverHit)
               std::vector<int>({0, 0, 0}));
 }
 
-TEST(FrameHits, AnArrivedEffectIsResolvedOnceAndOneWithNoTargetIsJustFreed)
-{
-    StartActionBoard();
-    const int hit = Game.Effects.SpawnEffect(5, 0, -10, 100, 100, PieceRefDreamer, 0, PieceRefDreamer, 1, 300, 300,
-                                             0.0f, 0, 255, 0);
-    const int stray =
-        Game.Effects.SpawnEffect(5, 0, -10, 100, 100, PieceRefDreamer, 0, PieceRefNone, -1, 300, 100, 0.0f, 0, 255, 0);
-    Frames(100);
-    EXPECT_FALSE(Game.Effects.Slots[hit].IsActive || Game.Effects.Slots[stray].IsActive);
-    EXPECT_EQ(Game.Players[1].Health, 20 - 11);  // 10 plus attack 2 less defence 1, once
-}
-
-TEST(TurnMachine, AFiftyFrameBannerHoldsThePostedActionFortyNineFramesAndAOneFrameBannerNone)
-{
-    StartGame(8, 2);
-    Game.ShowSelectTargetPrompt();
-    Game.PendingAction = {ActionMove, &Game.Players[1], nullptr, 400, 300, 0, 0};
-    Frames(49);
-    EXPECT_EQ(Game.PendingAction.Kind, ActionMove);
-    Frames(1);
-    EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
-    EXPECT_EQ(Game.Players[1].IsMoving, 1);
-    Game.ShowTurnMessage(&Game.Players[0]);
-    Game.PendingAction.Kind = ActionMove;
-    Frames(1);
-    EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
-}
-
 TEST(TurnMachine, AnActionOfADeadActorOrAtADeadTargetIsDroppedUnspent)
 {
     for (int dead : {1, 0}) {
-        StartGame(8, 2);
+        StartGame();
         const int spells = Game.Players[1].Spells.Count;
         Game.Players[dead].Kill();
         Game.PendingAction = {dead == 1 ? ActionDream : ActionCast, &Game.Players[1], &Game.Players[0], 0, 0, 0, 0};
@@ -138,24 +103,4 @@ TEST(TurnMachine, AnActionOfADeadActorOrAtADeadTargetIsDroppedUnspent)
         EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
         EXPECT_EQ(Game.Players[1].Spells.Count, spells);
     }
-}
-
-TEST(TurnMachine, ARoundPassesEveryFreeSlotAndReturnsToTheHumanAndWithTheHumanDeadTheComputerSidesPlayOn)
-{
-    StartGame(-1, 3);
-    Game.ComputerTurnsRunning = 1;
-    Game.HumanTurnEnded = 1;
-    // Without an opponent installed each computer dreamer passes at once, its creature slots one frame each.
-    int frames = 0;
-    for (; Game.ComputerTurnsRunning && frames < 1000; frames++)
-        UpdateGameFrame();
-    EXPECT_EQ(std::vector<int>({Game.CurrentPlayer, Game.HumanTurnEnded, frames}),
-              std::vector<int>({0, 0, 1 + 2 + 5}));  // the human's own slot, dreamers 1 and 2, then slots 3..7
-    EXPECT_STREQ(Game.MessageText[2], "turn.");
-
-    StartGame(8, 2);
-    Game.Players[0].Kill();
-    Game.Players[0].DeathPending = 0;  // no departure banner to wait out
-    Frames(1);
-    EXPECT_TRUE(Game.ComputerTurnsRunning && Game.HumanTurnEnded);
 }
