@@ -1,4 +1,4 @@
-// The packed-file decoder: literals and back-references rebuild the bytes, and no corrupt stream writes past its output.
+// The packed-file decoder: literals and matches rebuild the bytes, and no corrupt stream writes past its output.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,11 +11,9 @@
 
 namespace {
 
-// Builds a file the way the game's packer does: the decoded length as the first
-// little-endian word, then fields lowest bit first, running on across bytes.
+// A file as the game's packer builds it: the decoded length as a little-endian word, then fields lowest bit first.
 struct BitWriter {
     explicit BitWriter(std::int32_t decodedLength) { Put(static_cast<std::uint32_t>(decodedLength), 32); }
-
     BitWriter& Put(std::uint32_t value, int count)
     {
         for (int i = 0; i < count; i++, Position++) {
@@ -67,8 +65,7 @@ std::optional<std::string> Decode(const std::vector<unsigned char>& file, int ca
 
 TEST(LoadCompressedFile, LiteralsAndMatchesRebuildTheBytes)
 {
-    struct Case { const char* what; std::vector<unsigned char> file; int capacity; std::string out; };
-    const Case cases[] = {
+    const struct { const char* What; std::vector<unsigned char> File; int Capacity; std::string Out; } cases[] = {
         {"length word 0", BitWriter(0).File, 2, ".."},
         {"literal, then distance 0 length 5", BitWriter(6).Code('Q').Match(0, 5).File, 8, "QQQQQQ.."},
         {"length fields 15 and 15, then code 0: length 32, then a literal",
@@ -76,16 +73,13 @@ TEST(LoadCompressedFile, LiteralsAndMatchesRebuildTheBytes)
          std::string(33, 'z') + "!"},
         {"length fields 15 and 14: length 31", BitWriter(32).Code('y').Match(0, 31).File, 32, std::string(32, 'y')},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Decode(c.file, c.capacity), c.out);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Decode(c.File, c.Capacity), c.Out) << c.What;
 }
 
 TEST(LoadCompressedFile, CorruptStreamsFailWithoutWritingPastTheOutput)
 {
-    struct Case { const char* what; std::vector<unsigned char> file; int capacity; };
-    const Case cases[] = {
+    const struct { const char* What; std::vector<unsigned char> File; int Capacity; } cases[] = {
         {"stream ends before the length is reached", BitWriter(50).Code('e').File, 64},
         {"match reaching before the start", BitWriter(6).Code('a').Code('b').Match(2, 4).File, 8},
         {"literal beyond the capacity", BitWriter(3).Code('a').Code('b').Code('c').File, 2},
@@ -93,10 +87,8 @@ TEST(LoadCompressedFile, CorruptStreamsFailWithoutWritingPastTheOutput)
         {"negative length", BitWriter(-5).Code('n').File, 4},
         {"shorter than the length word", {0, 0, 0}, 4},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(Decode(c.file, c.capacity), std::nullopt);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Decode(c.File, c.Capacity), std::nullopt) << c.What;
     EXPECT_EQ(Decode(BitWriter(0).File, 0), std::string());
     EXPECT_TRUE(LoadCompressedFile("stream.lz", nullptr, 0)) << "nothing to write needs no output";
 }
