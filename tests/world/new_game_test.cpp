@@ -68,16 +68,15 @@ TEST(NewGame, DreamersTakeTheirClassPictureStartAndColoursAndOnlyAFreeGameDealsT
     game->StartNewGame(6, 9, 2);  // Quorvin the Druid against Tirevane the Witch
     const PLAYER& human = game->Players[0];
     const PLAYER& witch = game->Players[1];
-    EXPECT_EQ((std::vector<int>{human.Kind, human.MaxHealth, human.Health, human.Defence, human.Width, human.Height,
-                                human.Sprite.Frames[0].Texture, int(human.TeamColour), int(human.PaleColour),
-                                human.ScoreValue, human.Bounds[2], human.HoldBack}),
-              (std::vector<int>{PieceHumanDreamer, 48, 48, 48, 21, 62, 69, 0xff0000, 0xffdddd, 500, 608, 2}));
-    EXPECT_EQ((std::vector<float>{human.X, human.Y, human.Reach, human.SpellReach, witch.X}),
-              (std::vector<float>{48.0f, 200.0f, 0.75f, 0.6f, 528.0f}));
+    EXPECT_EQ((std::vector<int>{human.Kind, human.Width, human.Height, human.Sprite.Frames[0].Texture,
+                                int(human.TeamColour), int(human.PaleColour), human.Bounds[2]}),
+              (std::vector<int>{PieceHumanDreamer, 21, 62, 69, 0xff0000, 0xffdddd, 608}));
+    EXPECT_EQ((std::vector<float>{human.X, human.Y, human.SpellReach, witch.X}),
+              (std::vector<float>{48.0f, 200.0f, 0.6f, 528.0f}));
     EXPECT_EQ(human.Spells.Slots[human.Spells.Count - 1].Id, CloudCoverRow);  // a Druid holds Cloud Cover
-    EXPECT_EQ((std::vector<int>{witch.Kind, witch.IsComputer, int(witch.TeamColour), witch.DreamChoice,
-                                witch.FriendCastEagerness, game->BoardWidth, game->BoardHeight}),
-              (std::vector<int>{PieceComputerDreamer, 1, 0x00ff00, 1, 2, 608, 448}));
+    EXPECT_EQ((std::vector<int>{witch.Kind, witch.IsComputer, int(witch.TeamColour), game->BoardWidth,
+                                game->BoardHeight}),
+              (std::vector<int>{PieceComputerDreamer, 1, 0x00ff00, 608, 448}));
     EXPECT_EQ(std::string(game->MessageText[0]) + game->MessageText[2], "Quorvinturn.");
     int deck[DeckSize];
     std::memcpy(deck, game->Roster[3].Deck, sizeof deck);
