@@ -1,12 +1,33 @@
-// A piece's figures in single precision: spell reach, the centre, a death, its slot's reset, the dream slots,
-// the reach circle standing on it and the points lying on it.
+// Pieces and creatures: figures in single precision, a death, a slot's reset, the dream slots, reach, points on a
+// piece, a creature's making, colours and dream bonuses, its slot, and a dream landing or failing.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "world/creatures.h"
+#include "world/effects.h"
 #include "world/game.h"
+#include "world/random.h"
 #include "world/reach.h"
+
+namespace {
+
+// A game whose dreamer `index` (centre x 120) is seated with the given dream slots.
+std::unique_ptr<GAME> GameWithDreamer(int index, std::initializer_list<int> kinds)
+{
+    auto game = std::make_unique<GAME>();
+    PLAYER& dreamer = game->Players[index];
+    dreamer.Sprite.BuildFrames(1, 1, 40, 40, 1);
+    dreamer.Init(index, index, "Tessaly", PieceComputerDreamer, 0, 1, 10, 0xffffff, 255);
+    dreamer.SetPosition(100.0f, 100.0f, 40, 40);
+    for (int kind : kinds)
+        dreamer.AddDreamSlot(kind);
+    return game;
+}
+
+}  // namespace
 
 TEST(PieceSetUp, SpellReachIsASinglePrecisionProductStatsReviveAndADyingPieceFadesOutKeepingItsSlot)
 {
@@ -113,4 +134,108 @@ TEST(PointOnPiece, AllFourEdgesCountAndEveryTestClearsTheMarksOfLiveRestingPiece
         EXPECT_FALSE(game->IsPointOnPiece(pieces[i], 120, 120)) << i;
         EXPECT_EQ(pieces[i]->HoverMark + pieces[i]->TargetMark, 2) << i;
     }
+}
+
+TEST(CreatureCreation, TheCellIsCentredOnThePointAndTheRestComesFromTheKindAndTheDreamer)
+{
+    const struct { int Team; std::uint32_t Colour, Pale; } colours[] = {  // past the seven sides' colours: white
+        {6, 0xffffff, 0xffffff}, {7, 0x000000, 0xeeeeee}, {8, 0xffffff, 0xffffff}, {-1, 0xffffff, 0xffffff}};
+    for (const auto& c : colours)
+        EXPECT_EQ(std::make_pair(Game.GetTeamColour(c.Team), Game.GetTeamPaleColour(c.Team)),
+                  std::make_pair(c.Colour, c.Pale)) << c.Team;
+    const int bonuses[][2] = {{0, 6}, {20, 6}, {21, 5}, {40, 5}, {41, 4}, {60, 4}, {61, 3}, {80, 3}, {81, 2}, {100, 2}};
+    for (const auto& b : bonuses)
+        EXPECT_EQ(GetDreamBonus(b[0]), b[1]) << b[0];
+    auto game = GameWithDreamer(3, {});
+    PLAYER& dreamer = game->Players[3];
+    dreamer.IsComputer = 1;
+    const PIECE* salmon = game->CreateCreature("Salmon", 13, 3, 300, 200);
+    EXPECT_EQ((std::vector<float>{salmon->X, salmon->Y, float(salmon->Width), float(salmon->Height)}),
+              (std::vector<float>{273.0f, 191.0f, 55.0f, 19.0f}));
+    const PIECE* badger = game->CreateCreature("Badger", 1, 3, 300, 200);  // its two spells, reach 0.65 and pulse
+    EXPECT_EQ((std::vector<int>{badger->Index, badger->Team, badger->IsGrowing, badger->IsComputer, badger->Spells.Count}),
+              (std::vector<int>{1, 3, 1, 1, 2}));
+    EXPECT_EQ(std::make_pair(badger->SpellReach, badger->Sprite.Scale), std::make_pair(0.65f * 0.8f, 0.1f));
+    EXPECT_TRUE(badger->pOwner == &dreamer && badger->TeamColour == 0xffff00u && badger->PaleColour == 0xffffddu);
+    EXPECT_EQ(game->CreateCreature("Frog", 17, 3, 50, 50)->Spells.Count, 1);
+    EXPECT_EQ(game->CreateCreature("Dragon", 20, 3, 50, 50)->Spells.Count, 0);
+}
+
+TEST(CreatureSlots, ASlotIsUsedOnceAGameAndThe129thCreatureTakesSlotZeroAsItFindsIt)
+{
+    auto game = GameWithDreamer(1, {});
+    game->Creatures[0].CreatureKind = 4;  // dead and faded out: Kind 0, yet not free
+    for (int i = 1; i < CreatureSlots; i++)
+        EXPECT_EQ(game->CreateCreature("Owl", 11, 1, 80, 80), &game->Creatures[i]);
+    PIECE& first = game->Creatures[0];
+    first.HasMoved = first.HasCast = 1;
+    first.pTarget = &game->Players[1];
+    first.pFriend = &game->Creatures[5];
+    first.LastAttackerTeam = 6;
+    EXPECT_EQ(game->CreateCreature("Bear", 2, 1, 80, 80), &first);
+    EXPECT_EQ((std::vector<int>{first.CreatureKind, first.HasMoved, first.HasCast, first.LastAttackerTeam}),
+              (std::vector<int>{2, 1, 1, 6}));
+    EXPECT_TRUE(first.pTarget == &game->Players[1] && first.pFriend == &game->Creatures[5]);
+}
+
+TEST(DreamLanding, TheRollSucceedsAtOrBelowTheChanceAndAlwaysAtAHundred)
+{
+    const struct { int Chance, Draw; bool Success; } rolls[] = {
+        {100, 99, true}, {0, 100, true}, {0, 101, false}, {35, 235, true}, {35, 236, false}};
+    for (const auto& roll : rolls) {
+        auto game = GameWithDreamer(2, {1});
+        game->Players[2].DreamSlots[0].Chance = roll.Chance;
+        ScriptRand({roll.Draw});
+        game->ResolveDream(EffectDreamLine, &game->Players[2], 0, 300, 200);
+        EXPECT_EQ(game->Creatures[0].Kind == PieceCreature, roll.Success) << roll.Chance << " " << roll.Draw;
+        EXPECT_EQ(std::string(game->MessageText[2]) == "Dreaming Failed.", !roll.Success);
+        EXPECT_EQ(game->Players[2].DreamSlotCount, 0);
+        EXPECT_EQ(game->Effects.Slots[0].Kind, EffectSparkle);
+    }
+}
+
+TEST(DreamLanding, ASuccessFadesTheCreatureInAndRaisesTheRemainingChancesAndEverySpell)
+{
+    for (int x : {120, 121}) {
+        auto game = GameWithDreamer(2, {1, 2, 11, 20});  // chances 70, 30, 70, 100
+        PLAYER& dreamer = game->Players[2];
+        dreamer.DreamSlots[1].Chance = 35;  // bonus 5
+        dreamer.DreamSlots[4].Chance = 50;  // out of use: it must not rise
+        dreamer.Spells.Slots[0].Chance = 97;
+        dreamer.Spells.Slots[31].Chance = 10;
+        game->MessageIsEvent = 1;
+        ScriptRand({0});
+        game->ResolveDream(EffectDreamLine, &dreamer, 1, x, 200);
+        const PIECE& bear = game->Creatures[0];
+        EXPECT_STREQ(bear.Name, "Bear");
+        EXPECT_EQ((std::vector<int>{bear.FadeMode, bear.Alpha, bear.FadeStep, bear.Sprite.Mirror}),
+                  (std::vector<int>{1, 0, 8, x == 120}));  // mirrored when landing left of or on the centre
+        ASSERT_EQ(dreamer.DreamSlotCount, 3);
+        EXPECT_EQ((std::vector<int>{dreamer.DreamSlots[0].Chance, dreamer.DreamSlots[1].Chance,
+                                    dreamer.DreamSlots[2].Chance, dreamer.DreamSlots[4].Chance,
+                                    dreamer.Spells.Slots[0].Chance, dreamer.Spells.Slots[31].Chance}),
+                  (std::vector<int>{75, 75, 100, 50, 100, 15}));  // an empty spell row rises too
+        EXPECT_EQ((std::vector<int>{game->MessageFramesLeft, game->MessageFrames, game->MessageIsEvent}),
+                  (std::vector<int>{50, 50, 0}));
+    }
+}
+
+TEST(DreamLanding, ATransferSparklesInTheSendersColourAndADeadDreamersDreamBringsNoCreature)
+{
+    auto game = GameWithDreamer(3, {1});
+    PIECE* crane = game->CreateCreature("Crane", 5, 3, 200, 200);
+    ScriptRand({7, 7, 7});
+    game->ResolveDream(EffectDreamLine, nullptr, 0, 50, 60);
+    game->ResolveDream(5, &game->Players[3], 0, 50, 60);
+    EXPECT_EQ(ScriptedRandLeft(), 1);  // every landing draws, even one that does nothing
+    EXPECT_EQ(game->Effects.Slots[0].IsActive, 0);
+    game->ResolveDream(EffectTransferLine, crane, 4, 50, 60);
+    EXPECT_EQ(ScriptedRandLeft(), 0);
+    EXPECT_EQ(game->Effects.Slots[0].Sprite.Colour, 0xffff00u);
+    EXPECT_EQ(std::make_pair(game->MessageFramesLeft, game->MessageFrames), std::make_pair(50, 50));
+    game->Players[3].Kill();
+    ScriptRand({0});
+    game->ResolveDream(EffectDreamLine, &game->Players[3], 0, 300, 200);
+    EXPECT_EQ((std::vector<int>{game->FindFreeCreature(), game->Players[3].DreamSlotCount, game->Effects.Slots[1].Kind}),
+              (std::vector<int>{1, 0, EffectSparkle}));
 }
