@@ -64,10 +64,8 @@ void StartHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script)
     InstallComputerOpponent();
     Game.StartNewGame(static_cast<int>(seed % 10), -1, players);
     ResetInvariants();
-    if (script == PLAYERSCRIPT::DieAtOnce) {
-        Game.Players[0].PendingHealth = -Game.Players[0].MaxHealth;
-        Game.Players[0].LastAttackerTeam = -1;
-    }
+    if (script == PLAYERSCRIPT::DieAtOnce)
+        Game.Players[0].PendingHealth = -Game.Players[0].MaxHealth;  // no side touched him: nobody scores
 }
 
 bool PlayHeadlessFrame(PLAYERSCRIPT script)
@@ -101,7 +99,7 @@ std::string DescribeGame()
          << Game.PendingAction.Kind << ", banner " << Game.MessageFramesLeft << "\n";
     for (int i = 0; i < MaxPlayers + CreatureSlots; i++)
         if (PieceAt(i).Kind != PieceFree)
-            text << "  " << PieceAt(i).Name << " team " << PieceAt(i).Team << " at (" << PieceAt(i).CentreX << ", "
-                 << PieceAt(i).CentreY << ") health " << PieceAt(i).Health << (PieceAt(i).IsDead ? " dead\n" : "\n");
+            text << "  " << PieceAt(i).Name << " (" << PieceAt(i).CentreX << ", " << PieceAt(i).CentreY << ") "
+                 << PieceAt(i).Health << (PieceAt(i).IsDead ? " dead\n" : "\n");
     return text.str();
 }
