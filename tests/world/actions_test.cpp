@@ -134,39 +134,22 @@ TEST(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefus
               (std::vector<int>{1, 32, 0, 0}));
 }
 
-TEST(SpellPower, RankModifierAndRangeGiveExactValues)
-{
-    const int power[] = {0, 8, 10, 15, 20, 25, 12, 15, 22, 10, 15, 22, 0};  // ranks 0..12
-    SPELL spell;
-    for (int rank = 0; rank <= 12; rank++) {
-        spell.Rank = rank;
-        spell.Category = SpellCategoryFriendly;
-        EXPECT_EQ(spell.CalcPower(), power[rank]) << rank;
-        spell.Category = SpellCategoryHostile;
-        EXPECT_EQ(spell.CalcPower(), -power[rank]) << rank;
-    }
-    const int multiplier[] = {1, 2, 2, 3, 2, 3, 3, 3, 1};  // modifiers 11..19
-    spell.Rank = 5;
-    for (int modifier = 11; modifier <= 19; modifier++) {
-        spell.Modifier = modifier;
-        EXPECT_EQ(spell.CalcPower(), -25 * multiplier[modifier - 11]) << modifier;
-    }
-    const float scales[] = {0.5f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f, 1.1f, 1.2f, 1.3f, 1.4f, 0.5f};  // ranges 0..11
-    for (int range = 0; range <= 11; range++) {
-        spell.Range = range;
-        EXPECT_EQ(spell.GetRangeScale(), scales[range]) << range;
-    }
-}
-
-TEST(SpellPower, CastPowerIsFixedForEightFriendlySpells)
+TEST(SpellPower, TheRankBeyondItsTableIsNothingModifiersMultiplyAndEightFriendlySpellsCastAFixedPower)
 {
     SPELLTABLE table;
-    EXPECT_EQ(table[1].CalcPower(), -8);  // "Fire Blast"
-    EXPECT_EQ(table[47].CalcPower(), 15);  // "Oestrara"
-    const int fixed[][2] = {{2, 50}, {11, 70}, {12, 40}, {21, 60}, {30, 80}, {35, 40}, {45, 60}, {53, 90}};
-    for (const auto& f : fixed)
-        EXPECT_EQ(CastPower(table[f[0]]), f[1]) << f[0];
-    EXPECT_EQ(CastPower(table[47]), 15);  // the ninth friendly spell heals by its rank
+    SPELL spell = table[1];  // Fire Blast: rank 1, power 8, hostile
+    const int cases[][3] = {{0, 0, 0}, {12, 0, 0}, {1, 11, -8}, {1, 12, -16}, {1, 13, -16}, {1, 14, -24},
+                            {1, 15, -16}, {1, 16, -24}, {1, 17, -24}, {1, 18, -24}, {1, 19, -8}};  // rank, modifier, power
+    for (const auto& c : cases) {
+        spell.Rank = c[0];
+        spell.Modifier = c[1];
+        EXPECT_EQ(spell.CalcPower(), c[2]) << c[0] << " " << c[1];
+    }
+    for (int range : {0, 11}) {
+        spell.Range = range;
+        EXPECT_EQ(spell.GetRangeScale(), 0.5f) << range;
+    }
+    EXPECT_EQ(std::make_pair(CastPower(table[12]), CastPower(table[47])), std::make_pair(40, 15));  // Healing; rank
 }
 
 TEST(SpellHand, RemovingASlotClosesTheGapAndAddingNeedsATableAndStopsAtThirtyTwo)
