@@ -147,7 +147,8 @@ TEST(PlayerTurn, WalksOnlyWithNoDreamsLeftAndNoCreatureSlotOfItsSide)
         if (holding == ADream)
             dreamer.AddDreamSlot(1);
         if (holding > ADream)
-            PlaceCreature(9, holding == AnotherSidesCreature ? 2 : 1, "Owl", 100, 400).IsDead = holding == ADyingCreature;
+            PlaceCreature(9, holding == AnotherSidesCreature ? 2 : 1, "Owl", 100, 400).IsDead =
+                holding == ADyingCreature;
         EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
         const bool walks = holding == Nothing || holding == AnotherSidesCreature;
         EXPECT_EQ(Game.PendingAction.Kind, walks ? ActionMove : ActionNone) << holding;

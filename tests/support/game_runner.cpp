@@ -51,7 +51,7 @@ std::string CheckInvariants()
     }
     for (int team = 0; team < MaxPlayers; team++)
         if (Game.Players[team].Score != ExpectedScores[team])
-            fault << "side " << team << " scored " << Game.Players[team].Score << ", deaths give " << ExpectedScores[team];
+            fault << "side " << team << " scored " << Game.Players[team].Score << ", not " << ExpectedScores[team];
     const bool mayWait = Game.MessageFramesLeft > 0 || Game.Players[Game.CurrentPlayer].IsMoving;
     if (Game.PendingAction.Kind != ActionNone && !mayWait)
         fault << "action " << Game.PendingAction.Kind << " left waiting";

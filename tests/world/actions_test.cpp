@@ -138,8 +138,8 @@ TEST(SpellPower, TheRankBeyondItsTableIsNothingModifiersMultiplyAndEightFriendly
 {
     SPELLTABLE table;
     SPELL spell = table[1];  // Fire Blast: rank 1, power 8, hostile
-    const int cases[][3] = {{0, 0, 0}, {12, 0, 0}, {1, 11, -8}, {1, 12, -16}, {1, 13, -16}, {1, 14, -24},
-                            {1, 15, -16}, {1, 16, -24}, {1, 17, -24}, {1, 18, -24}, {1, 19, -8}};  // rank, modifier, power
+    const int cases[][3] = {{0, 0, 0}, {12, 0, 0}, {1, 11, -8}, {1, 12, -16}, {1, 13, -16}, {1, 14, -24},  // rank,
+                            {1, 15, -16}, {1, 16, -24}, {1, 17, -24}, {1, 18, -24}, {1, 19, -8}};     // modifier, power
     for (const auto& c : cases) {
         spell.Rank = c[0];
         spell.Modifier = c[1];

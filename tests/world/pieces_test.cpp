@@ -149,7 +149,8 @@ TEST(CreatureCreation, TheCellIsCentredOnThePointAndTheRestComesFromTheKindAndTh
     EXPECT_EQ((std::vector<float>{salmon->X, salmon->Y, float(salmon->Width), float(salmon->Height)}),
               (std::vector<float>{273.0f, 191.0f, 55.0f, 19.0f}));
     const PIECE* badger = game->CreateCreature("Badger", 1, 3, 300, 200);  // its two spells, reach 0.65 and pulse
-    EXPECT_EQ((std::vector<int>{badger->Index, badger->Team, badger->IsGrowing, badger->IsComputer, badger->Spells.Count}),
+    EXPECT_EQ((std::vector<int>{badger->Index, badger->Team, badger->IsGrowing, badger->IsComputer,
+                                badger->Spells.Count}),
               (std::vector<int>{1, 3, 1, 1, 2}));
     EXPECT_EQ(std::make_pair(badger->SpellReach, badger->Sprite.Scale), std::make_pair(0.65f * 0.8f, 0.1f));
     EXPECT_TRUE(badger->pOwner == &dreamer && badger->TeamColour == 0xffff00u && badger->PaleColour == 0xffffddu);
@@ -231,6 +232,7 @@ TEST(DreamLanding, ATransferSparklesInTheSendersColourAndADeadDreamersDreamBring
     game->Players[3].Kill();
     ScriptRand({0});
     game->ResolveDream(EffectDreamLine, &game->Players[3], 0, 300, 200);
-    EXPECT_EQ((std::vector<int>{game->FindFreeCreature(), game->Players[3].DreamSlotCount, game->Effects.Slots[1].Kind}),
+    EXPECT_EQ((std::vector<int>{game->FindFreeCreature(), game->Players[3].DreamSlotCount,
+                                game->Effects.Slots[1].Kind}),
               (std::vector<int>{1, 0, EffectSparkle}));
 }

@@ -76,7 +76,7 @@ TEST(SpriteTiming, EachTickShowsTheRightFrameAndTheAngleWrapsOnceIntoTheFullTurn
         EXPECT_EQ(frames, c.Frames);
         EXPECT_EQ(ScriptedRandLeft(), c.Flicker ? 0 : 3);  // only flicker draws, once per period
     }
-    const float turns[][3] = {{359.0f, 2.0f, 1.0f}, {1.0f, -2.0f, 359.0f}, {358.0f, 2.0f, 0.0f}};  // angle, spin, result
+    const float turns[][3] = {{359.0f, 2.0f, 1.0f}, {1.0f, -2.0f, 359.0f}, {358.0f, 2.0f, 0.0f}};  // angle, spin, end
     for (const auto& t : turns) {
         SPRITE sprite;
         sprite.ResetTimer(t[1], 1);
