@@ -121,10 +121,6 @@ TEST(ConfigFile, SaveWritesEachFieldAtItsOffsetLittleEndianWithZeroFillAndLoadRe
 // What a first start of this build shows: a file not understood is kept once, under a name nothing stands at.
 TEST(ConfigFile, EachRuleGivesTheDefaultsForBytesItDoesNotUnderstandAndTheFirstSaveKeepsThemAsBad)
 {
-    const CONFIG built;
-    EXPECT_EQ(Rows(built.HiScores), std::vector<std::string>(HiScoreRows, "//0"));
-    EXPECT_EQ(Values(built), DefaultValues);
-    EXPECT_STREQ(Config.FileName, "Vizor.cfg");
     const struct { const char* What; int Offset; std::string Bytes; bool Understood; int Size = ConfigFileSize; }
         cases[] = {
         {"no file", 0, "", false, -1},
