@@ -1,4 +1,4 @@
-// The file helpers, the event log, the text helpers and the packed-stream decoder of base/.
+// The file helpers, the event log and the packed-stream decoder of base/.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -7,13 +7,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "base/eventlog.h"
 #include "base/files.h"
 #include "base/lz.h"
-#include "base/text.h"
 #include "tests/support/raw_files.h"
 
 namespace fs = std::filesystem;
@@ -97,20 +95,17 @@ TEST(EventLog, EveryCallAppendsOneLineAndALogThatCannotBeWrittenIsSaidOnce)
 TEST(FileReads, SizeExistenceAndBlocksFromAnOffsetLeaveWhatLiesPastTheEndUntouched)
 {
     EXPECT_TRUE(FileSize("GridA.dds") == -1 && !FileExists("GridA.dds") && !FileExists(nullptr));
-    EXPECT_FALSE(LoadScrambledFile("GridA.dds", nullptr, 0));
     EXPECT_TRUE(FolderEntries().empty());  // nothing asked about is created
     fs::create_directories("Textures/Font");
     EXPECT_FALSE(FileExists("Textures"));  // a folder is not a file
     WriteRaw("Textures/Font/A.dds", std::string("0123\x41\xC2\x00\xFF", 8));
     EXPECT_TRUE(FileExists("Textures\\Font\\A.dds"));
     EXPECT_EQ(FileSize("Textures\\Font\\A.dds"), 8);
-    const struct { int Count, Offset; bool Scrambled; std::string Bytes; } reads[] = {  // past the end: untouched
-        {10, 0, false, std::string("0123\x41\xC2\x00\xFF--", 10)}, {4, 3, false, std::string("3A\xC2\0--", 6)},
-        {10, 0, true, std::string("\xB0\xB1\xB2\xB3\xC1\x42\x80\x7F--", 10)}};
+    const struct { int Count, Offset; std::string Bytes; } reads[] = {  // past the end: untouched
+        {10, 0, std::string("0123\x41\xC2\x00\xFF--", 10)}, {4, 3, std::string("3A\xC2\0--", 6)}};
     for (const auto& r : reads) {
         std::string buffer(r.Bytes.size(), '-');
-        EXPECT_TRUE(r.Scrambled ? LoadScrambledFile("Textures\\Font\\A.dds", buffer.data(), r.Count)
-                                : LoadFileData("Textures\\Font\\A.dds", buffer.data(), r.Count, r.Offset));
+        EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), r.Count, r.Offset));
         EXPECT_EQ(buffer, r.Bytes);
     }
 }
@@ -175,15 +170,6 @@ TEST(FileWrites, ACopyIsMadeWholeOnlyWhereNothingStandsAndADeleteSparesFolders)
     EXPECT_TRUE(fs::is_empty("Textures/Font"));
     EXPECT_FALSE(DeleteNamedFile("Textures\\Font", &reason));  // a folder is never removed
     EXPECT_EQ(reason, EISDIR);
-}
-
-TEST(Text, PiecesJoinAndFloatsShowFourDecimals)
-{
-    EXPECT_EQ(JoinStrings(nullptr, "b", nullptr, "d"), "bd");
-    const std::pair<float, const char*> floats[] = {{1001.0f, "1001.0000"}, {-2.5f, "-2.5000"}, {0.5f, "0.5000"},
-                                                    {0.05f, "0.05000"}, {0.0f, "0.0000"}, {1.99999f, "1.9999"}};
-    for (const auto& [value, text] : floats)
-        EXPECT_EQ(FloatToText(value), text);
 }
 
 TEST(LoadCompressedFile, LiteralsAndMatchesRebuildTheBytes)

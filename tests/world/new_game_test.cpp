@@ -1,8 +1,7 @@
-// A new game and one frame: what a game clears and keeps, who sits down, which decks are dealt, the piece a reference
-// names, a piece's health, move, growth and glow, a death nobody scores, and an action dropped.
+// A new game and one frame: what a game clears and keeps, who sits down, which decks are dealt, a piece's health and
+// move, a death nobody scores, and an action dropped.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -89,19 +88,6 @@ TEST(NewGame, AChallengeKeepsTheDecksAndAFreeGameDealsThemAnew)
     EXPECT_NE(std::memcmp(deck, game->Roster[3].Deck, sizeof deck), 0);
 }
 
-TEST(PieceReferences, PairsNameDreamersAndCreaturesWithinTheirArraysOnly)
-{
-    auto game = std::make_unique<GAME>();
-    const struct { PIECEREF Ref; int Index; const PIECEBASE* Piece; } cases[] = {
-        {PieceRefDreamer, 0, &game->Players[0]},    {PieceRefDreamer, 7, &game->Players[7]},
-        {PieceRefCreature, 0, &game->Creatures[0]}, {PieceRefCreature, 127, &game->Creatures[127]},
-        {PieceRefDreamer, -1, nullptr},             {PieceRefCreature, -1, nullptr},
-        {PieceRefDreamer, 8, nullptr},              {PieceRefCreature, 128, nullptr},
-        {PieceRefNone, 0, nullptr},                 {static_cast<PIECEREF>(3), 0, nullptr}};
-    for (const auto& c : cases)
-        EXPECT_EQ(game->GetPiece(c.Ref, c.Index), c.Piece) << c.Ref << " " << c.Index;
-}
-
 TEST(PieceStep, HealthMovesOnePointAFrameWithinItsBoundsAndADeadPieceTakesNoFurtherChange)
 {
     StartEmptyBoard();
@@ -144,23 +130,6 @@ TEST(PieceStep, AMoveIsClampedInsideTheBoardSnapsWithinTwoPixelsAndAPiecePastAnE
         dreamer.Move();
         EXPECT_EQ(dreamer.X, x > 0.0f ? 575.0f : 1.0f);
     }
-}
-
-TEST(PieceStep, ACreatureGrowsForEighteenFramesAndItsGlowRunsOneTo127)
-{
-    StartEmptyBoard();
-    PIECE* creature = Game.CreateCreature("Owl", 11, 1, 300, 200);
-    int grow = 0;
-    for (; creature->IsGrowing; grow++)
-        creature->UpdateGrow();
-    EXPECT_EQ(std::make_pair(grow, creature->Sprite.Scale), std::make_pair(18, 1.0f));
-    int lowest = 255, highest = 0;
-    for (int i = 0; i < 300; i++) {
-        creature->UpdatePulse();
-        lowest = std::min(lowest, creature->GlowAlpha);
-        highest = std::max(highest, creature->GlowAlpha);
-    }
-    EXPECT_EQ(std::make_pair(lowest, highest), std::make_pair(1, 127));
 }
 
 TEST(Deaths, NobodyScoresForAPieceNeverHit)
