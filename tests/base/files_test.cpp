@@ -1,18 +1,74 @@
-// The file helpers, the event log and the text helpers of base/: what stands on disk after each call.
+// The file helpers, the event log and the packed-stream decoder of base/.
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/eventlog.h"
 #include "base/files.h"
-#include "base/text.h"
+#include "base/lz.h"
 #include "tests/support/raw_files.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// A file as the game's packer builds it: the decoded length as a little-endian word, then fields lowest bit first.
+struct BitWriter {
+    explicit BitWriter(std::int32_t decodedLength) { Put(static_cast<std::uint32_t>(decodedLength), 32); }
+    BitWriter& Put(std::uint32_t value, int count)
+    {
+        for (int i = 0; i < count; i++, Position++) {
+            if (Position % 8 == 0)
+                File.push_back(0);
+            File.back() = static_cast<unsigned char>(File.back() | ((value >> i) & 1u) << (Position % 8));
+        }
+        return *this;
+    }
+
+    // Class k in 3 bits, then the code less 256 x (2^k - 1) in 8 + k bits.
+    BitWriter& Code(std::uint32_t code)
+    {
+        std::uint32_t k = 0;
+        while (k < 7 && code >= 256u * ((2u << k) - 1u))
+            k++;
+        return Put(k, 3).Put(code - 256u * ((1u << k) - 1u), 8 + static_cast<int>(k));
+    }
+
+    // Distance 0 repeats the last byte; lengths from 32 on take both escape fields and a code.
+    BitWriter& Match(int distance, int length)
+    {
+        Code(256u + static_cast<std::uint32_t>(distance));
+        if (length <= 16)
+            return Put(static_cast<std::uint32_t>(length - 2), 4);
+        if (length <= 31)
+            return Put(15u, 4).Put(static_cast<std::uint32_t>(length - 17), 4);
+        return Put(15u, 4).Put(15u, 4).Code(static_cast<std::uint32_t>(length - 32));
+    }
+
+    std::vector<unsigned char> File;
+    int Position = 0;
+};
+
+constexpr std::size_t Guard = 4;  // bytes past the capacity that the decoder must leave as they are
+
+// The capacity bytes decoded from the file, or nothing when the decoder refuses it.
+std::optional<std::string> Decode(const std::vector<unsigned char>& file, int capacity)
+{
+    EXPECT_TRUE(SaveFileData("stream.lz", file.data(), static_cast<int>(file.size())));
+    std::string out(static_cast<std::size_t>(capacity) + Guard, '.');
+    bool ok = LoadCompressedFile("stream.lz", reinterpret_cast<unsigned char*>(out.data()), capacity);
+    EXPECT_EQ(out.substr(static_cast<std::size_t>(capacity)), std::string(Guard, '.')) << "written past the output";
+    out.resize(static_cast<std::size_t>(capacity));
+    return ok ? std::optional<std::string>(out) : std::nullopt;
+}
+
+}  // namespace
 
 TEST(EventLog, EveryCallAppendsOneLineAndALogThatCannotBeWrittenIsSaidOnce)
 {
@@ -38,36 +94,24 @@ TEST(EventLog, EveryCallAppendsOneLineAndALogThatCannotBeWrittenIsSaidOnce)
 
 TEST(FileReads, SizeExistenceAndBlocksFromAnOffsetLeaveWhatLiesPastTheEndUntouched)
 {
-    EXPECT_EQ(FileSize("GridA.dds"), -1);
-    EXPECT_FALSE(FileExists("GridA.dds"));
-    EXPECT_FALSE(FileExists(nullptr));
-    EXPECT_FALSE(LoadScrambledFile("GridA.dds", nullptr, 0));
+    EXPECT_TRUE(FileSize("GridA.dds") == -1 && !FileExists("GridA.dds") && !FileExists(nullptr));
     EXPECT_TRUE(FolderEntries().empty());  // nothing asked about is created
     fs::create_directories("Textures/Font");
     EXPECT_FALSE(FileExists("Textures"));  // a folder is not a file
     WriteRaw("Textures/Font/A.dds", std::string("0123\x41\xC2\x00\xFF", 8));
     EXPECT_TRUE(FileExists("Textures\\Font\\A.dds"));
     EXPECT_EQ(FileSize("Textures\\Font\\A.dds"), 8);
-    std::string buffer(10, '-');
-    EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), 10, 0));
-    EXPECT_EQ(buffer, std::string("0123\x41\xC2\x00\xFF--", 10));
-    buffer.assign(6, '-');
-    EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), 4, 3));
-    EXPECT_EQ(buffer, std::string("3A\xC2\0--", 6));
-    buffer.assign(10, '\x01');
-    EXPECT_TRUE(LoadScrambledFile("Textures\\Font\\A.dds", buffer.data(), 10));
-    EXPECT_EQ(buffer, std::string("\xB0\xB1\xB2\xB3\xC1\x42\x80\x7F\x01\x01", 10));  // past the end: neither read nor flipped
+    const struct { int Count, Offset; std::string Bytes; } reads[] = {  // past the end: untouched
+        {10, 0, std::string("0123\x41\xC2\x00\xFF--", 10)}, {4, 3, std::string("3A\xC2\0--", 6)}};
+    for (const auto& r : reads) {
+        std::string buffer(r.Bytes.size(), '-');
+        EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), r.Count, r.Offset));
+        EXPECT_EQ(buffer, r.Bytes);
+    }
 }
 
 TEST(FileWrites, SaveReplacesTheFileWithExactlyTheNewBytesOrKeepsWhatStandsAndSaysWhy)
 {
-    std::vector<unsigned char> bytes(300 * 1024), back(300 * 1024);
-    for (std::size_t i = 0; i < bytes.size(); i++)
-        bytes[i] = static_cast<unsigned char>(i * 7u + i / 251u);
-    const int size = static_cast<int>(bytes.size());
-    ASSERT_TRUE(SaveFileData("Vizor.cfg", bytes.data(), size));
-    ASSERT_TRUE(LoadFileData("Vizor.cfg", back.data(), size, 0));
-    EXPECT_EQ(back, bytes);
     for (const std::string& now : {std::string("new\0x", 5), std::string("1"), std::string()}) {
         ASSERT_TRUE(SaveFileData("Vizor.cfg", now.data(), static_cast<int>(now.size())));
         EXPECT_EQ(ReadRaw("Vizor.cfg"), now);
@@ -75,18 +119,16 @@ TEST(FileWrites, SaveReplacesTheFileWithExactlyTheNewBytesOrKeepsWhatStandsAndSa
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
 
     WriteRaw("Vizor.cfg", "old");
+    fs::create_symlink("/dev/full", "Vizor.cfg.saving");  // the temporary of the last case lands on a full disk
     const struct { const char* Name; const char* Bytes; int Count, Reason; } failures[] = {
         {"Nowhere\\Vizor.cfg", "abc", 3, ENOENT}, {"Vizor.cfg", "abc", -1, EINVAL}, {"Vizor.cfg", nullptr, 3, EINVAL},
-        {nullptr, "abc", 3, EINVAL}};
+        {nullptr, "abc", 3, EINVAL}, {"Vizor.cfg", "abc", 3, ENOSPC}};
+    int reason = 0;
     for (const auto& f : failures) {
-        int reason = 0;
+        reason = 0;
         EXPECT_FALSE(SaveFileData(f.Name, f.Bytes, f.Count, &reason));
         EXPECT_EQ(reason, f.Reason);
     }
-    fs::create_symlink("/dev/full", "Vizor.cfg.saving");  // the temporary lands on a full disk
-    int reason = 0;
-    EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", 3, &reason));
-    EXPECT_EQ(reason, ENOSPC);
     EXPECT_EQ(ReadRaw("Vizor.cfg"), "old");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
     fs::remove("Vizor.cfg");
@@ -130,24 +172,32 @@ TEST(FileWrites, ACopyIsMadeWholeOnlyWhereNothingStandsAndADeleteSparesFolders)
     EXPECT_EQ(reason, EISDIR);
 }
 
-TEST(Text, PiecesJoinFloatsShowFourDecimalsAndMoneyGroupsByLength)
+TEST(LoadCompressedFile, LiteralsAndMatchesRebuildTheBytes)
 {
-    EXPECT_EQ(JoinStrings(nullptr, "b", nullptr, "d"), "bd");
-    const struct { float Value; const char* Text; } floats[] = {
-        {1001.0f, "1001.0000"}, {-2.5f, "-2.5000"}, {0.5f, "0.5000"}, {0.05f, "0.05000"}, {0.0f, "0.0000"},
-        {1.99999f, "1.9999"}};
-    for (const auto& f : floats)
-        EXPECT_EQ(FloatToText(f.Value), f.Text);
-    const struct { decltype(&FormatMoney) Format; const char* Number; unsigned Flags; const char* Text; } money[] = {
-        {FormatMoney, "1234.56", 0, "$1,234.56"},
-        {FormatMoney, "1234567.89", 0, "$1,234,567.89"},
-        {FormatMoney, "1234567890.12", 0, "$1234567890.12"},  // 13 characters: no comma
-        {FormatMoney, "-1234.56", 1, "$(1,234.56)"},
-        {FormatMoney, "-1234.56", 0, "-$1,234.56"},
-        {FormatMoneyWhole, "-123", 0, "$-123"},
-        {FormatMoneyWhole, "1234567", 0, "$1,234,567"},
-        {FormatMoneyWhole, "-1234567", 1, "($1,234,567)"},
+    const struct { const char* What; std::vector<unsigned char> File; int Capacity; std::string Out; } cases[] = {
+        {"length word 0", BitWriter(0).File, 2, ".."},
+        {"literal, then distance 0 length 5", BitWriter(6).Code('Q').Match(0, 5).File, 8, "QQQQQQ.."},
+        {"length fields 15 and 15, then code 0: length 32, then a literal",
+         BitWriter(34).Code('z').Code(256u).Put(15u, 4).Put(15u, 4).Code(0u).Code('!').File, 34,
+         std::string(33, 'z') + "!"},
+        {"length fields 15 and 14: length 31", BitWriter(32).Code('y').Match(0, 31).File, 32, std::string(32, 'y')},
     };
-    for (const auto& m : money)
-        EXPECT_EQ(m.Format(m.Number, "$", m.Flags), m.Text);
+    for (const auto& c : cases)
+        EXPECT_EQ(Decode(c.File, c.Capacity), c.Out) << c.What;
+}
+
+TEST(LoadCompressedFile, CorruptStreamsFailWithoutWritingPastTheOutput)
+{
+    const struct { const char* What; std::vector<unsigned char> File; int Capacity; } cases[] = {
+        {"stream ends before the length is reached", BitWriter(50).Code('e').File, 64},
+        {"match reaching before the start", BitWriter(6).Code('a').Code('b').Match(2, 4).File, 8},
+        {"literal beyond the capacity", BitWriter(3).Code('a').Code('b').Code('c').File, 2},
+        {"match beyond the capacity", BitWriter(70000).Code('h').Match(0, 65279 + 32).File, 5},
+        {"negative length", BitWriter(-5).Code('n').File, 4},
+        {"shorter than the length word", {0, 0, 0}, 4},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Decode(c.File, c.Capacity), std::nullopt) << c.What;
+    EXPECT_EQ(Decode(BitWriter(0).File, 0), std::string());
+    EXPECT_TRUE(LoadCompressedFile("stream.lz", nullptr, 0)) << "nothing to write needs no output";
 }

@@ -3,8 +3,6 @@
 #include "tests/support/board.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "base/eventlog.h"
 #include "world/random.h"
@@ -46,17 +44,16 @@ void StartActionBoard()
 
 PLAYER& PlaceDreamer(int index, const char* name, int cx, int cy, int size)
 {
-    PLAYER& dreamer = Game.Players[index];
-    PlacePiece(dreamer, index == 0 ? PieceHumanDreamer : PieceComputerDreamer, index, index, name, cx, cy, size);
-    return dreamer;
+    PlacePiece(Game.Players[index], index == 0 ? PieceHumanDreamer : PieceComputerDreamer, index, index, name, cx, cy,
+               size);
+    return Game.Players[index];
 }
 
 PIECE& PlaceCreature(int slot, int team, const char* name, int cx, int cy, int size)
 {
-    PIECE& creature = Game.Creatures[slot];
-    PlacePiece(creature, PieceCreature, slot, team, name, cx, cy, size);
-    creature.pOwner = &Game.Players[team];
-    return creature;
+    PlacePiece(Game.Creatures[slot], PieceCreature, slot, team, name, cx, cy, size);
+    Game.Creatures[slot].pOwner = &Game.Players[team];
+    return Game.Creatures[slot];
 }
 
 EFFECT& PlaceEffect(int slot, int kind, int team, int left, int top, int width, int height)
@@ -83,12 +80,4 @@ int CountActiveEffects(int kind)
 std::string BannerText()
 {
     return std::string(Game.MessageText[0]) + "|" + Game.MessageText[1] + "|" + Game.MessageText[2];
-}
-
-std::string ReadEventLog()
-{
-    std::ifstream file(EventLogName, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }

@@ -28,6 +28,3 @@ int CountActiveEffects(int kind = -1);
 
 // The banner's three texts joined by "|".
 std::string BannerText();
-
-// Everything the event log holds.
-std::string ReadEventLog();

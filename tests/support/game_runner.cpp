@@ -1,38 +1,33 @@
-// Plays free games with no screen. The invariants are those every frame of a
-// real game must keep: health within its bounds, the turn state within its
-// arrays, no posted action left waiting without a reason, and every score
+// Plays free games with no screen. The invariants are those every frame of a real game must keep: health within
+// its bounds, the turn state within its arrays, no posted action left waiting without a reason, and every score
 // earned by exactly one death of the piece it was scored for.
 #include "tests/support/game_runner.h"
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 
 #include "opponent/opponent.h"
-#include "world/effects.h"
 #include "world/frame_update.h"
 #include "world/game.h"
 #include "world/random.h"
 
 namespace {
 
-// Scores each side must have, from the deaths seen so far.
-int ExpectedScores[MaxPlayers];
+int ExpectedScores[MaxPlayers];                 // what each side must have scored from the deaths seen so far
 bool WasDead[MaxPlayers + CreatureSlots];
 
 PIECEBASE& PieceAt(int i)
 {
-    if (i < MaxPlayers)
-        return Game.Players[i];
-    return Game.Creatures[i - MaxPlayers];
+    return i < MaxPlayers ? static_cast<PIECEBASE&>(Game.Players[i]) : Game.Creatures[i - MaxPlayers];
 }
 
 }  // namespace
 
 void ResetInvariants()
 {
-    for (int& score : ExpectedScores)
-        score = 0;
-    for (bool& dead : WasDead)
-        dead = false;
+    std::fill(std::begin(ExpectedScores), std::end(ExpectedScores), 0);
+    std::fill(std::begin(WasDead), std::end(WasDead), false);
 }
 
 std::string CheckInvariants()
@@ -49,18 +44,17 @@ std::string CheckInvariants()
         if (piece.Spells.Count < 0 || piece.Spells.Count > HandSize)
             fault << piece.Name << " holds " << piece.Spells.Count << " spells";
         // A death scores once, for the side that last touched the piece.
-        const bool dead = piece.IsDead && piece.Kind != PieceFree;
-        if (dead && !WasDead[i] && piece.LastAttackerTeam >= 0 && piece.LastAttackerTeam < MaxPlayers)
+        if (piece.IsDead && piece.Kind != PieceFree && !WasDead[i] && piece.LastAttackerTeam >= 0 &&
+            piece.LastAttackerTeam < MaxPlayers)
             ExpectedScores[piece.LastAttackerTeam] += piece.ScoreValue;
         WasDead[i] = piece.IsDead;
     }
     for (int team = 0; team < MaxPlayers; team++)
         if (Game.Players[team].Score != ExpectedScores[team])
-            fault << "side " << team << " scored " << Game.Players[team].Score << ", deaths give " << ExpectedScores[team];
-    const PENDINGACTION& action = Game.PendingAction;
+            fault << "side " << team << " scored " << Game.Players[team].Score << ", not " << ExpectedScores[team];
     const bool mayWait = Game.MessageFramesLeft > 0 || Game.Players[Game.CurrentPlayer].IsMoving;
-    if (action.Kind != ActionNone && !mayWait)
-        fault << "action " << action.Kind << " left waiting";
+    if (Game.PendingAction.Kind != ActionNone && !mayWait)
+        fault << "action " << Game.PendingAction.Kind << " left waiting";
     return fault.str();
 }
 
@@ -70,10 +64,8 @@ void StartHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script)
     InstallComputerOpponent();
     Game.StartNewGame(static_cast<int>(seed % 10), -1, players);
     ResetInvariants();
-    if (script == PLAYERSCRIPT::DieAtOnce) {
-        Game.Players[0].PendingHealth = -Game.Players[0].MaxHealth;
-        Game.Players[0].LastAttackerTeam = -1;
-    }
+    if (script == PLAYERSCRIPT::DieAtOnce)
+        Game.Players[0].PendingHealth = -Game.Players[0].MaxHealth;  // no side touched him: nobody scores
 }
 
 bool PlayHeadlessFrame(PLAYERSCRIPT script)
@@ -93,11 +85,8 @@ GAMERUN RunHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script, int fra
     StartHeadlessGame(seed, players, script);
     while (run.Frames < frameLimit && PlayHeadlessFrame(script)) {
         run.Frames++;
-        if (checkInvariants) {
-            run.Fault = CheckInvariants();
-            if (!run.Fault.empty())
-                return run;
-        }
+        if (checkInvariants && !(run.Fault = CheckInvariants()).empty())
+            return run;
     }
     run.Ended = Game.CountLivePlayers() < 2;
     return run;
@@ -106,18 +95,11 @@ GAMERUN RunHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script, int fra
 std::string DescribeGame()
 {
     std::ostringstream text;
-    text << "player " << Game.CurrentPlayer << ", creature " << Game.CurrentCreature << ", computer turns "
-         << int(Game.ComputerTurnsRunning) << ", turn ended " << int(Game.HumanTurnEnded) << ", pending "
-         << Game.PendingAction.Kind
-         << ", banner " << Game.MessageFramesLeft << ", effects moving " << Game.Effects.CountMovingEffects(0) << "\n";
-    for (int i = 0; i < MaxPlayers + CreatureSlots; i++) {
-        const PIECEBASE& piece = PieceAt(i);
-        if (piece.Kind == PieceFree)
-            continue;
-        text << "  " << (i < MaxPlayers ? "dreamer " : "creature ") << piece.Index << " " << piece.Name << " team "
-             << piece.Team << " at (" << piece.CentreX << ", " << piece.CentreY << ") health " << piece.Health << "/"
-             << piece.MaxHealth << (piece.IsDead ? " dead" : "") << (piece.IsMoving ? " moving" : "") << " moved "
-             << int(piece.HasMoved) << " cast " << int(piece.HasCast) << "\n";
-    }
+    text << "player " << Game.CurrentPlayer << ", creature " << Game.CurrentCreature << ", pending "
+         << Game.PendingAction.Kind << ", banner " << Game.MessageFramesLeft << "\n";
+    for (int i = 0; i < MaxPlayers + CreatureSlots; i++)
+        if (PieceAt(i).Kind != PieceFree)
+            text << "  " << PieceAt(i).Name << " (" << PieceAt(i).CentreX << ", " << PieceAt(i).CentreY << ") "
+                 << PieceAt(i).Health << (PieceAt(i).IsDead ? " dead\n" : "\n");
     return text.str();
 }

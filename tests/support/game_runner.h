@@ -1,6 +1,6 @@
-// A headless game for tests and benchmarks: a free game played frame by frame with no screen,
-// the player's side acting by a simple script, with the game's invariants checked as it runs;
-// the same invariants for any game played on the global state, however it is driven.
+// A headless game for tests and benchmarks: a free game played frame by frame with no screen, the player's side
+// acting by a simple script, with the game's invariants checked as it runs; the same invariants for any game played
+// on the global state, however it is driven.
 #pragma once
 
 #include <string>
@@ -22,4 +22,4 @@ bool PlayHeadlessFrame(PLAYERSCRIPT script);    // the player's script, then one
 GAMERUN RunHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script, int frameLimit, bool checkInvariants);
 std::string DescribeGame();                     // the state of the global game, for a failure message
 void ResetInvariants();                         // called when a game starts: no death seen, no score owed
-std::string CheckInvariants();                  // after a frame: the broken invariants, empty when none; deaths count since the reset
+std::string CheckInvariants();                  // after a frame: the broken invariants, empty when none

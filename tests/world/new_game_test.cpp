@@ -1,4 +1,5 @@
-// A new game: how many sit down, who, where and with what, and which decks are dealt anew.
+// A new game and one frame: what a game clears and keeps, who sits down, which decks are dealt, a piece's health and
+// move, a death nobody scores, and an action dropped.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -6,107 +7,152 @@
 #include <set>
 #include <vector>
 
+#include "tests/support/board.h"
+#include "world/frame_update.h"
 #include "world/game.h"
 #include "world/random.h"
+#include "world/roster.h"
 
 namespace {
 
-int SeatedDreamers(const GAME& game)
+// A challenge against roster entry 8, its opening banner run out.
+void StartGame()
 {
-    int seated = 0;
-    for (const PLAYER& player : game.Players)
-        seated += player.Kind != PieceFree;
-    return seated;
-}
-
-int RosterIndexOf(const GAME& game, const PLAYER& player)
-{
-    for (int i = 0; i < RosterSize; i++)
-        if (std::strcmp(game.Roster[i].Name, player.Name) == 0)
-            return i;
-    return -1;
+    Game.BuildRoster();
+    Game.StartNewGame(4, 8, 2);
+    Game.MessageFramesLeft = 0;
 }
 
 }  // namespace
 
-TEST(NewGame, AFreeGameSeatsTwoToEightDreamers)
+TEST(NewGame, ResetClearsTheTurnTheBannerTheNumbersAndEverySlotButKeepsRosterBoardSceneryAndTheActionsOtherFields)
 {
     auto game = std::make_unique<GAME>();
-    const int cases[][2] = {{-3, 2}, {1, 2}, {2, 2}, {5, 5}, {8, 8}, {9, 8}, {40, 8}};  // asked, seated
-    for (const auto& c : cases) {
-        game->StartNewGame(4, -1, c[0]);
-        EXPECT_EQ(SeatedDreamers(*game), c[1]) << "asked for " << c[0];
-    }
+    game->SetBoardBounds(0, 0, 608, 448);
+    std::strcpy(game->Roster[4].Name, "Pellamor");
+    game->Players[1].Init(1, 1, "Seated", PieceComputerDreamer, 0, 1, 10, 0xffffff, 255);
+    game->Players[1].Score = 700;
+    game->Creatures[9].Kind = PieceCreature;
+    game->CurrentPlayer = 1;
+    game->CurrentCreature = 9;
+    game->HitHappened = game->ComputerTurnsRunning = game->HumanTurnEnded = game->MessageIsEvent = game->DebugFlag = 1;
+    game->MessageFramesLeft = game->MessageFrames = 30;
+    std::strcpy(game->MessageText[0], "Seated");
+    game->PendingAction = {ActionCast, &game->Players[1], &game->Players[0], 120, 80, 3, 2};
+    game->ScoreTexts.Add(10, 10, 500);
+    game->Scenery.Spawn(2, 10, 10, 100);
+    game->Reset();
+    EXPECT_EQ((std::vector<int>{game->CurrentPlayer, game->CurrentCreature, game->HitHappened,
+                                game->ComputerTurnsRunning, game->HumanTurnEnded, game->MessageIsEvent,
+                                game->MessageFramesLeft, game->MessageFrames, game->MessageText[0][0],
+                                game->PendingAction.Kind, game->PendingAction.DreamSlot, game->Players[1].Kind,
+                                game->Players[1].Score, game->Creatures[9].Kind, game->ScoreTexts.Texts[0].IsActive,
+                                game->ScoreTexts.Texts[0].Text[0], game->ScoreTexts.Texts[0].FramesLeft}),
+              (std::vector<int>{0, -1, 0, 0, 0, 0, 0, 0, 0, ActionNone, 0, PieceFree, 0, PieceFree, 0, 0, 0}));
+    EXPECT_EQ((std::vector<int>{game->BoardBounds[2], game->DebugFlag, game->PendingAction.X,
+                                game->PendingAction.SpellSlot, game->Scenery.CountActive()}),
+              (std::vector<int>{608, 1, 120, 2, 1}));
+    EXPECT_STREQ(game->Roster[4].Name, "Pellamor");
+    EXPECT_EQ(game->PendingAction.pActor, &game->Players[1]);
 }
 
-TEST(NewGame, OpponentsAreDistinctNeverThePlayersOwnAndNeverTheLastCharacter)
+TEST(NewGame, TwoToEightDistinctDreamersSitNeverTheLastCharacterAndTheHumanAsChosen)
 {
+    const int slots[][2] = {{0, 1}, {4, 9}, {8, 0}, {9, 2}, {-1, 2}, {10, 2}};  // any other choice slot: Waxlight
+    for (const auto& s : slots)
+        EXPECT_EQ(SlotToRosterIndex(s[0]), s[1]) << s[0];
     auto game = std::make_unique<GAME>();
+    const int counts[][2] = {{-3, 2}, {1, 2}, {2, 2}, {5, 5}, {8, 8}, {9, 8}, {40, 8}};  // asked, seated
     for (unsigned seed = 1; seed <= 50; seed++) {
         SeedRand(seed);
-        game->StartNewGame(7, -1, 8);
-        std::set<int> seen;
-        for (const PLAYER& player : game->Players) {
-            int index = RosterIndexOf(*game, player);
-            ASSERT_GE(index, 0);
-            ASSERT_LT(index, 10);
-            EXPECT_TRUE(seen.insert(index).second) << "character seated twice";
-        }
-        EXPECT_EQ(RosterIndexOf(*game, game->Players[0]), 7);
+        game->StartNewGame(7, -1, counts[seed % 7][0]);
+        std::set<std::string> seen;
+        for (const PLAYER& player : game->Players)
+            if (player.Kind != PieceFree)
+                seen.insert(player.Name);
+        EXPECT_EQ(seen.size(), static_cast<std::size_t>(counts[seed % 7][1])) << seed;
+        EXPECT_EQ(seen.count(game->Roster[10].Name), 0u);
+        EXPECT_STREQ(game->Players[0].Name, game->Roster[7].Name);
     }
 }
 
-TEST(NewGame, DreamersTakeTheirClassPictureStartAndColours)
-{
-    auto game = std::make_unique<GAME>();
-    game->BuildRoster();
-    game->StartNewGame(6, 9, 2);  // Quorvin the Druid against Tirevane the Witch
-    const PLAYER& human = game->Players[0];
-    const PLAYER& witch = game->Players[1];
-    EXPECT_EQ((std::vector<int>{human.Kind, human.MaxHealth, human.Health, human.Defence, human.Width, human.Height,
-                                human.Sprite.Frames[0].Texture, int(human.TeamColour), int(human.PaleColour),
-                                human.ScoreValue, human.Bounds[2], human.HoldBack}),
-              (std::vector<int>{PieceHumanDreamer, 48, 48, 48, 21, 62, 69, 0xff0000, 0xffdddd, 500, 608, 2}));
-    EXPECT_EQ((std::vector<float>{human.X, human.Y, human.Reach, human.SpellReach, witch.X}),
-              (std::vector<float>{48.0f, 200.0f, 0.75f, 0.6f, 528.0f}));
-    EXPECT_EQ(human.Spells.Slots[human.Spells.Count - 1].Id, CloudCoverRow);  // a Druid holds Cloud Cover
-    EXPECT_EQ((std::vector<int>{witch.Kind, witch.IsComputer, int(witch.TeamColour), witch.DreamChoice,
-                                witch.FriendCastEagerness}),
-              (std::vector<int>{PieceComputerDreamer, 1, 0x00ff00, 1, 2}));
-    EXPECT_EQ(std::vector<int>({game->BoardWidth, game->BoardHeight}), std::vector<int>({608, 448}));
-    EXPECT_STREQ(game->MessageText[0], "Quorvin");
-    EXPECT_STREQ(game->MessageText[2], "turn.");
-}
-
-TEST(NewGame, DreamSlotsComeFromTheDeckAndComputersGetTheirExtras)
-{
-    auto game = std::make_unique<GAME>();
-    game->BuildRoster();
-    for (unsigned seed = 1; seed <= 40; seed++) {
-        SeedRand(seed);
-        game->StartNewGame(0, 9, 2);  // Corvessa against Tirevane
-        const PLAYER& human = game->Players[0];
-        const PLAYER& tirevane = game->Players[1];
-        ASSERT_GE(human.DreamSlotCount, 15);
-        ASSERT_LE(human.DreamSlotCount, 16);
-        for (int i = 0; i < human.DreamSlotCount; i++)
-            EXPECT_EQ(human.DreamSlots[i].Kind, game->Roster[0].Deck[i]);
-        ASSERT_GE(tirevane.DreamSlotCount, 18);
-        ASSERT_LE(tirevane.DreamSlotCount, 19);
-        for (int i = tirevane.DreamSlotCount - 3; i < tirevane.DreamSlotCount; i++)
-            EXPECT_STREQ(tirevane.DreamSlots[i].Name, "Crow");
-    }
-}
-
-TEST(NewGame, ChallengesKeepTheDecksAFreeGameDealsThemAnew)
+TEST(NewGame, AChallengeKeepsTheDecksAndAFreeGameDealsThemAnew)
 {
     auto game = std::make_unique<GAME>();
     game->BuildRoster();
     int deck[DeckSize];
     std::memcpy(deck, game->Roster[3].Deck, sizeof deck);
-    game->StartNewGame(3, 5, 2);
-    game->StartNewGame(3, 5, 2);
+    game->StartNewGame(3, 5, 2);  // a challenge keeps the decks, a free game deals them anew
     EXPECT_EQ(std::memcmp(deck, game->Roster[3].Deck, sizeof deck), 0);
     game->StartNewGame(3, -1, 2);
     EXPECT_NE(std::memcmp(deck, game->Roster[3].Deck, sizeof deck), 0);
+}
+
+TEST(PieceStep, HealthMovesOnePointAFrameWithinItsBoundsAndADeadPieceTakesNoFurtherChange)
+{
+    StartEmptyBoard();
+    PLAYER& dreamer = PlaceDreamer(1, "Sage", 300, 200);
+    dreamer.Health = dreamer.MaxHealth - 2;
+    dreamer.PendingHealth = 10;
+    dreamer.UpdateHealth();
+    dreamer.UpdateHealth();
+    EXPECT_EQ(std::vector<int>({dreamer.Health, dreamer.PendingHealth}), std::vector<int>({dreamer.MaxHealth, 0}));
+    dreamer.Health = 2;
+    dreamer.PendingHealth = -3;
+    for (bool dead : {false, true}) {
+        dreamer.UpdateHealth();
+        EXPECT_EQ(dreamer.IsDead != 0, dead);
+    }
+    dreamer.DeathPending = 0;
+    dreamer.Alpha = 100;
+    dreamer.PendingHealth = -10000;
+    dreamer.UpdateHealth();  // never killed twice: no second burst, score or fade
+    EXPECT_EQ(std::vector<int>({dreamer.PendingHealth, dreamer.DeathPending, dreamer.Alpha}),
+              std::vector<int>({0, 0, 100}));
+}
+
+TEST(PieceStep, AMoveIsClampedInsideTheBoardSnapsWithinTwoPixelsAndAPiecePastAnEdgeComesBackInOneFrame)
+{
+    StartEmptyBoard();
+    PLAYER& dreamer = PlaceDreamer(0, "Ardent", 64, 216, 32);
+    dreamer.MoveTo(700.0f, 216.0f, 0.01f);
+    int frames = 0;
+    for (; dreamer.IsMoving && frames < 200; frames++)
+        dreamer.Move();
+    EXPECT_EQ(dreamer.X, 575.0f);
+    EXPECT_LE(frames, 100);
+    dreamer.MoveTo(static_cast<float>(dreamer.CentreX) + 1.5f, static_cast<float>(dreamer.CentreY), 0.01f);
+    dreamer.Move();
+    EXPECT_EQ(dreamer.IsMoving, 0);
+    for (const float x : {600.0f, -5.0f}) {
+        dreamer.X = x;
+        dreamer.MoveTo(300.0f, 216.0f, 0.01f);
+        dreamer.Move();
+        EXPECT_EQ(dreamer.X, x > 0.0f ? 575.0f : 1.0f);
+    }
+}
+
+TEST(Deaths, NobodyScoresForAPieceNeverHit)
+{
+    StartGame();
+    PIECE& imp = *Game.CreateCreature("Imp", 1, 1, 400, 300);
+    imp.Health = 1;
+    imp.PendingHealth = -1;
+    UpdateGameFrame();
+    EXPECT_TRUE(imp.IsDead);
+    EXPECT_EQ(std::vector<int>({Game.Players[0].Score, Game.Players[1].Score, Game.ScoreTexts.FindFree()}),
+              std::vector<int>({0, 0, 0}));
+}
+
+TEST(TurnMachine, AnActionOfADeadActorOrAtADeadTargetIsDroppedUnspent)
+{
+    for (int dead : {1, 0}) {
+        StartGame();
+        const int spells = Game.Players[1].Spells.Count;
+        Game.Players[dead].Kill();
+        Game.PendingAction = {dead == 1 ? ActionDream : ActionCast, &Game.Players[1], &Game.Players[0], 0, 0, 0, 0};
+        RunPendingAction();
+        EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
+        EXPECT_EQ(Game.Players[1].Spells.Count, spells);
+    }
 }

@@ -1,126 +1,43 @@
-// A sprite's frames, their timing and flicker, its spin and its pulse turning on the bound.
+// What is drawn but not played: a sprite's copy and its empty sheet, and the scenery's kinds.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "world/game.h"
 #include "world/random.h"
 #include "world/sprite.h"
 
-namespace {
-
-// A frame as texture, left, top, right, bottom.
-std::vector<int> Cut(const SPRITEFRAME& frame)
+TEST(SpriteFrames, ACopyKeepsItsOwnTableAndAnEmptySheetShowsNoFrame)
 {
-    return {frame.Texture, frame.Left, frame.Top, frame.Right, frame.Bottom};
-}
-
-// Animates until the pulse turns and returns the ticks it took.
-int TicksToTurn(SPRITE& sprite)
-{
-    const float step = sprite.PulseStep;
-    int ticks = 0;
-    for (; sprite.PulseStep == step && ticks < 1000; ticks++)
-        sprite.Animate();
-    return ticks;
-}
-
-}  // namespace
-
-TEST(SpriteFrames, CellsAreCutRowByRowFromTheTopLeftAndSizesCountBothEdges)
-{
-    SPRITE sprite;
+    SPRITE sprite, copy;
     sprite.BuildFrames(5, 4, 32, 24, 2);
-    ASSERT_EQ(sprite.Frames.size(), 4u);
-    EXPECT_EQ(Cut(sprite.Frames[1]), (std::vector<int>{5, 32, 0, 64, 24}));
-    EXPECT_EQ(Cut(sprite.Frames[2]), (std::vector<int>{5, 0, 24, 32, 48}));
-    EXPECT_EQ(std::vector<int>({sprite.GetLastFrame(), sprite.GetFrameWidth(), sprite.GetFrameHeight()}),
-              std::vector<int>({3, 33, 25}));
+    copy.BuildFrames(9, 6, 8, 8, 3);
+    sprite.SetPlayRange(1, 3, 2, 0xFFFFFF, 255);
+    sprite.CopyTo(copy);
     sprite.BuildFrames(0, 1, 32, 32, 1);
-    EXPECT_EQ(sprite.GetLastFrame(), -1);  // a one-frame sheet has no glow frame
+    sprite.FreeFrames();
+    ASSERT_EQ(copy.Frames.size(), 4u);
+    EXPECT_EQ((std::vector<int>{copy.Frames[3].Texture, copy.Frames[3].Left, copy.Frames[3].Top, copy.CurrentFrame}),
+              (std::vector<int>{5, 32, 24, 1}));
     SPRITE empty;
     empty.FlickerMode = 1;
     ScriptRand({9});
     empty.Animate();  // flashes frame RangeLength - 1, here -1
-    EXPECT_EQ(empty.GetCurrentFrame(), nullptr);
-    EXPECT_EQ(empty.GetFrameWidth(), 0);
+    EXPECT_TRUE(empty.GetCurrentFrame() == nullptr && empty.GetFrameWidth() == 0);
 }
 
-TEST(SpriteTiming, EachTickShowsTheRightFrame)
+TEST(Scenery, AKindShowsOneFrameOfItsPictureAndAnyOtherKindAStillWhiteSquareOfRowZero)
 {
-    struct CASE { int Flicker, First, Length, TicksPerFrame; std::vector<int> Frames; };
-    const CASE cases[] = {
-        {0, 0, 4, 4, {0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 0, 0, 0, 0, 1}},
-        {0, 2, 3, 1, {3, 4, 2, 3, 4, 2}},
-        {0, 0, 4, 0, {1, 2, 3, 0, 1}},
-        {0, 6, 1, 2, {6, 6, 6, 6, 6, 6}},
-        // Draws of 9 and 49 leave 9 over 40 and flash the range's last frame, not the sheet's; 10 misses.
-        {1, 0, 2, 3, {0, 0, 1, 1, 1, 1, 1, 1, 0}},
-        {1, 2, 3, 1, {2, 2, 0}},  // flicker frames count from 0, not from FirstFrame
-    };
-    for (const CASE& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        SPRITE sprite;
-        sprite.BuildFrames(5, 8, 32, 32, 4);
-        sprite.SetPlayRange(c.First, c.Length, c.TicksPerFrame, 0xFFFFFF, 255);
-        sprite.FlickerMode = c.Flicker;
-        sprite.ResetTimer(5.0f, 1);
-        sprite.SetPulse(1, 0.9f, 1.1f, 0.01f);
-        ClearRandScript();
-        ScriptRand({9, 49, 10});
-        std::vector<int> frames;
-        while (frames.size() < c.Frames.size()) {
-            sprite.Animate();
-            frames.push_back(sprite.CurrentFrame);
-        }
-        EXPECT_EQ(frames, c.Frames);
-        EXPECT_EQ(ScriptedRandLeft(), c.Flicker ? 0 : 3);  // only flicker draws, once per period
-    }
-}
-
-TEST(SpriteRotation, AngleWrapsOnceIntoTheFullTurn)
-{
-    const float cases[][3] = {{359.0f, 2.0f, 1.0f}, {1.0f, -2.0f, 359.0f}, {358.0f, 2.0f, 0.0f}};  // angle, spin, result
+    const struct { int Kind, Texture, Right, Bottom; std::uint32_t Colour; bool Pulses; } cases[] = {
+        {5, 86, 56, 62, 0x202020, true}, {-1, 0, 32, 32, 0xffffff, false}, {7, 0, 32, 32, 0xffffff, false}};
     for (const auto& c : cases) {
-        SPRITE sprite;
-        sprite.ResetTimer(c[1], 1);
-        sprite.Angle = c[0];
-        sprite.Animate();
-        EXPECT_EQ(sprite.Angle, c[2]) << c[0] << " + " << c[1];
+        SCENERY scenery;
+        scenery.Spawn(c.Kind, 0, 0, 100);
+        const SCENERYITEM& item = scenery.Items[0];
+        ASSERT_NE(item.Sprite.GetCurrentFrame(), nullptr);
+        const SPRITEFRAME& frame = *item.Sprite.GetCurrentFrame();
+        EXPECT_EQ((std::vector<int>{frame.Texture, frame.Right, frame.Bottom, int(item.Colour), item.Sprite.PulseOn,
+                                    item.Width}),
+                  (std::vector<int>{c.Texture, c.Right, c.Bottom, int(c.Colour), c.Pulses, 32})) << c.Kind;
     }
-}
-
-TEST(SpritePulse, TurnsExactlyOnTheBoundAheadOfIt)
-{
-    struct CASE { float Min, Max, Step; int FirstTurn, SecondTurn; };  // ticks counted in single precision
-    const CASE cases[] = {
-        {0.95f, 1.05f, 0.005f, 10, 21},
-        {0.9f, 1.1f, 0.03f, 4, 7},    // overshoots both bounds
-        {1.2f, 1.5f, 0.125f, 4, 3},   // starts below the lower bound and grows past it
-        {0.5f, 0.8f, -0.125f, 4, 3},  // starts above the upper bound and falls past it
-    };
-    for (const CASE& c : cases) {
-        SCOPED_TRACE(c.Step);
-        SPRITE sprite;
-        sprite.Scale = 3.0f;
-        sprite.SetPulse(1, c.Min, c.Max, c.Step);
-        EXPECT_EQ(TicksToTurn(sprite), c.FirstTurn);
-        EXPECT_EQ(sprite.Scale, c.Step > 0.0f ? c.Max : c.Min);
-        EXPECT_EQ(TicksToTurn(sprite), c.SecondTurn);
-        EXPECT_EQ(sprite.Scale, c.Step > 0.0f ? c.Min : c.Max);
-    }
-}
-
-TEST(SpriteCopy, TheCopyKeepsItsFramesWhenTheSourceIsRebuiltOrFreed)
-{
-    SPRITE source;
-    source.BuildFrames(5, 4, 32, 32, 4);
-    source.SetPlayRange(1, 3, 2, 0xFFFFFF, 255);
-    SPRITE copy;
-    copy.BuildFrames(9, 6, 8, 8, 3);
-    source.CopyTo(copy);
-    source.BuildFrames(3, 2, 64, 64, 2);
-    source.FreeFrames();
-    ASSERT_EQ(copy.Frames.size(), 4u);
-    EXPECT_EQ(Cut(copy.Frames[3]), (std::vector<int>{5, 96, 0, 128, 32}));
-    EXPECT_EQ(copy.CurrentFrame, 1);
 }

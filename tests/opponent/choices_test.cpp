@@ -1,0 +1,241 @@
+// What the seeded games leave open in the computer's choices: fleeing a hazard, each step of a walk, the widened
+// search, the side counts, a turn's phases and banner, when a dreamer walks, a creature's friend, Cloud Cover first,
+// a heal only on a weak friend, the board's margins around a dream spot and a spot in enemy fire.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+
+#include "opponent/opponent.h"
+#include "tests/support/board.h"
+#include "world/random.h"
+#include "world/reach.h"
+
+namespace {
+
+SPELL Spell(const char* name, SPELLCATEGORY category, int chance)
+{
+    SPELL spell;
+    spell.Set(1, name, category, 1, 1, 0, chance, 5, 1, 0.0f, 0xffffff, 255, 1, 0, true);
+    return spell;
+}
+
+const SPELL Bolt = Spell("Bolt", SpellCategoryHostile, 30);
+const SPELL Salve = Spell("Salve", SpellCategoryFriendly, 50);
+
+SPELLHAND& Hand(SPELLHAND& hand, std::initializer_list<SPELL> spells)
+{
+    for (const SPELL& spell : spells)
+        hand.AddSpellCopy(spell);
+    return hand;
+}
+
+void ExpectPosted(int kind, const PIECEBASE* actor, const PIECEBASE* target, int slot)
+{
+    EXPECT_EQ(Game.PendingAction.Kind, kind);
+    EXPECT_TRUE(Game.PendingAction.pActor == actor && Game.PendingAction.pTarget == target);
+    EXPECT_EQ(Game.PendingAction.SpellSlot, slot);
+}
+
+}  // namespace
+
+TEST(ShouldPieceMove, APieceInAnEnemyHazardFleesUpRightDownLeftAndNeverAttacks)
+{
+    // Each bound 30 from the centre closes that direction to a 20 x 20 piece.
+    const struct { int Top, Right, Bottom, X, Y; } cases[] = {
+        {0, 608, 448, 300, 72}, {170, 608, 448, 427, 200}, {170, 330, 448, 300, 327}, {170, 330, 230, 172, 200}};
+    for (const auto& c : cases) {
+        StartEmptyBoard();
+        PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 300, 200);
+        dreamer.pTarget = &PlaceDreamer(0, "Corvessa", 330, 200);  // in reach
+        Game.SetBoardBounds(0, c.Top, c.Right, c.Bottom);
+        PlaceEffect(0, EffectWildFire, 0, 292, 192, 16, 16);
+        ShouldPieceMove(Game, &dreamer, ReachCircle, false);
+        EXPECT_EQ(Game.PendingAction.Kind, ActionMove);
+        EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), std::make_pair(c.X, c.Y));
+        EXPECT_EQ(Game.PendingAction.pActor, &dreamer);
+    }
+}
+
+TEST(StepToward, TheWalkStartsAtTheDestinationAndRunsBackOnePixelAlongTheMajorAxis)
+{
+    // From (300, 200); the piece's own box, widened, spans 276..324 and counts as occupied unless it moves.
+    const struct { float X, Y; bool Moving, Found; int OutX, OutY; } cases[] = {
+        {350.7f, 230.9f, false, true, 350, 230},  // the destination itself, cut to whole pixels
+        {600.0f, 250.0f, false, true, 425, 220},  // x major: y follows a sixth of a pixel per step
+        {320.0f, 448.0f, false, true, 310, 327},  // y major: the bottom row of the circle ends at 310
+        {100.0f, 0.0f, false, true, 210, 110},    // a diagonal: both axes step one pixel
+        {324.0f, 200.0f, false, false, -1, -1},   // every point lies in the piece's own box
+        {301.0f, 200.0f, true, true, 301, 200},
+        {300.9f, 200.0f, true, false, -1, -1},    // less than a pixel along the major axis: no step at all
+    };
+    for (const auto& c : cases) {
+        StartEmptyBoard();
+        PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 300, 200);
+        dreamer.IsMoving = c.Moving;
+        int x = -1, y = -1;
+        EXPECT_EQ(StepToward(Game, &dreamer, c.X, c.Y, ReachCircle, 1.0f, &x, &y), c.Found) << c.X << ", " << c.Y;
+        EXPECT_EQ(std::make_pair(x, y), std::make_pair(c.OutX, c.OutY)) << c.X << ", " << c.Y;
+    }
+    StartEmptyBoard();  // the widened box may touch but not cross the board's edges
+    const int edges[][4] = {{4, 100, 3, 100}, {604, 100, 605, 100}, {100, 6, 100, 5}, {100, 442, 100, 443}};
+    for (const auto& e : edges) {
+        EXPECT_FALSE(IsOccupied(Game, e[0], e[1], 4, 6)) << e[0] << ", " << e[1];
+        EXPECT_TRUE(IsOccupied(Game, e[2], e[3], 4, 6)) << e[2] << ", " << e[3];
+    }
+}
+
+TEST(TargetSearch, ATeamWithoutLivePiecesWidensTheSearchToEveryTeam)
+{
+    StartEmptyBoard();
+    PlaceDreamer(1, "Sage", 300, 200);
+    PlaceCreature(0, 2, "Imp", 310, 200);
+    PlaceDreamer(3, "Rook", 500, 400);
+    PlaceCreature(1, 4, "Imp", 320, 200).IsDead = 1;
+    EXPECT_EQ(SelectTarget(Game, &Game.Players[1], 3, false, false), &Game.Players[3]);
+    EXPECT_EQ(SelectTarget(Game, &Game.Players[1], 4, false, false), &Game.Creatures[0]);
+    EXPECT_EQ(SelectTarget(Game, &Game.Players[1], 1, false, false), nullptr) << "live, but all on the searcher's side";
+}
+
+TEST(SideCounts, LiveMeansUsedAndNotDeadHasCreaturesCountsTheDyingAndNothingMovingIgnoresDeadMovers)
+{
+    StartEmptyBoard();
+    PlaceDreamer(0, "Ardent", 100, 100);
+    PLAYER& sage = PlaceDreamer(1, "Sage", 200, 100);
+    PlaceDreamer(2, "Rook", 300, 100).IsDead = 1;
+    PIECE& owl = PlaceCreature(10, 1, "Owl", 100, 300);
+    PlaceCreature(11, 1, "Owl", 150, 300).IsDead = 1;
+    PlaceCreature(12, 1, "Owl", 200, 300).Kind = PieceFree;
+    PlaceCreature(13, 2, "Imp", 250, 300).IsDead = 1;
+    PlaceCreature(14, 3, "Imp", 300, 300).Kind = PieceFree;
+    EXPECT_EQ(Game.CountLivePlayers(), 2);
+    EXPECT_EQ(CountTeamCreatures(Game, 1), 1);
+    EXPECT_EQ(CountTeamPieces(Game, 1), 2);
+    EXPECT_TRUE(HasCreatures(Game, 2)) << "a dying creature still counts";
+    EXPECT_FALSE(HasCreatures(Game, 3)) << "a freed slot does not";
+    owl.IsMoving = sage.IsMoving = 1;
+    owl.IsDead = 1;
+    EXPECT_FALSE(Game.IsNothingMoving());
+    sage.IsDead = 1;
+    EXPECT_TRUE(Game.IsNothingMoving());
+}
+
+TEST(PlayerTurn, AFailedDreamEndsTheDreamersPartAndShowsItsTurnOnAClearedBanner)
+{
+    StartEmptyBoard();
+    PlaceDreamer(2, "Rook", 500, 200);
+    PLAYER& dreamer = PlaceDreamer(1, "Sage", 200, 200);
+    dreamer.AddDreamSlot(1);
+    dreamer.HasMoved = dreamer.HasCast = 1;
+    dreamer.DreamChoice = 2;  // no wish to dream
+    for (int call = 0; call < 2; call++) {
+        Game.ClearMessage();
+        Game.MessageFramesLeft = 0;
+        EXPECT_FALSE(PlayerTurn(Game, 1, ReachCircle));
+        EXPECT_EQ(dreamer.HasDreamed, 0);
+        EXPECT_EQ(BannerText(), "Sage|'s |turn.") << call;
+    }
+}
+
+TEST(PlayerTurn, WalksOnlyWithNoDreamsLeftAndNoCreatureSlotOfItsSide)
+{
+    enum { Nothing, ADream, ACreature, ADyingCreature, AnotherSidesCreature };
+    for (int holding = Nothing; holding <= AnotherSidesCreature; holding++) {
+        StartEmptyBoard();
+        PlaceDreamer(2, "Rook", 400, 200);
+        PLAYER& dreamer = PlaceDreamer(1, "Sage", 200, 200);
+        if (holding == ADream)
+            dreamer.AddDreamSlot(1);
+        if (holding > ADream)
+            PlaceCreature(9, holding == AnotherSidesCreature ? 2 : 1, "Owl", 100, 400).IsDead =
+                holding == ADyingCreature;
+        EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
+        const bool walks = holding == Nothing || holding == AnotherSidesCreature;
+        EXPECT_EQ(Game.PendingAction.Kind, walks ? ActionMove : ActionNone) << holding;
+    }
+}
+
+TEST(CreatureTurn, TakesItsDreamersAimAndItsDreamerAsFriendInsteadOfItself)
+{
+    StartEmptyBoard();
+    PlaceDreamer(2, "Rook", 500, 200);
+    PLAYER& dreamer = PlaceDreamer(1, "Sage", 200, 200);
+    PIECE& first = PlaceCreature(3, 1, "Owl", 200, 250);
+    PIECE& second = PlaceCreature(4, 1, "Owl", 200, 300);
+    dreamer.pTarget = &Game.Players[2];
+    dreamer.pFriend = &second;
+    EXPECT_TRUE(CreatureTurn(Game, 3, ReachCircle));
+    EXPECT_TRUE(first.pTarget == &Game.Players[2] && first.pFriend == &second);
+    EXPECT_TRUE(CreatureTurn(Game, 4, ReachCircle));
+    EXPECT_TRUE(second.pTarget == &Game.Players[2] && second.pFriend == &dreamer);
+}
+
+TEST(ConsiderSpell, CloudCoverGoesOnTheCasterFirstAndAHealOnlyOnAWeakFriend)
+{
+    StartEmptyBoard();
+    PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 200, 200);
+    dreamer.Spells.AddSpell(CloudCoverRow);
+    Hand(dreamer.Spells, {Bolt, Salve});
+    dreamer.SpellChoice = 7;  // chooses no other spell
+    dreamer.FriendCastEagerness = 2;
+    dreamer.TransferEagerness = 3;
+    dreamer.pTarget = &PlaceDreamer(0, "Corvessa", 250, 200);  // in reach
+    PIECE& owl = PlaceCreature(0, 1, "Owl", 180, 230);
+    Hand(owl.Spells, {Bolt, Bolt, Bolt});  // too full to be handed a spell
+    dreamer.pFriend = &owl;
+    owl.Health = 9;
+    ScriptRand({9});
+    ConsiderSpell(Game, &dreamer, ReachCircle);
+    ExpectPosted(ActionCast, &dreamer, &dreamer, 0);
+    EXPECT_EQ(BannerText(), "Tessaly| casts |Cloud Cover");
+    dreamer.Spells.RemoveSpell(0);
+    dreamer.SpellChoice = 1;  // the best
+    ConsiderSpell(Game, &dreamer, ReachCircle);
+    ExpectPosted(ActionCast, &dreamer, &owl, 1);
+    EXPECT_EQ(ScriptedRandLeft(), 1) << "a weak friend needs no roll";
+    owl.Health = 10;  // not weak: the roll wants the heal, which is then neither cast nor handed over
+    Game.PendingAction.Kind = ActionNone;
+    ConsiderSpell(Game, &dreamer, ReachCircle);
+    EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
+    EXPECT_EQ(ScriptedRandLeft(), 0);
+}
+
+TEST(FindDreamSpot, TheCreaturesBoxAndMarginsMustFitTheBoardAndItsCentreBeFree)
+{
+    int x = -1, y = -1;
+    StartEmptyBoard();
+    PlaceCreature(0, 2, "Imp", 300, 300);  // box 290..310, widened by 4 for the centre
+    const struct { int X, Y; bool Fits; } spots[] = {
+        {20, 100, true}, {19, 100, false}, {588, 100, true}, {589, 100, false}, {100, 22, true},
+        {100, 21, false}, {100, 426, true}, {100, 427, false}, {314, 300, false}, {315, 300, true}};
+    for (const auto& s : spots) {
+        x = -1;
+        EXPECT_EQ(TestDreamSpot(Game, s.X, s.Y, 32, 33, &x, &y, 4, 6), s.Fits) << s.X << ", " << s.Y;
+        EXPECT_EQ(x, s.Fits ? s.X : -1);
+    }
+}
+
+TEST(ConsiderDreaming, PostsTheBestDreamAtTheFirstFreeSpotAndMarksNoRoomOnlyWhenHemmedIn)
+{
+    enum { NoDreams, NoWish, HopelessDreams, SpotInEnemyFire, HemmedIn, Posts };
+    for (int variant = NoDreams; variant <= Posts; variant++) {
+        // A 64 x 64 dreamer at (200, 200) without a target tries the spot above right first: (296, 176).
+        StartEmptyBoard();
+        PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 232, 232, 64);
+        dreamer.DreamSlots[0].Set(11, "Owl", variant == HopelessDreams ? 0 : 40);
+        dreamer.DreamSlots[1].Set(17, "Frog", variant == HopelessDreams ? 0 : 60);  // 48 x 32
+        dreamer.DreamSlotCount = variant == NoDreams ? 0 : 2;
+        dreamer.DreamChoice = variant == NoWish ? 2 : 1;
+        dreamer.NoRoomToDream = variant != HemmedIn;
+        PlaceEffect(0, EffectWildFire, variant == SpotInEnemyFire ? 0 : 1, 290, 170, 16, 16);  // own fire: harmless
+        if (variant == HemmedIn)
+            Game.SetBoardBounds(190, 190, 274, 274);
+        EXPECT_EQ(ConsiderDreaming(Game, 1), variant == Posts) << variant;
+        EXPECT_EQ(dreamer.NoRoomToDream, variant == HemmedIn) << variant;
+        EXPECT_EQ(Game.PendingAction.Kind, variant == Posts ? ActionDream : ActionNone) << variant;
+    }
+    EXPECT_EQ(Game.PendingAction.pActor, &Game.Players[1]);  // the last variant
+    EXPECT_EQ(Game.PendingAction.DreamSlot, 1);
+    EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), std::make_pair(296, 176));
+    EXPECT_EQ(BannerText(), "Tessaly| dreamed a |Frog");
+}
