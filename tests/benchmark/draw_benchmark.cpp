@@ -14,21 +14,20 @@
 
 namespace {
 
-// Runs ours and theirs in turn each iteration; ours is the time reported, theirs (as theirsName) and the ratio
-// are counters.
+// Ours and theirs in turn each iteration: ours is the time reported, theirs (as theirsName) and the ratio counters.
 template <typename OURS, typename THEIRS>
 void TimeInTurn(benchmark::State& state, const char* theirsName, OURS ours, THEIRS theirs)
 {
-    using CLOCK = std::chrono::steady_clock;
+    auto secondsOf = [](auto run) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
     double oursSeconds = 0.0;
     double theirsSeconds = 0.0;
     for (auto _ : state) {
-        CLOCK::time_point start = CLOCK::now();
-        ours();
-        const double seconds = std::chrono::duration<double>(CLOCK::now() - start).count();
-        start = CLOCK::now();
-        theirs();
-        theirsSeconds += std::chrono::duration<double>(CLOCK::now() - start).count();
+        const double seconds = secondsOf(ours);
+        theirsSeconds += secondsOf(theirs);
         oursSeconds += seconds;
         state.SetIterationTime(seconds);
     }
@@ -40,10 +39,8 @@ void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
 {
     SetUpBusiestFrame();
     ARTSCREEN screen;
-    if (IsWindowOpen() || !screen.Open(ART_FOLDER)) {
-        state.SkipWithError("no generated art, or a window is open");
-        return;
-    }
+    if (IsWindowOpen() || !screen.Open(ART_FOLDER))
+        return state.SkipWithError("no generated art, or a window is open");
     auto drawWith = [&screen](DRAWPATH path) {
         screen.Device.SetDrawPath(path);
         screen.DrawGameFrame();
@@ -54,25 +51,19 @@ void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
 BENCHMARK_CAPTURE(HeadlessFrame, fast, DrawFast)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HeadlessFrame, sse2, DrawSse2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// sdl_alike_pct: the share of SDL's pixels within 8 of ours in every channel, which shows it drew the same frame.
 void WindowFrame(benchmark::State& state, bool accelerated)
 {
     SetUpBusiestFrame();
     ARTSCREEN screen;
-    FRAMERECORDING frame;
     const bool open = OpenMainWindow() == PlatformOk && screen.Open(ART_FOLDER) && !screen.Device.IsHeadless();
-    if (open) {
+    if (open && OpenSdlReplay(accelerated)) {
+        FRAMERECORDING frame;
         frame.Start({&screen.Sprite}, &screen.Line);
         screen.DrawGameFrame();
         frame.Stop();
-    }
-    if (!open || !OpenSdlReplay(accelerated)) {
-        state.SkipWithError("no window, no generated art, or SDL's renderer did not open");
-    } else {
-        auto replay = [&frame] {
-            ClearSdlReplay();
-            frame.Replay(ReplaySprite, ReplayLine);
-        };
-        replay();
+        ClearSdlReplay();
+        frame.Replay(ReplaySprite, ReplayLine);
         std::vector<std::uint32_t> theirs(static_cast<std::size_t>(PictureWidth) * PictureHeight);
         ReadSdlReplay(theirs.data());
         state.counters["sdl_alike_pct"] = 100.0 * ShareAlike(theirs.data(), screen.Device, 8);
@@ -82,23 +73,26 @@ void WindowFrame(benchmark::State& state, bool accelerated)
             screen.Device.Show();
         };
         TimeInTurn(state, "sdl_ms", show, [&] {
-            replay();
+            ClearSdlReplay();
+            frame.Replay(ReplaySprite, ReplayLine);
             PresentSdlReplay();
         });
         CloseSdlReplay();
+    } else {
+        state.SkipWithError("no window, no generated art, or SDL's renderer did not open");
     }
     screen.Close();
     CloseMainWindow();
 }
 
 // The window frames run only where there is a display to open the windows on.
-const bool WindowFramesRegistered =
-    std::getenv("DISPLAY") != nullptr &&
-    benchmark::RegisterBenchmark("WindowFrame/sdl_accelerated", WindowFrame, true)
+const bool WindowFramesRegistered = std::getenv("DISPLAY") != nullptr && [] {
+    for (bool accelerated : {true, false})
+        benchmark::RegisterBenchmark(accelerated ? "WindowFrame/sdl_accelerated" : "WindowFrame/sdl_software",
+                                     WindowFrame, accelerated)
             ->UseManualTime()
-            ->Unit(benchmark::kMillisecond) != nullptr &&
-    benchmark::RegisterBenchmark("WindowFrame/sdl_software", WindowFrame, false)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond) != nullptr;
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
 
 }  // namespace

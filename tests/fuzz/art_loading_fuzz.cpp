@@ -129,7 +129,6 @@ void LoadFont(FONT& font, READER& in, int most, int first, int count, bool wide,
     Check(table.Count() == entries);
 }
 
-
 }  // namespace
 
 // The loads happen in a working folder of the fuzzer's own. Each file that fails says so on standard error, here

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include "platform/sdl_replay.h"
 #include "tests/support/art_screen.h"
 #include "tests/support/frame_recording.h"
+#include "tests/support/raw_files.h"
 #include "world/actions.h"
 #include "world/creatures.h"
 #include "world/frame_update.h"
@@ -30,7 +29,7 @@ protected:
             GTEST_SKIP() << "no generated art in " << ART_FOLDER;
     }
     void TearDown() override { Screen.Close(); }
-    // The frame drawn, saved (the busiest in the test's own folder) and its file's bytes hashed (64-bit FNV-1a).
+    // The frame drawn, saved (the busiest in the test's own folder) and its file's bytes hashed.
     void DrawShot(const char* name, std::uint64_t digest)
     {
         Frame.Start({&Screen.Sprite}, &Screen.Line);
@@ -40,10 +39,7 @@ protected:
         ASSERT_TRUE(Screen.Device.SaveScreenshot(path.c_str()));
         EXPECT_EQ(Frame.PixelsDifferingFrom(Screen.Device, DrawReference), 0);
         EXPECT_EQ(Frame.PixelsDifferingFrom(Screen.Device, DrawSse2), 0);
-        std::ifstream file(path, std::ios::binary);
-        std::uint64_t hash = 0xcbf29ce484222325u;
-        for (std::istreambuf_iterator<char> byte(file), end; byte != end; ++byte)
-            hash = (hash ^ static_cast<unsigned char>(*byte)) * 0x100000001b3u;
+        const std::uint64_t hash = Fnv1a(ReadRaw(path));
         EXPECT_EQ(hash, digest) << std::hex << hash;
     }
     ARTSCREEN Screen;

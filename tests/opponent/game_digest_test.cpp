@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -28,7 +27,7 @@ void DescribePiece(std::ostringstream& text, const PIECEBASE& piece)
          << piece.LastAttackerTeam << ' ' << int(piece.Sprite.Mirror) << '\n';
 }
 
-// FNV-1a over the text of every piece's final state, the scores, the frame count and the event log.
+// The digest of the text of every piece's final state, the scores, the frame count and the event log.
 std::uint64_t Digest(int frames)
 {
     std::ostringstream text;
@@ -40,12 +39,7 @@ std::uint64_t Digest(int frames)
     for (const PIECE& creature : Game.Creatures)
         DescribePiece(text, creature);
     text << "log\n" << ReadRaw("_Errors.txt");
-    std::uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : text.str()) {
-        hash ^= c;
-        hash *= 1099511628211ull;
-    }
-    return hash;
+    return Fnv1a(text.str());
 }
 
 class WholeGame : public testing::TestWithParam<std::tuple<int, PLAYERSCRIPT, unsigned, unsigned>> {};

@@ -22,6 +22,7 @@
 #include "shell/shell.h"
 #include "tests/support/frame_recording.h"
 #include "tests/support/headless_program.h"
+#include "tests/support/raw_files.h"
 #include "world/game.h"
 #include "world/roster.h"
 
@@ -54,13 +55,9 @@ protected:
     void SetUp() override { ASSERT_TRUE(StartProgramHeadless(ART_FOLDER)) << "no generated art in " ART_FOLDER; }
     void TearDown() override { StopProgramHeadless(); }
 
-    static std::uint64_t PictureDigest()  // 64-bit FNV-1a of the pixels' bytes
+    static std::uint64_t PictureDigest()
     {
-        std::uint64_t hash = 0xcbf29ce484222325ull;
-        const auto* bytes = reinterpret_cast<const unsigned char*>(Drawing.pDevice->Picture());
-        for (std::size_t i = 0; i < 640 * 512 * sizeof(std::uint32_t); i++)
-            hash = (hash ^ bytes[i]) * 0x100000001b3ull;
-        return hash;
+        return Fnv1a(std::string(reinterpret_cast<const char*>(Drawing.pDevice->Picture()), 640 * 512 * 4));
     }
     // A frame drawn as the main loop draws it, saved as name.png and checked.
     static void Shoot(const std::string& name)

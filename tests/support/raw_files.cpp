@@ -24,3 +24,11 @@ std::vector<std::string> FolderEntries()
         names.push_back(entry.path().filename().string());
     return names;
 }
+
+std::uint64_t Fnv1a(const std::string& bytes)
+{
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (unsigned char byte : bytes)
+        hash = (hash ^ byte) * 0x100000001b3u;
+    return hash;
+}

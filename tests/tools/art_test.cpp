@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "graphics/font.h"
 #include "graphics/textures.h"
 #include "platform/dds.h"
+#include "tests/support/raw_files.h"
 #include "tools/art.h"
 #include "tools/typeface.h"
 #include "world/creatures.h"
@@ -20,17 +19,11 @@
 
 namespace {
 
-std::vector<unsigned char> ReadAll(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 IMAGE Decode(const std::string& path)
 {
-    std::vector<unsigned char> bytes = ReadAll(path);
+    const std::string bytes = ReadRaw(path);
     IMAGE image;
-    EXPECT_TRUE(DecodeDds(bytes.data(), bytes.size(), image)) << path;
+    EXPECT_TRUE(DecodeDds(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), image)) << path;
     return image;
 }
 
@@ -254,7 +247,7 @@ TEST_F(ArtTest, EveryCreatureKindAndEveryDreamerClassHasAnOutlineOfItsOwn)
             EXPECT_TRUE(classA == classB || Unlike(a, b) > Distinct) << "classes " << classA << " and " << classB;
 }
 
-// Every file's name and bytes, in name order, hashed (64-bit FNV-1a): the art the shots and digests were taken with.
+// Every file's name and bytes, in name order, hashed: the art the shots and digests were taken with.
 TEST_F(ArtTest, EveryFileHoldsTheBytesTheShotsWereTakenWith)
 {
     std::vector<std::string> paths;
@@ -262,13 +255,10 @@ TEST_F(ArtTest, EveryFileHoldsTheBytesTheShotsWereTakenWith)
         if (entry.is_regular_file())
             paths.push_back(entry.path().generic_string());
     std::sort(paths.begin(), paths.end());
-    std::uint64_t digest = 0xcbf29ce484222325u;
-    for (const std::string& path : paths) {
-        std::vector<unsigned char> bytes(path.begin(), path.end()), file = ReadAll(path);
-        bytes.insert(bytes.end(), file.begin(), file.end());
-        for (unsigned char byte : bytes)
-            digest = (digest ^ byte) * 0x100000001b3u;
-    }
+    std::string named;
+    for (const std::string& path : paths)
+        named += path + ReadRaw(path);
+    const std::uint64_t digest = Fnv1a(named);
     EXPECT_EQ(digest, 0x0f42ce928888439cu) << std::hex << digest;
 }
 
