@@ -24,10 +24,7 @@ protected:
 }  // namespace
 
 // Video that fails to start leaves the system's D-Bus library holding a buffer it never frees.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libdbus-1.so";
-}
+extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so"; }
 
 // Scancodes are USB keyboard usages. Only Backspace, Tab, both Enters and Escape type by themselves; a held key
 // carries the top bit in its own entry of the snapshot and in no other, and a key without a number in none.

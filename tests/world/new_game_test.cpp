@@ -144,12 +144,14 @@ TEST(Deaths, NobodyScoresForAPieceNeverHit)
               std::vector<int>({0, 0, 0}));
 }
 
-TEST(TurnMachine, AnActionOfADeadActorOrAtADeadTargetIsDroppedUnspent)
+// The hazards move on the last live computer side's step: a death passes it down, to the human when none lives.
+TEST(TurnMachine, ADeadSideDropsTheActionsItsPartOfAndPassesTheHazardsStepDown)
 {
     for (int dead : {1, 0}) {
         StartGame();
         const int spells = Game.Players[1].Spells.Count;
         Game.Players[dead].Kill();
+        EXPECT_EQ(Game.GetLastComputerPlayer(), 1 - dead);
         Game.PendingAction = {dead == 1 ? ActionDream : ActionCast, &Game.Players[1], &Game.Players[0], 0, 0, 0, 0};
         RunPendingAction();
         EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
