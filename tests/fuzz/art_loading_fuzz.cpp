@@ -15,7 +15,7 @@
 #include "graphics/font.h"
 #include "graphics/textures.h"
 #include "platform/dds.h"
-#include "tests/platform/dds_file.h"
+#include "tests/support/dds_file.h"
 
 namespace {
 

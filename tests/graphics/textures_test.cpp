@@ -9,7 +9,7 @@
 
 #include "graphics/font.h"
 #include "graphics/textures.h"
-#include "tests/platform/dds_file.h"
+#include "tests/support/dds_file.h"
 #include "tests/support/raw_files.h"
 
 namespace {

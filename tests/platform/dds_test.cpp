@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/dds.h"
-#include "tests/platform/dds_file.h"
+#include "tests/support/dds_file.h"
 
 namespace {
 
