@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "platform/device.h"
+#include "world/texture_list.h"
 
 constexpr int MaxTextures = 512;           // entries in the table
 constexpr int HighestTextureCount = 511;   // the count never goes above this: later loads all land in entry 511
 constexpr int TextureNameSize = 19;        // "FT_symQuestion.dds", the longest file name loaded, and its terminator
 constexpr std::uint32_t FormatOneBitAlpha = 25;  // the file's pixel format says it has alpha: one bit of it is kept
 constexpr std::uint32_t FormatOpaque = 23;       // the file has no alpha: every texel is opaque
-constexpr std::uint32_t MipFilterBox = 5;        // the mip filter every texture is loaded with
 
 // Results of TEXTURES::LoadTexture.
 constexpr int TextureLoadFailed = 0;
@@ -25,17 +25,6 @@ struct TEXTUREENTRY {
     std::uint32_t Format = 0;
     char Name[TextureNameSize] = {};
 };
-
-// One row of the texture list: a file in "Textures\", its colour key and its mip filter.
-constexpr int TextureFileNameSize = 16;
-struct TEXTUREFILE {
-    char Name[TextureFileNameSize];
-    std::uint32_t ColourKey;
-    std::uint32_t MipFilter;
-};
-
-constexpr int TextureListRows = 92;
-extern const TEXTUREFILE TextureList[];  // row N is 2-D image N
 
 class TEXTURES {
 public:
