@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "world/creature_kinds.h"
+#include "world/texture_list.h"
 
 constexpr int CreatureBuiltInSpells = 2;  // the most spells a kind brings into its hand
 constexpr int GlowClassCount = 4;         // size classes 0..3; any other value glows as class 3
@@ -13,7 +14,7 @@ constexpr int DreamBonusBands = 5;        // bands of the dream chance a success
 // The body, stats and worth of a creature kind; its name and dream chance are in CreatureKinds.
 struct CREATURESTATS {
     int Kind;                             // 1..20
-    int Sheet;                            // texture-list row of the sheet: body cell, then glow cell
+    TEXTUREROW Sheet;                     // texture-list row of the sheet: body cell, then glow cell
     int CellWidth;                        // one cell of the sheet
     int CellHeight;
     int Width;                            // the board box for clicks, collisions and placement

@@ -3,29 +3,32 @@
 
 #include "world/effects.h"
 
+// A line is drawn without frames, so its sheet is never read.
+constexpr TEXTUREROW NoSheet = TextureGridA;
+
 // Kind, line, texture row, cell width and height, columns, frames, ticks per frame, speed,
 // pulse on, pulse bounds and step, step drawn, own colour and colour, expires and life,
-// spreads, wanders, counts rounds, flicker, layer.
+// spreads, wanders, counts rounds, flicker, layer. A row is known by its sheet, a line by its comment.
 const EFFECTKIND EffectKindTable[] = {
-    {1, 0, 35, 32, 32, 4, 4, 4, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 1, 16, 0, 0, 0, 0, 1},          // sparkle
-    {2, 0, 32, 16, 16, 4, 4, 4, 0.02f, 1, 0.95f, 1.05f, 0.005f, 0, 0, 0x000000, 1, -1, 1, 0, 0, 0, 0},      // Wild Fire
-    {3, 0, 33, 32, 64, 4, 4, 4, 0.02f, 1, 0.95f, 1.05f, 0.001f, 0, 0, 0x000000, 1, -1, 0, 1, 0, 0, 0},      // Tornado
-    {4, 0, 34, 61, 64, 2, 2, 4, 0.02f, 1, 0.95f, 1.15f, 0.001f, 0, 0, 0x000000, 1, -1, 0, 1, 0, 1, 2},      // Thunder Storm cloud
-    {5, 0, 11, 17, 17, 1, 1, 20, 0.02f, 1, 0.75f, 1.25f, 0.05f, 0, 1, 0xffffff, 0, 0, 0, 0, 0, 0, 1},       // bolt FireA
-    {6, 0, 31, 15, 15, 1, 1, 20, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 0, 0, 0, 0, 0, 0, 1},          // bolt FireB
-    {7, 0, 40, 26, 26, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffff80, 0, 0, 0, 0, 0, 0, 1},          // bolt FireC
-    {8, 1, 0, 4, 0, 0, 0, 0, 0.05f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 0, 0, 0, 0, 0, 0, 1},              // line
-    {11, 1, 0, 4, 0, 0, 0, 0, 0.05f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 0, 0, 0, 0, 0, 0, 1},             // dream line
-    {12, 1, 0, 4, 0, 0, 0, 0, 0.05f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 0, 0, 0, 0, 0, 0, 1},             // transfer line
-    {13, 0, 41, 32, 32, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffffff, 0, 0, 0, 0, 0, 0, 1},         // bolt FireD
-    {14, 0, 42, 32, 32, 1, 1, 10, 0.04f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffc29f, 0, 0, 0, 0, 0, 0, 1},         // bolt FireE
-    {15, 0, 43, 32, 32, 1, 1, 10, 0.015f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffffca, 0, 0, 0, 0, 0, 0, 1},        // bolt FireF
-    {16, 0, 44, 9, 14, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xabcdef, 0, 0, 0, 0, 0, 0, 1},          // bolt FireG
-    {17, 0, 58, 20, 20, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0x00ff00, 0, 0, 0, 0, 0, 0, 1},         // bolt FireH
-    {18, 0, 59, 15, 15, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0x00ffff, 0, 0, 0, 0, 0, 0, 1},         // bolt FireI
-    {19, 0, 60, 17, 16, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffffff, 0, 0, 0, 0, 0, 0, 1},         // bolt FireJ
-    {20, 0, 61, 15, 15, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xfffaaa, 0, 0, 0, 0, 0, 0, 1},         // bolt FireK
-    {21, 0, 79, 61, 28, 1, 1, 1, 0.02f, 1, 0.95f, 1.15f, 0.0f, 1, 0, 0x000000, 1, -1, 0, 0, 1, 0, 2},       // Cloud Cover cloud
+    {1, 0, TextureExp, 32, 32, 4, 4, 4, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 1, 16, 0, 0, 0, 0, 1},
+    {2, 0, TextureFireWild, 16, 16, 4, 4, 4, 0.02f, 1, 0.95f, 1.05f, 0.005f, 0, 0, 0x000000, 1, -1, 1, 0, 0, 0, 0},
+    {3, 0, TextureTorn, 32, 64, 4, 4, 4, 0.02f, 1, 0.95f, 1.05f, 0.001f, 0, 0, 0x000000, 1, -1, 0, 1, 0, 0, 0},
+    {4, 0, TextureCloud, 61, 64, 2, 2, 4, 0.02f, 1, 0.95f, 1.15f, 0.001f, 0, 0, 0x000000, 1, -1, 0, 1, 0, 1, 2},
+    {5, 0, TextureFireA, 17, 17, 1, 1, 20, 0.02f, 1, 0.75f, 1.25f, 0.05f, 0, 1, 0xffffff, 0, 0, 0, 0, 0, 0, 1},
+    {6, 0, TextureFireB, 15, 15, 1, 1, 20, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 0, 0, 0, 0, 0, 0, 1},
+    {7, 0, TextureFireC, 26, 26, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffff80, 0, 0, 0, 0, 0, 0, 1},
+    {8, 1, NoSheet, 4, 0, 0, 0, 0, 0.05f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 0, 0, 0, 0, 0, 0, 1},  // line
+    {11, 1, NoSheet, 4, 0, 0, 0, 0, 0.05f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 0, 0, 0, 0, 0, 0, 1},  // dream line
+    {12, 1, NoSheet, 4, 0, 0, 0, 0, 0.05f, 0, 0.0f, 0.0f, 0.0f, 0, 0, 0x000000, 0, 0, 0, 0, 0, 0, 1},  // transfer line
+    {13, 0, TextureFireD, 32, 32, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffffff, 0, 0, 0, 0, 0, 0, 1},
+    {14, 0, TextureFireE, 32, 32, 1, 1, 10, 0.04f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffc29f, 0, 0, 0, 0, 0, 0, 1},
+    {15, 0, TextureFireF, 32, 32, 1, 1, 10, 0.015f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffffca, 0, 0, 0, 0, 0, 0, 1},
+    {16, 0, TextureFireG, 9, 14, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xabcdef, 0, 0, 0, 0, 0, 0, 1},
+    {17, 0, TextureFireH, 20, 20, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0x00ff00, 0, 0, 0, 0, 0, 0, 1},
+    {18, 0, TextureFireI, 15, 15, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0x00ffff, 0, 0, 0, 0, 0, 0, 1},
+    {19, 0, TextureFireJ, 17, 16, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xffffff, 0, 0, 0, 0, 0, 0, 1},
+    {20, 0, TextureFireK, 15, 15, 1, 1, 10, 0.02f, 0, 0.0f, 0.0f, 0.0f, 0, 1, 0xfffaaa, 0, 0, 0, 0, 0, 0, 1},
+    {21, 0, TextureCloud2, 61, 28, 1, 1, 1, 0.02f, 1, 0.95f, 1.15f, 0.0f, 1, 0, 0x000000, 1, -1, 0, 0, 1, 0, 2},
 };
 static_assert(std::size(EffectKindTable) == EffectKindRows);
 

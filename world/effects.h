@@ -5,6 +5,7 @@
 
 #include "world/pieces.h"
 #include "world/sprite.h"
+#include "world/texture_list.h"
 
 class PLAYER;
 
@@ -33,7 +34,7 @@ constexpr int CloudCoverSpellId = 40;
 struct EFFECTKIND {
     int Kind;                      // effect kind 1..21
     std::uint32_t IsLine;          // a line effect, drawn without frames
-    int Texture;                   // texture-list row of the sheet
+    TEXTUREROW Texture;            // texture-list row of the sheet
     int CellWidth;                 // cell width; a line is 4 wide
     int CellHeight;                // cell height; a line is 0 high
     int Columns;                   // cells per sheet row

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "world/pieces.h"
+#include "world/texture_list.h"
 
 constexpr int RosterSize = 11;
 constexpr int DeckSize = 16;
@@ -31,7 +32,7 @@ struct ROSTERENTRY {
 struct ROSTERROW {
     const char* Name;
     int Class;
-    int Picture;
+    TEXTUREROW Picture;
     int DreamChoice;
     int SpellChoice;
     int TransferEagerness;
@@ -58,7 +59,7 @@ struct CLASSSTATS {
 
 // A character picture's size: the dreamer's one frame and its box.
 struct PICTURESIZE {
-    int Picture;
+    TEXTUREROW Picture;
     int Width;
     int Height;
 };

@@ -5,17 +5,17 @@
 
 const ROSTERROW RosterRows[] = {
     // name, class, picture, dream choice, spell choice, transfer eagerness, friend cast eagerness, hold back
-    {"Corvessa", 0, 74, 1, 1, 1, 0, 1},     // 0
-    {"Nimbrel", 0, 76, 0, 1, 2, 1, 1},      // 1
-    {"Waxlight", 1, 75, 1, 1, 1, 0, 1},     // 2
-    {"Hive Warden", 1, 72, 1, 1, 2, 1, 1},  // 3
-    {"Pellamor", 2, 62, 1, 1, 1, 0, 1},     // 4
-    {"Idrassa", 2, 71, 1, 1, 2, 1, 1},      // 5
-    {"Quorvin", 3, 69, 0, 1, 1, 0, 2},      // 6
-    {"Brenthal", 3, 73, 1, 1, 0, 2, 2},     // 7
-    {"Ulvessa", 4, 63, 0, 1, 1, 0, 2},      // 8
-    {"Tirevane", 4, 70, 1, 1, 0, 2, 2},     // 9
-    {"Kell", 2, 37, 1, 1, 3, 2, 2},         // 10: never seated
+    {"Corvessa", 0, TextureCharK, 1, 1, 1, 0, 1},     // 0
+    {"Nimbrel", 0, TextureCharM, 0, 1, 2, 1, 1},      // 1
+    {"Waxlight", 1, TextureCharL, 1, 1, 1, 0, 1},     // 2
+    {"Hive Warden", 1, TextureCharH, 1, 1, 2, 1, 1},  // 3
+    {"Pellamor", 2, TextureCharC, 1, 1, 1, 0, 1},     // 4
+    {"Idrassa", 2, TextureCharG, 1, 1, 2, 1, 1},      // 5
+    {"Quorvin", 3, TextureCharE, 0, 1, 1, 0, 2},      // 6
+    {"Brenthal", 3, TextureCharI, 1, 1, 0, 2, 2},     // 7
+    {"Ulvessa", 4, TextureCharD, 0, 1, 1, 0, 2},      // 8
+    {"Tirevane", 4, TextureCharF, 1, 1, 0, 2, 2},     // 9
+    {"Kell", 2, TextureCharSuit, 1, 1, 3, 2, 2},      // 10: never seated
 };
 static_assert(std::size(RosterRows) == RosterSize);
 
@@ -43,17 +43,17 @@ const CLASSSTATS ClassStats[] = {
 static_assert(std::size(ClassStats) == DreamerClassCount);
 
 const PICTURESIZE PictureSizes[] = {
-    {37, 30, 64},   // Kell
-    {62, 32, 62},   // Pellamor
-    {63, 27, 61},   // Ulvessa
-    {69, 21, 62},   // Quorvin
-    {70, 31, 61},   // Tirevane
-    {71, 21, 61},   // Idrassa
-    {72, 37, 62},   // Hive Warden
-    {73, 40, 61},   // Brenthal
-    {74, 30, 58},   // Corvessa
-    {75, 26, 60},   // Waxlight
-    {76, 23, 59},   // Nimbrel
+    {TextureCharSuit, 30, 64},  // Kell
+    {TextureCharC, 32, 62},     // Pellamor
+    {TextureCharD, 27, 61},     // Ulvessa
+    {TextureCharE, 21, 62},     // Quorvin
+    {TextureCharF, 31, 61},     // Tirevane
+    {TextureCharG, 21, 61},     // Idrassa
+    {TextureCharH, 37, 62},     // Hive Warden
+    {TextureCharI, 40, 61},     // Brenthal
+    {TextureCharK, 30, 58},     // Corvessa
+    {TextureCharL, 26, 60},     // Waxlight
+    {TextureCharM, 23, 59},     // Nimbrel
 };
 static_assert(std::size(PictureSizes) == PictureCount);
 

@@ -3,12 +3,14 @@
 
 #include <iterator>
 
+#include "world/texture_list.h"
+
 namespace {
 
 // A kind's picture, tint and pulse bounds.
 struct SCENERYKIND {
     int Kind;
-    int Texture;            // texture-list row
+    TEXTUREROW Texture;     // texture-list row
     int CellWidth;
     int CellHeight;
     std::uint32_t Colour;
@@ -17,18 +19,18 @@ struct SCENERYKIND {
 };
 
 const SCENERYKIND SceneryKinds[] = {
-    {0, 80, 124, 63, 0x202020, 0.5f, 1.5f},  // "ImageA.dds"
-    {1, 81, 128, 128, 0x202020, 0.5f, 1.8f}, // "ImageB.dds"
-    {2, 82, 64, 64, 0xffffff, 0.5f, 1.8f},   // "ImageC.dds"
-    {3, 83, 128, 128, 0x101010, 0.3f, 1.8f}, // "ImageD.dds"
-    {4, 84, 128, 64, 0x202020, 0.5f, 1.8f},  // "ImageE.dds"
-    {5, 86, 56, 62, 0x202020, 0.5f, 1.6f},   // "ImageF.dds"
-    {6, 87, 64, 64, 0x202020, 0.5f, 1.7f},   // "ImageG.dds"
+    {0, TextureImageA, 124, 63, 0x202020, 0.5f, 1.5f},
+    {1, TextureImageB, 128, 128, 0x202020, 0.5f, 1.8f},
+    {2, TextureImageC, 64, 64, 0xffffff, 0.5f, 1.8f},
+    {3, TextureImageD, 128, 128, 0x101010, 0.3f, 1.8f},
+    {4, TextureImageE, 128, 64, 0x202020, 0.5f, 1.8f},
+    {5, TextureImageF, 56, 62, 0x202020, 0.5f, 1.6f},
+    {6, TextureImageG, 64, 64, 0x202020, 0.5f, 1.7f},
 };
 static_assert(std::size(SceneryKinds) == SceneryKindCount);
 
-// Any other kind is a plain white 32 x 32 cut of texture row 0 that does not pulse.
-constexpr int OtherKindTexture = 0;
+// Any other kind is a plain white 32 x 32 cut of the first board tile that does not pulse.
+constexpr TEXTUREROW OtherKindTexture = TextureGridA;
 constexpr int OtherKindCell = 32;
 constexpr std::uint32_t OtherKindColour = 0xffffff;
 
