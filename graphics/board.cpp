@@ -14,15 +14,11 @@ BOARDVIEW BoardView;
 
 namespace {
 
-constexpr int GridA = 0;           // a tile
-constexpr int GridB = 1;           // a tile of the top row
-constexpr int GridC = 2;           // a tile of the last column
-constexpr int GridD = 3;           // the top row's last tile
-constexpr int RangeImage = 4;
+constexpr TEXTUREROW RangeImage = TextureRange;
 constexpr int RangeImageSize = 256;
-constexpr int HoverImage = 5;
-constexpr int TargetImage = 13;
-constexpr int BordersImage = 23;
+constexpr TEXTUREROW HoverImage = TextureSelectA;
+constexpr TEXTUREROW TargetImage = TextureSelectB;
+constexpr TEXTUREROW BordersImage = TextureBorders;
 
 constexpr std::uint32_t TileAlpha = 16;
 constexpr int TileShadeBase = 192;
@@ -124,9 +120,9 @@ void DrawGame2D(const AIMVIEW& aim)
 
 void DrawBoard(const AIMVIEW& aim)
 {
-    DrawBoardRow(0, GridB, GridD);
+    DrawBoardRow(0, TextureGridB, TextureGridD);
     for (int row = 1; row < BoardRows; row++)
-        DrawBoardRow(row, GridA, GridC);
+        DrawBoardRow(row, TextureGridA, TextureGridC);
     if (aim.pSelected != nullptr)
         DrawSelectionMarker(aim);
 }

@@ -7,6 +7,7 @@
 #include "world/effects.h"
 #include "world/pieces.h"
 #include "world/scenery.h"
+#include "world/texture_list.h"
 
 constexpr int BoardMargin = 13;             // the board is drawn this many pixels in from the picture's top-left
 constexpr int BoardColumns = 19;            // 32-pixel tiles across the board
@@ -18,7 +19,7 @@ constexpr int DecorationCount = 40;         // scenery pictures the decoration k
 // How the board looks from frame to frame.
 struct BOARDVIEW {
     int FillMode = FillModeSolid;           // fill mode applied before each in-game frame; solid throughout
-    int BackgroundImage = 80;               // texture-list row of the in-game background; 90 free game, 89 challenge
+    TEXTUREROW BackgroundImage = TextureImageA;  // the in-game background: ImageJ in a free game, ImageI in a challenge
     float BoardWavePhase = 1.0f;            // phase of the tiles' colour wave; grows by 0.005 per row drawn
     float MarkerAngle = 0.0f;               // the range marker's turn in degrees, in [0, 360)
 };

@@ -9,12 +9,14 @@
 #include "screens/screen_state.h"
 #include "world/game.h"
 #include "world/roster.h"
+#include "world/texture_list.h"
 
 namespace {
 
-constexpr int FirstPlayerCountImage = 46;      // "CharNo2.dds"; the others follow up to 8 players
-constexpr int UnlockedFrameImage = 53;
-constexpr int LockedFrameImage = 56;
+constexpr TEXTUREROW FirstPlayerCountImage = TextureCharNo2;  // the others follow up to 8 players
+static_assert(FirstPlayerCountImage + PlayerCountButtons - 1 == TextureCharNo8, "the buttons' rows run unbroken");
+constexpr TEXTUREROW UnlockedFrameImage = TextureCharType1;
+constexpr TEXTUREROW LockedFrameImage = TextureCharType4;
 constexpr int SecondLayerAlpha = 64;
 constexpr int TitleRise = 50;                  // the title sits this far above the buttons or grid
 constexpr int PortraitIndent = 16;
@@ -24,7 +26,7 @@ constexpr std::uint32_t TitleGreen = 0x80ff80;
 // A choice slot's portrait and name placed by hand, as the pictures differ in size and the names in length.
 struct CHOICESLOT {
     int Slot;
-    int Portrait;      // texture-list row, also the roster character's picture
+    TEXTUREROW Portrait;  // texture-list row, also the roster character's picture
     int PortraitX;     // from the cell's left edge plus the indent
     int PortraitY;
     int NameX;
@@ -32,16 +34,16 @@ struct CHOICESLOT {
 };
 
 const CHOICESLOT ChoiceSlotRows[] = {
-    {0, 76, 2, 2, 4, 0xc0ffc0},
-    {1, 62, 0, 1, 10, 0xc0c0ff},
-    {2, 63, 3, 1, 8, 0xffc0ff},
-    {3, 69, 3, 1, 2, 0xffc0c0},
-    {4, 70, 0, 2, -6, 0xffffc0},
-    {5, 71, 3, 1, 5, 0xffffc0},
-    {6, 72, 0, 1, -4, 0xc0ffc0},
-    {7, 73, -2, 1, 12, 0xffc0c0},
-    {8, 74, 0, 2, 2, 0xc0c0ff},
-    {9, 75, 0, 2, -4, 0xffc0ff},
+    {0, TextureCharM, 2, 2, 4, 0xc0ffc0},
+    {1, TextureCharC, 0, 1, 10, 0xc0c0ff},
+    {2, TextureCharD, 3, 1, 8, 0xffc0ff},
+    {3, TextureCharE, 3, 1, 2, 0xffc0c0},
+    {4, TextureCharF, 0, 2, -6, 0xffffc0},
+    {5, TextureCharG, 3, 1, 5, 0xffffc0},
+    {6, TextureCharH, 0, 1, -4, 0xc0ffc0},
+    {7, TextureCharI, -2, 1, 12, 0xffc0c0},
+    {8, TextureCharK, 0, 2, 2, 0xc0c0ff},
+    {9, TextureCharL, 0, 2, -4, 0xffc0ff},
 };
 static_assert(sizeof(ChoiceSlotRows) / sizeof(ChoiceSlotRows[0]) == ChoiceSlots);
 static_assert(ChoiceRows * ChoiceColumns == ChoiceSlots);

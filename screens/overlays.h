@@ -3,13 +3,15 @@
 
 #include <cstdint>
 
+#include "world/texture_list.h"
+
 constexpr int DebugValueCount = 6;
 constexpr int NameEntryBlinkPeriod = 64;    // frames of the name-entry counter before it starts again
-constexpr int BottomBarImage = 91;          // "Bar.dds": one tile of the bottom bar
-constexpr int ScreenBackgroundImage = 80;   // the scrolling picture behind the title and the choice screens
+constexpr TEXTUREROW BottomBarImage = TextureBar;            // one tile of the bottom bar
+constexpr TEXTUREROW ScreenBackgroundImage = TextureImageA;  // scrolls behind the title and the choice screens
 constexpr std::uint32_t ScreenBackgroundGrey = 0x888888;  // its tint
 constexpr int ScreenBottomBarAlpha = 128;   // the bottom bar half see-through on those screens
-constexpr int NameEntryImage = 88;          // "ImageH.dds": the name-entry background
+constexpr TEXTUREROW NameEntryImage = TextureImageH;         // the name-entry background
 
 // What the texts over the game and the name entry show besides the game itself.
 struct OVERLAYS {

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int SlowLayerAlpha = 64;
 constexpr int FastLayerAlpha = 128;
-constexpr int TitleImage = 78;
+constexpr TEXTUREROW TitleImage = TextureTitle;
 constexpr int TitleImageWidth = 256;
 constexpr int TitleY = 50;
 constexpr int TableWidth = 360;
@@ -49,14 +49,14 @@ const RAINBOWCOLOUR RainbowColours[] = {
 static_assert(sizeof(RainbowColours) / sizeof(RainbowColours[0]) == RainbowPhases);
 
 struct TITLEBUTTON {
-    int Image;
+    TEXTUREROW Image;
     int X;
     int Y;
 };
 
 const TITLEBUTTON TitleButtonRows[] = {
-    {54, 48, PictureHeight - 160},   // free game
-    {55, 336, PictureHeight - 160},  // challenge
+    {TextureCharType2, 48, PictureHeight - 160},   // free game
+    {TextureCharType3, 336, PictureHeight - 160},  // challenge
 };
 static_assert(sizeof(TitleButtonRows) / sizeof(TitleButtonRows[0]) == TitleButtons);
 

@@ -53,8 +53,8 @@ void GoToChallengeOpponent()
 
 namespace {
 
-constexpr int FreeGameBackground = 90;   // texture-list row "ImageJ.dds"
-constexpr int ChallengeBackground = 89;  // texture-list row "ImageI.dds"
+constexpr TEXTUREROW FreeGameBackground = TextureImageJ;
+constexpr TEXTUREROW ChallengeBackground = TextureImageI;
 
 }  // namespace
 
