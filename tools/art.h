@@ -3,7 +3,9 @@
 
 #include <string>
 
-constexpr int ArtTextureFiles = 92;  // the texture list, under "Textures/"
+#include "world/texture_list.h"
+
+constexpr int ArtTextureFiles = TextureListRows;  // the texture list, under "Textures/"
 constexpr int ArtGlyphFiles = 93;    // the large font's glyph files, under "Textures/Font/"
 constexpr const char* SmallFontAtlas = "_Small.dds";  // the small font's atlas, beside the glyph files
 constexpr const char* ArtFaceFolder = "/usr/share/fonts/truetype/dejavu";  // Debian's DejaVu faces

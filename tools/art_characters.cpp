@@ -7,31 +7,32 @@
 #include <iterator>
 
 #include "tools/art_kit.h"
+#include "world/texture_list.h"
 
 namespace {
 
 enum CLASS { Shaman, BeeShaman, Dreamer, Druid, Witch };
 
 struct CHARACTERART {
-    int Row;       // texture-list row
-    int Width;     // the picture's size, which is also the piece's
+    TEXTUREROW Row;  // texture-list row
+    int Width;       // the picture's size, which is also the piece's
     int Height;
     CLASS Class;
 };
 
 constexpr int CharacterPictures = 11;
 constexpr CHARACTERART Characters[] = {
-    {37, 30, 64, Dreamer},    // Kell
-    {62, 32, 62, Dreamer},    // Pellamor
-    {63, 27, 61, Witch},      // Ulvessa
-    {69, 21, 62, Druid},      // Quorvin
-    {70, 31, 61, Witch},      // Tirevane
-    {71, 21, 61, Dreamer},    // Idrassa
-    {72, 37, 62, BeeShaman},  // Hive Warden
-    {73, 40, 61, Druid},      // Brenthal
-    {74, 30, 58, Shaman},     // Corvessa
-    {75, 26, 60, BeeShaman},  // Waxlight
-    {76, 23, 59, Shaman},     // Nimbrel
+    {TextureCharSuit, 30, 64, Dreamer},  // Kell
+    {TextureCharC, 32, 62, Dreamer},     // Pellamor
+    {TextureCharD, 27, 61, Witch},       // Ulvessa
+    {TextureCharE, 21, 62, Druid},       // Quorvin
+    {TextureCharF, 31, 61, Witch},       // Tirevane
+    {TextureCharG, 21, 61, Dreamer},     // Idrassa
+    {TextureCharH, 37, 62, BeeShaman},   // Hive Warden
+    {TextureCharI, 40, 61, Druid},       // Brenthal
+    {TextureCharK, 30, 58, Shaman},      // Corvessa
+    {TextureCharL, 26, 60, BeeShaman},   // Waxlight
+    {TextureCharM, 23, 59, Shaman},      // Nimbrel
 };
 static_assert(std::size(Characters) == CharacterPictures);
 

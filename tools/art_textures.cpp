@@ -545,50 +545,123 @@ PICTURE Scenery(ARTKIT& kit, int which)
     }
 }
 
+// One row of the texture list, its painter and what the painter is handed: a creature kind, an index, or for a
+// character's picture the row of the character it shows.
 struct TEXTUREART {
-    const char* Name;
+    TEXTUREROW Row;
     PICTURE (*Paint)(ARTKIT&, int);
     int Argument;
 };
 
 constexpr TEXTUREART Textures[] = {
-    {"GridA.dds", Tile, 0},          {"GridB.dds", Tile, 1},          {"GridC.dds", Tile, 2},
-    {"GridD.dds", Tile, 3},          {"Range.dds", Range, 0},         {"SelectA.dds", SelectA, 0},
-    {"ShamanA.dds", Character, 74},  {"BeeShamanA.dds", Character, 72}, {"EagleA.dds", Creature, 7},
-    {"CursorA.dds", Cursor, 0},      {"CursorB.dds", Cursor, 1},      {"FireA.dds", Bolt, 0},
-    {"Badger.dds", Creature, 1},     {"SelectB.dds", SelectB, 0},     {"Bear.dds", Creature, 2},
-    {"Blackbird.dds", Creature, 3},  {"Cat.dds", Creature, 4},        {"Crane.dds", Creature, 5},
-    {"Crow.dds", Creature, 6},       {"Eagle.dds", Creature, 7},      {"Eel.dds", Creature, 8},
-    {"Horse.dds", Creature, 9},      {"Energy.dds", Energy, 0},       {"Borders.dds", Borders, 0},
-    {"Otter.dds", Creature, 10},     {"Owl.dds", Creature, 11},       {"Boar.dds", Creature, 12},
-    {"Salmon.dds", Creature, 13},    {"Swan.dds", Creature, 14},      {"Wolf.dds", Creature, 15},
-    {"Squirrel.dds", Creature, 16},  {"FireB.dds", Bolt, 1},          {"FireWild.dds", FireWild, 0},
-    {"Torn.dds", Tornado, 0},        {"Cloud.dds", Cloud, 0},         {"Exp.dds", Sparkle, 0},
-    {"Dragon.dds", Creature, 20},    {"CharSuit.dds", Character, 37}, {"CharA.dds", Character, 71},
-    {"CharB.dds", Character, 70},    {"FireC.dds", Bolt, 2},          {"FireD.dds", Bolt, 3},
-    {"FireE.dds", Bolt, 4},          {"FireF.dds", Bolt, 5},          {"FireG.dds", Bolt, 6},
-    {"CharNo1.dds", CountButton, 1}, {"CharNo2.dds", CountButton, 2}, {"CharNo3.dds", CountButton, 3},
-    {"CharNo4.dds", CountButton, 4}, {"CharNo5.dds", CountButton, 5}, {"CharNo6.dds", CountButton, 6},
-    {"CharNo7.dds", CountButton, 7}, {"CharNo8.dds", CountButton, 8}, {"CharType1.dds", SlotFrame, 0},
-    {"CharType2.dds", ModeButton, 0}, {"CharType3.dds", ModeButton, 1}, {"CharType4.dds", SlotFrame, 1},
-    {"CharType5.dds", SlotFrame, 2}, {"FireH.dds", Bolt, 7},          {"FireI.dds", Bolt, 8},
-    {"FireJ.dds", Bolt, 9},          {"FireK.dds", Bolt, 10},         {"CharC.dds", Character, 62},
-    {"CharD.dds", Character, 63},    {"DreamerA.dds", Character, 62}, {"DruidA.dds", Character, 73},
-    {"WitchA.dds", Character, 63},   {"Frog.dds", Creature, 17},      {"Deer.dds", Creature, 18},
-    {"CharE.dds", Character, 69},    {"CharF.dds", Character, 70},    {"CharG.dds", Character, 71},
-    {"CharH.dds", Character, 72},    {"CharI.dds", Character, 73},    {"CharK.dds", Character, 74},
-    {"CharL.dds", Character, 75},    {"CharM.dds", Character, 76},    {"Bee.dds", Creature, 19},
-    {"Title.dds", Title, 0},         {"Cloud2.dds", CoverCloud, 0},   {"ImageA.dds", Background, 0},
-    {"ImageB.dds", Scenery, 0},      {"ImageC.dds", Scenery, 1},      {"ImageD.dds", Scenery, 2},
-    {"ImageE.dds", Scenery, 3},      {"Info.dds", Scenery, 6},        {"ImageF.dds", Scenery, 4},
-    {"ImageG.dds", Scenery, 5},      {"ImageH.dds", Background, 1},   {"ImageI.dds", Background, 2},
-    {"ImageJ.dds", Background, 3},   {"Bar.dds", Bar, 0},
+    {TextureGridA,       Tile, 0},
+    {TextureGridB,       Tile, 1},
+    {TextureGridC,       Tile, 2},
+    {TextureGridD,       Tile, 3},
+    {TextureRange,       Range, 0},
+    {TextureSelectA,     SelectA, 0},
+    {TextureShamanA,     Character, TextureCharK},
+    {TextureBeeShamanA,  Character, TextureCharH},
+    {TextureEagleA,      Creature, 7},
+    {TextureCursorA,     Cursor, 0},
+    {TextureCursorB,     Cursor, 1},
+    {TextureFireA,       Bolt, 0},
+    {TextureBadger,      Creature, 1},
+    {TextureSelectB,     SelectB, 0},
+    {TextureBear,        Creature, 2},
+    {TextureBlackbird,   Creature, 3},
+    {TextureCat,         Creature, 4},
+    {TextureCrane,       Creature, 5},
+    {TextureCrow,        Creature, 6},
+    {TextureEagle,       Creature, 7},
+    {TextureEel,         Creature, 8},
+    {TextureHorse,       Creature, 9},
+    {TextureEnergy,      Energy, 0},
+    {TextureBorders,     Borders, 0},
+    {TextureOtter,       Creature, 10},
+    {TextureOwl,         Creature, 11},
+    {TextureBoar,        Creature, 12},
+    {TextureSalmon,      Creature, 13},
+    {TextureSwan,        Creature, 14},
+    {TextureWolf,        Creature, 15},
+    {TextureSquirrel,    Creature, 16},
+    {TextureFireB,       Bolt, 1},
+    {TextureFireWild,    FireWild, 0},
+    {TextureTorn,        Tornado, 0},
+    {TextureCloud,       Cloud, 0},
+    {TextureExp,         Sparkle, 0},
+    {TextureDragon,      Creature, 20},
+    {TextureCharSuit,    Character, TextureCharSuit},
+    {TextureCharA,       Character, TextureCharG},
+    {TextureCharB,       Character, TextureCharF},
+    {TextureFireC,       Bolt, 2},
+    {TextureFireD,       Bolt, 3},
+    {TextureFireE,       Bolt, 4},
+    {TextureFireF,       Bolt, 5},
+    {TextureFireG,       Bolt, 6},
+    {TextureCharNo1,     CountButton, 1},
+    {TextureCharNo2,     CountButton, 2},
+    {TextureCharNo3,     CountButton, 3},
+    {TextureCharNo4,     CountButton, 4},
+    {TextureCharNo5,     CountButton, 5},
+    {TextureCharNo6,     CountButton, 6},
+    {TextureCharNo7,     CountButton, 7},
+    {TextureCharNo8,     CountButton, 8},
+    {TextureCharType1,   SlotFrame, 0},
+    {TextureCharType2,   ModeButton, 0},
+    {TextureCharType3,   ModeButton, 1},
+    {TextureCharType4,   SlotFrame, 1},
+    {TextureCharType5,   SlotFrame, 2},
+    {TextureFireH,       Bolt, 7},
+    {TextureFireI,       Bolt, 8},
+    {TextureFireJ,       Bolt, 9},
+    {TextureFireK,       Bolt, 10},
+    {TextureCharC,       Character, TextureCharC},
+    {TextureCharD,       Character, TextureCharD},
+    {TextureDreamerA,    Character, TextureCharC},
+    {TextureDruidA,      Character, TextureCharI},
+    {TextureWitchA,      Character, TextureCharD},
+    {TextureFrog,        Creature, 17},
+    {TextureDeer,        Creature, 18},
+    {TextureCharE,       Character, TextureCharE},
+    {TextureCharF,       Character, TextureCharF},
+    {TextureCharG,       Character, TextureCharG},
+    {TextureCharH,       Character, TextureCharH},
+    {TextureCharI,       Character, TextureCharI},
+    {TextureCharK,       Character, TextureCharK},
+    {TextureCharL,       Character, TextureCharL},
+    {TextureCharM,       Character, TextureCharM},
+    {TextureBee,         Creature, 19},
+    {TextureTitle,       Title, 0},
+    {TextureCloud2,      CoverCloud, 0},
+    {TextureImageA,      Background, 0},
+    {TextureImageB,      Scenery, 0},
+    {TextureImageC,      Scenery, 1},
+    {TextureImageD,      Scenery, 2},
+    {TextureImageE,      Scenery, 3},
+    {TextureInfo,        Scenery, 6},
+    {TextureImageF,      Scenery, 4},
+    {TextureImageG,      Scenery, 5},
+    {TextureImageH,      Background, 1},
+    {TextureImageI,      Background, 2},
+    {TextureImageJ,      Background, 3},
+    {TextureBar,         Bar, 0},
 };
 static_assert(std::size(Textures) == ArtTextureFiles);
 
+// Every row of the texture list is painted, each once, in the list's order.
+constexpr bool PaintedInListOrder()
+{
+    for (int i = 0; i < ArtTextureFiles; i++)
+        if (Textures[i].Row != i)
+            return false;
+    return true;
+}
+static_assert(PaintedInListOrder());
+
 }  // namespace
 
-const char* ArtTextureName(int row) { return row >= 0 && row < ArtTextureFiles ? Textures[row].Name : ""; }
+const char* ArtTextureName(int row) { return row >= 0 && row < ArtTextureFiles ? TextureList[row].Name : ""; }
 
 bool MakeArt(const std::string& folder, std::string& error)
 {
@@ -599,7 +672,7 @@ bool MakeArt(const std::string& folder, std::string& error)
     std::filesystem::create_directories(folder + "/Textures/Font", ignored);
     for (const TEXTUREART& art : Textures) {
         PICTURE picture = art.Paint(kit, art.Argument);
-        std::string path = folder + "/Textures/" + art.Name;
+        std::string path = folder + "/Textures/" + TextureList[art.Row].Name;
         if (!WriteBytes(path, EncodeDds(picture.Canvas, picture.Cut))) {
             error = "cannot write " + path;
             return false;
