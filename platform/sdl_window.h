@@ -1,0 +1,15 @@
+// The SDL window between its two users in the platform: window.cpp, which opens and closes it, and the device's
+// window half, device_window.cpp, which shows the picture in it. Nothing outside these two includes this.
+#pragma once
+
+#include "platform/platform_result.h"
+
+struct SDL_Window;
+
+// window.cpp's side.
+SDL_Window* MainSdlWindow();   // the open window; null when none is open
+// Keeps "what: detail" (or, when SDL gave no detail, its video driver's silence) for PlatformFailureReason; result.
+PLATFORMRESULT PlatformFailed(PLATFORMRESULT result, const char* what, const char* detail);
+
+// device_window.cpp's side.
+void ReleaseWindowRenderer();  // called by CloseMainWindow and DEVICE::Release: the renderer showing the picture goes
