@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::uint32_t OpaqueBlack = 0xff000000u;
-
 std::uint64_t DrawsAsked = 0;  // sprite and line draws asked for so far, for the recordings' sequence numbers
 
 EDGE MakeEdge(VECTOR2 a, VECTOR2 b)

@@ -9,6 +9,7 @@
 
 constexpr int PictureWidth = 640;   // width of the picture and of the window's drawing area, in pixels
 constexpr int PictureHeight = 512;  // height of the picture and of the window's drawing area, in pixels
+constexpr std::uint32_t OpaqueBlack = 0xff000000u;  // every pixel of the picture is opaque: this alpha, over 0xRRGGBB
 
 bool IsInPicture(int x, int y);     // the point lies in the picture (and so in the window's drawing area)
 
