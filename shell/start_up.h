@@ -1,9 +1,8 @@
-// The graphics device and the shared sprite and line objects, brought up once at start-up.
+// The program's start-up and its end: the art folder checked, the device and its sprite and line objects made, the
+// fonts and textures loaded with the event log's capability lines; the device given back at shutdown.
 #pragma once
 
 #include <cstdint>
-
-#include "graphics/drawing.h"
 
 // Device capability bits, logged at start-up.
 constexpr std::uint16_t CapsHardwareRendering = 0x0400;
@@ -18,6 +17,4 @@ struct TARNWICK {
 
 void CheckArtFolder();              // called by RunGame before the window opens: ends the start-up in plain words when "Textures" is no folder
 std::uint16_t CreateD3DDevice();    // the device with its fixed states and the sprite and line objects; its capability bits
-void SetupFog();                    // the fog values, kept though fog stays off
-void SetupLight();                  // called at start-up and by the main loop in every drawn frame
 void ReleaseDevice();               // gives back the device's window resources at shutdown
