@@ -9,4 +9,5 @@ enum PLATFORMRESULT : int {
     PlatformNoRenderer = 4,     // neither an accelerated nor a software renderer could show the picture
 };
 
-const char* PlatformFailureReason();  // why the last failed OpenMainWindow or DEVICE::Create failed, one line for the player; empty before any failure
+// Why the last failed OpenMainWindow or DEVICE::Create failed, one line for the player; empty before any failure.
+const char* PlatformFailureReason();

@@ -12,9 +12,10 @@ constexpr std::uint16_t Caps16BitTextures = 0x2000;
 constexpr std::uint16_t Caps32BitTextures = 0x4000;
 
 struct TARNWICK {
-    static void InitD3D();          // called once by the entry point after the window exists; ends the program on failure
+    static void InitD3D();  // called once by the entry point after the window exists; ends the program on failure
 };
 
-void CheckArtFolder();              // called by RunGame before the window opens: ends the start-up in plain words when "Textures" is no folder
-std::uint16_t CreateD3DDevice();    // the device with its fixed states and the sprite and line objects; its capability bits
-void ReleaseDevice();               // gives back the device's window resources at shutdown
+// Called by RunGame before the window opens: ends the start-up in plain words when "Textures" is no folder.
+void CheckArtFolder();
+std::uint16_t CreateD3DDevice();  // called by InitD3D: the device and its sprite and line objects; its capability bits
+void ReleaseDevice();             // called by ReleaseAll at shutdown: gives back the device's window resources
