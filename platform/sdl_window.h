@@ -7,8 +7,9 @@
 struct SDL_Window;
 
 // window.cpp's side.
-SDL_Window* MainSdlWindow();   // the open window; null when none is open
-// Keeps "what: detail" (or, when SDL gave no detail, its video driver's silence) for PlatformFailureReason; result.
+SDL_Window* MainSdlWindow();   // called by the device's window half: the open window; null when none is open
+// Called when a step of starting the window or the device fails: keeps "what: detail" (or, when SDL gave no detail,
+// its video driver's silence) for PlatformFailureReason; returns result.
 PLATFORMRESULT PlatformFailed(PLATFORMRESULT result, const char* what, const char* detail);
 
 // device_window.cpp's side.
