@@ -11,11 +11,13 @@ constexpr float SlowLayerScaleY = 1.0f;
 constexpr float FastLayerScaleY = 1.25f;
 constexpr int OpaqueAlpha = 255;
 
+// A layer's offset runs from 0 to below the picture's width, which its two copies fill.
 void Advance(float& scroll, float step)
 {
+    const float wrap = static_cast<float>(PictureWidth);
     scroll += step;
-    if (scroll >= BackgroundWrap)
-        scroll -= BackgroundWrap;
+    if (scroll >= wrap)
+        scroll -= wrap;
 }
 
 }  // namespace
@@ -42,5 +44,5 @@ void DrawWrappedImage(int image, std::uint32_t colour, float scaleY, int alpha, 
         return;
     }
     DrawSprite(image, -offset, 0, nullptr, WrappedImageScaleX, scaleY, 0.0f, a, colour, false);
-    DrawSprite(image, BackgroundWidth - offset, 0, nullptr, WrappedImageScaleX, scaleY, 0.0f, a, colour, false);
+    DrawSprite(image, PictureWidth - offset, 0, nullptr, WrappedImageScaleX, scaleY, 0.0f, a, colour, false);
 }

@@ -46,16 +46,20 @@ struct FRAMEPIECE {
     int Count;
 };
 
+// The frame lies in the margin around the board: its right and bottom bands begin where the board ends.
+constexpr int FrameRight = BoardMargin + BoardColumns * TileSize;
+constexpr int FrameBottom = BoardMargin + BoardRows * TileSize;
+
 constexpr int FramePieceCount = 8;
 const FRAMEPIECE FramePieces[] = {
     {"top-left corner", {0, 0, 13, 13}, 0, 0, 0, 0, 1},
-    {"top edge", {16, 0, 48, 13}, 13, 0, 32, 0, 19},
-    {"top-right corner", {51, 0, 64, 13}, 621, 0, 0, 0, 1},
-    {"left edge", {0, 16, 13, 48}, 0, 13, 0, 32, 14},
-    {"right edge", {51, 16, 64, 48}, 621, 13, 0, 32, 14},
-    {"bottom-left corner", {0, 51, 13, 64}, 0, 461, 0, 0, 1},
-    {"bottom edge", {16, 51, 48, 64}, 13, 461, 32, 0, 19},
-    {"bottom-right corner", {51, 51, 64, 64}, 621, 461, 0, 0, 1},
+    {"top edge", {16, 0, 48, 13}, BoardMargin, 0, TileSize, 0, BoardColumns},
+    {"top-right corner", {51, 0, 64, 13}, FrameRight, 0, 0, 0, 1},
+    {"left edge", {0, 16, 13, 48}, 0, BoardMargin, 0, TileSize, BoardRows},
+    {"right edge", {51, 16, 64, 48}, FrameRight, BoardMargin, 0, TileSize, BoardRows},
+    {"bottom-left corner", {0, 51, 13, 64}, 0, FrameBottom, 0, 0, 1},
+    {"bottom edge", {16, 51, 48, 64}, BoardMargin, FrameBottom, TileSize, 0, BoardColumns},
+    {"bottom-right corner", {51, 51, 64, 64}, FrameRight, FrameBottom, 0, 0, 1},
 };
 static_assert(sizeof(FramePieces) / sizeof(FramePieces[0]) == FramePieceCount);
 
@@ -278,8 +282,8 @@ void SpawnDecorations()
         int width = 0;
         int height = 0;
         scenery.GetKindSize(kind, width, height);
-        const int y = Rand() % (512 - height - 50) + BoardMargin;
-        const int x = Rand() % (640 - width) + BoardMargin;
+        const int y = Rand() % (PictureHeight - height - 50) + BoardMargin;
+        const int x = Rand() % (PictureWidth - width) + BoardMargin;
         scenery.Spawn(kind, x, y, life);
     }
     for (const SCENERYITEM& item : scenery.Items) {

@@ -1,17 +1,16 @@
-// The software picture: textures, the device, and the drawers that place sprites and lines on it and hand them to
-// its rasteriser. Both back ends draw here, so the window and the headless tests see the same pixels.
+// The software picture: the device, and the drawers that place sprites and lines on it and hand them to its
+// rasteriser. Both back ends draw here, so the window and the headless tests see the same pixels.
 #include "platform/device.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <utility>
 
 #include "platform/png.h"
 #include "platform/raster.h"
 
 namespace {
-
-constexpr std::uint32_t OpaqueBlack = 0xff000000u;
 
 std::uint64_t DrawsAsked = 0;  // sprite and line draws asked for so far, for the recordings' sequence numbers
 
@@ -105,29 +104,6 @@ bool SPRITEJOB::IsExact() const
     return (Inverse.Ux == 1.0f || Inverse.Ux == -1.0f) && Inverse.Uy == 0.0f && Inverse.Vx == 0.0f &&
            (Inverse.Vy == 1.0f || Inverse.Vy == -1.0f) && Place.Origin.X == std::floor(Place.Origin.X) &&
            Place.Origin.Y == std::floor(Place.Origin.Y);
-}
-
-bool TEXTURE::Create(IMAGE image)
-{
-    bool valid = image.Width > 0 && image.Height > 0 &&
-                 image.Pixels.size() == static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height);
-    Texels = valid ? std::move(image) : IMAGE{};
-    return valid;
-}
-
-int TEXTURE::Width() const
-{
-    return Texels.Width;
-}
-
-int TEXTURE::Height() const
-{
-    return Texels.Height;
-}
-
-std::uint32_t TEXTURE::Texel(int x, int y) const
-{
-    return Row(y)[x];
 }
 
 DEVICE::DEVICE()

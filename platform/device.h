@@ -1,61 +1,15 @@
-// The drawing device: a 640 x 512 picture that textured sprites and lines are drawn into, shown in the window or kept headless.
+// The drawing device: the picture that textured sprites and lines are drawn into, shown in the window or kept
+// headless, and its drawers. Declared here; drawn in device.cpp, shown in the window by device_window.cpp.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "platform/dds.h"
-#include "platform/input.h"
+#include "platform/picture.h"
+#include "platform/platform_result.h"
 
-// Results of starting the window and the device.
-enum PLATFORMRESULT : int {
-    PlatformOk = 0,
-    PlatformNoVideo = 1,        // the video system did not start
-    PlatformNoWindow = 2,       // the window could not be created
-    PlatformNoDisplayMode = 3,  // the display's current mode could not be read
-    PlatformNoRenderer = 4,     // neither an accelerated nor a software renderer could show the picture
-};
-
-const char* PlatformFailureReason();  // why the last failed OpenMainWindow or DEVICE::Create failed, one line for the player; empty before any failure
-
-struct VECTOR2 {
-    float X = 0.0f;
-    float Y = 0.0f;
-};
-
-// A rectangle of texels or pixels; Right and Bottom are one past the last column and row.
-struct RECTANGLE {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-};
-
-// A picture to draw from, its texels 0xAARRGGBB exactly as created.
-class TEXTURE {
-public:
-    bool Create(IMAGE image);             // takes the image's pixels; false, and empty, for an image without pixels
-    int Width() const;                    // texels per row, 0 before Create
-    int Height() const;                   // rows, 0 before Create
-    std::uint32_t Texel(int x, int y) const;  // the texel at (x, y), which must lie inside
-    const std::uint32_t* Row(int y) const     // the texels of row y, which must lie inside
-    {
-        return Texels.Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(Texels.Width);
-    }
-
-private:
-    IMAGE Texels;
-};
-
-// Which rasteriser the drawers render with: the fast one, or the plain scalar one it is checked against.
-enum DRAWPATH : int {
-    DrawFast = 0,       // the game's, and every device's at first: on AVX2 where the processor has it
-    DrawSse2 = 1,       // the fast one held to SSE2, as on processors without AVX2
-    DrawReference = 2,  // one pixel at a time, for the tests and the draw benchmark
-};
-
-// The one drawing device. Every draw renders into the picture at once, in call order.
+// The one drawing device. Every draw renders into the picture at once, in call order. Create, Release, Present
+// and Show are its window half, in device_window.cpp; the rest is in device.cpp.
 class DEVICE {
 public:
     DEVICE();
@@ -70,7 +24,7 @@ public:
     void SetDrawPath(DRAWPATH path);    // the rasteriser its drawers use from now on; called by tests and benchmark
     DRAWPATH DrawPath() const;          // DrawFast until set
     std::uint32_t Pixel(int x, int y) const;      // the picture's pixel 0xAARRGGBB, 0 outside it
-    std::uint32_t* Picture();           // the 640 x 512 pixels, row by row, for the drawing objects
+    std::uint32_t* Picture();           // the PictureWidth x PictureHeight pixels, row by row, for the drawing objects
     bool SaveScreenshot(const char* name) const;  // writes the picture as a PNG file
 
 private:

@@ -126,8 +126,3 @@ void QueueText(MESSAGEQUEUE& queue, const char* text)
             queue.Push(MakeMessage(MessageChar, 0, 0, code));
     }
 }
-
-bool IsInPicture(int x, int y)
-{
-    return x >= 0 && x < PictureWidth && y >= 0 && y < PictureHeight;
-}

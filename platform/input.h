@@ -3,9 +3,6 @@
 
 #include <cstdint>
 
-constexpr int PictureWidth = 640;   // width of the drawing area and of the picture, in pixels
-constexpr int PictureHeight = 512;  // height of the drawing area and of the picture, in pixels
-
 // What a message tells the window procedure.
 enum MESSAGEKIND : int {
     MessageNone = 0,
@@ -72,4 +69,3 @@ int CharOfScancode(int scancode);   // the character a key types by itself: 8, 9
 void FillKeyStates(const std::uint8_t* scancodeDown, int scancodeCount,
                    std::uint8_t keys[KeyStateCount]);  // a snapshot from per-scancode down flags
 void QueueText(MESSAGEQUEUE& queue, const char* text); // one MessageChar per printable ASCII byte of typed UTF-8 text
-bool IsInPicture(int x, int y);     // the point lies in the 640 x 512 drawing area

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/device.h"
+#include "platform/picture.h"
 
 // Texel (u, v) of a source Width x Height texels lands at Origin + u * AxisX + v * AxisY.
 struct PLACEMENT {

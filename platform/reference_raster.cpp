@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr std::uint32_t OpaqueBlack = 0xff000000u;
-
 // Calls span(y, begin, end) for each picture row with the run of pixels [begin, end) whose centres
 // the placed quad covers. Coverage follows the top-left rule, so quads that share an edge never both
 // draw a pixel and a picture placed on whole pixels covers exactly its size.

@@ -14,5 +14,5 @@ const char* SdlReplayRenderer();             // SDL's name for the renderer, emp
 void ClearSdlReplay();                       // the frame begins black
 void ReplaySprite(const SPRITEDRAW& draw);   // a textured quad, filtered, multiplied by the colour and blended
 void ReplayLine(const LINEDRAW& draw);       // a quad of the line's colour, blended
-void ReadSdlReplay(std::uint32_t* picture);  // the frame drawn so far, 640 x 512 0xAARRGGBB; before it is shown
+void ReadSdlReplay(std::uint32_t* picture);  // the frame drawn so far, the picture's size in 0xAARRGGBB; before it is shown
 void PresentSdlReplay();                     // the frame shown at once

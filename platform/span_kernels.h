@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/input.h"
+#include "platform/picture.h"
 
 // The texel columns an unturned picture samples along a run: for run pixel i, the left and right texel and the
 // right one's weight w (0 to 255), kept as the four bytes w w w w so that it widens like a pixel.

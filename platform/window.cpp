@@ -1,12 +1,14 @@
-// The SDL back end: the window with its icon and cursors, input turned into messages, the message box,
-// and the renderer that shows the device's picture at the display's pace.
+// The SDL back end: the window with its icon and cursors, input turned into messages and the message box. The
+// renderer that shows the device's picture in this window is the device's window half, in device_window.cpp.
 #include "platform/window.h"
 
 #include <SDL.h>
 
-#include <cstddef>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/picture.h"
+#include "platform/sdl_window.h"
 
 static_assert(SDL_SCANCODE_A == 4 && SDL_SCANCODE_F1 == 58 && SDL_SCANCODE_UP == 82 && SDL_SCANCODE_KP_ENTER == 88,
               "the key tables are numbered by USB keyboard usages, as SDL's scancodes are");
@@ -16,7 +18,6 @@ namespace {
 constexpr char Title[] = "Tollmarrow";
 constexpr char WindowClass[] = "Tollmarrow";  // the class the window manager knows the window by
 constexpr int GatherLimit = MessageQueueSize / 2;  // stop taking input while this many wait; one text event adds at most 31
-constexpr int FallbackRate = 60;                   // frames a second without vertical sync
 
 // The four cursor shapes: SDL's own, except help, which SDL lacks and we draw.
 struct CURSORSHAPE {
@@ -64,11 +65,7 @@ constexpr int IconSize = 32;
 
 struct BACKEND {
     SDL_Window* Window = nullptr;
-    SDL_Renderer* Renderer = nullptr;
-    SDL_Texture* Screen = nullptr;  // the picture's copy on the renderer's side
     SDL_Cursor* Cursors[CursorShapeCount] = {};
-    Uint64 FrameTicks = 0;          // performance-counter ticks a presented frame lasts at least
-    Uint64 NextFrame = 0;           // when the next Present may return
 };
 
 BACKEND Backend;
@@ -212,18 +209,6 @@ const char* VideoDriverName()
     return driver != nullptr ? driver : "unknown";
 }
 
-// Kept at the moment of failure: SDL's error text is overwritten by the calls that clean up after it. Some
-// refusals leave no text at all; the steps clear it first, so that an older text cannot stand in for theirs.
-PLATFORMRESULT Failed(PLATFORMRESULT result, const char* what, const char* detail)
-{
-    if (detail[0] != '\0')
-        std::snprintf(FailureReason, sizeof(FailureReason), "%s: %s", what, detail);
-    else
-        std::snprintf(FailureReason, sizeof(FailureReason), "%s: SDL's \"%s\" video driver gave no reason", what,
-                      VideoDriverName());
-    return result;
-}
-
 // SDL reports no error when it falls back to a driver that shows nothing, so the reason is told in our words.
 PLATFORMRESULT NoDisplay()
 {
@@ -236,49 +221,27 @@ PLATFORMRESULT NoDisplay()
     char detail[FailureDetailSize];
     std::snprintf(detail, sizeof(detail), "%s, so SDL fell back to its \"%s\" video driver, which shows nothing", where,
                   VideoDriverName());
-    return Failed(PlatformNoVideo, "No display could be opened", detail);
-}
-
-void ReleaseRenderer()
-{
-    if (Backend.Screen != nullptr)
-        SDL_DestroyTexture(Backend.Screen);
-    if (Backend.Renderer != nullptr)
-        SDL_DestroyRenderer(Backend.Renderer);
-    Backend.Screen = nullptr;
-    Backend.Renderer = nullptr;
-}
-
-// The picture is opaque, so its copy has no alpha: shown, it is copied, never blended, and into a window of the
-// usual 32-bit format without a conversion.
-bool CreateRenderer(Uint32 flags)
-{
-    Backend.Renderer = SDL_CreateRenderer(Backend.Window, -1, flags);
-    if (Backend.Renderer != nullptr)
-        Backend.Screen = SDL_CreateTexture(Backend.Renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                           PictureWidth, PictureHeight);
-    if (Backend.Screen != nullptr)
-        return true;
-    ReleaseRenderer();
-    return false;
-}
-
-// Every timing of the game counts frames, so frames must not come faster than the display's pace.
-void WaitForNextFrame()
-{
-    Uint64 now = SDL_GetPerformanceCounter();
-    if (now < Backend.NextFrame) {
-        Uint64 milliseconds = (Backend.NextFrame - now) * 1000 / SDL_GetPerformanceFrequency();
-        if (milliseconds > 0)
-            SDL_Delay(static_cast<Uint32>(milliseconds));
-        now = SDL_GetPerformanceCounter();
-    }
-    // Keep the pace from the last deadline so that waking early never adds up; after a slow frame start afresh.
-    Uint64 next = Backend.NextFrame + Backend.FrameTicks;
-    Backend.NextFrame = next > now ? next : now + Backend.FrameTicks;
+    return PlatformFailed(PlatformNoVideo, "No display could be opened", detail);
 }
 
 }  // namespace
+
+SDL_Window* MainSdlWindow()
+{
+    return Backend.Window;
+}
+
+// Kept at the moment of failure: SDL's error text is overwritten by the calls that clean up after it. Some
+// refusals leave no text at all; the steps clear it first, so that an older text cannot stand in for theirs.
+PLATFORMRESULT PlatformFailed(PLATFORMRESULT result, const char* what, const char* detail)
+{
+    if (detail[0] != '\0')
+        std::snprintf(FailureReason, sizeof(FailureReason), "%s: %s", what, detail);
+    else
+        std::snprintf(FailureReason, sizeof(FailureReason), "%s: SDL's \"%s\" video driver gave no reason", what,
+                      VideoDriverName());
+    return result;
+}
 
 PLATFORMRESULT OpenMainWindow()
 {
@@ -288,7 +251,7 @@ PLATFORMRESULT OpenMainWindow()
     // SDL names the X window's class when video starts, after this variable, else after the executable.
     SDL_setenv("SDL_VIDEO_X11_WMCLASS", WindowClass, 1);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return Failed(PlatformNoVideo, "The video system did not start", SDL_GetError());
+        return PlatformFailed(PlatformNoVideo, "The video system did not start", SDL_GetError());
     if (VideoShowsNothing()) {
         const PLATFORMRESULT result = NoDisplay();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -298,7 +261,8 @@ PLATFORMRESULT OpenMainWindow()
     Backend.Window = SDL_CreateWindow(Title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, PictureWidth,
                                       PictureHeight, SDL_WINDOW_SHOWN);
     if (Backend.Window == nullptr) {
-        const PLATFORMRESULT result = Failed(PlatformNoWindow, "The window could not be created", SDL_GetError());
+        const PLATFORMRESULT result =
+            PlatformFailed(PlatformNoWindow, "The window could not be created", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return result;
     }
@@ -314,7 +278,7 @@ void CloseMainWindow()
 {
     if (Backend.Window == nullptr)
         return;
-    ReleaseRenderer();
+    ReleaseWindowRenderer();
     for (SDL_Cursor*& cursor : Backend.Cursors) {
         if (cursor != nullptr)
             SDL_FreeCursor(cursor);
@@ -403,76 +367,4 @@ void ShowMessageBox(const char* caption, const char* text)
     // A plain box with one button; no window (headless, or video never started) means no display to show it on.
     if (Backend.Window == nullptr || SDL_ShowSimpleMessageBox(0, caption, text, Backend.Window) != 0)
         std::fprintf(stderr, "%s: %s\n", caption, text);
-}
-
-PLATFORMRESULT DEVICE::Create()
-{
-    if (Backend.Window == nullptr) {
-        Headless = true;
-        return PlatformOk;
-    }
-    if (Backend.Renderer == nullptr) {
-        SDL_ClearError();
-        SDL_DisplayMode mode;
-        int display = SDL_GetWindowDisplayIndex(Backend.Window);
-        if (display < 0 || SDL_GetDesktopDisplayMode(display, &mode) != 0)
-            return Failed(PlatformNoDisplayMode, "The display's current mode could not be read", SDL_GetError());
-        // The picture is drawn by the processor, so SDL's software renderer shows it with one copy into the
-        // window's own memory, shared with the X server. An accelerated renderer would also upload it, draw it
-        // and, where OpenGL itself runs on the processor (no graphics card, or a virtual X server), read it
-        // back: over ten times the processor's time. It stays the fallback where the window has no such memory.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        if (!CreateRenderer(SDL_RENDERER_SOFTWARE) &&
-            !CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC))
-            return Failed(PlatformNoRenderer, "No renderer could show the picture", SDL_GetError());
-        SDL_RendererInfo info;
-        bool vsync = SDL_GetRendererInfo(Backend.Renderer, &info) == 0 &&
-                     (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && mode.refresh_rate > 0;
-        // With vertical sync the display sets the pace; the floor at nine tenths of its period only
-        // catches a sync that returns at once. Without it, a timer holds 60 frames a second.
-        Uint64 second = SDL_GetPerformanceFrequency();
-        Backend.FrameTicks = vsync ? second * 9 / (10 * static_cast<Uint64>(mode.refresh_rate)) : second / FallbackRate;
-        Backend.NextFrame = 0;
-    }
-    Headless = false;
-    return PlatformOk;
-}
-
-void DEVICE::Release()
-{
-    ReleaseRenderer();
-    Headless = true;
-}
-
-void DEVICE::Present()
-{
-    if (Headless || Backend.Renderer == nullptr)
-        return;
-    Show();
-    WaitForNextFrame();
-}
-
-// The picture is copied straight into the locked texture, row by row only where SDL pads its rows.
-void DEVICE::Show()
-{
-    if (Headless || Backend.Renderer == nullptr)
-        return;
-    void* locked = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(Backend.Screen, nullptr, &locked, &pitch) == 0) {
-        constexpr int RowBytes = PictureWidth * 4;
-        if (pitch == RowBytes) {
-            std::memcpy(locked, Pixels.data(), static_cast<std::size_t>(RowBytes) * PictureHeight);
-        } else {
-            for (int y = 0; y < PictureHeight; ++y)
-                std::memcpy(static_cast<char*>(locked) + static_cast<std::ptrdiff_t>(y) * pitch,
-                            Pixels.data() + static_cast<std::size_t>(y) * PictureWidth, RowBytes);
-        }
-        SDL_UnlockTexture(Backend.Screen);
-    }
-    SDL_Rect whole{0, 0, PictureWidth, PictureHeight};
-    SDL_SetRenderDrawColor(Backend.Renderer, 0, 0, 0, 255);
-    SDL_RenderClear(Backend.Renderer);
-    SDL_RenderCopy(Backend.Renderer, Backend.Screen, nullptr, &whole);
-    SDL_RenderPresent(Backend.Renderer);
 }

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "platform/device.h"
 #include "platform/input.h"
+#include "platform/platform_result.h"
 
 // Cursor shapes, numbered as the game's cursor choices number them.
 enum CURSOR : int {
@@ -15,7 +15,7 @@ enum CURSOR : int {
     CursorHelp = 32651,  // an arrow with a question mark
 };
 
-PLATFORMRESULT OpenMainWindow();                       // starts video and opens the fixed window "Tollmarrow", drawing area 640 x 512; PlatformOk, PlatformNoVideo or PlatformNoWindow
+PLATFORMRESULT OpenMainWindow();                       // starts video and opens the fixed window "Tollmarrow", its drawing area the picture's size; PlatformOk, PlatformNoVideo or PlatformNoWindow
 void CloseMainWindow();                     // destroys the window and its renderer and stops video; no Close message follows
 bool IsWindowOpen();                        // a window is open; otherwise everything runs headless
 bool NextMessage(MESSAGE& message);         // gathers the window's new input, then takes the oldest waiting message; false when none waits; never waits

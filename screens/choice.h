@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/input.h"
+#include "platform/picture.h"
 
 constexpr int PlayerCountButtons = 7;     // buttons for 2 to 8 players
 constexpr int PlayerCountButtonSize = 32; // hit box of a player-count button

@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "graphics/board.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 
-MENUS Menus(640, 512, 13, 13);
+MENUS Menus(PictureWidth, PictureHeight, BoardMargin, BoardMargin);
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "base/text.h"
 #include "graphics/board.h"
 #include "graphics/camera.h"
+#include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
@@ -23,8 +24,8 @@
 #include "screens/pointer.h"
 #include "screens/screen_state.h"
 #include "screens/title.h"
-#include "shell/device.h"
 #include "shell/screen_changes.h"
+#include "shell/start_up.h"
 #include "world/frame_update.h"
 #include "world/game.h"
 #include "world/random.h"
@@ -129,7 +130,6 @@ void DrawFrame()
 void DrawScreenFrame()
 {
     ApplyCamera();
-    SetupLight();
     Drawing.pDevice->Clear(0x000000);
     DrawFrame();
 }

@@ -1,13 +1,13 @@
 // The window procedure: every message the window sends passes through here and is answered by
 // screen: hit tests and screen changes on the menus screens, clicks and menus on the board.
 #include "base/config.h"
+#include "graphics/drawing.h"
 #include "platform/window.h"
 #include "screens/choice.h"
 #include "screens/pointer.h"
 #include "screens/screen_state.h"
 #include "screens/text_entry.h"
 #include "screens/title.h"
-#include "shell/device.h"
 #include "shell/screen_changes.h"
 #include "shell/shell.h"
 #include "world/game.h"

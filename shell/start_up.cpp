@@ -1,50 +1,24 @@
-// Bringing up the graphics once: the device, the sprite and line objects, the capability lines of
-// the event log, the shadow quad, fog and light.
-#include "shell/device.h"
+// Bringing the game up once: the art folder, the device, the sprite and line objects, the capability lines of
+// the event log, the fonts and the textures.
+#include "shell/start_up.h"
 
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 #include "base/eventlog.h"
+#include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
-#include "screens/screen_state.h"
 #include "shell/shell.h"
 
 namespace {
-
-// One corner of the quad that spans the picture, for the shadow drawing.
-struct SHADOWVERTEX {
-    float X, Y, Z, Rhw;
-    std::uint32_t Colour;
-};
-constexpr int ShadowQuadVertices = 4;
-SHADOWVERTEX ShadowQuad[ShadowQuadVertices] = {};
-
-// The one light and the fog the scene is set up with; neither changes the flat picture.
-struct SCENELIGHT {
-    float Diffuse[4];
-    float Specular[4];
-    float Position[3];
-    float Direction[3];
-    float Attenuation0;
-    std::uint32_t Ambient;
-};
-struct SCENEFOG {
-    std::uint32_t Colour;
-    float Start;
-    float End;
-};
-SCENELIGHT SceneLight = {};
-SCENEFOG SceneFog = {};
 
 DEVICE Device;
 SPRITEDRAWER Sprite2D;
 LINEDRAWER Line;
 
-constexpr std::uint32_t ShadowColour = 0x7f000000;  // black at alpha 127
 constexpr char ArtFolder[] = "Textures";         // in the working folder: the fonts' and the images' files
 constexpr char TextureFolder[] = "Textures\\";  // the same folder as the texture list names it
 
@@ -82,16 +56,8 @@ void TARNWICK::InitD3D()
         if (caps & line.Bit)
             Log(line.Text);
 
-    const float width = static_cast<float>(PictureWidth);
-    const float height = static_cast<float>(PictureHeight);
-    ShadowQuad[0] = {0.0f, height, 0.0f, 1.0f, ShadowColour};
-    ShadowQuad[1] = {0.0f, 0.0f, 0.0f, 1.0f, ShadowColour};
-    ShadowQuad[2] = {width, height, 0.0f, 1.0f, ShadowColour};
-    ShadowQuad[3] = {width, 0.0f, 0.0f, 1.0f, ShadowColour};
+    // The game draws no shadows, but its log has always said the step passed.
     Log("Shadow poly creation OK.");
-
-    SetupFog();
-    SetupLight();
 
     Models.SetDevice(Drawing.pDevice);
     Textures.SetDevice(Drawing.pDevice);
@@ -148,17 +114,6 @@ std::uint16_t CreateD3DDevice()
     Line.Create(Drawing.pDevice);
     Drawing.pLine = &Line;
     return Caps32BitTextures;
-}
-
-void SetupFog()
-{
-    SceneFog = {0x444444, 0.1f, 500.0f};
-}
-
-void SetupLight()
-{
-    SceneLight = {{1.0f, 1.0f, 1.0f, 0.0f}, {1.0f, 1.0f, 1.0f, 1.0f}, {0.0f, 1000.0f, 150.0f}, {0.0f, -1.0f, 0.0f},
-                  1.0f, 0x888888};
 }
 
 void ReleaseDevice()

@@ -1,0 +1,138 @@
+// The device's window half: the renderer that shows the picture in the window at the display's pace, made and
+// given back with the device, and the picture's copy into it. The window itself is window.cpp's.
+#include "platform/device.h"
+
+#include <SDL.h>
+
+#include <cstddef>
+#include <cstring>
+
+#include "platform/sdl_window.h"
+
+namespace {
+
+constexpr int FallbackRate = 60;  // frames a second without vertical sync
+
+// The renderer showing the picture, while a device shows it in the window.
+struct SHOWN {
+    SDL_Renderer* Renderer = nullptr;
+    SDL_Texture* Screen = nullptr;  // the picture's copy on the renderer's side
+    Uint64 FrameTicks = 0;          // performance-counter ticks a presented frame lasts at least
+    Uint64 NextFrame = 0;           // when the next Present may return
+};
+
+SHOWN Shown;
+
+// The picture is opaque, so its copy has no alpha: shown, it is copied, never blended, and into a window of the
+// usual 32-bit format without a conversion.
+bool CreateRenderer(Uint32 flags)
+{
+    Shown.Renderer = SDL_CreateRenderer(MainSdlWindow(), -1, flags);
+    if (Shown.Renderer != nullptr)
+        Shown.Screen = SDL_CreateTexture(Shown.Renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                         PictureWidth, PictureHeight);
+    if (Shown.Screen != nullptr)
+        return true;
+    ReleaseWindowRenderer();
+    return false;
+}
+
+// Every timing of the game counts frames, so frames must not come faster than the display's pace.
+void WaitForNextFrame()
+{
+    Uint64 now = SDL_GetPerformanceCounter();
+    if (now < Shown.NextFrame) {
+        Uint64 milliseconds = (Shown.NextFrame - now) * 1000 / SDL_GetPerformanceFrequency();
+        if (milliseconds > 0)
+            SDL_Delay(static_cast<Uint32>(milliseconds));
+        now = SDL_GetPerformanceCounter();
+    }
+    // Keep the pace from the last deadline so that waking early never adds up; after a slow frame start afresh.
+    Uint64 next = Shown.NextFrame + Shown.FrameTicks;
+    Shown.NextFrame = next > now ? next : now + Shown.FrameTicks;
+}
+
+}  // namespace
+
+void ReleaseWindowRenderer()
+{
+    if (Shown.Screen != nullptr)
+        SDL_DestroyTexture(Shown.Screen);
+    if (Shown.Renderer != nullptr)
+        SDL_DestroyRenderer(Shown.Renderer);
+    Shown.Screen = nullptr;
+    Shown.Renderer = nullptr;
+}
+
+PLATFORMRESULT DEVICE::Create()
+{
+    if (MainSdlWindow() == nullptr) {
+        Headless = true;
+        return PlatformOk;
+    }
+    if (Shown.Renderer == nullptr) {
+        SDL_ClearError();
+        SDL_DisplayMode mode;
+        int display = SDL_GetWindowDisplayIndex(MainSdlWindow());
+        if (display < 0 || SDL_GetDesktopDisplayMode(display, &mode) != 0)
+            return PlatformFailed(PlatformNoDisplayMode, "The display's current mode could not be read",
+                                  SDL_GetError());
+        // The picture is drawn by the processor, so SDL's software renderer shows it with one copy into the
+        // window's own memory, shared with the X server. An accelerated renderer would also upload it, draw it
+        // and, where OpenGL itself runs on the processor (no graphics card, or a virtual X server), read it
+        // back: over ten times the processor's time. It stays the fallback where the window has no such memory.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        if (!CreateRenderer(SDL_RENDERER_SOFTWARE) &&
+            !CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC))
+            return PlatformFailed(PlatformNoRenderer, "No renderer could show the picture", SDL_GetError());
+        SDL_RendererInfo info;
+        bool vsync = SDL_GetRendererInfo(Shown.Renderer, &info) == 0 &&
+                     (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && mode.refresh_rate > 0;
+        // With vertical sync the display sets the pace; the floor at nine tenths of its period only
+        // catches a sync that returns at once. Without it, a timer holds 60 frames a second.
+        Uint64 second = SDL_GetPerformanceFrequency();
+        Shown.FrameTicks = vsync ? second * 9 / (10 * static_cast<Uint64>(mode.refresh_rate)) : second / FallbackRate;
+        Shown.NextFrame = 0;
+    }
+    Headless = false;
+    return PlatformOk;
+}
+
+void DEVICE::Release()
+{
+    ReleaseWindowRenderer();
+    Headless = true;
+}
+
+void DEVICE::Present()
+{
+    if (Headless || Shown.Renderer == nullptr)
+        return;
+    Show();
+    WaitForNextFrame();
+}
+
+// The picture is copied straight into the locked texture, row by row only where SDL pads its rows.
+void DEVICE::Show()
+{
+    if (Headless || Shown.Renderer == nullptr)
+        return;
+    void* locked = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(Shown.Screen, nullptr, &locked, &pitch) == 0) {
+        constexpr int RowBytes = PictureWidth * 4;
+        if (pitch == RowBytes) {
+            std::memcpy(locked, Pixels.data(), static_cast<std::size_t>(RowBytes) * PictureHeight);
+        } else {
+            for (int y = 0; y < PictureHeight; ++y)
+                std::memcpy(static_cast<char*>(locked) + static_cast<std::ptrdiff_t>(y) * pitch,
+                            Pixels.data() + static_cast<std::size_t>(y) * PictureWidth, RowBytes);
+        }
+        SDL_UnlockTexture(Shown.Screen);
+    }
+    SDL_Rect whole{0, 0, PictureWidth, PictureHeight};
+    SDL_SetRenderDrawColor(Shown.Renderer, 0, 0, 0, 255);
+    SDL_RenderClear(Shown.Renderer);
+    SDL_RenderCopy(Shown.Renderer, Shown.Screen, nullptr, &whole);
+    SDL_RenderPresent(Shown.Renderer);
+}

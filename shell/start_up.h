@@ -1,0 +1,21 @@
+// The program's start-up and its end: the art folder checked, the device and its sprite and line objects made, the
+// fonts and textures loaded with the event log's capability lines; the device given back at shutdown.
+#pragma once
+
+#include <cstdint>
+
+// Device capability bits, logged at start-up.
+constexpr std::uint16_t CapsHardwareRendering = 0x0400;
+constexpr std::uint16_t CapsHardwareTransform = 0x0800;
+constexpr std::uint16_t Caps8BitTextures = 0x1000;
+constexpr std::uint16_t Caps16BitTextures = 0x2000;
+constexpr std::uint16_t Caps32BitTextures = 0x4000;
+
+struct TARNWICK {
+    static void InitD3D();  // called once by the entry point after the window exists; ends the program on failure
+};
+
+// Called by RunGame before the window opens: ends the start-up in plain words when "Textures" is no folder.
+void CheckArtFolder();
+std::uint16_t CreateD3DDevice();  // called by InitD3D: the device and its sprite and line objects; its capability bits
+void ReleaseDevice();             // called by ReleaseAll at shutdown: gives back the device's window resources
