@@ -257,9 +257,10 @@ void GAME::UpdateTurn(const int* reachTable)
         return;
     const PLAYER& dreamer = Players[CurrentPlayer];
     if (dreamer.Kind != PieceFree && dreamer.IsComputer == 1 && !dreamer.IsDead) {
-        if (TurnHooks.ComputerPlayerTurn != nullptr && TurnHooks.ComputerPlayerTurn(CurrentPlayer, reachTable))
+        if (TurnHooks.ComputerPlayerTurn != nullptr && TurnHooks.ComputerPlayerTurn(*this, CurrentPlayer, reachTable))
             return;
-        if (TurnHooks.ComputerCreatureTurn != nullptr && TurnHooks.ComputerCreatureTurn(CurrentCreature, reachTable))
+        if (TurnHooks.ComputerCreatureTurn != nullptr &&
+            TurnHooks.ComputerCreatureTurn(*this, CurrentCreature, reachTable))
             return;
         NextComputerPiece();
     } else {
@@ -360,7 +361,7 @@ void UpdateGameFrame()
         Game.HumanTurnEnded = 1;
     }
     if (TurnHooks.GameOverCheck != nullptr)
-        TurnHooks.GameOverCheck();
+        TurnHooks.GameOverCheck(Game);
 }
 
 void EndHumanTurn(PLAYER* dreamer)

@@ -61,10 +61,10 @@ TEST_F(Shell, TheGameIsLostWithTheHumansDreamerAndWonByTheLastSideOnlyOnceNothin
     PlaceDreamer(0, "Ardent", 100, 100);
     PlaceDreamer(1, "Morrow", 300, 100);
     Screens.ScreenState = ScreenInGame;
-    CheckGameOver();
+    CheckGameOver(Game);
     EXPECT_EQ(Screens.ScreenState, ScreenInGame);
     Game.Players[0].Kill();
-    CheckGameOver();
+    CheckGameOver(Game);
     EXPECT_TRUE(Screens.ScreenState == ScreenGameOver && Screens.GameWon == 0);
 
     StartEmptyBoard();
@@ -72,10 +72,10 @@ TEST_F(Shell, TheGameIsLostWithTheHumansDreamerAndWonByTheLastSideOnlyOnceNothin
     Screens.ScreenState = ScreenInGame;
     const int bolt = Game.Effects.SpawnEffect(5, 1, -10, 300, 100, PieceRefDreamer, 1, PieceRefDreamer, 0, 116, 116,
                                               0.0f, 0, 255, 0);
-    CheckGameOver();
+    CheckGameOver(Game);
     EXPECT_EQ(Screens.ScreenState, ScreenInGame) << "the last bolt may still decide the verdict";
     Game.Effects.Slots[bolt].IsActive = 0;
-    CheckGameOver();
+    CheckGameOver(Game);
     EXPECT_TRUE(Screens.ScreenState == ScreenGameOver && Screens.GameWon == 1);
 }
 
