@@ -60,7 +60,7 @@ constexpr int ChallengeBackground = 89;  // texture-list row "ImageI.dds"
 
 void StartGame()
 {
-    SetNewGameFlag();
+    SetNewGameFlag(Game);
     InitNewGame();
 }
 

@@ -5,9 +5,9 @@
 class GAME;
 class PLAYER;
 
-void UpdateGameFrame();                 // called by the play frame of the screens once per frame while a game is on the board
-void RunPendingAction();                // carries out the action the computer opponent posted
-void EndHumanTurn(PLAYER* dreamer);     // the human's "End Turn": his side's end-of-turn step, then the computer sides play
+void UpdateGameFrame(GAME& game);               // called by the play frame of the screens once per frame of a game
+void RunPendingAction(GAME& game);              // carries out the action the computer opponent posted
+void EndHumanTurn(GAME& game, PLAYER* dreamer); // "End Turn": the human's end-of-turn step, then the computer's turns
 
 // The turn machine's ways out of the world, installed by the layers above it and handed the game being stepped;
 // a null hook is skipped.

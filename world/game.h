@@ -136,4 +136,4 @@ public:
 
 extern GAME Game;
 
-void SetNewGameFlag();  // called by StartGame before InitNewGame: marks that a new game is being set up
+void SetNewGameFlag(GAME& game);  // called by StartGame before InitNewGame: marks that a new game is being set up

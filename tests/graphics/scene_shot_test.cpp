@@ -61,15 +61,16 @@ TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
     PLAYER& human = Game.Players[0];
     ASSERT_TRUE(Game.Players[2].Spells.AddSpell(CloudCoverSpellId) && Game.Players[1].Spells.AddSpell(1));
     ScriptRand({0});
-    ASSERT_TRUE(CastSpell(&Game.Players[2], nullptr, 0, 0, Game.Players[2].Spells.Count - 1));
+    ASSERT_TRUE(CastSpell(Game, &Game.Players[2], nullptr, 0, 0, Game.Players[2].Spells.Count - 1));
     while (std::any_of(std::begin(Game.Effects.Slots), std::end(Game.Effects.Slots), [](const EFFECT& effect) {
         return effect.IsActive && effect.Kind == EffectCloudCover && (effect.IsMoving || effect.StartDelay > 0);
     }))
-        UpdateGameFrame();
+        UpdateGameFrame(Game);
     ScriptRand({0});
-    ASSERT_TRUE(CastSpell(&Game.Players[1], &human, human.CentreX, human.CentreY, Game.Players[1].Spells.Count - 1));
+    ASSERT_TRUE(
+        CastSpell(Game, &Game.Players[1], &human, human.CentreX, human.CentreY, Game.Players[1].Spells.Count - 1));
     for (int i = 0; i < 6; i++)
-        UpdateGameFrame();
+        UpdateGameFrame(Game);
     DrawShot("cast_frame.png", 0x27b4930c8de90971u);
 }
 
@@ -82,7 +83,7 @@ TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
         creatures[kind - 1] =
             Game.CreateCreature("Beast", kind, kind % 8, 110 + (kind - 1) % 5 * 100, 80 + (kind - 1) / 5 * 96);
     while (std::any_of(creatures, creatures + CreatureKindCount, [](const PIECE* c) { return c->IsGrowing != 0; }))
-        UpdateGameFrame();
+        UpdateGameFrame(Game);
     DrawShot("creatures_frame.png", 0x33ffa96ddc6fe842u);
 }
 

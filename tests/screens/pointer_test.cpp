@@ -269,7 +269,7 @@ TEST(Clicks, EachHandlerActsOnWhatLiesUnderTheBoardPointAndRefusesTheRest)
         }
     }
     for (int frame = 0; frame < 100 && Ardent.DreamSlotCount == 1; frame++)
-        UpdateGameFrame();  // the last dream lands with no piece at its end and is rolled there
+        UpdateGameFrame(Game);  // the last dream lands with no piece at its end and is rolled there
     EXPECT_EQ(Game.Creatures[0].CreatureKind, 11);
 }
 

@@ -74,8 +74,8 @@ bool PlayHeadlessFrame(PLAYERSCRIPT script)
         return false;
     const bool humansTurn = !Game.ComputerTurnsRunning && !Game.HumanTurnEnded && Game.IsHumanAlive();
     if (script == PLAYERSCRIPT::EndTurnAtOnce && humansTurn && Game.MessageFramesLeft == 0)
-        EndHumanTurn(&Game.Players[0]);
-    UpdateGameFrame();
+        EndHumanTurn(Game, &Game.Players[0]);
+    UpdateGameFrame(Game);
     return true;
 }
 

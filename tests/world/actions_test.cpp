@@ -56,17 +56,17 @@ TEST(Hits, ADeadTargetIsLeftAloneAndADeadSourceStaysGone)
 TEST(Attack, TheFirstOfEightGhostsLandsInFrameTwelveCarryingTheBlowAndBringsTheFadingAttackerBack)
 {
     StartActionBoard();
-    AttackEffect(&Ardent, &Enemy);
+    AttackEffect(Game, &Ardent, &Enemy);
     EXPECT_EQ((std::vector<int>{Ardent.FadeMode, Ardent.Alpha, Ardent.FadeStep}), (std::vector<int>{2, 255, 20}));
     EXPECT_EQ(CountActiveEffects(), 8);
     int frames = 0;
     for (; Enemy.FadeMode != 1 && frames < 100; frames++)  // the landing flashes the target
-        UpdateGameFrame();
+        UpdateGameFrame(Game);
     EXPECT_EQ(frames, 12);
     EXPECT_EQ((std::vector<int>{Ardent.FadeMode, Ardent.Alpha, Ardent.FadeStep}), (std::vector<int>{1, 0, 10}));
     EXPECT_EQ(Enemy.PendingHealth, -11);  // 10 plus attack 2 less defence 1
     for (int frame = 0; frame < 100; frame++)
-        UpdateGameFrame();
+        UpdateGameFrame(Game);
     EXPECT_EQ(Enemy.Health, 20 - 11);
 }
 
@@ -86,7 +86,7 @@ TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects
         Ardent.Spells.Slots[0].Chance = c.Chance;
         ScriptRand({c.Roll});
         Enemy.TargetMark = 1;
-        EXPECT_TRUE(CastSpell(&Ardent, c.Target == 1 ? &Enemy : nullptr, 216, 116, 0));
+        EXPECT_TRUE(CastSpell(Game, &Ardent, c.Target == 1 ? &Enemy : nullptr, 216, 116, 0));
         EXPECT_EQ(ScriptedRandLeft(), 0);
         EXPECT_EQ(Ardent.Spells.Count, 0);
         ASSERT_EQ(CountActiveEffects(), c.Effects);
@@ -99,8 +99,8 @@ TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects
     }
     Ardent.Spells.AddSpell(1);
     ScriptRand({0});  // no caster or no such slot: refused without a draw
-    EXPECT_FALSE(CastSpell(nullptr, &Enemy, 0, 0, 0));
-    EXPECT_FALSE(CastSpell(&Ardent, &Enemy, 0, 0, 1));
+    EXPECT_FALSE(CastSpell(Game, nullptr, &Enemy, 0, 0, 0));
+    EXPECT_FALSE(CastSpell(Game, &Ardent, &Enemy, 0, 0, 1));
     EXPECT_EQ(ScriptedRandLeft(), 1);
 }
 
@@ -110,7 +110,7 @@ TEST(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefus
     for (int id : {1, 12, 4})
         Ardent.Spells.AddSpell(id);
     Badger.Spells.AddSpell(3);
-    EXPECT_TRUE(TransferSpell(&Ardent, &Badger, 116, 176, 1));
+    EXPECT_TRUE(TransferSpell(Game, &Ardent, &Badger, 116, 176, 1));
     EXPECT_EQ(Badger.Spells.Slots[1].Id, 12);
     EXPECT_EQ(Ardent.Spells.Slots[1].Id, 4);
     ASSERT_EQ(CountActiveEffects(), 1);
@@ -121,7 +121,7 @@ TEST(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefus
     Ardent.Spells.AddSpell(1);
     while (Enemy.Spells.AddSpell(2)) {
     }
-    EXPECT_FALSE(TransferSpell(&Ardent, &Enemy, 0, 0, 0));
+    EXPECT_FALSE(TransferSpell(Game, &Ardent, &Enemy, 0, 0, 0));
     EXPECT_EQ((std::vector<int>{Ardent.Spells.Count, Enemy.Spells.Count, Badger.Spells.Count, CountActiveEffects()}),
               (std::vector<int>{1, 32, 0, 0}));
 }

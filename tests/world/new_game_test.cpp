@@ -138,7 +138,7 @@ TEST(Deaths, NobodyScoresForAPieceNeverHit)
     PIECE& imp = *Game.CreateCreature("Imp", 1, 1, 400, 300);
     imp.Health = 1;
     imp.PendingHealth = -1;
-    UpdateGameFrame();
+    UpdateGameFrame(Game);
     EXPECT_TRUE(imp.IsDead);
     EXPECT_EQ(std::vector<int>({Game.Players[0].Score, Game.Players[1].Score, Game.ScoreTexts.FindFree()}),
               std::vector<int>({0, 0, 0}));
@@ -153,7 +153,7 @@ TEST(TurnMachine, ADeadSideDropsTheActionsItsPartOfAndPassesTheHazardsStepDown)
         Game.Players[dead].Kill();
         EXPECT_EQ(Game.GetLastComputerPlayer(), 1 - dead);
         Game.PendingAction = {dead == 1 ? ActionDream : ActionCast, &Game.Players[1], &Game.Players[0], 0, 0, 0, 0};
-        RunPendingAction();
+        RunPendingAction(Game);
         EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
         EXPECT_EQ(Game.Players[1].Spells.Count, spells);
     }
