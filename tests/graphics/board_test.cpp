@@ -73,14 +73,14 @@ TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreTheBarFillsItsShareAndTheRange
     EXPECT_FALSE(PointInRect(15, 22, 10, 20, 5, 5) || PointInRect(12, 25, 10, 20, 5, 5));
     BoardView.MarkerAngle = 359.0f;
     Draws.clear();
-    DrawBoard(AIMVIEW{&PlaceDreamer(0, "Ann", 200, 150), false, 0.5f, 0x00ff00});
+    DrawBoard(Game, AIMVIEW{&PlaceDreamer(0, "Ann", 200, 150), false, 0.5f, 0x00ff00});
     EXPECT_TRUE(Draws.size() == 266u && BoardView.MarkerAngle == 0.0f);
     Game.Players[0].TeamColour = 0x123456;
     PlaceDreamer(1, "Bo", 300, 300);
     for (const auto& turn : {std::pair{0, 0xff123456u}, {1, 0xffffffffu}, {MaxPlayers, 0xffffffffu}}) {
         Draws.clear();
         Game.CurrentPlayer = turn.first;
-        DrawBoardFrame(0, 0);
+        DrawBoardFrame(Game, 0, 0);
         ASSERT_EQ(Draws.size(), 70u);
         for (const SPRITEDRAW& draw : Draws)
             ASSERT_EQ(draw.Colour, turn.second) << turn.first;
@@ -107,7 +107,7 @@ TEST_F(BoardDrawing, ThePiecesGoFromTheTopDownBetweenTheEffectLayers)
         piece.CentreY = i < 3 ? dreamerY[i] : 200;
     }
     Game.Creatures[39].CentreY = 50;
-    DrawScene(nullptr);
+    DrawScene(Game, nullptr);
     std::vector<int> expected{91, 69, 31, 32};
     for (int i = 3; i < 39; i++)
         expected.push_back(30 + i);
@@ -147,9 +147,9 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
     EFFECT& effect = PlaceEffect(0, 5, 1, 10, 10, 8, 8);
     effect.Sprite.BuildFrames(7, 1, 8, 8, 1);
     effect.Sprite.Mirror = 1;
-    DrawEffect(effect);
+    DrawEffect(Game, effect);
     effect.Sprite.Angle = 90.0f;
-    DrawEffect(effect);
+    DrawEffect(Game, effect);
     EXPECT_TRUE(Draws[0].Scaling.X == -1.0f && Draws[1].Scaling.X == 1.0f);
     const int owners[][3] = {{0, 0, 32}, {0, 1, 200}, {1, 0, 200}, {-1, 0, 200}};
     for (const auto& owner : owners) {
@@ -157,7 +157,7 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
         cloud.Sprite.BuildFrames(7, 1, 8, 8, 1);
         cloud.Sprite.Alpha = 200;
         Game.ComputerTurnsRunning = static_cast<std::uint8_t>(owner[1]);
-        DrawEffect(cloud);
+        DrawEffect(Game, cloud);
         EXPECT_EQ(Draws.back().Colour >> 24, static_cast<std::uint32_t>(owner[2])) << owner[0] << owner[1];
     }
     EFFECT& line = PlaceEffect(1, EffectDreamLine, 0, 100, 60, 4, 0);
@@ -166,7 +166,7 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
     line.TailY = 30.0f;
     line.Sprite.Colour = 0xaa00aa;
     line.Sprite.Alpha = 128;
-    DrawEffect(line);
+    DrawEffect(Game, line);
     ASSERT_EQ(Lines.size(), 1u);
     EXPECT_TRUE(Lines[0].From.X == 33.0f && Lines[0].From.Y == 43.0f && Lines[0].To.X == 113.0f &&
                 Lines[0].To.Y == 73.0f && Lines[0].Width == 4.0f && Lines[0].Colour == 0x80aa00aau);
@@ -183,7 +183,7 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
         sprite->ScaledPlacement = 1;
     }
     DrawSceneryItem(item);
-    DrawEffect(grown);
+    DrawEffect(Game, grown);
     for (const SPRITEDRAW& draw : {Draws[Draws.size() - 2], Draws.back()}) {
         EXPECT_TRUE(draw.Source.Left == 32 && draw.Source.Top == 24 && draw.Centre.X == 8.0f && draw.Centre.Y == 6.0f);
         ExpectDraw(draw, 108.0f, 206.0f, 0.5f, 0xffffffffu);

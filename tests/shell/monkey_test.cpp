@@ -180,7 +180,7 @@ struct MONKEY {
             DrawnFrames++;
         } else if (inGame) {
             UpdatePlayFrame();
-            ReadCameraKeys();
+            ReadCameraKeys(Game);
         }
         Frames++;
         Check();

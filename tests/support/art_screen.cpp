@@ -62,9 +62,9 @@ void ARTSCREEN::DrawGameFrame()
     Device.BeginScene();
     ApplyFillMode();
     Sprite.Begin();
-    DrawGame2D(AIMVIEW());
-    DrawScene(nullptr);
-    DrawBoardFrame(0, 0);
+    DrawGame2D(Game, AIMVIEW());
+    DrawScene(Game, nullptr);
+    DrawBoardFrame(Game, 0, 0);
     Sprite.End();
     Device.EndScene();
 }
