@@ -7,6 +7,7 @@
 #include "graphics/camera.h"
 #include "platform/window.h"
 #include "screens/menus.h"
+#include "screens/screen_state.h"
 #include "world/actions.h"
 #include "world/effects.h"
 #include "world/frame_update.h"

@@ -1,4 +1,4 @@
-// The one game state: roster, dreamers, creatures, turn state, banner, board and spell table.
+// The game state: roster, dreamers, creatures, turn state, banner, board and spell table.
 #pragma once
 
 #include <cstdint>
@@ -133,7 +133,5 @@ public:
                          int value, int x, int y);          // an arrived effect's heal or harm; the health change applied
     bool GiveExperience(PIECEREF type, int index, int amount);  // offers a hitter experience; true when it gained a level
 };
-
-extern GAME Game;
 
 void SetNewGameFlag(GAME& game);  // called by StartGame before InitNewGame: marks that a new game is being set up
