@@ -72,10 +72,7 @@ TEST(IncludeRules, EveryFolderOfSourcesHasItsFloorAndIncludesOnlyItAndTheFloorsB
 
 namespace {
 
-// The floors below the screens, where the one game the screens keep is never named.
-const std::vector<std::string> GameTakers = {"world", "opponent", "graphics"};
-
-// Whether a source line names the one game, its strings and its comment aside.
+// Whether a source line names the one game the screens keep, its strings and its comment aside.
 bool NamesTheGame(const std::string& line)
 {
     static const std::regex literals(R"("([^"\\]|\\.)*"|'([^'\\]|\\.)*')");
@@ -86,11 +83,12 @@ bool NamesTheGame(const std::string& line)
 
 }  // namespace
 
+// Below the screens every function works on the game it is handed.
 TEST(GameReach, TheFloorsBelowTheScreensWorkOnTheGameTheyAreHanded)
 {
     EXPECT_TRUE(NamesTheGame("    if (Game.HumanTurnEnded)") && !NamesTheGame(R"(    f(game, "Free Game");  // Game)"));
     int sources = 0;
-    for (const std::string& folder : GameTakers)
+    for (const std::string folder : {"world", "opponent", "graphics"})
         for (const auto& entry : std::filesystem::recursive_directory_iterator(SOURCE_FOLDER "/" + folder)) {
             if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h")
                 continue;
