@@ -67,7 +67,7 @@ static_assert(sizeof(FramePieces) / sizeof(FramePieces[0]) == FramePieceCount);
 // pieces on one line are drawn in slot order every run.
 struct DEPTHENTRY {
     int Key;
-    PIECEBASE* pPiece;
+    const PIECEBASE* pPiece;
     int Order;
 };
 
@@ -91,20 +91,20 @@ RECTANGLE FrameRect(const SPRITEFRAME& frame)
     return RECTANGLE{frame.Left, frame.Top, frame.Right, frame.Bottom};
 }
 
-void DrawEffectLayer(int layer)
+void DrawEffectLayer(const GAME& game, int layer)
 {
-    for (const EFFECT& effect : Game.Effects.Slots) {
+    for (const EFFECT& effect : game.Effects.Slots) {
         if (effect.IsActive != 0 && effect.StartDelay < 1 && effect.DrawLayer == layer)
-            DrawEffect(effect);
+            DrawEffect(game, effect);
     }
 }
 
 // The human's own Cloud Cover is nearly clear in his turn so he can see his pieces beneath it; a cloud
 // of no known side keeps its sprite's alpha.
-std::uint32_t EffectAlpha(const EFFECT& effect)
+std::uint32_t EffectAlpha(const GAME& game, const EFFECT& effect)
 {
-    if (effect.Kind == EffectCloudCover && Game.ComputerTurnsRunning == 0 && effect.OwnerTeam >= 0 &&
-        effect.OwnerTeam < MaxPlayers && Game.Players[effect.OwnerTeam].IsComputer == 0)
+    if (effect.Kind == EffectCloudCover && game.ComputerTurnsRunning == 0 && effect.OwnerTeam >= 0 &&
+        effect.OwnerTeam < MaxPlayers && game.Players[effect.OwnerTeam].IsComputer == 0)
         return OwnCloudAlpha;
     return AlphaOf(effect.Sprite.Alpha);
 }
@@ -116,19 +116,19 @@ void ApplyFillMode()
 {
 }
 
-void DrawGame2D(const AIMVIEW& aim)
+void DrawGame2D(const GAME& game, const AIMVIEW& aim)
 {
     DrawScrollingBackground(BoardView.BackgroundImage, 0x808080, 64, 1, 1, 1);
-    DrawBoard(aim);
+    DrawBoard(game, aim);
 }
 
-void DrawBoard(const AIMVIEW& aim)
+void DrawBoard(const GAME& game, const AIMVIEW& aim)
 {
     DrawBoardRow(0, TextureGridB, TextureGridD);
     for (int row = 1; row < BoardRows; row++)
         DrawBoardRow(row, TextureGridA, TextureGridC);
     if (aim.pSelected != nullptr)
-        DrawSelectionMarker(aim);
+        DrawSelectionMarker(game, aim);
 }
 
 // A green from 181 to 203 that rolls diagonally across the board as the phase grows.
@@ -146,12 +146,12 @@ void DrawBoardRow(int row, int texture, int lastTexture)
     BoardView.BoardWavePhase += WaveStepPerRow;
 }
 
-void DrawSelectionMarker(const AIMVIEW& aim)
+void DrawSelectionMarker(const GAME& game, const AIMVIEW& aim)
 {
     if (aim.IsAiming) {
         int x = 0;
         int y = 0;
-        Game.GetReachOrigin(aim.pSelected, &x, &y, aim.Range);
+        game.GetReachOrigin(aim.pSelected, &x, &y, aim.Range);
         DrawSpriteExNoRect(RangeImage, x + BoardMargin, y + BoardMargin, RangeImageSize, RangeImageSize, aim.Range,
                            aim.Range, BoardView.MarkerAngle * DegreesToRadians, RangeAlpha, aim.RangeColour, true,
                            false);
@@ -161,17 +161,17 @@ void DrawSelectionMarker(const AIMVIEW& aim)
         BoardView.MarkerAngle -= 360.0f;
 }
 
-void DrawScene(const PIECEBASE* selected)
+void DrawScene(const GAME& game, const PIECEBASE* selected)
 {
-    DrawEffectLayer(0);
+    DrawEffectLayer(game, 0);
     int count = 0;
-    for (PLAYER& player : Game.Players) {
+    for (const PLAYER& player : game.Players) {
         if (player.Kind != PieceFree) {
             DepthList[count] = DEPTHENTRY{player.CentreY, &player, count};
             count++;
         }
     }
-    for (PIECE& creature : Game.Creatures) {
+    for (const PIECE& creature : game.Creatures) {
         if (creature.Kind != PieceFree) {
             DepthList[count] = DEPTHENTRY{creature.CentreY, &creature, count};
             count++;
@@ -180,12 +180,12 @@ void DrawScene(const PIECEBASE* selected)
     std::sort(DepthList, DepthList + count, ComparePieceY);
     for (int i = 0; i < count; i++)
         DrawPiece(DepthList[i].pPiece, selected);
-    DrawEffectLayer(1);
-    DrawEffectLayer(2);
+    DrawEffectLayer(game, 1);
+    DrawEffectLayer(game, 2);
 }
 
 // The sheet's last frame, 7 % larger about the body, is the glow; a sheet of one frame has none.
-void DrawPiece(PIECEBASE* piece, const PIECEBASE* selected)
+void DrawPiece(const PIECEBASE* piece, const PIECEBASE* selected)
 {
     const SPRITE& sprite = piece->Sprite;
     const int x0 = static_cast<int>(piece->X) + BoardMargin;
@@ -222,7 +222,7 @@ void DrawPiece(PIECEBASE* piece, const PIECEBASE* selected)
     }
 }
 
-void DrawPieceMarker(PIECEBASE* piece, int texture, std::uint32_t colour)
+void DrawPieceMarker(const PIECEBASE* piece, int texture, std::uint32_t colour)
 {
     const int x = static_cast<int>(piece->X) - ((MarkerSize - piece->Width) >> 1) + BoardMargin;
     const int y = static_cast<int>(piece->Y) - ((MarkerSize - piece->Height) >> 1) + BoardMargin;
@@ -230,7 +230,7 @@ void DrawPieceMarker(PIECEBASE* piece, int texture, std::uint32_t colour)
 }
 
 // A turning effect is never mirrored: the mirror is only honoured at angle 0.
-void DrawEffect(const EFFECT& effect)
+void DrawEffect(const GAME& game, const EFFECT& effect)
 {
     const SPRITE& sprite = effect.Sprite;
     const int headX = static_cast<int>(effect.HeadX) + BoardMargin;
@@ -249,17 +249,17 @@ void DrawEffect(const EFFECT& effect)
     if (sprite.Angle == 0.0f && sprite.Mirror != 0)
         scaleX = -scaleX;
     DrawSpriteEx(frame->Texture, headX, headY, source.Right - source.Left, source.Bottom - source.Top, &source, scaleX,
-                 sprite.Scale, sprite.Angle * DegreesToRadians, EffectAlpha(effect), sprite.Colour,
+                 sprite.Scale, sprite.Angle * DegreesToRadians, EffectAlpha(game, effect), sprite.Colour,
                  sprite.ScaledPlacement != 0, true);
 }
 
 // The frame takes the human's colour during his turn, and is white otherwise.
-void DrawBoardFrame(int x, int y)
+void DrawBoardFrame(const GAME& game, int x, int y)
 {
     std::uint32_t colour = White;
-    if (Game.CurrentPlayer >= 0 && Game.CurrentPlayer < MaxPlayers &&
-        Game.Players[Game.CurrentPlayer].Kind == PieceHumanDreamer)
-        colour = Game.Players[Game.CurrentPlayer].TeamColour;
+    if (game.CurrentPlayer >= 0 && game.CurrentPlayer < MaxPlayers &&
+        game.Players[game.CurrentPlayer].Kind == PieceHumanDreamer)
+        colour = game.Players[game.CurrentPlayer].TeamColour;
     for (const FRAMEPIECE& piece : FramePieces) {
         for (int i = 0; i < piece.Count; i++)
             DrawSprite(BordersImage, x + piece.X + piece.StepX * i, y + piece.Y + piece.StepY * i, &piece.Source,
@@ -273,9 +273,9 @@ float GetFrameSpeed(int framesPerSecond)
 }
 
 // New pictures appear one a frame, anywhere but the bottom 50 pixels, until 40 are alive.
-void SpawnDecorations()
+void SpawnDecorations(GAME& game)
 {
-    SCENERY& scenery = Game.Scenery;
+    SCENERY& scenery = game.Scenery;
     if (scenery.CountActive() < DecorationCount) {
         const int kind = Rand() % SceneryKindCount;
         const int life = 2000 + Rand() % 500;

@@ -9,6 +9,8 @@
 #include "world/scenery.h"
 #include "world/texture_list.h"
 
+class GAME;
+
 constexpr int BoardMargin = 13;             // the board is drawn this many pixels in from the picture's top-left
 constexpr int BoardColumns = 19;            // 32-pixel tiles across the board
 constexpr int BoardRows = 14;               // 32-pixel tiles down the board
@@ -35,16 +37,17 @@ struct AIMVIEW {
 };
 
 void ApplyFillMode();                       // hands FillMode to the device; before the sprite pass of a game frame
-void DrawGame2D(const AIMVIEW& aim);        // background and board, first in a game frame's sprite pass
-void DrawBoard(const AIMVIEW& aim);         // the 19 x 14 tiles and, with a piece selected, its range marker
+void DrawGame2D(const GAME& game, const AIMVIEW& aim);  // background and board, first in a game frame's sprite pass
+void DrawBoard(const GAME& game, const AIMVIEW& aim);  // the 19 x 14 tiles and, with a piece selected, its range marker
 void DrawBoardRow(int row, int texture, int lastTexture);  // one row of tiles; the wave moves on by 0.005
-void DrawSelectionMarker(const AIMVIEW& aim);  // the reach circle while aiming; the marker turns one degree
-void DrawScene(const PIECEBASE* selected);  // effects of layer 0, pieces from the top down, effects of layers 1 and 2
-void DrawPiece(PIECEBASE* piece, const PIECEBASE* selected);  // health bar, glow, body and hover or target marker
-void DrawPieceMarker(PIECEBASE* piece, int texture, std::uint32_t colour);  // a 32 x 32 marker centred on the piece
-void DrawEffect(const EFFECT& effect);      // a line from tail to head, or the sprite frame at the head
-void DrawBoardFrame(int x, int y);          // the 634 x 474 frame with its top-left at (x, y)
+void DrawSelectionMarker(const GAME& game, const AIMVIEW& aim);  // the reach circle while aiming; the marker turns
+// Effects of layer 0, the game's pieces from the top down, effects of layers 1 and 2.
+void DrawScene(const GAME& game, const PIECEBASE* selected);
+void DrawPiece(const PIECEBASE* piece, const PIECEBASE* selected);  // health bar, glow, body and hover or target marker
+void DrawPieceMarker(const PIECEBASE* piece, int texture, std::uint32_t colour);  // 32 x 32, centred on the piece
+void DrawEffect(const GAME& game, const EFFECT& effect);  // a line from tail to head, or the sprite frame at the head
+void DrawBoardFrame(const GAME& game, int x, int y);  // the 634 x 474 frame with its top-left at (x, y)
 
 float GetFrameSpeed(int framesPerSecond);   // 60 over the frame rate, counted as at least 30
-void SpawnDecorations();                    // keeps 40 scenery pictures alive and draws them
+void SpawnDecorations(GAME& game);          // keeps 40 of the game's scenery pictures alive and draws them
 void DrawSceneryItem(const SCENERYITEM& item);  // the item's frame at its place, at its own alpha, unmirrored

@@ -128,13 +128,13 @@ void ApplyCamera()
 
 // The arrows step along the camera's own axes, so with a pitch a forward step also rises or sinks.
 // Of two opposite arrows the one tested later wins: down over up, right over left.
-void ReadCameraKeys()
+void ReadCameraKeys(const GAME& game)
 {
     std::uint8_t keys[KeyStateCount] = {};
     ReadKeyStates(keys);
     if (IsDown(keys, KeyF1))
         Camera.DebugDisplay = true;
-    if (Game.HumanTurnEnded)
+    if (game.HumanTurnEnded)
         return;
 
     MATRIX yaw;

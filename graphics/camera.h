@@ -2,6 +2,8 @@
 // frame, the keys that move it, and the small 4 x 4 matrix helpers it works with.
 #pragma once
 
+class GAME;
+
 // A 4 x 4 matrix applied to row vectors ((x, y, z, 1) times the matrix); the translation is the
 // fourth row (_41, _42, _43). A product a x b applies a first.
 struct MATRIX {
@@ -41,4 +43,4 @@ void SetPerspectiveMatrix(MATRIX& out, float fieldOfView, float aspect, float ne
 
 void PlaceCameraForNewGame();  // the camera every game starts with: above and behind the board, tilted down
 void ApplyCamera();            // rebuilds the view and projection from the camera; every drawn frame
-void ReadCameraKeys();         // F1 turns the debug overlay on; arrows move, A/D turn, W/X tilt the camera, except in the computer's turns
+void ReadCameraKeys(const GAME& game);  // F1: debug values on; arrows, A/D, W/X move the camera, not in computer turns

@@ -7,7 +7,7 @@ class GAME;
 class PLAYER;
 struct PIECEBASE;
 
-void InstallComputerOpponent();     // lets the turn machine hand computer turns to PlayerTurn and CreatureTurn on Game
+void InstallComputerOpponent();     // lets the turn machine hand computer turns to PlayerTurn and CreatureTurn
 
 // Turns and targets
 bool PlayerTurn(GAME& game, int player, const int* reachTable);     // one step of a computer dreamer's turn; true while busy

@@ -3,24 +3,10 @@
 #include "world/frame_update.h"
 #include "world/game.h"
 
-namespace {
-
-bool GamePlayerTurn(int player, const int* reachTable)
-{
-    return PlayerTurn(Game, player, reachTable);
-}
-
-bool GameCreatureTurn(int creature, const int* reachTable)
-{
-    return CreatureTurn(Game, creature, reachTable);
-}
-
-}  // namespace
-
 void InstallComputerOpponent()
 {
-    TurnHooks.ComputerPlayerTurn = GamePlayerTurn;
-    TurnHooks.ComputerCreatureTurn = GameCreatureTurn;
+    TurnHooks.ComputerPlayerTurn = PlayerTurn;
+    TurnHooks.ComputerCreatureTurn = CreatureTurn;
 }
 
 // The turn machine calls again every frame while the dreamer's creatures act, so

@@ -7,6 +7,7 @@
 #include "graphics/camera.h"
 #include "platform/window.h"
 #include "screens/menus.h"
+#include "screens/screen_state.h"
 #include "world/actions.h"
 #include "world/effects.h"
 #include "world/frame_update.h"
@@ -129,7 +130,7 @@ void ChooseSpellToCast()
             Game.ShowSelectTargetPrompt();
         } else {
             Game.ShowCastMessage(piece, Play.ChosenSpell);
-            CastSpell(piece, piece, piece->CentreX, piece->CentreY, Play.ChosenSpell);
+            CastSpell(Game, piece, piece, piece->CentreX, piece->CentreY, Play.ChosenSpell);
         }
     }
     Menus.ResetAll();
@@ -163,7 +164,7 @@ void ChooseDream()
 // The human side's turn ends: its hazards strike, then the computer sides play.
 void EndTurn()
 {
-    EndHumanTurn(Play.pSelectedPiece->ToPlayer());
+    EndHumanTurn(Game, Play.pSelectedPiece->ToPlayer());
     CancelAction();
     Play.ActionMode = ModeComputerTurns;
 }
@@ -316,7 +317,7 @@ void UpdateCursor(int windowX, int windowY)
 void UpdatePlayFrame()
 {
     Game.DebugFlag = Camera.DebugDisplay ? 1 : 0;
-    UpdateGameFrame();
+    UpdateGameFrame(Game);
     if (Game.HitHappened)
         Play.pPointerTarget = nullptr;
     if ((Play.ActionMode == ModeMenuOpen || IsTargetingMode()) && Play.pSelectedPiece != nullptr &&
@@ -498,7 +499,7 @@ bool MoveAttackClick(PIECEBASE* piece, float x, float y)
         return true;
     }
     if (r == TargetEnemy) {
-        AttackEffect(piece, Play.pPointerTarget);
+        AttackEffect(Game, piece, Play.pPointerTarget);
         ClearTarget();
         return true;
     }
@@ -522,7 +523,7 @@ bool CastSpellClick(int x, int y)
     if (!goesAhead)
         return false;
     Game.ShowCastMessage(caster, Play.ChosenSpell);
-    CastSpell(caster, Play.pPointerTarget, x, y, Play.ChosenSpell);
+    CastSpell(Game, caster, Play.pPointerTarget, x, y, Play.ChosenSpell);
     ClearTarget();
     return true;
 }
@@ -533,7 +534,7 @@ bool DreamClick(int x, int y)
         return false;
     if (TestTargetAt(x, y, true, false, false, false) != TargetNone)
         return false;
-    DreamEffect(Play.pSelectedPiece, Play.ChosenDream, x, y);
+    DreamEffect(Game, Play.pSelectedPiece, Play.ChosenDream, x, y);
     Game.ShowDreamMessage(Play.pSelectedPiece, Play.ChosenDream);
     return true;
 }
@@ -555,7 +556,7 @@ bool TransferSpellClick(int x, int y)
     if (result != TargetFriend || !IsHandRow(caster, Play.ChosenSpell) || receiver->Spells.Count >= HandSize)
         return false;
     Game.ShowTransferMessage(caster, Play.ChosenSpell);
-    TransferSpell(caster, receiver, x, y, Play.ChosenSpell);
+    TransferSpell(Game, caster, receiver, x, y, Play.ChosenSpell);
     receiver->TargetMark = 0;
     Play.pPointerTarget = nullptr;
     return true;

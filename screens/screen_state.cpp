@@ -1,4 +1,7 @@
-// The screen the player is on and the choices made so far.
+// The screen the player is on, the choices made so far and the one game.
 #include "screens/screen_state.h"
 
+#include "world/game.h"
+
 SCREENS Screens;
+GAME Game;

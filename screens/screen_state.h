@@ -1,8 +1,10 @@
-// The screen the player is on and the choices the screens have collected: the screens read them,
+// The screen the player is on, the choices the screens have collected and the one game: the screens read them,
 // the window procedure and the screen changes above them set them.
 #pragma once
 
 #include <cstdint>
+
+class GAME;
 
 // The screens, numbered as the game numbers them.
 enum SCREEN : int {
@@ -31,3 +33,4 @@ struct SCREENS {
 };
 
 extern SCREENS Screens;  // the one screen state
+extern GAME Game;        // the one game the screens show and the shell steps

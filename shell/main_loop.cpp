@@ -83,7 +83,7 @@ void DrawMenuScreen()
     default:
         return;
     }
-    DrawBoardFrame(0, 0);
+    DrawBoardFrame(Game, 0, 0);
 }
 
 bool IsMenuScreen()
@@ -102,9 +102,9 @@ void DrawFrame()
         ApplyFillMode();
         Drawing.pSprite2D->Begin();
         const AIMVIEW aim = GetAimView();
-        DrawGame2D(aim);
-        DrawScene(aim.pSelected);
-        DrawBoardFrame(0, 0);
+        DrawGame2D(Game, aim);
+        DrawScene(Game, aim.pSelected);
+        DrawBoardFrame(Game, 0, 0);
         Drawing.pSprite2D->End();
         DrawDebugValues();
         DrawMessageLine();
@@ -115,7 +115,7 @@ void DrawFrame()
         Menus.Draw();
         Drawing.pDevice->EndScene();
         UpdatePlayFrame();
-        ReadCameraKeys();
+        ReadCameraKeys(Game);
     } else if (IsMenuScreen()) {
         Drawing.pDevice->BeginScene();
         Drawing.pSprite2D->Begin();

@@ -60,7 +60,7 @@ constexpr TEXTUREROW ChallengeBackground = TextureImageI;
 
 void StartGame()
 {
-    SetNewGameFlag();
+    SetNewGameFlag(Game);
     InitNewGame();
 }
 
@@ -83,24 +83,24 @@ void InitNewGame()
 // A dead dreamer keeps its place until its fade has ended, and a side whose
 // dreamer has gone ends the game only once everything in flight has landed,
 // so a last bolt can still decide the verdict.
-void CheckGameOver()
+void CheckGameOver(const GAME& game)
 {
     if (Screens.ScreenState == ScreenGameOver)
         return;
     int counted = 0;
     int last = 0;
     for (int i = 0; i < MaxPlayers; i++) {
-        if (Game.Players[i].Kind != PieceFree) {
+        if (game.Players[i].Kind != PieceFree) {
             counted++;
             last = i;
         }
     }
-    if (!Game.IsHumanAlive() && Screens.ScreenState == ScreenInGame) {
+    if (!game.IsHumanAlive() && Screens.ScreenState == ScreenInGame) {
         GameOver(0);
         return;
     }
-    if (counted < 2 && Game.Effects.CountMovingEffects(0) == 0)
-        GameOver(Game.Players[last].Kind == PieceHumanDreamer ? 1 : 0);
+    if (counted < 2 && game.Effects.CountMovingEffects(0) == 0)
+        GameOver(game.Players[last].Kind == PieceHumanDreamer ? 1 : 0);
 }
 
 void GameOver(std::uint8_t won)

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+class GAME;
+
 void GoToTitle();                   // called by the window procedure when a game is left or a score entered
 void GoToPlayerCount();             // called by the window procedure when the free-game button is pressed
 void GoToCharacterChoice();         // called by the window procedure when a player count is chosen
@@ -11,5 +13,5 @@ void GoToChallengePlayAs();         // called by the window procedure when the c
 void GoToChallengeOpponent();       // called by the window procedure when the challenger is chosen
 void StartGame();                   // called by the window procedure when the last choice of a game is made
 void InitNewGame();                 // the game chosen on the screens: a free game or a challenge
-void CheckGameOver();               // called by the frame update once the banner has run out
+void CheckGameOver(const GAME& game);  // called by the frame update once the banner has run out
 void GameOver(std::uint8_t won);    // the game-over screen; a won challenge unlocks the opponent and saves

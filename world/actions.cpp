@@ -78,7 +78,7 @@ void FacePieceTowards(PIECEBASE* piece, int x)
 
 // The first ghost lands while the attacker is still fading out, and its landing fades
 // the attacker back in, so the attacker always reappears.
-void AttackEffect(PIECEBASE* attacker, PIECEBASE* target)
+void AttackEffect(GAME& game, PIECEBASE* attacker, PIECEBASE* target)
 {
     if (attacker == nullptr || target == nullptr)
         return;
@@ -88,13 +88,13 @@ void AttackEffect(PIECEBASE* attacker, PIECEBASE* target)
     attacker->Alpha = 255;
     attacker->FadeStep = AttackFadeStep;
     FacePieceTowards(attacker, targetX);
-    Game.Effects.SpawnTrail(attacker->Sprite, attacker->Team, AttackValue, attacker->BoxCentreX(),
+    game.Effects.SpawnTrail(attacker->Sprite, attacker->Team, AttackValue, attacker->BoxCentreX(),
                             attacker->BoxCentreY(), PieceRefOf(attacker), attacker->Index, PieceRefOf(target),
                             target->Index, targetX, targetY, GhostColour);
 }
 
 // The roll is drawn before anything else, and a failed cast costs the spell too.
-bool CastSpell(PIECEBASE* caster, PIECEBASE* target, int x, int y, int slot)
+bool CastSpell(GAME& game, PIECEBASE* caster, PIECEBASE* target, int x, int y, int slot)
 {
     if (caster == nullptr || !IsHandSlot(caster, slot))
         return false;
@@ -106,17 +106,17 @@ bool CastSpell(PIECEBASE* caster, PIECEBASE* target, int x, int y, int slot)
     if (r % 100 <= chance || chance >= CertainChance) {
         const std::uint32_t colour = TakesTeamColour(spell.EffectKind) ? caster->TeamColour : spell.Colour;
         if (spell.IsBurst)
-            Game.Effects.SpawnEffectBurst(spell.EffectKind, caster->Team, CastPower(spell), caster->BoxCentreX(),
+            game.Effects.SpawnEffectBurst(spell.EffectKind, caster->Team, CastPower(spell), caster->BoxCentreX(),
                                           caster->BoxCentreY(), PieceRefOf(caster), caster->Index, targetType,
                                           targetIndex, x, y, spell.Spin, colour, spell.Alpha, spell.DelayStep,
                                           spell.Count);
         else
-            Game.Effects.SpawnCloudCover(spell.Id, spell.EffectKind, caster->Team, caster->BoxCentreX(),
+            game.Effects.SpawnCloudCover(spell.Id, spell.EffectKind, caster->Team, caster->BoxCentreX(),
                                          caster->BoxCentreY(), PieceRefOf(caster), caster->Index, colour);
     } else {
         if (target != nullptr)
             target->TargetMark = 0;
-        Game.ShowSpellFailed(caster);
+        game.ShowSpellFailed(caster);
     }
     caster->Spells.RemoveSpell(slot);
     return true;
@@ -124,11 +124,11 @@ bool CastSpell(PIECEBASE* caster, PIECEBASE* target, int x, int y, int slot)
 
 // The spell changes hands at once; the line that flies only shows it. A full hand
 // refuses before anything is spawned, so the spell stays with its caster.
-bool TransferSpell(PIECEBASE* caster, PIECEBASE* receiver, int x, int y, int slot)
+bool TransferSpell(GAME& game, PIECEBASE* caster, PIECEBASE* receiver, int x, int y, int slot)
 {
     if (caster == nullptr || receiver == nullptr || !IsHandSlot(caster, slot) || receiver->Spells.Count >= HandSize)
         return false;
-    Game.Effects.SpawnEffect(EffectTransferLine, caster->Team, 0, caster->BoxCentreX(), caster->BoxCentreY(),
+    game.Effects.SpawnEffect(EffectTransferLine, caster->Team, 0, caster->BoxCentreX(), caster->BoxCentreY(),
                              PieceRefOf(caster), caster->Index, PieceRefNone, slot, x, y, 0.0f, caster->TeamColour,
                              TransferLineAlpha, LineStartDelay);
     receiver->Spells.AddSpellCopy(caster->Spells.Slots[slot]);
@@ -136,11 +136,11 @@ bool TransferSpell(PIECEBASE* caster, PIECEBASE* receiver, int x, int y, int slo
     return true;
 }
 
-void DreamEffect(PIECEBASE* dreamer, int slot, int x, int y)
+void DreamEffect(GAME& game, PIECEBASE* dreamer, int slot, int x, int y)
 {
     if (dreamer == nullptr)
         return;
-    Game.Effects.SpawnEffect(EffectDreamLine, dreamer->Team, 0, dreamer->BoxCentreX(), dreamer->BoxCentreY(),
+    game.Effects.SpawnEffect(EffectDreamLine, dreamer->Team, 0, dreamer->BoxCentreX(), dreamer->BoxCentreY(),
                              PieceRefDreamer, dreamer->Index, PieceRefNone, slot, x, y, 0.0f, DreamLineColour,
                              DreamLineAlpha, LineStartDelay);
 }

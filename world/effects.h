@@ -7,6 +7,8 @@
 #include "world/sprite.h"
 #include "world/texture_list.h"
 
+class GAME;
+
 class PLAYER;
 
 constexpr int EffectSlots = 256;
@@ -181,4 +183,5 @@ public:
     void DriftTo(EFFECT& effect, int x, int y, float speed);        // sends a resting hazard to the spot at (x, y)
 };
 
-void EndTurnHazards(PLAYER* dreamer);   // one side's end-of-turn step: turn flags, hazard damage, the round's hazard update
+// One side's end-of-turn step in the game: turn flags, hazard damage, the round's hazard update.
+void EndTurnHazards(GAME& game, PLAYER* dreamer);

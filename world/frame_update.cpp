@@ -257,9 +257,10 @@ void GAME::UpdateTurn(const int* reachTable)
         return;
     const PLAYER& dreamer = Players[CurrentPlayer];
     if (dreamer.Kind != PieceFree && dreamer.IsComputer == 1 && !dreamer.IsDead) {
-        if (TurnHooks.ComputerPlayerTurn != nullptr && TurnHooks.ComputerPlayerTurn(CurrentPlayer, reachTable))
+        if (TurnHooks.ComputerPlayerTurn != nullptr && TurnHooks.ComputerPlayerTurn(*this, CurrentPlayer, reachTable))
             return;
-        if (TurnHooks.ComputerCreatureTurn != nullptr && TurnHooks.ComputerCreatureTurn(CurrentCreature, reachTable))
+        if (TurnHooks.ComputerCreatureTurn != nullptr &&
+            TurnHooks.ComputerCreatureTurn(*this, CurrentCreature, reachTable))
             return;
         NextComputerPiece();
     } else {
@@ -305,12 +306,12 @@ void GAME::NextPlayer()
 
 // A piece can die while its action is announced: an action whose actor, or whose target,
 // is gone by then is dropped rather than carried out for a dead side.
-void RunPendingAction()
+void RunPendingAction(GAME& game)
 {
-    PENDINGACTION& action = Game.PendingAction;
+    PENDINGACTION& action = game.PendingAction;
     if (action.Kind < ActionMove || action.Kind > ActionTransfer)
         return;
-    if (Game.CurrentPlayer >= 0 && Game.CurrentPlayer < MaxPlayers && Game.Players[Game.CurrentPlayer].IsMoving)
+    if (game.CurrentPlayer >= 0 && game.CurrentPlayer < MaxPlayers && game.Players[game.CurrentPlayer].IsMoving)
         return;
     const bool needsTarget = action.Kind == ActionAttack || action.Kind == ActionCast || action.Kind == ActionTransfer;
     if (!IsLive(action.pActor) || (needsTarget && !IsLive(action.pTarget))) {
@@ -324,48 +325,49 @@ void RunPendingAction()
         MovePieceTo(action.pActor, static_cast<float>(action.X), static_cast<float>(action.Y));
         break;
     case ActionAttack:
-        AttackEffect(action.pActor, action.pTarget);
+        AttackEffect(game, action.pActor, action.pTarget);
         break;
     case ActionDream:
-        DreamEffect(action.pActor, action.DreamSlot, action.X, action.Y);
+        DreamEffect(game, action.pActor, action.DreamSlot, action.X, action.Y);
         break;
     case ActionCast:
-        CastSpell(action.pActor, action.pTarget, action.pTarget->CentreX, action.pTarget->CentreY, action.SpellSlot);
+        CastSpell(game, action.pActor, action.pTarget, action.pTarget->CentreX, action.pTarget->CentreY,
+                  action.SpellSlot);
         break;
     case ActionTransfer:
-        TransferSpell(action.pActor, action.pTarget, action.pTarget->CentreX, action.pTarget->CentreY,
+        TransferSpell(game, action.pActor, action.pTarget, action.pTarget->CentreX, action.pTarget->CentreY,
                       action.SpellSlot);
         break;
     }
     action.Kind = ActionNone;
 }
 
-void UpdateGameFrame()
+void UpdateGameFrame(GAME& game)
 {
-    Game.UpdateGame(ReachCircle);
-    if (Game.MessageFramesLeft > 0)
+    game.UpdateGame(ReachCircle);
+    if (game.MessageFramesLeft > 0)
         return;
-    RunPendingAction();
+    RunPendingAction(game);
 
     // Play is back with the human: a new round starts with the computer sides' end-of-turn
     // steps, the last of which moves the hazards.
-    if (!Game.ComputerTurnsRunning && Game.HumanTurnEnded) {
-        Game.HumanTurnEnded = 0;
-        for (PLAYER& dreamer : Game.Players)
+    if (!game.ComputerTurnsRunning && game.HumanTurnEnded) {
+        game.HumanTurnEnded = 0;
+        for (PLAYER& dreamer : game.Players)
             if (dreamer.IsComputer && !dreamer.IsDead)
-                EndTurnHazards(&dreamer);
+                EndTurnHazards(game, &dreamer);
     }
-    if (!Game.IsHumanAlive()) {
-        Game.ComputerTurnsRunning = 1;
-        Game.HumanTurnEnded = 1;
+    if (!game.IsHumanAlive()) {
+        game.ComputerTurnsRunning = 1;
+        game.HumanTurnEnded = 1;
     }
     if (TurnHooks.GameOverCheck != nullptr)
-        TurnHooks.GameOverCheck();
+        TurnHooks.GameOverCheck(game);
 }
 
-void EndHumanTurn(PLAYER* dreamer)
+void EndHumanTurn(GAME& game, PLAYER* dreamer)
 {
-    EndTurnHazards(dreamer);
-    Game.ComputerTurnsRunning = 1;
-    Game.HumanTurnEnded = 1;
+    EndTurnHazards(game, dreamer);
+    game.ComputerTurnsRunning = 1;
+    game.HumanTurnEnded = 1;
 }

@@ -1,8 +1,6 @@
 // The game state: building it, resetting it for a new game, and asking it about the sides.
 #include "world/game.h"
 
-GAME Game;
-
 // The board is 512 x 320 until the first game sets it.
 GAME::GAME()
 {

@@ -1,4 +1,4 @@
-// The one game state: roster, dreamers, creatures, turn state, banner, board and spell table.
+// The game state: roster, dreamers, creatures, turn state, banner, board and spell table.
 #pragma once
 
 #include <cstdint>
@@ -134,6 +134,4 @@ public:
     bool GiveExperience(PIECEREF type, int index, int amount);  // offers a hitter experience; true when it gained a level
 };
 
-extern GAME Game;
-
-void SetNewGameFlag();  // called by StartGame before InitNewGame: marks that a new game is being set up
+void SetNewGameFlag(GAME& game);  // called by StartGame before InitNewGame: marks that a new game is being set up

@@ -46,9 +46,9 @@ int DamageOf(int kind)
 }
 
 // The round's damage step of one piece, measured at its centre.
-void HurtInHazards(PIECEBASE& piece)
+void HurtInHazards(const GAME& game, PIECEBASE& piece)
 {
-    const int d = Game.Effects.GetHazardDamage(static_cast<int>(piece.X) + piece.Width / 2,
+    const int d = game.Effects.GetHazardDamage(static_cast<int>(piece.X) + piece.Width / 2,
                                                static_cast<int>(piece.Y) + piece.Height / 2, piece.Team);
     if (d > 0) {
         piece.PendingHealth -= d;
@@ -184,18 +184,18 @@ void EFFECTS::DriftTo(EFFECT& effect, int x, int y, float speed)
 
 // The last live computer side's step also moves the hazards, so they move once per round;
 // with no computer side alive that is the human's own step.
-void EndTurnHazards(PLAYER* dreamer)
+void EndTurnHazards(GAME& game, PLAYER* dreamer)
 {
     if (dreamer == nullptr)
         return;
     dreamer->ClearTurnFlags();
-    HurtInHazards(*dreamer);
-    for (PIECE& creature : Game.Creatures) {
+    HurtInHazards(game, *dreamer);
+    for (PIECE& creature : game.Creatures) {
         if (creature.Kind == PieceFree || creature.Team != dreamer->Index)
             continue;
         creature.ClearTurnFlags();
-        HurtInHazards(creature);
+        HurtInHazards(game, creature);
     }
-    if (dreamer->Index == Game.GetLastComputerPlayer())
-        Game.Effects.UpdateHazards();
+    if (dreamer->Index == game.GetLastComputerPlayer())
+        game.Effects.UpdateHazards();
 }

@@ -23,9 +23,9 @@ const PICTURESIZE* FindPictureSize(int picture)
 
 }  // namespace
 
-void SetNewGameFlag()
+void SetNewGameFlag(GAME& game)
 {
-    Game.NewGameFlag = 1;
+    game.NewGameFlag = 1;
 }
 
 void GAME::StartNewGame(int humanRosterIndex, int opponentRosterIndex, int playerCount)

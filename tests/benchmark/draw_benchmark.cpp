@@ -5,12 +5,14 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "platform/sdl_replay.h"
 #include "platform/window.h"
 #include "tests/support/art_screen.h"
 #include "tests/support/frame_recording.h"
+#include "world/game.h"
 
 namespace {
 
@@ -37,13 +39,14 @@ void TimeInTurn(benchmark::State& state, const char* theirsName, OURS ours, THEI
 
 void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
 {
-    SetUpBusiestFrame();
+    const auto game = std::make_unique<GAME>();
+    SetUpBusiestFrame(*game);
     ARTSCREEN screen;
     if (IsWindowOpen() || !screen.Open(ART_FOLDER))
         return state.SkipWithError("no generated art, or a window is open");
-    auto drawWith = [&screen](DRAWPATH path) {
+    auto drawWith = [&screen, &game](DRAWPATH path) {
         screen.Device.SetDrawPath(path);
-        screen.DrawGameFrame();
+        screen.DrawGameFrame(*game);
     };
     TimeInTurn(state, "reference_ms", [&] { drawWith(fast); }, [&] { drawWith(DrawReference); });
     screen.Close();
@@ -54,13 +57,14 @@ BENCHMARK_CAPTURE(HeadlessFrame, sse2, DrawSse2)->UseManualTime()->Unit(benchmar
 // sdl_alike_pct: the share of SDL's pixels within 8 of ours in every channel, which shows it drew the same frame.
 void WindowFrame(benchmark::State& state, bool accelerated)
 {
-    SetUpBusiestFrame();
+    const auto game = std::make_unique<GAME>();
+    SetUpBusiestFrame(*game);
     ARTSCREEN screen;
     const bool open = OpenMainWindow() == PlatformOk && screen.Open(ART_FOLDER) && !screen.Device.IsHeadless();
     if (open && OpenSdlReplay(accelerated)) {
         FRAMERECORDING frame;
         frame.Start({&screen.Sprite}, &screen.Line);
-        screen.DrawGameFrame();
+        screen.DrawGameFrame(*game);
         frame.Stop();
         ClearSdlReplay();
         frame.Replay(ReplaySprite, ReplayLine);
@@ -68,8 +72,8 @@ void WindowFrame(benchmark::State& state, bool accelerated)
         ReadSdlReplay(theirs.data());
         state.counters["sdl_alike_pct"] = 100.0 * ShareAlike(theirs.data(), screen.Device, 8);
         state.SetLabel(SdlReplayRenderer());
-        auto show = [&screen] {
-            screen.DrawGameFrame();
+        auto show = [&screen, &game] {
+            screen.DrawGameFrame(*game);
             screen.Device.Show();
         };
         TimeInTurn(state, "sdl_ms", show, [&] {

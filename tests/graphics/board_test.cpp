@@ -16,7 +16,7 @@ class BoardDrawing : public testing::Test {
 protected:
     void SetUp() override
     {
-        StartEmptyBoard();
+        StartEmptyBoard(World);
         for (int i = 0; i < FakeImages; i++)
             *Textures.TextureSlot(i) = &Fakes[i];
         Sprite.Record(&Draws);
@@ -43,6 +43,7 @@ protected:
         EXPECT_TRUE(draw.Translation.X == x && draw.Translation.Y == y && draw.Scaling.X == scaleX &&
                     draw.Colour == colour);
     }
+    GAME World;  // the game drawn
     TEXTURE Fakes[FakeImages];
     SPRITEDRAWER Sprite;
     LINEDRAWER Line;
@@ -73,14 +74,14 @@ TEST_F(BoardDrawing, SpritesKeepTheirSourcesCentreTheBarFillsItsShareAndTheRange
     EXPECT_FALSE(PointInRect(15, 22, 10, 20, 5, 5) || PointInRect(12, 25, 10, 20, 5, 5));
     BoardView.MarkerAngle = 359.0f;
     Draws.clear();
-    DrawBoard(AIMVIEW{&PlaceDreamer(0, "Ann", 200, 150), false, 0.5f, 0x00ff00});
+    DrawBoard(World, AIMVIEW{&PlaceDreamer(World, 0, "Ann", 200, 150), false, 0.5f, 0x00ff00});
     EXPECT_TRUE(Draws.size() == 266u && BoardView.MarkerAngle == 0.0f);
-    Game.Players[0].TeamColour = 0x123456;
-    PlaceDreamer(1, "Bo", 300, 300);
+    World.Players[0].TeamColour = 0x123456;
+    PlaceDreamer(World, 1, "Bo", 300, 300);
     for (const auto& turn : {std::pair{0, 0xff123456u}, {1, 0xffffffffu}, {MaxPlayers, 0xffffffffu}}) {
         Draws.clear();
-        Game.CurrentPlayer = turn.first;
-        DrawBoardFrame(0, 0);
+        World.CurrentPlayer = turn.first;
+        DrawBoardFrame(World, 0, 0);
         ASSERT_EQ(Draws.size(), 70u);
         for (const SPRITEDRAW& draw : Draws)
             ASSERT_EQ(draw.Colour, turn.second) << turn.first;
@@ -93,21 +94,21 @@ TEST_F(BoardDrawing, ThePiecesGoFromTheTopDownBetweenTheEffectLayers)
 {
     const int layers[][2] = {{0, 2}, {1, 0}, {2, 1}, {3, 0}};
     for (const auto& layer : layers) {
-        EFFECT& effect = PlaceEffect(layer[0], 5, 1, 10, 10, 8, 8);
+        EFFECT& effect = PlaceEffect(World, layer[0], 5, 1, 10, 10, 8, 8);
         effect.Sprite.BuildFrames(90 + layer[0], 1, 8, 8, 1);
         effect.DrawLayer = layer[1];
     }
-    Game.Effects.Slots[3].StartDelay = 1;
+    World.Effects.Slots[3].StartDelay = 1;
     const int dreamerY[] = {300, 100, 100};
     for (int i = 0; i < 40; i++) {
-        PIECEBASE& piece =
-            i < 3 ? static_cast<PIECEBASE&>(PlaceDreamer(i, "D", 50, 50)) : PlaceCreature(i, 1, "C", 50, 50);
+        PIECEBASE& piece = i < 3 ? static_cast<PIECEBASE&>(PlaceDreamer(World, i, "D", 50, 50))
+                                 : PlaceCreature(World, i, 1, "C", 50, 50);
         piece.Sprite.Frames[0].Texture = 30 + i;
         piece.IsDead = 1;
         piece.CentreY = i < 3 ? dreamerY[i] : 200;
     }
-    Game.Creatures[39].CentreY = 50;
-    DrawScene(nullptr);
+    World.Creatures[39].CentreY = 50;
+    DrawScene(World, nullptr);
     std::vector<int> expected{91, 69, 31, 32};
     for (int i = 3; i < 39; i++)
         expected.push_back(30 + i);
@@ -119,14 +120,14 @@ TEST_F(BoardDrawing, ThePiecesGoFromTheTopDownBetweenTheEffectLayers)
 // or glow, its target marker white to the selected side.
 TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
 {
-    PLAYER& dreamer = PlaceDreamer(1, "Bo", 110, 60);
+    PLAYER& dreamer = PlaceDreamer(World, 1, "Bo", 110, 60);
     dreamer.Sprite.BuildFrames(7, 3, 20, 20, 3);
     dreamer.HoverMark = dreamer.TargetMark = 1;
     DrawPiece(&dreamer, nullptr);
     ASSERT_EQ(Images(), (std::vector<int>{22, 22, 7, 7, 5}));
     ExpectDraw(Draws[4], 107.0f, 57.0f, 1.0f, 0xffffff00u);
     const std::uint32_t targetColours[] = {0xffff0000u, 0xffffffffu, 0xffff0000u};
-    PIECEBASE* selections[] = {nullptr, &PlaceCreature(4, 1, "C", 0, 0), &PlaceDreamer(0, "Ann", 0, 0)};
+    PIECEBASE* selections[] = {nullptr, &PlaceCreature(World, 4, 1, "C", 0, 0), &PlaceDreamer(World, 0, "Ann", 0, 0)};
     dreamer.HoverMark = 0;
     dreamer.IsDead = 1;
     dreamer.Alpha = 40;
@@ -142,31 +143,31 @@ TEST_F(BoardDrawing, APieceShowsItsBarGlowBodyAndOneMarker)
 // scaled picture is placed by its own frame's size, centred, wherever the frame lies on its sheet.
 TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKeepTheirPlace)
 {
-    PlaceDreamer(0, "Ann", 100, 100);
-    PlaceDreamer(1, "Bo", 300, 300).IsComputer = 1;
-    EFFECT& effect = PlaceEffect(0, 5, 1, 10, 10, 8, 8);
+    PlaceDreamer(World, 0, "Ann", 100, 100);
+    PlaceDreamer(World, 1, "Bo", 300, 300).IsComputer = 1;
+    EFFECT& effect = PlaceEffect(World, 0, 5, 1, 10, 10, 8, 8);
     effect.Sprite.BuildFrames(7, 1, 8, 8, 1);
     effect.Sprite.Mirror = 1;
-    DrawEffect(effect);
+    DrawEffect(World, effect);
     effect.Sprite.Angle = 90.0f;
-    DrawEffect(effect);
+    DrawEffect(World, effect);
     EXPECT_TRUE(Draws[0].Scaling.X == -1.0f && Draws[1].Scaling.X == 1.0f);
     const int owners[][3] = {{0, 0, 32}, {0, 1, 200}, {1, 0, 200}, {-1, 0, 200}};
     for (const auto& owner : owners) {
-        EFFECT& cloud = PlaceEffect(0, EffectCloudCover, owner[0], 10, 10, 8, 8);
+        EFFECT& cloud = PlaceEffect(World, 0, EffectCloudCover, owner[0], 10, 10, 8, 8);
         cloud.Sprite.BuildFrames(7, 1, 8, 8, 1);
         cloud.Sprite.Alpha = 200;
-        Game.ComputerTurnsRunning = static_cast<std::uint8_t>(owner[1]);
-        DrawEffect(cloud);
+        World.ComputerTurnsRunning = static_cast<std::uint8_t>(owner[1]);
+        DrawEffect(World, cloud);
         EXPECT_EQ(Draws.back().Colour >> 24, static_cast<std::uint32_t>(owner[2])) << owner[0] << owner[1];
     }
-    EFFECT& line = PlaceEffect(1, EffectDreamLine, 0, 100, 60, 4, 0);
+    EFFECT& line = PlaceEffect(World, 1, EffectDreamLine, 0, 100, 60, 4, 0);
     line.IsLine = 1;
     line.TailX = 20.0f;
     line.TailY = 30.0f;
     line.Sprite.Colour = 0xaa00aa;
     line.Sprite.Alpha = 128;
-    DrawEffect(line);
+    DrawEffect(World, line);
     ASSERT_EQ(Lines.size(), 1u);
     EXPECT_TRUE(Lines[0].From.X == 33.0f && Lines[0].From.Y == 43.0f && Lines[0].To.X == 113.0f &&
                 Lines[0].To.Y == 73.0f && Lines[0].Width == 4.0f && Lines[0].Colour == 0x80aa00aau);
@@ -175,7 +176,7 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
     item.X = 100.0f;
     item.Y = 200.0f;
     item.Alpha = 255;
-    EFFECT& grown = PlaceEffect(2, 5, 1, 100 - BoardMargin, 200 - BoardMargin, 32, 24);
+    EFFECT& grown = PlaceEffect(World, 2, 5, 1, 100 - BoardMargin, 200 - BoardMargin, 32, 24);
     for (SPRITE* sprite : {&item.Sprite, &grown.Sprite}) {
         sprite->BuildFrames(7, 6, 32, 24, 3);
         sprite->SetPlayRange(4, 1, 1, 0xffffff, 255);
@@ -183,7 +184,7 @@ TEST_F(BoardDrawing, EffectsMirrorUnturnedCloudsClearForTheirOwnerAndPicturesKee
         sprite->ScaledPlacement = 1;
     }
     DrawSceneryItem(item);
-    DrawEffect(grown);
+    DrawEffect(World, grown);
     for (const SPRITEDRAW& draw : {Draws[Draws.size() - 2], Draws.back()}) {
         EXPECT_TRUE(draw.Source.Left == 32 && draw.Source.Top == 24 && draw.Centre.X == 8.0f && draw.Centre.Y == 6.0f);
         ExpectDraw(draw, 108.0f, 206.0f, 0.5f, 0xffffffffu);

@@ -33,7 +33,7 @@ protected:
     void DrawShot(const char* name, std::uint64_t digest)
     {
         Frame.Start({&Screen.Sprite}, &Screen.Line);
-        Screen.DrawGameFrame();
+        Screen.DrawGameFrame(World);
         Frame.Stop();
         const std::string path = name != nullptr ? std::string(SHOT_FOLDER "/") + name : "busiest.png";
         ASSERT_TRUE(Screen.Device.SaveScreenshot(path.c_str()));
@@ -42,54 +42,56 @@ protected:
         const std::uint64_t hash = Fnv1a(ReadRaw(path));
         EXPECT_EQ(hash, digest) << std::hex << hash;
     }
+    GAME World;  // the game shown
     ARTSCREEN Screen;
     FRAMERECORDING Frame;
 };
 
 TEST_F(ScenePicture, AGameOfEightShowsTheTilesTheFrameAndThePieces)
 {
-    Game.StartNewGame(0, -1, 8);
+    World.StartNewGame(0, -1, 8);
     for (int i = 0; i < 60; i++)
-        Game.UpdateGame(ReachCircle);
+        World.UpdateGame(ReachCircle);
     DrawShot("board_frame.png", 0xb1c07b5ebbf4a116u);
 }
 
 // Dreamer 2's Cloud Cover settled; dreamer 1's Fire Blast half-way to the human.
 TEST_F(ScenePicture, ACastInFlightAndACloudCoverShowOverTheBoardInsideTheFrame)
 {
-    Game.StartNewGame(0, -1, 8);
-    PLAYER& human = Game.Players[0];
-    ASSERT_TRUE(Game.Players[2].Spells.AddSpell(CloudCoverSpellId) && Game.Players[1].Spells.AddSpell(1));
+    World.StartNewGame(0, -1, 8);
+    PLAYER& human = World.Players[0];
+    ASSERT_TRUE(World.Players[2].Spells.AddSpell(CloudCoverSpellId) && World.Players[1].Spells.AddSpell(1));
     ScriptRand({0});
-    ASSERT_TRUE(CastSpell(&Game.Players[2], nullptr, 0, 0, Game.Players[2].Spells.Count - 1));
-    while (std::any_of(std::begin(Game.Effects.Slots), std::end(Game.Effects.Slots), [](const EFFECT& effect) {
+    ASSERT_TRUE(CastSpell(World, &World.Players[2], nullptr, 0, 0, World.Players[2].Spells.Count - 1));
+    while (std::any_of(std::begin(World.Effects.Slots), std::end(World.Effects.Slots), [](const EFFECT& effect) {
         return effect.IsActive && effect.Kind == EffectCloudCover && (effect.IsMoving || effect.StartDelay > 0);
     }))
-        UpdateGameFrame();
+        UpdateGameFrame(World);
     ScriptRand({0});
-    ASSERT_TRUE(CastSpell(&Game.Players[1], &human, human.CentreX, human.CentreY, Game.Players[1].Spells.Count - 1));
+    ASSERT_TRUE(
+        CastSpell(World, &World.Players[1], &human, human.CentreX, human.CentreY, World.Players[1].Spells.Count - 1));
     for (int i = 0; i < 6; i++)
-        UpdateGameFrame();
+        UpdateGameFrame(World);
     DrawShot("cast_frame.png", 0x27b4930c8de90971u);
 }
 
 // One creature of each kind, owned by the dreamers in turn and grown to full size.
 TEST_F(ScenePicture, EveryCreatureKindStandsOnTheBoardInItsOwnersColour)
 {
-    Game.StartNewGame(0, -1, 8);
+    World.StartNewGame(0, -1, 8);
     PIECE* creatures[CreatureKindCount];
     for (int kind = 1; kind <= CreatureKindCount; kind++)
         creatures[kind - 1] =
-            Game.CreateCreature("Beast", kind, kind % 8, 110 + (kind - 1) % 5 * 100, 80 + (kind - 1) / 5 * 96);
+            World.CreateCreature("Beast", kind, kind % 8, 110 + (kind - 1) % 5 * 100, 80 + (kind - 1) / 5 * 96);
     while (std::any_of(creatures, creatures + CreatureKindCount, [](const PIECE* c) { return c->IsGrowing != 0; }))
-        UpdateGameFrame();
+        UpdateGameFrame(World);
     DrawShot("creatures_frame.png", 0x33ffa96ddc6fe842u);
 }
 
 // Every creature and effect slot in use; SDL's software renderer replays the draws to nearly the same picture.
 TEST_F(ScenePicture, TheBusiestFrameComesOutOfEveryRasteriserAlike)
 {
-    SetUpBusiestFrame();
+    SetUpBusiestFrame(World);
     DrawShot(nullptr, 0x732a2370c65fb927u);
     unsetenv("DISPLAY");
     setenv("SDL_VIDEODRIVER", "dummy", 1);

@@ -1,10 +1,12 @@
 // The folders stand in floors: each includes only its own headers and those of the floors it stands on, and only
 // the platform sees SDL. Every source's #include lines are read against the layout written here.
+// Below the screens no source names the one game: each function there takes the game it works on.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -95,4 +97,34 @@ TEST(IncludeRules, EveryFolderOfSourcesHasItsFloorAndIncludesOnlyItAndTheFloorsB
         }
     }
     EXPECT_GT(sources, 100);
+}
+
+namespace {
+
+// Whether a source line names the one game the screens keep, its strings and its comment aside.
+bool NamesTheGame(const std::string& line)
+{
+    static const std::regex literals(R"("([^"\\]|\\.)*"|'([^'\\]|\\.)*')");
+    static const std::regex game(R"(\bGame\b)");
+    const std::string code = std::regex_replace(line, literals, "\"\"");
+    return std::regex_search(code.substr(0, code.find("//")), game);
+}
+
+}  // namespace
+
+// Below the screens every function works on the game it is handed.
+TEST(GameReach, TheFloorsBelowTheScreensWorkOnTheGameTheyAreHanded)
+{
+    EXPECT_TRUE(NamesTheGame("    if (Game.HumanTurnEnded)") && !NamesTheGame(R"(    f(game, "Free Game");  // Game)"));
+    int sources = 0;
+    for (const std::string folder : {"world", "opponent", "graphics"})
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(SOURCE_FOLDER "/" + folder)) {
+            if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h")
+                continue;
+            sources++;
+            std::ifstream file(entry.path());
+            for (std::string line; std::getline(file, line);)
+                EXPECT_FALSE(NamesTheGame(line)) << entry.path() << ": " << line;
+        }
+    EXPECT_GT(sources, 50);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <memory>
 #include <utility>
 
 #include "opponent/opponent.h"
@@ -30,11 +31,11 @@ SPELLHAND& Hand(SPELLHAND& hand, std::initializer_list<SPELL> spells)
     return hand;
 }
 
-void ExpectPosted(int kind, const PIECEBASE* actor, const PIECEBASE* target, int slot)
+void ExpectPosted(const GAME& game, int kind, const PIECEBASE* actor, const PIECEBASE* target, int slot)
 {
-    EXPECT_EQ(Game.PendingAction.Kind, kind);
-    EXPECT_TRUE(Game.PendingAction.pActor == actor && Game.PendingAction.pTarget == target);
-    EXPECT_EQ(Game.PendingAction.SpellSlot, slot);
+    EXPECT_EQ(game.PendingAction.Kind, kind);
+    EXPECT_TRUE(game.PendingAction.pActor == actor && game.PendingAction.pTarget == target);
+    EXPECT_EQ(game.PendingAction.SpellSlot, slot);
 }
 
 }  // namespace
@@ -45,15 +46,15 @@ TEST(ShouldPieceMove, APieceInAnEnemyHazardFleesUpRightDownLeftAndNeverAttacks)
     const struct { int Top, Right, Bottom, X, Y; } cases[] = {
         {0, 608, 448, 300, 72}, {170, 608, 448, 427, 200}, {170, 330, 448, 300, 327}, {170, 330, 230, 172, 200}};
     for (const auto& c : cases) {
-        StartEmptyBoard();
-        PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 300, 200);
-        dreamer.pTarget = &PlaceDreamer(0, "Corvessa", 330, 200);  // in reach
-        Game.SetBoardBounds(0, c.Top, c.Right, c.Bottom);
-        PlaceEffect(0, EffectWildFire, 0, 292, 192, 16, 16);
-        ShouldPieceMove(Game, &dreamer, ReachCircle, false);
-        EXPECT_EQ(Game.PendingAction.Kind, ActionMove);
-        EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), std::make_pair(c.X, c.Y));
-        EXPECT_EQ(Game.PendingAction.pActor, &dreamer);
+        const auto game = NewEmptyBoard();
+        PLAYER& dreamer = PlaceDreamer(*game, 1, "Tessaly", 300, 200);
+        dreamer.pTarget = &PlaceDreamer(*game, 0, "Corvessa", 330, 200);  // in reach
+        game->SetBoardBounds(0, c.Top, c.Right, c.Bottom);
+        PlaceEffect(*game, 0, EffectWildFire, 0, 292, 192, 16, 16);
+        ShouldPieceMove(*game, &dreamer, ReachCircle, false);
+        EXPECT_EQ(game->PendingAction.Kind, ActionMove);
+        EXPECT_EQ(std::make_pair(game->PendingAction.X, game->PendingAction.Y), std::make_pair(c.X, c.Y));
+        EXPECT_EQ(game->PendingAction.pActor, &dreamer);
     }
 }
 
@@ -70,70 +71,70 @@ TEST(StepToward, TheWalkStartsAtTheDestinationAndRunsBackOnePixelAlongTheMajorAx
         {300.9f, 200.0f, true, false, -1, -1},    // less than a pixel along the major axis: no step at all
     };
     for (const auto& c : cases) {
-        StartEmptyBoard();
-        PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 300, 200);
+        const auto game = NewEmptyBoard();
+        PLAYER& dreamer = PlaceDreamer(*game, 1, "Tessaly", 300, 200);
         dreamer.IsMoving = c.Moving;
         int x = -1, y = -1;
-        EXPECT_EQ(StepToward(Game, &dreamer, c.X, c.Y, ReachCircle, 1.0f, &x, &y), c.Found) << c.X << ", " << c.Y;
+        EXPECT_EQ(StepToward(*game, &dreamer, c.X, c.Y, ReachCircle, 1.0f, &x, &y), c.Found) << c.X << ", " << c.Y;
         EXPECT_EQ(std::make_pair(x, y), std::make_pair(c.OutX, c.OutY)) << c.X << ", " << c.Y;
     }
-    StartEmptyBoard();  // the widened box may touch but not cross the board's edges
+    const auto game = NewEmptyBoard();  // the widened box may touch but not cross the board's edges
     const int edges[][4] = {{4, 100, 3, 100}, {604, 100, 605, 100}, {100, 6, 100, 5}, {100, 442, 100, 443}};
     for (const auto& e : edges) {
-        EXPECT_FALSE(IsOccupied(Game, e[0], e[1], 4, 6)) << e[0] << ", " << e[1];
-        EXPECT_TRUE(IsOccupied(Game, e[2], e[3], 4, 6)) << e[2] << ", " << e[3];
+        EXPECT_FALSE(IsOccupied(*game, e[0], e[1], 4, 6)) << e[0] << ", " << e[1];
+        EXPECT_TRUE(IsOccupied(*game, e[2], e[3], 4, 6)) << e[2] << ", " << e[3];
     }
 }
 
 TEST(TargetSearch, ATeamWithoutLivePiecesWidensTheSearchToEveryTeam)
 {
-    StartEmptyBoard();
-    PlaceDreamer(1, "Sage", 300, 200);
-    PlaceCreature(0, 2, "Imp", 310, 200);
-    PlaceDreamer(3, "Rook", 500, 400);
-    PlaceCreature(1, 4, "Imp", 320, 200).IsDead = 1;
-    EXPECT_EQ(SelectTarget(Game, &Game.Players[1], 3, false, false), &Game.Players[3]);
-    EXPECT_EQ(SelectTarget(Game, &Game.Players[1], 4, false, false), &Game.Creatures[0]);
-    EXPECT_EQ(SelectTarget(Game, &Game.Players[1], 1, false, false), nullptr) << "live, but all on the searcher's side";
+    const auto game = NewEmptyBoard();
+    PLAYER& sage = PlaceDreamer(*game, 1, "Sage", 300, 200);
+    PlaceCreature(*game, 0, 2, "Imp", 310, 200);
+    PlaceDreamer(*game, 3, "Rook", 500, 400);
+    PlaceCreature(*game, 1, 4, "Imp", 320, 200).IsDead = 1;
+    EXPECT_EQ(SelectTarget(*game, &sage, 3, false, false), &game->Players[3]);
+    EXPECT_EQ(SelectTarget(*game, &sage, 4, false, false), &game->Creatures[0]);
+    EXPECT_EQ(SelectTarget(*game, &sage, 1, false, false), nullptr) << "live, but all on the searcher's side";
 }
 
 TEST(SideCounts, LiveMeansUsedAndNotDeadHasCreaturesCountsTheDyingAndNothingMovingIgnoresDeadMovers)
 {
-    StartEmptyBoard();
-    PlaceDreamer(0, "Ardent", 100, 100);
-    PLAYER& sage = PlaceDreamer(1, "Sage", 200, 100);
-    PlaceDreamer(2, "Rook", 300, 100).IsDead = 1;
-    PIECE& owl = PlaceCreature(10, 1, "Owl", 100, 300);
-    PlaceCreature(11, 1, "Owl", 150, 300).IsDead = 1;
-    PlaceCreature(12, 1, "Owl", 200, 300).Kind = PieceFree;
-    PlaceCreature(13, 2, "Imp", 250, 300).IsDead = 1;
-    PlaceCreature(14, 3, "Imp", 300, 300).Kind = PieceFree;
-    EXPECT_EQ(Game.CountLivePlayers(), 2);
-    EXPECT_EQ(CountTeamCreatures(Game, 1), 1);
-    EXPECT_EQ(CountTeamPieces(Game, 1), 2);
-    EXPECT_TRUE(HasCreatures(Game, 2)) << "a dying creature still counts";
-    EXPECT_FALSE(HasCreatures(Game, 3)) << "a freed slot does not";
+    const auto game = NewEmptyBoard();
+    PlaceDreamer(*game, 0, "Ardent", 100, 100);
+    PLAYER& sage = PlaceDreamer(*game, 1, "Sage", 200, 100);
+    PlaceDreamer(*game, 2, "Rook", 300, 100).IsDead = 1;
+    PIECE& owl = PlaceCreature(*game, 10, 1, "Owl", 100, 300);
+    PlaceCreature(*game, 11, 1, "Owl", 150, 300).IsDead = 1;
+    PlaceCreature(*game, 12, 1, "Owl", 200, 300).Kind = PieceFree;
+    PlaceCreature(*game, 13, 2, "Imp", 250, 300).IsDead = 1;
+    PlaceCreature(*game, 14, 3, "Imp", 300, 300).Kind = PieceFree;
+    EXPECT_EQ(game->CountLivePlayers(), 2);
+    EXPECT_EQ(CountTeamCreatures(*game, 1), 1);
+    EXPECT_EQ(CountTeamPieces(*game, 1), 2);
+    EXPECT_TRUE(HasCreatures(*game, 2)) << "a dying creature still counts";
+    EXPECT_FALSE(HasCreatures(*game, 3)) << "a freed slot does not";
     owl.IsMoving = sage.IsMoving = 1;
     owl.IsDead = 1;
-    EXPECT_FALSE(Game.IsNothingMoving());
+    EXPECT_FALSE(game->IsNothingMoving());
     sage.IsDead = 1;
-    EXPECT_TRUE(Game.IsNothingMoving());
+    EXPECT_TRUE(game->IsNothingMoving());
 }
 
 TEST(PlayerTurn, AFailedDreamEndsTheDreamersPartAndShowsItsTurnOnAClearedBanner)
 {
-    StartEmptyBoard();
-    PlaceDreamer(2, "Rook", 500, 200);
-    PLAYER& dreamer = PlaceDreamer(1, "Sage", 200, 200);
+    const auto game = NewEmptyBoard();
+    PlaceDreamer(*game, 2, "Rook", 500, 200);
+    PLAYER& dreamer = PlaceDreamer(*game, 1, "Sage", 200, 200);
     dreamer.AddDreamSlot(1);
     dreamer.HasMoved = dreamer.HasCast = 1;
     dreamer.DreamChoice = 2;  // no wish to dream
     for (int call = 0; call < 2; call++) {
-        Game.ClearMessage();
-        Game.MessageFramesLeft = 0;
-        EXPECT_FALSE(PlayerTurn(Game, 1, ReachCircle));
+        game->ClearMessage();
+        game->MessageFramesLeft = 0;
+        EXPECT_FALSE(PlayerTurn(*game, 1, ReachCircle));
         EXPECT_EQ(dreamer.HasDreamed, 0);
-        EXPECT_EQ(BannerText(), "Sage|'s |turn.") << call;
+        EXPECT_EQ(BannerText(*game), "Sage|'s |turn.") << call;
     }
 }
 
@@ -141,76 +142,76 @@ TEST(PlayerTurn, WalksOnlyWithNoDreamsLeftAndNoCreatureSlotOfItsSide)
 {
     enum { Nothing, ADream, ACreature, ADyingCreature, AnotherSidesCreature };
     for (int holding = Nothing; holding <= AnotherSidesCreature; holding++) {
-        StartEmptyBoard();
-        PlaceDreamer(2, "Rook", 400, 200);
-        PLAYER& dreamer = PlaceDreamer(1, "Sage", 200, 200);
+        const auto game = NewEmptyBoard();
+        PlaceDreamer(*game, 2, "Rook", 400, 200);
+        PLAYER& dreamer = PlaceDreamer(*game, 1, "Sage", 200, 200);
         if (holding == ADream)
             dreamer.AddDreamSlot(1);
         if (holding > ADream)
-            PlaceCreature(9, holding == AnotherSidesCreature ? 2 : 1, "Owl", 100, 400).IsDead =
+            PlaceCreature(*game, 9, holding == AnotherSidesCreature ? 2 : 1, "Owl", 100, 400).IsDead =
                 holding == ADyingCreature;
-        EXPECT_TRUE(PlayerTurn(Game, 1, ReachCircle));
+        EXPECT_TRUE(PlayerTurn(*game, 1, ReachCircle));
         const bool walks = holding == Nothing || holding == AnotherSidesCreature;
-        EXPECT_EQ(Game.PendingAction.Kind, walks ? ActionMove : ActionNone) << holding;
+        EXPECT_EQ(game->PendingAction.Kind, walks ? ActionMove : ActionNone) << holding;
     }
 }
 
 TEST(CreatureTurn, TakesItsDreamersAimAndItsDreamerAsFriendInsteadOfItself)
 {
-    StartEmptyBoard();
-    PlaceDreamer(2, "Rook", 500, 200);
-    PLAYER& dreamer = PlaceDreamer(1, "Sage", 200, 200);
-    PIECE& first = PlaceCreature(3, 1, "Owl", 200, 250);
-    PIECE& second = PlaceCreature(4, 1, "Owl", 200, 300);
-    dreamer.pTarget = &Game.Players[2];
+    const auto game = NewEmptyBoard();
+    PlaceDreamer(*game, 2, "Rook", 500, 200);
+    PLAYER& dreamer = PlaceDreamer(*game, 1, "Sage", 200, 200);
+    PIECE& first = PlaceCreature(*game, 3, 1, "Owl", 200, 250);
+    PIECE& second = PlaceCreature(*game, 4, 1, "Owl", 200, 300);
+    dreamer.pTarget = &game->Players[2];
     dreamer.pFriend = &second;
-    EXPECT_TRUE(CreatureTurn(Game, 3, ReachCircle));
-    EXPECT_TRUE(first.pTarget == &Game.Players[2] && first.pFriend == &second);
-    EXPECT_TRUE(CreatureTurn(Game, 4, ReachCircle));
-    EXPECT_TRUE(second.pTarget == &Game.Players[2] && second.pFriend == &dreamer);
+    EXPECT_TRUE(CreatureTurn(*game, 3, ReachCircle));
+    EXPECT_TRUE(first.pTarget == &game->Players[2] && first.pFriend == &second);
+    EXPECT_TRUE(CreatureTurn(*game, 4, ReachCircle));
+    EXPECT_TRUE(second.pTarget == &game->Players[2] && second.pFriend == &dreamer);
 }
 
 TEST(ConsiderSpell, CloudCoverGoesOnTheCasterFirstAndAHealOnlyOnAWeakFriend)
 {
-    StartEmptyBoard();
-    PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 200, 200);
+    const auto game = NewEmptyBoard();
+    PLAYER& dreamer = PlaceDreamer(*game, 1, "Tessaly", 200, 200);
     dreamer.Spells.AddSpell(CloudCoverRow);
     Hand(dreamer.Spells, {Bolt, Salve});
     dreamer.SpellChoice = 7;  // chooses no other spell
     dreamer.FriendCastEagerness = 2;
     dreamer.TransferEagerness = 3;
-    dreamer.pTarget = &PlaceDreamer(0, "Corvessa", 250, 200);  // in reach
-    PIECE& owl = PlaceCreature(0, 1, "Owl", 180, 230);
+    dreamer.pTarget = &PlaceDreamer(*game, 0, "Corvessa", 250, 200);  // in reach
+    PIECE& owl = PlaceCreature(*game, 0, 1, "Owl", 180, 230);
     Hand(owl.Spells, {Bolt, Bolt, Bolt});  // too full to be handed a spell
     dreamer.pFriend = &owl;
     owl.Health = 9;
     ScriptRand({9});
-    ConsiderSpell(Game, &dreamer, ReachCircle);
-    ExpectPosted(ActionCast, &dreamer, &dreamer, 0);
-    EXPECT_EQ(BannerText(), "Tessaly| casts |Cloud Cover");
+    ConsiderSpell(*game, &dreamer, ReachCircle);
+    ExpectPosted(*game, ActionCast, &dreamer, &dreamer, 0);
+    EXPECT_EQ(BannerText(*game), "Tessaly| casts |Cloud Cover");
     dreamer.Spells.RemoveSpell(0);
     dreamer.SpellChoice = 1;  // the best
-    ConsiderSpell(Game, &dreamer, ReachCircle);
-    ExpectPosted(ActionCast, &dreamer, &owl, 1);
+    ConsiderSpell(*game, &dreamer, ReachCircle);
+    ExpectPosted(*game, ActionCast, &dreamer, &owl, 1);
     EXPECT_EQ(ScriptedRandLeft(), 1) << "a weak friend needs no roll";
     owl.Health = 10;  // not weak: the roll wants the heal, which is then neither cast nor handed over
-    Game.PendingAction.Kind = ActionNone;
-    ConsiderSpell(Game, &dreamer, ReachCircle);
-    EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
+    game->PendingAction.Kind = ActionNone;
+    ConsiderSpell(*game, &dreamer, ReachCircle);
+    EXPECT_EQ(game->PendingAction.Kind, ActionNone);
     EXPECT_EQ(ScriptedRandLeft(), 0);
 }
 
 TEST(FindDreamSpot, TheCreaturesBoxAndMarginsMustFitTheBoardAndItsCentreBeFree)
 {
     int x = -1, y = -1;
-    StartEmptyBoard();
-    PlaceCreature(0, 2, "Imp", 300, 300);  // box 290..310, widened by 4 for the centre
+    const auto game = NewEmptyBoard();
+    PlaceCreature(*game, 0, 2, "Imp", 300, 300);  // box 290..310, widened by 4 for the centre
     const struct { int X, Y; bool Fits; } spots[] = {
         {20, 100, true}, {19, 100, false}, {588, 100, true}, {589, 100, false}, {100, 22, true},
         {100, 21, false}, {100, 426, true}, {100, 427, false}, {314, 300, false}, {315, 300, true}};
     for (const auto& s : spots) {
         x = -1;
-        EXPECT_EQ(TestDreamSpot(Game, s.X, s.Y, 32, 33, &x, &y, 4, 6), s.Fits) << s.X << ", " << s.Y;
+        EXPECT_EQ(TestDreamSpot(*game, s.X, s.Y, 32, 33, &x, &y, 4, 6), s.Fits) << s.X << ", " << s.Y;
         EXPECT_EQ(x, s.Fits ? s.X : -1);
     }
 }
@@ -218,24 +219,25 @@ TEST(FindDreamSpot, TheCreaturesBoxAndMarginsMustFitTheBoardAndItsCentreBeFree)
 TEST(ConsiderDreaming, PostsTheBestDreamAtTheFirstFreeSpotAndMarksNoRoomOnlyWhenHemmedIn)
 {
     enum { NoDreams, NoWish, HopelessDreams, SpotInEnemyFire, HemmedIn, Posts };
+    const auto game = std::make_unique<GAME>();
     for (int variant = NoDreams; variant <= Posts; variant++) {
         // A 64 x 64 dreamer at (200, 200) without a target tries the spot above right first: (296, 176).
-        StartEmptyBoard();
-        PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 232, 232, 64);
+        StartEmptyBoard(*game);
+        PLAYER& dreamer = PlaceDreamer(*game, 1, "Tessaly", 232, 232, 64);
         dreamer.DreamSlots[0].Set(11, "Owl", variant == HopelessDreams ? 0 : 40);
         dreamer.DreamSlots[1].Set(17, "Frog", variant == HopelessDreams ? 0 : 60);  // 48 x 32
         dreamer.DreamSlotCount = variant == NoDreams ? 0 : 2;
         dreamer.DreamChoice = variant == NoWish ? 2 : 1;
         dreamer.NoRoomToDream = variant != HemmedIn;
-        PlaceEffect(0, EffectWildFire, variant == SpotInEnemyFire ? 0 : 1, 290, 170, 16, 16);  // own fire: harmless
+        PlaceEffect(*game, 0, EffectWildFire, variant == SpotInEnemyFire ? 0 : 1, 290, 170, 16, 16);  // own: harmless
         if (variant == HemmedIn)
-            Game.SetBoardBounds(190, 190, 274, 274);
-        EXPECT_EQ(ConsiderDreaming(Game, 1), variant == Posts) << variant;
+            game->SetBoardBounds(190, 190, 274, 274);
+        EXPECT_EQ(ConsiderDreaming(*game, 1), variant == Posts) << variant;
         EXPECT_EQ(dreamer.NoRoomToDream, variant == HemmedIn) << variant;
-        EXPECT_EQ(Game.PendingAction.Kind, variant == Posts ? ActionDream : ActionNone) << variant;
+        EXPECT_EQ(game->PendingAction.Kind, variant == Posts ? ActionDream : ActionNone) << variant;
     }
-    EXPECT_EQ(Game.PendingAction.pActor, &Game.Players[1]);  // the last variant
-    EXPECT_EQ(Game.PendingAction.DreamSlot, 1);
-    EXPECT_EQ(std::make_pair(Game.PendingAction.X, Game.PendingAction.Y), std::make_pair(296, 176));
-    EXPECT_EQ(BannerText(), "Tessaly| dreamed a |Frog");
+    EXPECT_EQ(game->PendingAction.pActor, &game->Players[1]);  // the last variant
+    EXPECT_EQ(game->PendingAction.DreamSlot, 1);
+    EXPECT_EQ(std::make_pair(game->PendingAction.X, game->PendingAction.Y), std::make_pair(296, 176));
+    EXPECT_EQ(BannerText(*game), "Tessaly| dreamed a |Frog");
 }

@@ -24,11 +24,11 @@ class Pointer : public testing::Test {
 protected:
     void SetUp() override
     {
-        StartEmptyBoard();
-        PlaceDreamer(0, "Ann", 100, 100);
-        PlaceCreature(0, 0, "Wolf", 100, 160);
-        PlaceDreamer(1, "Bo", 160, 100);
-        PlaceDreamer(2, "Cy", 500, 400);
+        StartEmptyBoard(Game);
+        PlaceDreamer(Game, 0, "Ann", 100, 100);
+        PlaceCreature(Game, 0, 0, "Wolf", 100, 160);
+        PlaceDreamer(Game, 1, "Bo", 160, 100);
+        PlaceDreamer(Game, 2, "Cy", 500, 400);
         for (int row : {1, 2, 40})
             Human.Spells.AddSpell(row);
         Menus.ResetAll();
@@ -112,7 +112,7 @@ TEST_F(Pointer, ATransferGoesToTheCentreOfAFriendInReachWithRoomNeverToTheCaster
     ASSERT_TRUE(TransferSpellClick(95, 155));
     EXPECT_STREQ(Wolf.Spells.Slots[0].Name, "Fire Blast");
     EXPECT_TRUE(Human.Spells.Count == 2 && Play.pPointerTarget == nullptr && Wolf.TargetMark == 0);
-    EXPECT_EQ(BannerText(), "Ann| transfers |Fire Blast");
+    EXPECT_EQ(BannerText(Game), "Ann| transfers |Fire Blast");
     EXPECT_TRUE(Game.Effects.Slots[0].TargetX == 100.0f && Game.Effects.Slots[0].TargetY == 160.0f);
     Play.ChosenSpell = 2;  // beyond the two left
     EXPECT_FALSE(TransferSpellClick(100, 160));
@@ -128,14 +128,14 @@ TEST_F(Pointer, CommandRowsAimWithTheirReachColourAndPromptAndCloudCoverIsCastAt
     Human.Reach = 1.5f;
     Run(MenuIdMoveAttack);
     EXPECT_TRUE(Play.ActionMode == ModeMoveAttack && Play.ActionRange == 1.5f && Play.ActionRangeColour == 0x00ffffu);
-    EXPECT_EQ(BannerText(), "Select |your |target.");
+    EXPECT_EQ(BannerText(Game), "Select |your |target.");
     Run(MenuIdCastListSpell, 2);  // Fire Blast: range 5
     EXPECT_TRUE(Play.ActionMode == ModeSpellTarget && Play.ChosenSpell == 0 && Play.ActionRange == 0.9f &&
                 Play.ActionRangeColour == 0xff8080u);
     Run(MenuIdTransferListSpell, 3);
     EXPECT_TRUE(Play.ActionMode == ModeTransferTarget && Play.ChosenSpell == 1 && Play.ActionRange == 1.5f &&
                 Play.ActionRangeColour == 0x80ff80u);
-    EXPECT_EQ(BannerText(), "Select who |should receive |the spell.");
+    EXPECT_EQ(BannerText(Game), "Select who |should receive |the spell.");
     Human.AddDreamSlot(1);
     Run(MenuIdDream, 2);
     EXPECT_TRUE(Play.ActionMode == ModeDreamPlace && Play.ChosenDream == 0 && Play.ActionRange == 0.7f &&
@@ -149,7 +149,7 @@ TEST_F(Pointer, CommandRowsAimWithTheirReachColourAndPromptAndCloudCoverIsCastAt
     Run(MenuIdCastListSpell, 4);
     EXPECT_TRUE(Play.ActionMode == ModeNothing && Play.ChosenSpell == 2 && Human.HasCast == 0 &&
                 Human.Spells.Count == 2);
-    EXPECT_TRUE(CountActiveEffects() > 0 && OpenPanels() == 0);
+    EXPECT_TRUE(CountActiveEffects(Game) > 0 && OpenPanels() == 0);
 }
 
 TEST_F(Pointer, PageRowsTurnThePageAndCancelRowsCancel)
@@ -189,10 +189,10 @@ TEST_F(Pointer, CancelActionClosesTheMenusAndDropsTheSelectionAndItsMarksButKeep
     CancelAction();
     EXPECT_TRUE(Human.HoverMark + Human.TargetMark == 0 && Play.pSelectedPiece == nullptr && Play.ActionMode == 0);
     EXPECT_EQ(OpenPanels(), 0);
-    EXPECT_EQ(BannerText(), "a|b|c");
+    EXPECT_EQ(BannerText(Game), "a|b|c");
     Game.MessageFramesLeft = 0;
     CancelAction();
-    EXPECT_EQ(BannerText(), "||");
+    EXPECT_EQ(BannerText(Game), "||");
 }
 
 // Harm drains after its hit and hazards on the way, so a piece can die in its side's turn; the dead give no orders.
@@ -245,8 +245,8 @@ TEST(Clicks, EachHandlerActsOnWhatLiesUnderTheBoardPointAndRefusesTheRest)
         {Dream, 300, 250, true, 1, 0, 302, 250, "Ardent| dreamed an |Owl"}};  // a 4 x 0 line box
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        StartActionBoard();
-        PlaceDreamer(2, "Far", 500, 400);
+        StartActionBoard(Game);
+        PlaceDreamer(Game, 2, "Far", 500, 400);
         Ardent.Spells.AddSpell(c.Click == Friendly ? 12 : 1);
         Ardent.AddDreamSlot(11);
         Play.pSelectedPiece = c.Click == Walk ? static_cast<PIECEBASE*>(&Badger) : &Ardent;
@@ -257,8 +257,8 @@ TEST(Clicks, EachHandlerActsOnWhatLiesUnderTheBoardPointAndRefusesTheRest)
                                                                                           : CastSpellClick(x, y),
                   c.Accepted);
         EXPECT_EQ(ScriptedRandLeft(), c.Accepted && (c.Click == Hostile || c.Click == Friendly) ? 0 : 1);
-        EXPECT_EQ(BannerText(), c.Banner);
-        ASSERT_EQ(CountActiveEffects(), c.Effects);
+        EXPECT_EQ(BannerText(Game), c.Banner);
+        ASSERT_EQ(CountActiveEffects(Game), c.Effects);
         const bool walks = c.Click == Walk && c.Accepted && c.Effects == 0;  // its box centred on the point
         EXPECT_EQ((std::vector<float>{1.0f * Badger.IsMoving, Badger.MoveTargetX + 16.0f, Badger.MoveTargetY + 16.0f}),
                   (std::vector<float>{1.0f * walks, walks ? c.X + 0.5f : 116.0f, walks ? 1.0f * c.Y : 176.0f}));
@@ -269,7 +269,7 @@ TEST(Clicks, EachHandlerActsOnWhatLiesUnderTheBoardPointAndRefusesTheRest)
         }
     }
     for (int frame = 0; frame < 100 && Ardent.DreamSlotCount == 1; frame++)
-        UpdateGameFrame();  // the last dream lands with no piece at its end and is rolled there
+        UpdateGameFrame(Game);  // the last dream lands with no piece at its end and is rolled there
     EXPECT_EQ(Game.Creatures[0].CreatureKind, 11);
 }
 

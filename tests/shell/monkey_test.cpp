@@ -115,7 +115,7 @@ struct MONKEY {
     std::string Where() const
     {
         return "seed " + std::to_string(Seed) + ", frame " + std::to_string(Frames) + ", screen " +
-               std::to_string(Screens.ScreenState) + "\n" + DescribeGame();
+               std::to_string(Screens.ScreenState) + "\n" + DescribeGame(Game);
     }
 
     // A burst of messages and a drawn frame, or, in a game, a stretch of frames; a busy board is mostly left to run.
@@ -180,11 +180,11 @@ struct MONKEY {
             DrawnFrames++;
         } else if (inGame) {
             UpdatePlayFrame();
-            ReadCameraKeys();
+            ReadCameraKeys(Game);
         }
         Frames++;
         Check();
-        EXPECT_EQ(inGame ? CheckInvariants() : "", "") << Where();
+        EXPECT_EQ(inGame ? CheckInvariants(Game) : "", "") << Where();
     }
 
     // Anything the window sends but the close; Escape is rare in a game, or few games would get to their end.

@@ -57,25 +57,25 @@ TEST_F(Shell, AGameOfTheChosenCountClearsTheLastVerdictAndTarget)
 
 TEST_F(Shell, TheGameIsLostWithTheHumansDreamerAndWonByTheLastSideOnlyOnceNothingIsInFlight)
 {
-    StartEmptyBoard();
-    PlaceDreamer(0, "Ardent", 100, 100);
-    PlaceDreamer(1, "Morrow", 300, 100);
+    StartEmptyBoard(Game);
+    PlaceDreamer(Game, 0, "Ardent", 100, 100);
+    PlaceDreamer(Game, 1, "Morrow", 300, 100);
     Screens.ScreenState = ScreenInGame;
-    CheckGameOver();
+    CheckGameOver(Game);
     EXPECT_EQ(Screens.ScreenState, ScreenInGame);
     Game.Players[0].Kill();
-    CheckGameOver();
+    CheckGameOver(Game);
     EXPECT_TRUE(Screens.ScreenState == ScreenGameOver && Screens.GameWon == 0);
 
-    StartEmptyBoard();
-    PlaceDreamer(0, "Ardent", 100, 100);
+    StartEmptyBoard(Game);
+    PlaceDreamer(Game, 0, "Ardent", 100, 100);
     Screens.ScreenState = ScreenInGame;
     const int bolt = Game.Effects.SpawnEffect(5, 1, -10, 300, 100, PieceRefDreamer, 1, PieceRefDreamer, 0, 116, 116,
                                               0.0f, 0, 255, 0);
-    CheckGameOver();
+    CheckGameOver(Game);
     EXPECT_EQ(Screens.ScreenState, ScreenInGame) << "the last bolt may still decide the verdict";
     Game.Effects.Slots[bolt].IsActive = 0;
-    CheckGameOver();
+    CheckGameOver(Game);
     EXPECT_TRUE(Screens.ScreenState == ScreenGameOver && Screens.GameWon == 1);
 }
 
@@ -109,7 +109,7 @@ TEST_F(Shell, InAGameThePressThatOpensAMenuConfirmsNothingAndTheComputersTurnsIg
     Play.ActionMode = ModeNothing;
     Game.ShowMessage("a", "b", "c", 0, 0, 0, false, 40);
     Click(320, 250);  // no piece: the banner's texts go, its time stays
-    EXPECT_TRUE(Play.pSelectedPiece == nullptr && BannerText() == "||" && Game.MessageFramesLeft == 40);
+    EXPECT_TRUE(Play.pSelectedPiece == nullptr && BannerText(Game) == "||" && Game.MessageFramesLeft == 40);
     Send(MessageButtonDown, hx, hy);
     EXPECT_TRUE(Play.pSelectedPiece == &human && Play.ActionMode == ModeMenuOpen);
     Send(MessageButtonUp, hx, hy);

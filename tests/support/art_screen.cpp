@@ -13,29 +13,29 @@
 
 // 16 x 8 creatures spread evenly over the board; the effects fly half-way across it, a few frames of flight turn
 // and animate them, and any that landed meanwhile are sent again.
-void SetUpBusiestFrame()
+void SetUpBusiestFrame(GAME& game)
 {
     constexpr int EffectKinds[] = {1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
     SeedRand(1);
-    Game.StartNewGame(0, -1, 8);
+    game.StartNewGame(0, -1, 8);
     for (int row = 0; row < 8; row++)
         for (int column = 0; column < 16; column++)
-            Game.CreateCreature("Busy", 1 + (row * 16 + column) % 20, (row + column) % 8, 19 + column * 38,
+            game.CreateCreature("Busy", 1 + (row * 16 + column) % 20, (row + column) % 8, 19 + column * 38,
                                 28 + row * 56);
     const int kinds = static_cast<int>(std::size(EffectKinds));
     for (int round = 0; round < 2; round++) {
         for (int i = 0; i < EffectSlots; i++) {
-            if (Game.Effects.Slots[i].IsActive)
+            if (game.Effects.Slots[i].IsActive)
                 continue;
             const int x = 20 + (i * 37) % 568;
             const int y = 20 + (i * 53) % 408;
-            Game.Effects.SpawnEffect(EffectKinds[i % kinds], i % 8, 0, x, y, PieceRefNone, -1, PieceRefNone, -1,
+            game.Effects.SpawnEffect(EffectKinds[i % kinds], i % 8, 0, x, y, PieceRefNone, -1, PieceRefNone, -1,
                                      588 - x, 428 - y, 10.0f, 0xffffff, 255, 0);
         }
         for (int i = 0; round == 0 && i < 10; i++)
-            Game.Effects.UpdateEffects();
+            game.Effects.UpdateEffects();
     }
-    Game.ShowMessage("Busy casts Fire Blast", "at Ann", "for the last time", 0xffffff, 0xffff00, 0xff0000, false, 600);
+    game.ShowMessage("Busy casts Fire Blast", "at Ann", "for the last time", 0xffffff, 0xffff00, 0xff0000, false, 600);
 }
 
 bool ARTSCREEN::Open(const std::string& artFolder)
@@ -56,15 +56,15 @@ bool ARTSCREEN::Open(const std::string& artFolder)
 }
 
 // The clear stands in for the window's previous frame, which the background covers anyway.
-void ARTSCREEN::DrawGameFrame()
+void ARTSCREEN::DrawGameFrame(const GAME& game)
 {
     Device.Clear(0x000000);
     Device.BeginScene();
     ApplyFillMode();
     Sprite.Begin();
-    DrawGame2D(AIMVIEW());
-    DrawScene(nullptr);
-    DrawBoardFrame(0, 0);
+    DrawGame2D(game, AIMVIEW());
+    DrawScene(game, nullptr);
+    DrawBoardFrame(game, 0, 0);
     Sprite.End();
     Device.EndScene();
 }

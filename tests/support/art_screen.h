@@ -5,8 +5,10 @@
 
 #include "platform/device.h"
 
+class GAME;
+
 // Every creature and effect slot of an eight-dreamer game in use and the banner open: the busiest frame there is.
-void SetUpBusiestFrame();
+void SetUpBusiestFrame(GAME& game);
 
 class ARTSCREEN {
 public:
@@ -14,6 +16,6 @@ public:
     SPRITEDRAWER Sprite;
     LINEDRAWER Line;
     bool Open(const std::string& artFolder);  // every texture-list image of artFolder/Textures; false without them
-    void DrawGameFrame();                     // background, board, scene and frame, as the main loop draws them
+    void DrawGameFrame(const GAME& game);     // background, board, scene and frame, as the main loop draws them
     void Close();                             // textures released and the shared drawing objects unhooked
 };

@@ -9,56 +9,64 @@
 
 namespace {
 
-void PlacePiece(PIECEBASE& piece, PIECEKIND kind, int index, int team, const char* name, int cx, int cy, int size)
+void PlacePiece(const GAME& game, PIECEBASE& piece, PIECEKIND kind, int index, int team, const char* name, int cx,
+                int cy, int size)
 {
     piece.Init(index, team, name, kind, 0, 1, 10, 0xffffff, 255);
     piece.Sprite.BuildFrames(1, 1, size, size, 1);
     piece.SetStats(1, 20, 2, 1, 0, 1.0f);
     piece.SetPosition(static_cast<float>(cx - size / 2), static_cast<float>(cy - size / 2), size, size);
-    piece.SetBounds(Game.BoardBounds[0], Game.BoardBounds[1], Game.BoardBounds[2], Game.BoardBounds[3]);
-    piece.Spells.SetSpellTable(&Game.SpellTable);
+    piece.SetBounds(game.BoardBounds[0], game.BoardBounds[1], game.BoardBounds[2], game.BoardBounds[3]);
+    piece.Spells.SetSpellTable(&game.SpellTable);
     piece.TeamColour = 0x102030u * static_cast<unsigned>(team + 1);
     piece.IsComputer = team != 0;
 }
 
 }  // namespace
 
-void StartEmptyBoard()
+void StartEmptyBoard(GAME& game)
 {
-    Game.Reset();
-    Game.PendingAction = PENDINGACTION();
-    Game.BoardWidth = 608;
-    Game.BoardHeight = 448;
-    Game.SetBoardBounds(0, 0, 608, 448);
+    game.Reset();
+    game.PendingAction = PENDINGACTION();
+    game.BoardWidth = 608;
+    game.BoardHeight = 448;
+    game.SetBoardBounds(0, 0, 608, 448);
     std::remove(EventLogName);
     ClearRandScript();
 }
 
-void StartActionBoard()
+std::unique_ptr<GAME> NewEmptyBoard()
 {
-    StartEmptyBoard();
-    PlaceDreamer(0, "Ardent", 116, 116, 32);
-    PlaceDreamer(1, "Morrow", 216, 116, 32);
-    PlaceCreature(3, 0, "Badger", 116, 176, 32);
+    auto game = std::make_unique<GAME>();
+    StartEmptyBoard(*game);
+    return game;
 }
 
-PLAYER& PlaceDreamer(int index, const char* name, int cx, int cy, int size)
+void StartActionBoard(GAME& game)
 {
-    PlacePiece(Game.Players[index], index == 0 ? PieceHumanDreamer : PieceComputerDreamer, index, index, name, cx, cy,
-               size);
-    return Game.Players[index];
+    StartEmptyBoard(game);
+    PlaceDreamer(game, 0, "Ardent", 116, 116, 32);
+    PlaceDreamer(game, 1, "Morrow", 216, 116, 32);
+    PlaceCreature(game, 3, 0, "Badger", 116, 176, 32);
 }
 
-PIECE& PlaceCreature(int slot, int team, const char* name, int cx, int cy, int size)
+PLAYER& PlaceDreamer(GAME& game, int index, const char* name, int cx, int cy, int size)
 {
-    PlacePiece(Game.Creatures[slot], PieceCreature, slot, team, name, cx, cy, size);
-    Game.Creatures[slot].pOwner = &Game.Players[team];
-    return Game.Creatures[slot];
+    PlacePiece(game, game.Players[index], index == 0 ? PieceHumanDreamer : PieceComputerDreamer, index, index, name,
+               cx, cy, size);
+    return game.Players[index];
 }
 
-EFFECT& PlaceEffect(int slot, int kind, int team, int left, int top, int width, int height)
+PIECE& PlaceCreature(GAME& game, int slot, int team, const char* name, int cx, int cy, int size)
 {
-    EFFECT& effect = Game.Effects.Slots[slot];
+    PlacePiece(game, game.Creatures[slot], PieceCreature, slot, team, name, cx, cy, size);
+    game.Creatures[slot].pOwner = &game.Players[team];
+    return game.Creatures[slot];
+}
+
+EFFECT& PlaceEffect(GAME& game, int slot, int kind, int team, int left, int top, int width, int height)
+{
+    EFFECT& effect = game.Effects.Slots[slot];
     effect.IsActive = 1;
     effect.Kind = kind;
     effect.OwnerTeam = team;
@@ -69,15 +77,15 @@ EFFECT& PlaceEffect(int slot, int kind, int team, int left, int top, int width, 
     return effect;
 }
 
-int CountActiveEffects(int kind)
+int CountActiveEffects(const GAME& game, int kind)
 {
     int count = 0;
-    for (const EFFECT& effect : Game.Effects.Slots)
+    for (const EFFECT& effect : game.Effects.Slots)
         count += effect.IsActive && (kind < 0 || effect.Kind == kind);
     return count;
 }
 
-std::string BannerText()
+std::string BannerText(const GAME& game)
 {
-    return std::string(Game.MessageText[0]) + "|" + Game.MessageText[1] + "|" + Game.MessageText[2];
+    return std::string(game.MessageText[0]) + "|" + game.MessageText[1] + "|" + game.MessageText[2];
 }

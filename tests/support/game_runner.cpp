@@ -17,9 +17,9 @@ namespace {
 int ExpectedScores[MaxPlayers];                 // what each side must have scored from the deaths seen so far
 bool WasDead[MaxPlayers + CreatureSlots];
 
-PIECEBASE& PieceAt(int i)
+const PIECEBASE& PieceAt(const GAME& game, int i)
 {
-    return i < MaxPlayers ? static_cast<PIECEBASE&>(Game.Players[i]) : Game.Creatures[i - MaxPlayers];
+    return i < MaxPlayers ? static_cast<const PIECEBASE&>(game.Players[i]) : game.Creatures[i - MaxPlayers];
 }
 
 }  // namespace
@@ -30,15 +30,15 @@ void ResetInvariants()
     std::fill(std::begin(WasDead), std::end(WasDead), false);
 }
 
-std::string CheckInvariants()
+std::string CheckInvariants(const GAME& game)
 {
     std::ostringstream fault;
-    if (Game.CurrentPlayer < 0 || Game.CurrentPlayer >= MaxPlayers)
-        fault << "CurrentPlayer " << Game.CurrentPlayer;
-    if (Game.CurrentCreature < -1 || Game.CurrentCreature >= CreatureSlots)
-        fault << "CurrentCreature " << Game.CurrentCreature;
+    if (game.CurrentPlayer < 0 || game.CurrentPlayer >= MaxPlayers)
+        fault << "CurrentPlayer " << game.CurrentPlayer;
+    if (game.CurrentCreature < -1 || game.CurrentCreature >= CreatureSlots)
+        fault << "CurrentCreature " << game.CurrentCreature;
     for (int i = 0; i < MaxPlayers + CreatureSlots; i++) {
-        PIECEBASE& piece = PieceAt(i);
+        const PIECEBASE& piece = PieceAt(game, i);
         if (piece.Kind != PieceFree && (piece.Health < 0 || piece.Health > piece.MaxHealth))
             fault << piece.Name << " health " << piece.Health << " of " << piece.MaxHealth;
         if (piece.Spells.Count < 0 || piece.Spells.Count > HandSize)
@@ -50,56 +50,59 @@ std::string CheckInvariants()
         WasDead[i] = piece.IsDead;
     }
     for (int team = 0; team < MaxPlayers; team++)
-        if (Game.Players[team].Score != ExpectedScores[team])
-            fault << "side " << team << " scored " << Game.Players[team].Score << ", not " << ExpectedScores[team];
-    const bool mayWait = Game.MessageFramesLeft > 0 || Game.Players[Game.CurrentPlayer].IsMoving;
-    if (Game.PendingAction.Kind != ActionNone && !mayWait)
-        fault << "action " << Game.PendingAction.Kind << " left waiting";
+        if (game.Players[team].Score != ExpectedScores[team])
+            fault << "side " << team << " scored " << game.Players[team].Score << ", not " << ExpectedScores[team];
+    const bool mayWait = game.MessageFramesLeft > 0 || game.Players[game.CurrentPlayer].IsMoving;
+    if (game.PendingAction.Kind != ActionNone && !mayWait)
+        fault << "action " << game.PendingAction.Kind << " left waiting";
     return fault.str();
 }
 
-void StartHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script)
+void StartHeadlessGame(GAME& game, unsigned seed, int players, PLAYERSCRIPT script)
 {
     SeedRand(seed);
     InstallComputerOpponent();
-    Game.StartNewGame(static_cast<int>(seed % 10), -1, players);
+    game.StartNewGame(static_cast<int>(seed % 10), -1, players);
     ResetInvariants();
     if (script == PLAYERSCRIPT::DieAtOnce)
-        Game.Players[0].PendingHealth = -Game.Players[0].MaxHealth;  // no side touched him: nobody scores
+        game.Players[0].PendingHealth = -game.Players[0].MaxHealth;  // no side touched him: nobody scores
 }
 
-bool PlayHeadlessFrame(PLAYERSCRIPT script)
+bool PlayHeadlessFrame(GAME& game, PLAYERSCRIPT script)
 {
-    if (Game.CountLivePlayers() < 2)
+    if (game.CountLivePlayers() < 2)
         return false;
-    const bool humansTurn = !Game.ComputerTurnsRunning && !Game.HumanTurnEnded && Game.IsHumanAlive();
-    if (script == PLAYERSCRIPT::EndTurnAtOnce && humansTurn && Game.MessageFramesLeft == 0)
-        EndHumanTurn(&Game.Players[0]);
-    UpdateGameFrame();
+    const bool humansTurn = !game.ComputerTurnsRunning && !game.HumanTurnEnded && game.IsHumanAlive();
+    if (script == PLAYERSCRIPT::EndTurnAtOnce && humansTurn && game.MessageFramesLeft == 0)
+        EndHumanTurn(game, &game.Players[0]);
+    UpdateGameFrame(game);
     return true;
 }
 
-GAMERUN RunHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script, int frameLimit, bool checkInvariants)
+GAMERUN RunHeadlessGame(GAME& game, unsigned seed, int players, PLAYERSCRIPT script, int frameLimit,
+                        bool checkInvariants)
 {
     GAMERUN run;
-    StartHeadlessGame(seed, players, script);
-    while (run.Frames < frameLimit && PlayHeadlessFrame(script)) {
+    StartHeadlessGame(game, seed, players, script);
+    while (run.Frames < frameLimit && PlayHeadlessFrame(game, script)) {
         run.Frames++;
-        if (checkInvariants && !(run.Fault = CheckInvariants()).empty())
+        if (checkInvariants && !(run.Fault = CheckInvariants(game)).empty())
             return run;
     }
-    run.Ended = Game.CountLivePlayers() < 2;
+    run.Ended = game.CountLivePlayers() < 2;
     return run;
 }
 
-std::string DescribeGame()
+std::string DescribeGame(const GAME& game)
 {
     std::ostringstream text;
-    text << "player " << Game.CurrentPlayer << ", creature " << Game.CurrentCreature << ", pending "
-         << Game.PendingAction.Kind << ", banner " << Game.MessageFramesLeft << "\n";
-    for (int i = 0; i < MaxPlayers + CreatureSlots; i++)
-        if (PieceAt(i).Kind != PieceFree)
-            text << "  " << PieceAt(i).Name << " (" << PieceAt(i).CentreX << ", " << PieceAt(i).CentreY << ") "
-                 << PieceAt(i).Health << (PieceAt(i).IsDead ? " dead\n" : "\n");
+    text << "player " << game.CurrentPlayer << ", creature " << game.CurrentCreature << ", pending "
+         << game.PendingAction.Kind << ", banner " << game.MessageFramesLeft << "\n";
+    for (int i = 0; i < MaxPlayers + CreatureSlots; i++) {
+        const PIECEBASE& piece = PieceAt(game, i);
+        if (piece.Kind != PieceFree)
+            text << "  " << piece.Name << " (" << piece.CentreX << ", " << piece.CentreY << ") " << piece.Health
+                 << (piece.IsDead ? " dead\n" : "\n");
+    }
     return text.str();
 }

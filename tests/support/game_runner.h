@@ -1,9 +1,11 @@
 // A headless game for tests and benchmarks: a free game played frame by frame with no screen, the player's side
-// acting by a simple script, with the game's invariants checked as it runs; the same invariants for any game played
-// on the global state, however it is driven.
+// acting by a simple script, with the game's invariants checked as it runs; the same invariants for any game,
+// however it is driven.
 #pragma once
 
 #include <string>
+
+class GAME;
 
 // What the player's side does.
 enum class PLAYERSCRIPT {
@@ -17,9 +19,10 @@ struct GAMERUN {
     std::string Fault;          // the first broken invariant, empty when none
 };
 
-void StartHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script);  // sets up the global game and the opponent
-bool PlayHeadlessFrame(PLAYERSCRIPT script);    // the player's script, then one frame; false once the game has ended
-GAMERUN RunHeadlessGame(unsigned seed, int players, PLAYERSCRIPT script, int frameLimit, bool checkInvariants);
-std::string DescribeGame();                     // the state of the global game, for a failure message
+void StartHeadlessGame(GAME& game, unsigned seed, int players, PLAYERSCRIPT script);  // a new game, the opponent on
+bool PlayHeadlessFrame(GAME& game, PLAYERSCRIPT script);  // the player's script, then a frame; false once it has ended
+GAMERUN RunHeadlessGame(GAME& game, unsigned seed, int players, PLAYERSCRIPT script, int frameLimit,
+                        bool checkInvariants);
+std::string DescribeGame(const GAME& game);     // the state of the game, for a failure message
 void ResetInvariants();                         // called when a game starts: no death seen, no score owed
-std::string CheckInvariants();                  // after a frame: the broken invariants, empty when none
+std::string CheckInvariants(const GAME& game);  // after a frame: the broken invariants, empty when none

@@ -9,6 +9,7 @@
 #include "opponent/opponent.h"
 #include "platform/window.h"
 #include "screens/menus.h"
+#include "screens/screen_state.h"
 #include "shell/screen_changes.h"
 #include "shell/start_up.h"
 #include "shell/shell.h"

@@ -1,5 +1,6 @@
 // The start state of test programs that link the whole program: the lower floors', then the state of every
-// floor above them. The tables the fixtures load (textures, fonts, models, menus) are theirs to set up.
+// floor above them, the screens' game among it. The tables the fixtures load (textures, fonts, models, menus) are
+// theirs to set up.
 #include "tests/support/start_state.h"
 
 #include "graphics/background.h"
@@ -12,10 +13,13 @@
 #include "screens/text_entry.h"
 #include "screens/title.h"
 #include "shell/shell.h"
+#include "world/game.h"
 
 void RestoreStartState()
 {
     RestoreWorldStartState();
+    static const GAME* const Pristine = new GAME;  // a game is too large for a temporary on the stack
+    Game = *Pristine;
     BoardView = BOARDVIEW();
     Background = BACKGROUND();
     Camera = CAMERA();

@@ -2,4 +2,4 @@
 #pragma once
 
 void RestoreStartState();       // every record the program links, as it starts; one definition per program
-void RestoreWorldStartState();  // configuration, event log, world records and hooks; the generator at seed 1
+void RestoreWorldStartState();  // configuration, event log and the turn hooks; the generator at seed 1

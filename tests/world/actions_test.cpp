@@ -11,66 +11,75 @@
 
 namespace {
 
-PLAYER& Ardent = Game.Players[0];   // the human's dreamer, centre (116, 116)
-PLAYER& Enemy = Game.Players[1];    // in reach, centre (216, 116)
-PIECE& Badger = Game.Creatures[3];  // Ardent's creature, centre (116, 176)
-const EFFECT& First = Game.Effects.Slots[0];
+// The actions' board, on a game of the test's own.
+class ActionBoard : public testing::Test {
+protected:
+    GAME World;
+    PLAYER& Ardent = World.Players[0];   // the human's dreamer, centre (116, 116)
+    PLAYER& Enemy = World.Players[1];    // in reach, centre (216, 116)
+    PIECE& Badger = World.Creatures[3];  // Ardent's creature, centre (116, 176)
+    const EFFECT& First = World.Effects.Slots[0];
+};
+using Hits = ActionBoard;
+using Attack = ActionBoard;
+using Cast = ActionBoard;
+using Transfer = ActionBoard;
 
 }  // namespace
 
-TEST(Hits, HarmIsValuePlusAttackMinusDefenceAndHealsArePercentInSinglePrecision)
+TEST_F(Hits, HarmIsValuePlusAttackMinusDefenceAndHealsArePercentInSinglePrecision)
 {
     const struct { int Value, Attack, Defence, MaxHealth, Change; } cases[] = {
         {-10, 20, 5, 30, -25}, {-10, 5, 30, 30, -1}, {50, 0, 0, 100, 50}, {40, 0, 0, 30, 11},
         {50, 0, 0, 4, 2},      {40, 0, 0, 1, 1},     {50, 0, 0, 40, 19},  {40, 0, 0, 0, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        StartActionBoard();
+        StartActionBoard(World);
         Ardent.Attack = c.Attack;
         Enemy.Defence = c.Defence;
         Enemy.MaxHealth = c.MaxHealth;
         Enemy.TargetMark = 1;
-        EXPECT_EQ(Game.ResolveEffectHit(5, PieceRefDreamer, 0, PieceRefDreamer, 1, c.Value, 216, 116), c.Change);
-        EXPECT_EQ((std::vector<int>{Enemy.PendingHealth, Game.HitHappened, Enemy.TargetMark, Enemy.LastAttackerTeam,
+        EXPECT_EQ(World.ResolveEffectHit(5, PieceRefDreamer, 0, PieceRefDreamer, 1, c.Value, 216, 116), c.Change);
+        EXPECT_EQ((std::vector<int>{Enemy.PendingHealth, World.HitHappened, Enemy.TargetMark, Enemy.LastAttackerTeam,
                                     Enemy.FadeMode, Enemy.Alpha, Enemy.FadeStep}),
                   (std::vector<int>{c.Change, 1, 0, 0, 1, 64, 8}));  // heals too credit the source's side
     }
 }
 
-TEST(Hits, ADeadTargetIsLeftAloneAndADeadSourceStaysGone)
+TEST_F(Hits, ADeadTargetIsLeftAloneAndADeadSourceStaysGone)
 {
-    StartActionBoard();
+    StartActionBoard(World);
     Ardent.FadeMode = FadeOut;
     Enemy.Kill();
-    EXPECT_EQ(Game.ResolveEffectHit(5, PieceRefDreamer, 0, PieceRefDreamer, 1, -10, 0, 0), 0);
+    EXPECT_EQ(World.ResolveEffectHit(5, PieceRefDreamer, 0, PieceRefDreamer, 1, -10, 0, 0), 0);
     EXPECT_EQ((std::vector<int>{Enemy.PendingHealth, Enemy.FadeMode, Ardent.FadeMode, Ardent.Alpha, Ardent.FadeStep}),
               (std::vector<int>{0, 2, 1, 0, 10}));  // the source still fades back in
-    StartActionBoard();
+    StartActionBoard(World);
     Ardent.Kill();
     Enemy.FadeMode = FadeIn;  // no flash
     Enemy.Alpha = 100;
-    EXPECT_EQ(Game.ResolveEffectHit(0, PieceRefDreamer, 0, PieceRefDreamer, 1, -10, 0, 0), -11);
+    EXPECT_EQ(World.ResolveEffectHit(0, PieceRefDreamer, 0, PieceRefDreamer, 1, -10, 0, 0), -11);
     EXPECT_EQ((std::vector<int>{Ardent.FadeMode, Ardent.Alpha, Enemy.Alpha}), (std::vector<int>{2, 255, 100}));
 }
 
-TEST(Attack, TheFirstOfEightGhostsLandsInFrameTwelveCarryingTheBlowAndBringsTheFadingAttackerBack)
+TEST_F(Attack, TheFirstOfEightGhostsLandsInFrameTwelveCarryingTheBlowAndBringsTheFadingAttackerBack)
 {
-    StartActionBoard();
-    AttackEffect(&Ardent, &Enemy);
+    StartActionBoard(World);
+    AttackEffect(World, &Ardent, &Enemy);
     EXPECT_EQ((std::vector<int>{Ardent.FadeMode, Ardent.Alpha, Ardent.FadeStep}), (std::vector<int>{2, 255, 20}));
-    EXPECT_EQ(CountActiveEffects(), 8);
+    EXPECT_EQ(CountActiveEffects(World), 8);
     int frames = 0;
     for (; Enemy.FadeMode != 1 && frames < 100; frames++)  // the landing flashes the target
-        UpdateGameFrame();
+        UpdateGameFrame(World);
     EXPECT_EQ(frames, 12);
     EXPECT_EQ((std::vector<int>{Ardent.FadeMode, Ardent.Alpha, Ardent.FadeStep}), (std::vector<int>{1, 0, 10}));
     EXPECT_EQ(Enemy.PendingHealth, -11);  // 10 plus attack 2 less defence 1
     for (int frame = 0; frame < 100; frame++)
-        UpdateGameFrame();
+        UpdateGameFrame(World);
     EXPECT_EQ(Enemy.Health, 20 - 11);
 }
 
-TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects)
+TEST_F(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects)
 {
     // Hazards wear the caster's side colour; Cloud Cover forms around its caster and names it its target.
     const struct { int Id, Chance, Roll, Effects, Kind; int Colour; int Value, Target; } cases[] = {
@@ -81,16 +90,16 @@ TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects
         {12, 0, 0, 20, 5, 0xffffff, 40, -1},    {40, 0, 0, 20, 21, 0xffffff, 0, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        StartActionBoard();
+        StartActionBoard(World);
         Ardent.Spells.AddSpell(c.Id);
         Ardent.Spells.Slots[0].Chance = c.Chance;
         ScriptRand({c.Roll});
         Enemy.TargetMark = 1;
-        EXPECT_TRUE(CastSpell(&Ardent, c.Target == 1 ? &Enemy : nullptr, 216, 116, 0));
+        EXPECT_TRUE(CastSpell(World, &Ardent, c.Target == 1 ? &Enemy : nullptr, 216, 116, 0));
         EXPECT_EQ(ScriptedRandLeft(), 0);
         EXPECT_EQ(Ardent.Spells.Count, 0);
-        ASSERT_EQ(CountActiveEffects(), c.Effects);
-        EXPECT_EQ(BannerText(), c.Effects == 0 ? "Ardent|'s |Spell Failed." : "||");
+        ASSERT_EQ(CountActiveEffects(World), c.Effects);
+        EXPECT_EQ(BannerText(World), c.Effects == 0 ? "Ardent|'s |Spell Failed." : "||");
         EXPECT_EQ(Enemy.TargetMark, c.Effects != 0 || c.Target != 1);  // a failed cast clears its target's mark
         if (c.Effects == 0)
             continue;
@@ -99,31 +108,32 @@ TEST(Cast, TheRollComesFirstTheSlotIsSpentEitherWayAndEachKindLaunchesItsEffects
     }
     Ardent.Spells.AddSpell(1);
     ScriptRand({0});  // no caster or no such slot: refused without a draw
-    EXPECT_FALSE(CastSpell(nullptr, &Enemy, 0, 0, 0));
-    EXPECT_FALSE(CastSpell(&Ardent, &Enemy, 0, 0, 1));
+    EXPECT_FALSE(CastSpell(World, nullptr, &Enemy, 0, 0, 0));
+    EXPECT_FALSE(CastSpell(World, &Ardent, &Enemy, 0, 0, 1));
     EXPECT_EQ(ScriptedRandLeft(), 1);
 }
 
-TEST(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefuses)
+TEST_F(Transfer, TheSpellChangesHandsAtOnceUnderTheKindTwelveLineAndAFullHandRefuses)
 {
-    StartActionBoard();
+    StartActionBoard(World);
     for (int id : {1, 12, 4})
         Ardent.Spells.AddSpell(id);
     Badger.Spells.AddSpell(3);
-    EXPECT_TRUE(TransferSpell(&Ardent, &Badger, 116, 176, 1));
+    EXPECT_TRUE(TransferSpell(World, &Ardent, &Badger, 116, 176, 1));
     EXPECT_EQ(Badger.Spells.Slots[1].Id, 12);
     EXPECT_EQ(Ardent.Spells.Slots[1].Id, 4);
-    ASSERT_EQ(CountActiveEffects(), 1);
+    ASSERT_EQ(CountActiveEffects(World), 1);
     EXPECT_EQ((std::vector<int>{First.Kind, First.Sprite.Alpha, First.StartDelay, First.TargetType, First.TargetIndex,
                                 First.SourceType, First.Value, static_cast<int>(First.Sprite.Colour)}),
               (std::vector<int>{12, 128, 1, 0, 1, 1, 0, 0x102030}));
-    StartActionBoard();
+    StartActionBoard(World);
     Ardent.Spells.AddSpell(1);
     while (Enemy.Spells.AddSpell(2)) {
     }
-    EXPECT_FALSE(TransferSpell(&Ardent, &Enemy, 0, 0, 0));
-    EXPECT_EQ((std::vector<int>{Ardent.Spells.Count, Enemy.Spells.Count, Badger.Spells.Count, CountActiveEffects()}),
-              (std::vector<int>{1, 32, 0, 0}));
+    EXPECT_FALSE(TransferSpell(World, &Ardent, &Enemy, 0, 0, 0));
+    EXPECT_EQ(
+        (std::vector<int>{Ardent.Spells.Count, Enemy.Spells.Count, Badger.Spells.Count, CountActiveEffects(World)}),
+        (std::vector<int>{1, 32, 0, 0}));
 }
 
 TEST(SpellPower, TheRankBeyondItsTableIsNothingModifiersMultiplyAndEightFriendlySpellsCastAFixedPower)

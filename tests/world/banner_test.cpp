@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -16,16 +17,16 @@ constexpr std::uint32_t White = 0xffffff;
 constexpr std::uint32_t Cyan = 0x00ffff;
 
 // The Bee Shaman "Pellamor" (dreamer 1, level 7) with Shadow Bolt and the dreams Owl and Bear; its Badger in slot 4.
-PLAYER& Pellamor()
+PLAYER& Pellamor(GAME& game)
 {
-    StartEmptyBoard();
-    PLAYER& dreamer = PlaceDreamer(1, "Pellamor", 300, 200);
+    StartEmptyBoard(game);
+    PLAYER& dreamer = PlaceDreamer(game, 1, "Pellamor", 300, 200);
     dreamer.SetClass(1);
     dreamer.Level = 7;
     dreamer.Spells.AddSpell(55);
     dreamer.AddDreamSlot(11);
     dreamer.AddDreamSlot(2);
-    PlaceCreature(4, 1, "Badger", 200, 200);
+    PlaceCreature(game, 4, 1, "Badger", 200, 200);
     return dreamer;
 }
 
@@ -43,10 +44,11 @@ SHOWN Shown(const GAME& g)
 
 TEST(Banner, EveryBannerHasItsTextsColoursAndFrames)
 {
-    PLAYER& dreamer = Pellamor();
-    GAME& g = Game;
-    PIECE& badger = Game.Creatures[4];
-    PlaceCreature(5, 1, "Wolf", 100, 100).pOwner = nullptr;  // a creature without a dreamer
+    const auto game = std::make_unique<GAME>();
+    GAME& g = *game;
+    PLAYER& dreamer = Pellamor(g);
+    PIECE& badger = g.Creatures[4];
+    PlaceCreature(g, 5, 1, "Wolf", 100, 100).pOwner = nullptr;  // a creature without a dreamer
     const auto depart = [&](int draw) { ScriptRand({draw, 3}); g.ShowLeftGameMessage(&dreamer); };
     const std::pair<std::function<void()>, SHOWN> rows[] = {
         {[&] { g.ShowTurnMessage(&dreamer); }, {"Pellamor", "'s ", "turn.", Yellow, Yellow, White, 0, 1, 1}},
@@ -87,31 +89,33 @@ TEST(Banner, EveryBannerHasItsTextsColoursAndFrames)
 
 TEST(Banner, ADreamTakesAnOnlyBeforeACapitalVowelAndHidesItsKindUnderTheComputersOwnClouds)
 {
-    PLAYER& dreamer = Pellamor();
+    const auto game = std::make_unique<GAME>();
+    PLAYER& dreamer = Pellamor(*game);
     const char* kinds[] = {"Eagle", "Ibis", "Otter", "Urchin", "Bear", "Yak", "owl", ""};
     for (int i = 0; i < 8; i++) {
         dreamer.DreamSlots[1].Set(11, kinds[i], 70);
-        Game.ShowDreamMessage(&dreamer, 1);
-        EXPECT_STREQ(Game.MessageText[1], i < 4 ? " dreamed an " : " dreamed a ") << kinds[i];
+        game->ShowDreamMessage(&dreamer, 1);
+        EXPECT_STREQ(game->MessageText[1], i < 4 ? " dreamed an " : " dreamed a ") << kinds[i];
     }
 
-    EFFECT& cloud = Game.Effects.Slots[200];
+    EFFECT& cloud = game->Effects.Slots[200];
     cloud.IsActive = 1;
     const int cases[][4] = {{21, 1, 1, 1}, {21, 2, 1, 0}, {2, 1, 1, 0}, {21, 1, 0, 0}};  // kind, team, computer, hidden
     for (const auto& c : cases) {
         cloud.Kind = c[0];
         cloud.OwnerTeam = c[1];
         dreamer.IsComputer = static_cast<std::uint8_t>(c[2]);
-        Game.ShowDreamMessage(&dreamer, 0);
-        EXPECT_EQ(Shown(Game), (c[3] ? SHOWN{"Pellamor", " is dreaming", "", Yellow, White, Cyan, 1, 50, 50}
-                                        : SHOWN{"Pellamor", " dreamed an ", "Owl", Yellow, White, Cyan, 1, 50, 50}));
+        game->ShowDreamMessage(&dreamer, 0);
+        EXPECT_EQ(Shown(*game), (c[3] ? SHOWN{"Pellamor", " is dreaming", "", Yellow, White, Cyan, 1, 50, 50}
+                                         : SHOWN{"Pellamor", " dreamed an ", "Owl", Yellow, White, Cyan, 1, 50, 50}));
     }
 }
 
 TEST(Banner, AClearedLineHoldsItsCountATextIsCutAt63AndMissingTextsShowEmpty)
 {
-    PLAYER& dreamer = Pellamor();
-    GAME& g = Game;
+    const auto game = std::make_unique<GAME>();
+    GAME& g = *game;
+    PLAYER& dreamer = Pellamor(g);
     g.ShowCastMessage(&dreamer, 0);
     g.ClearMessage();  // the texts go, the count runs on and still holds up the turn machine
     EXPECT_EQ(Shown(g), (SHOWN{"", "", "", White, White, 0x0fffffff, 0, 50, 50}));

@@ -15,12 +15,14 @@
 
 namespace {
 
-// A challenge against roster entry 8, its opening banner run out.
-void StartGame()
+// A challenge against roster entry 8 on a game of the test's own, its opening banner run out.
+std::unique_ptr<GAME> StartGame()
 {
-    Game.BuildRoster();
-    Game.StartNewGame(4, 8, 2);
-    Game.MessageFramesLeft = 0;
+    auto game = std::make_unique<GAME>();
+    game->BuildRoster();
+    game->StartNewGame(4, 8, 2);
+    game->MessageFramesLeft = 0;
+    return game;
 }
 
 }  // namespace
@@ -90,8 +92,8 @@ TEST(NewGame, AChallengeKeepsTheDecksAndAFreeGameDealsThemAnew)
 
 TEST(PieceStep, HealthMovesOnePointAFrameWithinItsBoundsAndADeadPieceTakesNoFurtherChange)
 {
-    StartEmptyBoard();
-    PLAYER& dreamer = PlaceDreamer(1, "Sage", 300, 200);
+    const auto game = NewEmptyBoard();
+    PLAYER& dreamer = PlaceDreamer(*game, 1, "Sage", 300, 200);
     dreamer.Health = dreamer.MaxHealth - 2;
     dreamer.PendingHealth = 10;
     dreamer.UpdateHealth();
@@ -113,8 +115,8 @@ TEST(PieceStep, HealthMovesOnePointAFrameWithinItsBoundsAndADeadPieceTakesNoFurt
 
 TEST(PieceStep, AMoveIsClampedInsideTheBoardSnapsWithinTwoPixelsAndAPiecePastAnEdgeComesBackInOneFrame)
 {
-    StartEmptyBoard();
-    PLAYER& dreamer = PlaceDreamer(0, "Ardent", 64, 216, 32);
+    const auto game = NewEmptyBoard();
+    PLAYER& dreamer = PlaceDreamer(*game, 0, "Ardent", 64, 216, 32);
     dreamer.MoveTo(700.0f, 216.0f, 0.01f);
     int frames = 0;
     for (; dreamer.IsMoving && frames < 200; frames++)
@@ -134,13 +136,13 @@ TEST(PieceStep, AMoveIsClampedInsideTheBoardSnapsWithinTwoPixelsAndAPiecePastAnE
 
 TEST(Deaths, NobodyScoresForAPieceNeverHit)
 {
-    StartGame();
-    PIECE& imp = *Game.CreateCreature("Imp", 1, 1, 400, 300);
+    const auto game = StartGame();
+    PIECE& imp = *game->CreateCreature("Imp", 1, 1, 400, 300);
     imp.Health = 1;
     imp.PendingHealth = -1;
-    UpdateGameFrame();
+    UpdateGameFrame(*game);
     EXPECT_TRUE(imp.IsDead);
-    EXPECT_EQ(std::vector<int>({Game.Players[0].Score, Game.Players[1].Score, Game.ScoreTexts.FindFree()}),
+    EXPECT_EQ(std::vector<int>({game->Players[0].Score, game->Players[1].Score, game->ScoreTexts.FindFree()}),
               std::vector<int>({0, 0, 0}));
 }
 
@@ -148,13 +150,13 @@ TEST(Deaths, NobodyScoresForAPieceNeverHit)
 TEST(TurnMachine, ADeadSideDropsTheActionsItsPartOfAndPassesTheHazardsStepDown)
 {
     for (int dead : {1, 0}) {
-        StartGame();
-        const int spells = Game.Players[1].Spells.Count;
-        Game.Players[dead].Kill();
-        EXPECT_EQ(Game.GetLastComputerPlayer(), 1 - dead);
-        Game.PendingAction = {dead == 1 ? ActionDream : ActionCast, &Game.Players[1], &Game.Players[0], 0, 0, 0, 0};
-        RunPendingAction();
-        EXPECT_EQ(Game.PendingAction.Kind, ActionNone);
-        EXPECT_EQ(Game.Players[1].Spells.Count, spells);
+        const auto game = StartGame();
+        const int spells = game->Players[1].Spells.Count;
+        game->Players[dead].Kill();
+        EXPECT_EQ(game->GetLastComputerPlayer(), 1 - dead);
+        game->PendingAction = {dead == 1 ? ActionDream : ActionCast, &game->Players[1], &game->Players[0], 0, 0, 0, 0};
+        RunPendingAction(*game);
+        EXPECT_EQ(game->PendingAction.Kind, ActionNone);
+        EXPECT_EQ(game->Players[1].Spells.Count, spells);
     }
 }

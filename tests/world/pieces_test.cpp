@@ -138,11 +138,12 @@ TEST(PointOnPiece, AllFourEdgesCountAndEveryTestClearsTheMarksOfLiveRestingPiece
 
 TEST(CreatureCreation, TheCellIsCentredOnThePointAndTheRestComesFromTheKindAndTheDreamer)
 {
-    EXPECT_EQ(std::make_pair(Game.GetTeamColour(8), Game.GetTeamPaleColour(-1)), std::make_pair(0xffffffu, 0xffffffu));
+    auto game = GameWithDreamer(3, {});
+    EXPECT_EQ(std::make_pair(game->GetTeamColour(8), game->GetTeamPaleColour(-1)),
+              std::make_pair(0xffffffu, 0xffffffu));
     const int bonuses[][2] = {{20, 6}, {21, 5}, {40, 5}, {41, 4}, {60, 4}, {61, 3}, {80, 3}, {81, 2}, {101, 2}};
     for (const auto& b : bonuses)
         EXPECT_EQ(GetDreamBonus(b[0]), b[1]) << b[0];
-    auto game = GameWithDreamer(3, {});
     PLAYER& dreamer = game->Players[3];
     dreamer.IsComputer = 1;
     const PIECE* salmon = game->CreateCreature("Salmon", 13, 3, 300, 200);
