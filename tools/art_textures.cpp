@@ -588,8 +588,6 @@ static_assert(std::size(Textures) == ArtTextureFiles);
 
 }  // namespace
 
-const char* ArtTextureName(int row) { return row >= 0 && row < ArtTextureFiles ? Textures[row].Name : ""; }
-
 bool MakeArt(const std::string& folder, std::string& error)
 {
     ARTKIT kit;

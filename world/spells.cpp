@@ -169,11 +169,6 @@ void SPELL::RaiseChance(int n)
         Chance = 100;
 }
 
-const SPELL& SPELLTABLE::operator[](int row) const
-{
-    return Rows[row];
-}
-
 SPELLHAND::SPELLHAND()
 {
     Clear();

@@ -55,7 +55,6 @@ public:
     SPELL Rows[SpellTableSize];
 
     SPELLTABLE();  // fills rows 1..55
-    const SPELL& operator[](int row) const;  // the record of a row 0..55
 };
 
 // The spell classes and ranks a dreamer may be dealt.
