@@ -250,7 +250,7 @@ void SPELLHAND::DrawSpells(int n, const SPELLFILTER& filter, bool extra)
         }
     }
     if (extra)
-        AddSpell(CloudCoverRow);
+        AddSpell(CloudCoverSpellId);
 }
 
 // Empty rows rise too: a spell later added to the hand brings its own chance.

@@ -174,7 +174,7 @@ TEST(ConsiderSpell, CloudCoverGoesOnTheCasterFirstAndAHealOnlyOnAWeakFriend)
 {
     StartEmptyBoard();
     PLAYER& dreamer = PlaceDreamer(1, "Tessaly", 200, 200);
-    dreamer.Spells.AddSpell(CloudCoverRow);
+    dreamer.Spells.AddSpell(CloudCoverSpellId);
     Hand(dreamer.Spells, {Bolt, Salve});
     dreamer.SpellChoice = 7;  // chooses no other spell
     dreamer.FriendCastEagerness = 2;
