@@ -9,7 +9,6 @@ namespace {
 
 constexpr float SlowLayerScaleY = 1.0f;
 constexpr float FastLayerScaleY = 1.25f;
-constexpr int OpaqueAlpha = 255;
 
 // A layer's offset runs from 0 to below the picture's width, which its two copies fill.
 void Advance(float& scroll, float step)
@@ -26,7 +25,7 @@ void DrawScrollingBackground(int image, std::uint32_t colour1, int alpha2, std::
                              std::uint8_t layer1, std::uint8_t layer2)
 {
     if (layer1)
-        DrawWrappedImage(image, colour1, SlowLayerScaleY, OpaqueAlpha, static_cast<int>(Background.BackgroundScroll1));
+        DrawWrappedImage(image, colour1, SlowLayerScaleY, Opaque, static_cast<int>(Background.BackgroundScroll1));
     if (layer2)
         DrawWrappedImage(image, White, FastLayerScaleY, alpha2, static_cast<int>(Background.BackgroundScroll2));
     if (advance) {

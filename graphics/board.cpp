@@ -29,7 +29,6 @@ constexpr float GlowGrowth = 1.07f;
 constexpr std::uint32_t LiveCreatureAlpha = 192;
 constexpr std::uint32_t LiveDreamerAlpha = 255;
 constexpr std::uint32_t DeadColour = 0x020202;
-constexpr std::uint32_t Red = 0xff0000;
 constexpr std::uint32_t OwnCloudAlpha = 32;
 constexpr int MarkerSize = 32;
 constexpr int BarWidth = 32;           // the value bar's frame

@@ -3,14 +3,11 @@
 
 #include <cstdint>
 
+#include "base/colours.h"
 #include "platform/device.h"
 #include "world/texture_list.h"
 
 constexpr float DegreesToRadians = 0.017453292f;  // pi / 180
-constexpr std::uint32_t White = 0xffffff;         // the colours the screens name, 0xRRGGBB
-constexpr std::uint32_t Yellow = 0xffff00;
-constexpr std::uint32_t Cyan = 0x00ffff;
-constexpr std::uint32_t Opaque = 255;             // the alpha of a picture drawn without see-through
 
 constexpr TEXTUREROW EnergyImage = TextureEnergy;  // the value bar's fill and frame
 constexpr int BarFillLength = 30;      // texels of a full bar's fill

@@ -206,7 +206,7 @@ int FONT::PrintHalf(int x, int y, const char* text, std::uint32_t rgb)
 
 int FONT::PrintHalfWhite(int x, int y, const char* text)
 {
-    return PrintHalf(x, y, text, 0xffffff);
+    return PrintHalf(x, y, text, White);
 }
 
 int FONT::PrintColour(int x, int y, const char* text, std::uint32_t rgb)

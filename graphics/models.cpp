@@ -41,11 +41,6 @@ void MODEL::Release()
     Parts.clear();
 }
 
-bool MODEL::IsEmpty() const
-{
-    return Mesh == nullptr && Materials.empty() && TextureEntries.empty() && Adjacency.empty() && Parts.empty();
-}
-
 MODELS::MODELS()
 {
     std::strcpy(ModelFolder, ModelFolderName);
@@ -73,31 +68,6 @@ void MODELS::SetTextures(TEXTURES* textures)
 void MODELS::Reset()
 {
     Current = 0;
-}
-
-int MODELS::Count() const
-{
-    return Used;
-}
-
-MODEL& MODELS::Model(int entry)
-{
-    return Entries[entry];
-}
-
-const char* MODELS::Folder() const
-{
-    return ModelFolder;
-}
-
-DEVICE* MODELS::Device() const
-{
-    return pDevice;
-}
-
-TEXTURES* MODELS::TextureTable() const
-{
-    return pTextures;
 }
 
 void AddShadowEdge(SHADOWEDGE* edges, int& count, std::uint16_t a, std::uint16_t b)

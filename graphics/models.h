@@ -46,7 +46,6 @@ struct MODELPART {
 class MODEL {
 public:
     void Release();              // frees everything the entry holds; an empty entry stays as it is
-    bool IsEmpty() const;        // holds no mesh, block or part
 
     std::unique_ptr<MESH> Mesh;
     std::vector<std::uint8_t> Materials;
@@ -64,11 +63,6 @@ public:
     void SetDevice(DEVICE* device);        // the device the models are drawn on
     void SetTextures(TEXTURES* textures);  // the table the models' textures live in
     void Reset();                          // clears the current model
-    int Count() const;                     // entries in use: always 0 in this game
-    MODEL& Model(int entry);               // entry 0 to 511
-    const char* Folder() const;            // "Textures\"
-    DEVICE* Device() const;                // the device given by SetDevice
-    TEXTURES* TextureTable() const;        // the table given by SetTextures
 
 private:
     MODEL Entries[MaxModels];

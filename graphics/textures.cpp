@@ -145,8 +145,3 @@ TEXTURE** TEXTURES::TextureSlot(int entry)
 {
     return IsEntry(entry) ? &Entries[entry].Texture : nullptr;
 }
-
-DEVICE* TEXTURES::Device() const
-{
-    return pDevice;
-}

@@ -42,7 +42,6 @@ public:
     int Count() const;               // entries in use
     const TEXTUREENTRY& Entry(int entry) const;  // entry 0 to 511
     TEXTURE** TextureSlot(int entry);            // the texture field of entry 0 to 511, for LoadTexture's pTexture
-    DEVICE* Device() const;          // the device given by SetDevice
 
 private:
     TEXTUREENTRY Entries[MaxTextures];

@@ -21,7 +21,6 @@ constexpr int SecondLayerAlpha = 64;
 constexpr int TitleRise = 50;                  // the title sits this far above the buttons or grid
 constexpr int PortraitIndent = 16;
 constexpr int NameDrop = 64;                   // the name sits under the frame
-constexpr std::uint32_t TitleGreen = 0x80ff80;
 
 // A choice slot's portrait and name placed by hand, as the pictures differ in size and the names in length.
 struct CHOICESLOT {
@@ -66,7 +65,7 @@ void DrawChoiceBackground()
 void DrawScreenTitle(const char* title, int y)
 {
     FontLarge.Begin();
-    FontLarge.PrintColour((PictureWidth - FontLarge.GetTextWidth(title, false)) / 2, y - TitleRise, title, TitleGreen);
+    FontLarge.PrintColour((PictureWidth - FontLarge.GetTextWidth(title, false)) / 2, y - TitleRise, title, PaleGreen);
     FontLarge.End();
 }
 

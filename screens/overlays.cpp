@@ -18,8 +18,6 @@ OVERLAYS Overlays;
 
 namespace {
 
-constexpr std::uint32_t Magenta = 0xff00ff;
-constexpr std::uint32_t PaleGreen = 0x80ff80;
 constexpr std::uint32_t BarTint = 0x8080ff;
 constexpr std::uint32_t NameEntryTint = 0xcccccc;
 constexpr std::uint32_t RgbMask = 0xffffff;  // a stored colour may carry stray high bits; the alpha is ours to add

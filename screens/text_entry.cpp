@@ -3,11 +3,11 @@
 
 #include <cstring>
 
+#include "platform/input.h"
+
 TEXTENTRY TextEntry;
 
 namespace {
-
-constexpr int BackspaceCode = 8;
 
 // Compared as a signed character, so codes 128 to 255 never match.
 bool IsNameCharacter(int c)
@@ -27,7 +27,7 @@ void TEXTENTRY::Clear()
 // Backspace works also when the field is full.
 void TEXTENTRY::AddChar(int c)
 {
-    if (c == BackspaceCode) {
+    if (c == KeyBackspace) {
         Backspace();
         return;
     }

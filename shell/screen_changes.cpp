@@ -24,11 +24,21 @@ void GoToPlayerCount()
     Screens.PlayerCount = 0;
 }
 
-void GoToCharacterChoice()
+namespace {
+
+// The free game's and the challenge's character choices open alike: no slot under the pointer, slot 0 chosen.
+void GoToPlayAs(SCREEN screen)
 {
-    Screens.ScreenState = ScreenCharacterChoice;
+    Screens.ScreenState = screen;
     Screens.ChoiceHover = -1;
     Screens.ChosenCharacter = 0;
+}
+
+}  // namespace
+
+void GoToCharacterChoice()
+{
+    GoToPlayAs(ScreenCharacterChoice);
 }
 
 void GoToNameEntry()
@@ -39,9 +49,7 @@ void GoToNameEntry()
 
 void GoToChallengePlayAs()
 {
-    Screens.ScreenState = ScreenChallengePlayAs;
-    Screens.ChoiceHover = -1;
-    Screens.ChosenCharacter = 0;
+    GoToPlayAs(ScreenChallengePlayAs);
 }
 
 void GoToChallengeOpponent()

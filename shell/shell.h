@@ -1,7 +1,7 @@
 // The program's start, its one loop and its end.
 #pragma once
 
-struct MESSAGE;
+#include "platform/input.h"
 
 // The window's size states, numbered as the game numbers them.
 enum WINDOWSIZE : int {
@@ -10,7 +10,7 @@ enum WINDOWSIZE : int {
     WindowMaximised = 2,            // the state the main loop starts in
 };
 
-constexpr int LastKeyWindowGone = 27;   // LastKey once the window is destroyed
+constexpr int LastKeyWindowGone = KeyEscape;  // LastKey once the window is destroyed: a typed Escape is cleared
 
 // The main loop's own state: the key that ends it, the window's size state and the frame-rate measure.
 struct MAINLOOP {

@@ -661,8 +661,6 @@ static_assert(PaintedInListOrder());
 
 }  // namespace
 
-const char* ArtTextureName(int row) { return row >= 0 && row < ArtTextureFiles ? TextureList[row].Name : ""; }
-
 bool MakeArt(const std::string& folder, std::string& error)
 {
     ARTKIT kit;

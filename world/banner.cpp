@@ -5,13 +5,11 @@
 #include <cstring>
 #include <iterator>
 
+#include "base/colours.h"
 #include "world/random.h"
 
 namespace {
 
-constexpr std::uint32_t Yellow = 0xffff00;
-constexpr std::uint32_t White = 0xffffff;
-constexpr std::uint32_t Cyan = 0x00ffff;
 constexpr bool Event = true;    // the parts appear one after another
 constexpr bool Plain = false;   // all three parts at once
 

@@ -30,7 +30,6 @@ constexpr int EffectThunderStorm = 4;
 constexpr int EffectDreamLine = 11;
 constexpr int EffectTransferLine = 12;
 constexpr int EffectCloudCover = 21;
-constexpr int CloudCoverSpellId = 40;
 
 // The constants one effect kind is spawned with.
 struct EFFECTKIND {

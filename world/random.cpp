@@ -20,7 +20,7 @@ int Rand()
         return value;
     }
     State = State * 214013u + 2531011u;
-    return static_cast<int>((State >> 16) & 0x7fffu);
+    return static_cast<int>((State >> 16) & static_cast<std::uint32_t>(RandMax));
 }
 
 void SeedRand(std::uint32_t seed)

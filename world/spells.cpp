@@ -169,11 +169,6 @@ void SPELL::RaiseChance(int n)
         Chance = 100;
 }
 
-const SPELL& SPELLTABLE::operator[](int row) const
-{
-    return Rows[row];
-}
-
 SPELLHAND::SPELLHAND()
 {
     Clear();
@@ -255,7 +250,7 @@ void SPELLHAND::DrawSpells(int n, const SPELLFILTER& filter, bool extra)
         }
     }
     if (extra)
-        AddSpell(CloudCoverRow);
+        AddSpell(CloudCoverSpellId);
 }
 
 // Empty rows rise too: a spell later added to the hand brings its own chance.

@@ -13,7 +13,7 @@ enum SPELLCATEGORY : int {
 constexpr int SpellNameSize = 35;          // characters of a spell name, terminator included
 constexpr int SpellRowCount = 55;          // spells in the table, ids 1..55
 constexpr int SpellTableSize = 56;         // table rows; row 0 is an empty record never dealt
-constexpr int CloudCoverRow = 40;          // the one spell cast as a formation, added to Druids' and Witches' hands
+constexpr int CloudCoverSpellId = 40;      // the one spell cast as a formation, added to Druids' and Witches' hands
 constexpr int HandSize = 32;               // the most spells a hand can hold
 constexpr int SpellFilterSize = 5;         // the most spell classes or ranks a dealing filter lists
 
@@ -55,7 +55,6 @@ public:
     SPELL Rows[SpellTableSize];
 
     SPELLTABLE();  // fills rows 1..55
-    const SPELL& operator[](int row) const;  // the record of a row 0..55
 };
 
 // The spell classes and ranks a dreamer may be dealt.

@@ -175,7 +175,7 @@ TEST(ConsiderSpell, CloudCoverGoesOnTheCasterFirstAndAHealOnlyOnAWeakFriend)
 {
     const auto game = NewEmptyBoard();
     PLAYER& dreamer = PlaceDreamer(*game, 1, "Tessaly", 200, 200);
-    dreamer.Spells.AddSpell(CloudCoverRow);
+    dreamer.Spells.AddSpell(CloudCoverSpellId);
     Hand(dreamer.Spells, {Bolt, Salve});
     dreamer.SpellChoice = 7;  // chooses no other spell
     dreamer.FriendCastEagerness = 2;
