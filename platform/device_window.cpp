@@ -1,5 +1,5 @@
-// The device's window half: the renderer that shows the picture in the window at the display's pace, made and
-// given back with the device, and the picture's copy into it. The window itself is window.cpp's.
+// The device's window half: the picture shown in the window at the display's pace, through the window's renderer,
+// which window.cpp keeps and this half makes and gives back with the device.
 #include "platform/device.h"
 
 #include <SDL.h>
@@ -13,56 +13,30 @@ namespace {
 
 constexpr int FallbackRate = 60;  // frames a second without vertical sync
 
-// The renderer showing the picture, while a device shows it in the window.
-struct SHOWN {
-    SDL_Renderer* Renderer = nullptr;
-    SDL_Texture* Screen = nullptr;  // the picture's copy on the renderer's side
-    Uint64 FrameTicks = 0;          // performance-counter ticks a presented frame lasts at least
-    Uint64 NextFrame = 0;           // when the next Present may return
+// The pace of the frames shown, while a device shows the picture in the window.
+struct PACE {
+    Uint64 FrameTicks = 0;  // performance-counter ticks a presented frame lasts at least
+    Uint64 NextFrame = 0;   // when the next Present may return
 };
 
-SHOWN Shown;
-
-// The picture is opaque, so its copy has no alpha: shown, it is copied, never blended, and into a window of the
-// usual 32-bit format without a conversion.
-bool CreateRenderer(Uint32 flags)
-{
-    Shown.Renderer = SDL_CreateRenderer(MainSdlWindow(), -1, flags);
-    if (Shown.Renderer != nullptr)
-        Shown.Screen = SDL_CreateTexture(Shown.Renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                         PictureWidth, PictureHeight);
-    if (Shown.Screen != nullptr)
-        return true;
-    ReleaseWindowRenderer();
-    return false;
-}
+PACE Pace;
 
 // Every timing of the game counts frames, so frames must not come faster than the display's pace.
 void WaitForNextFrame()
 {
     Uint64 now = SDL_GetPerformanceCounter();
-    if (now < Shown.NextFrame) {
-        Uint64 milliseconds = (Shown.NextFrame - now) * 1000 / SDL_GetPerformanceFrequency();
+    if (now < Pace.NextFrame) {
+        Uint64 milliseconds = (Pace.NextFrame - now) * 1000 / SDL_GetPerformanceFrequency();
         if (milliseconds > 0)
             SDL_Delay(static_cast<Uint32>(milliseconds));
         now = SDL_GetPerformanceCounter();
     }
     // Keep the pace from the last deadline so that waking early never adds up; after a slow frame start afresh.
-    Uint64 next = Shown.NextFrame + Shown.FrameTicks;
-    Shown.NextFrame = next > now ? next : now + Shown.FrameTicks;
+    Uint64 next = Pace.NextFrame + Pace.FrameTicks;
+    Pace.NextFrame = next > now ? next : now + Pace.FrameTicks;
 }
 
 }  // namespace
-
-void ReleaseWindowRenderer()
-{
-    if (Shown.Screen != nullptr)
-        SDL_DestroyTexture(Shown.Screen);
-    if (Shown.Renderer != nullptr)
-        SDL_DestroyRenderer(Shown.Renderer);
-    Shown.Screen = nullptr;
-    Shown.Renderer = nullptr;
-}
 
 PLATFORMRESULT DEVICE::Create()
 {
@@ -70,7 +44,7 @@ PLATFORMRESULT DEVICE::Create()
         Headless = true;
         return PlatformOk;
     }
-    if (Shown.Renderer == nullptr) {
+    if (WindowRenderer() == nullptr) {
         SDL_ClearError();
         SDL_DisplayMode mode;
         int display = SDL_GetWindowDisplayIndex(MainSdlWindow());
@@ -82,17 +56,17 @@ PLATFORMRESULT DEVICE::Create()
         // and, where OpenGL itself runs on the processor (no graphics card, or a virtual X server), read it
         // back: over ten times the processor's time. It stays the fallback where the window has no such memory.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        if (!CreateRenderer(SDL_RENDERER_SOFTWARE) &&
-            !CreateRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC))
+        if (!CreateWindowRenderer(SDL_RENDERER_SOFTWARE) &&
+            !CreateWindowRenderer(SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC))
             return PlatformFailed(PlatformNoRenderer, "No renderer could show the picture", SDL_GetError());
         SDL_RendererInfo info;
-        bool vsync = SDL_GetRendererInfo(Shown.Renderer, &info) == 0 &&
+        bool vsync = SDL_GetRendererInfo(WindowRenderer(), &info) == 0 &&
                      (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && mode.refresh_rate > 0;
         // With vertical sync the display sets the pace; the floor at nine tenths of its period only
         // catches a sync that returns at once. Without it, a timer holds 60 frames a second.
         Uint64 second = SDL_GetPerformanceFrequency();
-        Shown.FrameTicks = vsync ? second * 9 / (10 * static_cast<Uint64>(mode.refresh_rate)) : second / FallbackRate;
-        Shown.NextFrame = 0;
+        Pace.FrameTicks = vsync ? second * 9 / (10 * static_cast<Uint64>(mode.refresh_rate)) : second / FallbackRate;
+        Pace.NextFrame = 0;
     }
     Headless = false;
     return PlatformOk;
@@ -106,7 +80,7 @@ void DEVICE::Release()
 
 void DEVICE::Present()
 {
-    if (Headless || Shown.Renderer == nullptr)
+    if (Headless || WindowRenderer() == nullptr)
         return;
     Show();
     WaitForNextFrame();
@@ -115,11 +89,13 @@ void DEVICE::Present()
 // The picture is copied straight into the locked texture, row by row only where SDL pads its rows.
 void DEVICE::Show()
 {
-    if (Headless || Shown.Renderer == nullptr)
+    if (Headless || WindowRenderer() == nullptr)
         return;
+    SDL_Renderer* renderer = WindowRenderer();
+    SDL_Texture* screen = WindowScreen();
     void* locked = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(Shown.Screen, nullptr, &locked, &pitch) == 0) {
+    if (SDL_LockTexture(screen, nullptr, &locked, &pitch) == 0) {
         constexpr int RowBytes = PictureWidth * 4;
         if (pitch == RowBytes) {
             std::memcpy(locked, Pixels.data(), static_cast<std::size_t>(RowBytes) * PictureHeight);
@@ -128,11 +104,11 @@ void DEVICE::Show()
                 std::memcpy(static_cast<char*>(locked) + static_cast<std::ptrdiff_t>(y) * pitch,
                             Pixels.data() + static_cast<std::size_t>(y) * PictureWidth, RowBytes);
         }
-        SDL_UnlockTexture(Shown.Screen);
+        SDL_UnlockTexture(screen);
     }
     SDL_Rect whole{0, 0, PictureWidth, PictureHeight};
-    SDL_SetRenderDrawColor(Shown.Renderer, 0, 0, 0, 255);
-    SDL_RenderClear(Shown.Renderer);
-    SDL_RenderCopy(Shown.Renderer, Shown.Screen, nullptr, &whole);
-    SDL_RenderPresent(Shown.Renderer);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, screen, nullptr, &whole);
+    SDL_RenderPresent(renderer);
 }

@@ -1,5 +1,5 @@
-// The SDL back end: the window with its icon and cursors, input turned into messages and the message box. The
-// renderer that shows the device's picture in this window is the device's window half, in device_window.cpp.
+// The SDL back end: the window with its icon, cursors and renderer, input turned into messages and the message box.
+// The device's window half (device_window.cpp) shows the picture through the renderer kept here.
 #include "platform/window.h"
 
 #include <SDL.h>
@@ -66,6 +66,8 @@ constexpr int IconSize = 32;
 struct BACKEND {
     SDL_Window* Window = nullptr;
     SDL_Cursor* Cursors[CursorShapeCount] = {};
+    SDL_Renderer* Renderer = nullptr;  // while a device shows its picture in the window
+    SDL_Texture* Screen = nullptr;     // the picture's copy on the renderer's side
 };
 
 BACKEND Backend;
@@ -229,6 +231,40 @@ PLATFORMRESULT NoDisplay()
 SDL_Window* MainSdlWindow()
 {
     return Backend.Window;
+}
+
+// The picture is opaque, so its copy has no alpha: shown, it is copied, never blended, and into a window of the
+// usual 32-bit format without a conversion.
+bool CreateWindowRenderer(std::uint32_t flags)
+{
+    Backend.Renderer = SDL_CreateRenderer(Backend.Window, -1, flags);
+    if (Backend.Renderer != nullptr)
+        Backend.Screen = SDL_CreateTexture(Backend.Renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                           PictureWidth, PictureHeight);
+    if (Backend.Screen != nullptr)
+        return true;
+    ReleaseWindowRenderer();
+    return false;
+}
+
+SDL_Renderer* WindowRenderer()
+{
+    return Backend.Renderer;
+}
+
+SDL_Texture* WindowScreen()
+{
+    return Backend.Screen;
+}
+
+void ReleaseWindowRenderer()
+{
+    if (Backend.Screen != nullptr)
+        SDL_DestroyTexture(Backend.Screen);
+    if (Backend.Renderer != nullptr)
+        SDL_DestroyRenderer(Backend.Renderer);
+    Backend.Screen = nullptr;
+    Backend.Renderer = nullptr;
 }
 
 // Kept at the moment of failure: SDL's error text is overwritten by the calls that clean up after it. Some

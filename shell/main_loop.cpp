@@ -9,7 +9,6 @@
 #include "base/config.h"
 #include "base/eventlog.h"
 #include "base/files.h"
-#include "base/text.h"
 #include "graphics/board.h"
 #include "graphics/camera.h"
 #include "graphics/drawing.h"
@@ -224,23 +223,6 @@ void Shutdown()
     CloseMainWindow();
 }
 
-// The box reads "Error Code : " and the code with four decimals, under the window's title; a known reason
-// follows on a line of its own, in words the player can act on.
-void FatalError(float code, const char* reason)
-{
-    std::string text = "Error Code : " + FloatToText(code);
-    if (reason != nullptr && reason[0] != '\0')
-        text += std::string("\n") + reason;
-    StartUpFailed(text.c_str());
-}
-
-void StartUpFailed(const char* text)
-{
-    ShowMessageBox("Tollmarrow", text);
-    CloseMainWindow();
-    std::exit(1);
-}
-
 // A normal close ends with code 0; a working folder without the art, or a start-up step that fails, ends the
 // program where it fails, with code 1.
 int RunGame()
@@ -249,7 +231,7 @@ int RunGame()
     CheckArtFolder();
     SeedRand(static_cast<std::uint32_t>(std::time(nullptr)));
     CreateMainWindow();
-    TARNWICK::InitD3D();
+    TARNWICK::InitD3D(PumpMessage);
     InstallComputerOpponent();
     TurnHooks.GameOverCheck = CheckGameOver;
     MainLoop();

@@ -32,7 +32,5 @@ void PumpMessage();                 // called by the main loop each pass and by 
 void UpdateFrameRate();             // called by the main loop after each pass
 void ReleaseAll();                  // called by Shutdown: models, textures and the device, each announced in the log
 void Shutdown();                    // called by RunGame when the main loop has returned
-[[noreturn]] void FatalError(float code, const char* reason = nullptr);  // called when a start-up step fails: the code in a box, the reason under it when known, then exit code 1
-[[noreturn]] void StartUpFailed(const char* text);  // called when the program cannot start: the text in a box (standard error without a window), then exit code 1
 void ClearErrorLog();               // called by RunGame first: the log holds this run only; a log that cannot be removed is said on standard error
 void WndProc(const MESSAGE& message);      // called by PumpMessage for each message the window sends

@@ -1,17 +1,19 @@
 // Bringing the game up once: the art folder, the device, the sprite and line objects, the capability lines of
-// the event log, the fonts and the textures.
+// the event log, the fonts and the textures; and the way out when a step of it fails.
 #include "shell/start_up.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 #include "base/eventlog.h"
+#include "base/text.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
-#include "shell/shell.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ void Log(const char* event)
 // Our device always renders: the check for a rendering device cannot fail, so
 // it is logged as passed. The texture formats are those our textures hold:
 // 32-bit colour with alpha only; there is no hardware transform and lighting.
-void TARNWICK::InitD3D()
+void TARNWICK::InitD3D(void (*pumpMessage)())
 {
     std::uint16_t caps = 0;
     Log("Direct3DCreate9");
@@ -80,7 +82,7 @@ void TARNWICK::InitD3D()
         LogError("TARNWICK::InitD3D Texture load", row.Name, r, 0);
         Textures.LoadTexture(TextureFolder, row.Name, Textures.TextureSlot(firstImageEntry + r), nullptr,
                              row.ColourKey, row.MipFilter);
-        PumpMessage();
+        pumpMessage();
     }
 }
 
@@ -123,4 +125,21 @@ void ReleaseDevice()
     Drawing.pDevice = nullptr;
     Drawing.pSprite2D = nullptr;
     Drawing.pLine = nullptr;
+}
+
+// The box reads "Error Code : " and the code with four decimals, under the window's title; a known reason
+// follows on a line of its own, in words the player can act on.
+void FatalError(float code, const char* reason)
+{
+    std::string text = "Error Code : " + FloatToText(code);
+    if (reason != nullptr && reason[0] != '\0')
+        text += std::string("\n") + reason;
+    StartUpFailed(text.c_str());
+}
+
+void StartUpFailed(const char* text)
+{
+    ShowMessageBox("Tollmarrow", text);
+    CloseMainWindow();
+    std::exit(1);
 }

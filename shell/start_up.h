@@ -12,10 +12,16 @@ constexpr std::uint16_t Caps16BitTextures = 0x2000;
 constexpr std::uint16_t Caps32BitTextures = 0x4000;
 
 struct TARNWICK {
-    static void InitD3D();  // called once by the entry point after the window exists; ends the program on failure
+    // Called once by RunGame after the window exists, with the pump that handles one waiting window message after
+    // each texture; ends the program on failure.
+    static void InitD3D(void (*pumpMessage)());
 };
 
 // Called by RunGame before the window opens: ends the start-up in plain words when "Textures" is no folder.
 void CheckArtFolder();
 std::uint16_t CreateD3DDevice();  // called by InitD3D: the device and its sprite and line objects; its capability bits
 void ReleaseDevice();             // called by ReleaseAll at shutdown: gives back the device's window resources
+// Called when a start-up step fails: the code in a box, the reason under it when known, then exit code 1.
+[[noreturn]] void FatalError(float code, const char* reason = nullptr);
+// Called when the program cannot start: the text in a box (standard error without a window), then exit code 1.
+[[noreturn]] void StartUpFailed(const char* text);

@@ -23,7 +23,7 @@ bool StartProgramHeadless(const char* artFolder)
         return false;
     std::filesystem::create_directory_symlink(art, "Textures");
     ResetInput();
-    TARNWICK::InitD3D();
+    TARNWICK::InitD3D(PumpMessage);
     InstallComputerOpponent();
     TurnHooks.GameOverCheck = CheckGameOver;
     Config.Load();
