@@ -3,7 +3,6 @@
 #include "shell/shell.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <ctime>
 
 #include "base/config.h"
