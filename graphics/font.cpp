@@ -12,8 +12,6 @@ FONT FontSmall;
 
 namespace {
 
-constexpr char FontFolder[] = "Textures\\Font\\";
-static_assert(sizeof FontFolder <= FontFolderSize);
 constexpr int TabStop = 32;
 constexpr int HalfSpaceAdvance = 5;     // both fonts, whatever their own space width
 constexpr int HalfLineHeight = 18;

@@ -10,6 +10,8 @@ constexpr int FontGlyphs = 95;              // glyphs of a loaded font: characte
 constexpr int FontFirstCharacter = 32;      // glyph i is character code 32 + i
 constexpr int GlyphFileSize = 20;           // a glyph file name and its terminator
 constexpr int FontFolderSize = 32;
+constexpr char FontFolder[] = "Textures\\Font\\";  // where both fonts' files are, "\\" between folders
+static_assert(sizeof FontFolder <= FontFolderSize);
 constexpr int UnwrappedWidth = 32767;       // a maximum width at which no line is ever wrapped
 
 // One character: where its picture lies in its texture and how it moves the pen; also a row of a glyph table.

@@ -4,16 +4,19 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <system_error>
 
 #include "base/eventlog.h"
+#include "base/files.h"
 #include "base/text.h"
 #include "graphics/drawing.h"
 #include "graphics/font.h"
 #include "graphics/models.h"
 #include "graphics/textures.h"
 #include "platform/window.h"
+#include "world/texture_list.h"
 
 namespace {
 
@@ -40,6 +43,29 @@ const CAPSLINE CapsLines[] = {
 void Log(const char* event)
 {
     LogError(event, "", 0, 0);
+}
+
+// Whether any picture the game loads is in the art folder, each looked at by name alone, as a picture may be large.
+// One is enough to start: a picture that then fails to load is named. When none is, reason is the first failure
+// other than absence, as the system words it, or clear when every one is simply absent.
+bool AnyPictureReached(std::error_code& reason)
+{
+    reason.clear();
+    const auto reached = [&reason](const char* folder, const char* file) {
+        std::error_code error;
+        std::filesystem::status(HostPath(JoinStrings(folder, file).c_str()), error);
+        if (error && !reason && error != std::errc::no_such_file_or_directory)
+            reason = error;
+        return !error;
+    };
+    for (int r = 0; r < TextureListRows; r++)
+        if (reached(TextureFolder, TextureList[r].Name))
+            return true;
+    for (const GLYPH* font : {LargeFontTable, SmallFontTable})
+        for (int i = 0; i < FontGlyphs; i++)
+            if (font[i].File[0] != '\0' && reached(FontFolder, font[i].File))
+                return true;
+    return false;
 }
 
 }  // namespace
@@ -86,18 +112,25 @@ void TARNWICK::InitD3D(void (*pumpMessage)())
     }
 }
 
-// Without the folder every picture would be missing, one line each, and the game a black window:
-// one plain word instead, with the full path that was looked for.
+// Without a picture the game would be a black window that prints a line for each: one plain message instead, before
+// the window opens. The folder is looked at by its relative name, which holds however long the working folder's path
+// is; the full path is only for the message.
 void CheckArtFolder()
 {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::absolute(ArtFolder, error);
-    if (std::filesystem::is_directory(folder, error))
+    const std::string name = error ? std::string(ArtFolder) : folder.string();
+    std::string text;
+    std::filesystem::status(ArtFolder, error);
+    if (error == std::errc::no_such_file_or_directory)
+        text = "The game's pictures were not found: there is no folder " + name + ".\nThe game looks for them in \"" +
+               ArtFolder + "\" in the folder it is started from. Start it with scripts/play, which paints the art, "
+               "links it as \"" + ArtFolder + "\" into the game's own folder and starts the game there.";
+    else if (error || !AnyPictureReached(error))
+        text = error ? "The game's pictures cannot be read from the folder " + name + ": " + error.message() + "."
+                     : "The game's pictures were not found: the folder " + name + " holds none of them.";
+    else
         return;
-    const std::string text = "The game's pictures were not found: there is no folder " + folder.string() +
-                             ".\nThe game looks for them in \"" + ArtFolder +
-                             "\" in the folder it is started from. Start it with scripts/play, which paints the art, "
-                             "links it as \"" + ArtFolder + "\" into the game's own folder and starts the game there.";
     StartUpFailed(text.c_str());
 }
 

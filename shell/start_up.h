@@ -17,7 +17,8 @@ struct TARNWICK {
     static void InitD3D(void (*pumpMessage)());
 };
 
-// Called by RunGame before the window opens: ends the start-up in plain words when "Textures" is no folder.
+// Called by RunGame before the window opens: ends the start-up in plain words when no picture can be reached in
+// "Textures", with the reason the system gives.
 void CheckArtFolder();
 std::uint16_t CreateD3DDevice();  // called by InitD3D: the device and its sprite and line objects; its capability bits
 void ReleaseDevice();             // called by ReleaseAll at shutdown: gives back the device's window resources

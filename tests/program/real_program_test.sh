@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real program in Xvfb, from a fresh folder whose "Textures" leads to the art. Given the program, the x_window
 # helper, the art folder and a way to start it: play (a free game with real pointer and keys, the window closed as a
-# window manager closes it), texture-missing, bad-config, read-only, no-art or no-display. Each step waits for what
-# the window shows or the log says, not for a fixed time.
+# window manager closes it), long-path, texture-missing, bad-config, read-only, no-art, unusable-art or no-display.
+# Each step waits for what the window shows or the log says, not for a fixed time.
 set -uo pipefail
 game=$1 helper=$2 art=$3 variant=$4
 
@@ -53,7 +53,7 @@ if [ "${5:-}" = inside ]; then
 fi
 
 folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
+trap 'chmod -R u+rwx "$folder"; rm -rf "$folder"' EXIT
 cd "$folder" || exit 1
 ln -s "$art/Textures" Textures
 export SDL_AUDIODRIVER=dummy
@@ -67,7 +67,7 @@ run_in_x() { "$@" "${xvfb[@]}" bash "$0" "$game" "$helper" "$art" "$variant" ins
 
 said=""
 case $variant in
-play | texture-missing)
+play | long-path | texture-missing)
   # 16 unused bytes, a high score (1234, "Nimbrel", "Pat"), 9 cleared rows, settings 1, 640, 480, 3 slots unlocked.
   name32() { printf '%s' "$1"; zeros $((32 - ${#1})); }
   { zeros 16; printf '\xd2\x04\x00\x00'; name32 Nimbrel; name32 Pat; zeros $((9 * 68))
@@ -75,6 +75,13 @@ play | texture-missing)
   if [ "$variant" = texture-missing ]; then
     rm Textures && cp -r "$art/Textures" Textures && rm Textures/CharType2.dds
     said="Tollmarrow: cannot load Textures/CharType2.dds: missing"
+  fi
+  if [ "$variant" = long-path ]; then
+    # A working folder of 4090 characters, reached by a relative step: "Textures" added passes the system's 4096.
+    deep=""
+    while [ $((${#PWD} + ${#deep})) -lt 3880 ]; do deep+=$(printf '%0199d/' 0); done
+    deep+=$(printf '%0*d' $((4090 - ${#PWD} - 1 - ${#deep})) 0)
+    mkdir -p "$deep" && mv Vizor.cfg Textures "$deep" && cd "$deep" || fail "no folder of a long path"
   fi ;;
 bad-config)
   zeros 720 | tr '\0' '\377' > Vizor.cfg
@@ -102,6 +109,30 @@ no-art)
     grep -qF "there is no folder $looked_for." run.log && grep -qF "scripts/play" run.log ||
       fail "with $setup standard error does not name $looked_for and scripts/play"
   done
+  exit 0 ;;
+unusable-art)
+  # As a user who is not root, who may read any folder; each setup in a folder of its own.
+  as_user=()
+  [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  chmod 755 "$folder"
+  "${as_user[@]}" test -x "$game" 2>/dev/null || { echo "skipped: root's rights cannot be dropped"; exit 77; }
+  n=0
+  while IFS='|' read -r setup make reason; do
+    n=$((n + 1)) && mkdir -m 777 "$folder/$n" && cd "$folder/$n" && eval "$make" || fail "$setup: not made"
+    said="cannot be read from the folder $(pwd -P)/Textures: $reason."
+    [ "$reason" != none ] || said="were not found: the folder $(pwd -P)/Textures holds none of them."
+    timeout 15 "${as_user[@]}" env HOME="$folder" "${xvfb[@]}" "$game" > run.log 2>&1
+    status=$?
+    [ "$status" -eq 1 ] || fail "with $setup the program ended with code $status, not 1"
+    [ "$(< run.log)" = "Tollmarrow: The game's pictures $said" ] || fail "with $setup standard error is not: $said"
+  done <<'EOF'
+an empty Textures folder|mkdir Textures|none
+a Textures folder without the game's pictures|mkdir -p Textures/Font && touch Textures/Read.me Textures/Font/a.dds|none
+a Textures file|touch Textures|Not a directory
+a Textures folder of mode 000|mkdir -m 000 Textures|Permission denied
+a Textures folder that lists but cannot be entered|cp -r "$art/Textures" . && chmod 444 Textures|Permission denied
+a Textures link to a folder that cannot be read|mkdir -m 000 sealed && ln -s sealed Textures|Permission denied
+EOF
   exit 0 ;;
 no-display)
   # Without it the Wayland client library, probed by SDL, adds a complaint of its own to standard error.
