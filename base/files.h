@@ -26,7 +26,7 @@ public:
     std::int64_t Size() const;         // bytes when opened, 0 when it did not open
     void SkipTo(std::int64_t offset);  // the next read starts at offset
     std::size_t Read(void* buffer, std::size_t count);  // up to count bytes, fewer only at the end; 0 on a failure
-    bool ReadUpTo(std::vector<unsigned char>& bytes, std::size_t count);  // appends the next bytes, never more than count
+    bool ReadUpTo(std::vector<unsigned char>& bytes, std::size_t count);  // appends the next bytes, at most count
 
 private:
     int Descriptor = -1;
@@ -59,6 +59,7 @@ bool LoadFileData(const char* name, void* buffer, int count, int offset); // rea
 // stays; a chain of more than 40 links fails with ELOOP.
 bool SaveFileData(const char* name, const void* buffer, int count, int* reason = nullptr);    // replaces the file with exactly these bytes; the old file survives a failure
 bool AppendFileData(const char* name, const void* buffer, int count, int* reason = nullptr);  // adds the bytes at the end, creating the file when missing
-bool CopyToNewFile(const char* name, const char* copy, int* reason = nullptr);  // the regular file's bytes saved as copy; fails with EEXIST when anything stands at copy already
+// The regular file's bytes saved as copy; fails with EEXIST when anything stands at copy already.
+bool CopyToNewFile(const char* name, const char* copy, int* reason = nullptr);
 bool DeleteNamedFile(const char* name, int* reason = nullptr);  // removes the file; a missing file is no error, a folder is left and fails with EISDIR
 bool LoadScrambledFile(const char* name, void* buffer, int count);     // reads like LoadFileData from the start, then flips the top bit of each byte read
