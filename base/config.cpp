@@ -6,8 +6,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iterator>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "base/eventlog.h"
 #include "base/files.h"
@@ -137,18 +140,55 @@ bool IsUnderstood(const unsigned char* bytes)
     return true;
 }
 
-// Keeps the file's bytes as "Vizor.cfg.bad" or, when that name is taken, as
-// the first free one of "Vizor.cfg.bad2" to "Vizor.cfg.bad9". A name already
-// taken is never written over: it may hold the only copy of an older table.
-// With all nine taken the copy fails with EEXIST. A file gone or emptied since
-// it was loaded has nothing to keep.
-bool KeepAside(const char* file, int& reason)
+// What stands at the file's name.
+enum TABLEFILE : int {
+    TableMissing,        // no file, or an empty one: nothing to keep
+    TableRead,           // 720 bytes understood, now in the record read into
+    TableNotUnderstood,  // a regular file of another size, or bytes the rules refuse
+    TableRefused,        // a file that cannot be read, or no regular file: never replaced nor written through
+};
+
+// At most a byte more than a table is read, so that no file costs more than that, whatever its size.
+TABLEFILE ReadTable(const char* file, CONFIG& into, int& reason)
 {
-    if (FileSize(file) <= 0)
-        return true;
+    READFILE reader(file);
+    std::vector<unsigned char> bytes;
+    reader.ReadUpTo(bytes, ConfigFileSize + 1);
+    reason = reader.Reason();
+    if (reason == ENOENT || (reason == 0 && bytes.empty()))
+        return TableMissing;
+    if (reason != 0)
+        return TableRefused;
+    return into.LoadBytes(bytes.data(), static_cast<int>(bytes.size())) ? TableRead : TableNotUnderstood;
+}
+
+std::string KeptName(const char* file, int i)
+{
+    return JoinStrings(file, ".bad", i == 0 ? "" : std::to_string(i + 1).c_str());
+}
+
+// The first of "Vizor.cfg.bad" and "Vizor.cfg.bad2" to "Vizor.cfg.bad9" that nothing stands at; empty when all
+// nine are taken.
+std::string FirstFreeKeptName(const char* file)
+{
     for (int i = 0; i < KeptCopyNames; i++) {
-        const std::string copy = JoinStrings(file, ".bad", i == 0 ? "" : std::to_string(i + 1).c_str());
-        if (CopyToNewFile(file, copy.c_str(), &reason))
+        std::error_code error;
+        const std::string name = KeptName(file, i);
+        if (!std::filesystem::exists(std::filesystem::symlink_status(HostPath(name.c_str()), error)))
+            return name;
+    }
+    return std::string();
+}
+
+// Keeps the file's bytes under the first free kept copy's name. A name already
+// taken is never written over: it may hold the only copy of an older table,
+// and a name taken since it was looked for fails the copy with EEXIST, so the
+// next one is tried. With all nine taken the copy fails with EEXIST.
+bool KeepAside(const char* file, std::string& keptAs, int& reason)
+{
+    for (int i = 0; i < KeptCopyNames; i++) {
+        keptAs = KeptName(file, i);
+        if (CopyToNewFile(file, keptAs.c_str(), &reason))
             return true;
         if (reason != EEXIST)
             return false;
@@ -156,13 +196,37 @@ bool KeepAside(const char* file, int& reason)
     return false;
 }
 
+bool SameRow(const HISCORE& one, const HISCORE& other)
+{
+    return one.Score == other.Score && std::strncmp(one.PlayerName, other.PlayerName, HiScoreNameSize) == 0 &&
+           std::strncmp(one.CharacterName, other.CharacterName, HiScoreNameSize) == 0;
+}
+
+// The rows of own that are not in read (each row of read matching one of own at most) are those this copy
+// entered since; entered into the table the file holds now, best first as they stand in own, they take the
+// places they would have taken had this copy entered them there, and no row another copy wrote is lost.
+HISCORES WithOwnRows(const HISCORES& own, const HISCORES& read, HISCORES onDisk)
+{
+    bool matched[HiScoreRows] = {};
+    for (const HISCORE& row : own.Rows) {
+        bool known = false;
+        for (int i = 0; i < HiScoreRows && !known; i++) {
+            if (!matched[i] && SameRow(row, read.Rows[i]))
+                matched[i] = known = true;
+        }
+        if (!known)
+            onDisk.Insert(row.PlayerName, row.CharacterName, row.Score);
+    }
+    return onDisk;
+}
+
 // A score or unlock that is not saved is lost when the game ends, so the
 // player hears of it, with the system's reason, and the log keeps it.
 bool NotSaved(const char* file, const char* why, int reason)
 {
     const std::string event = JoinStrings(file, ": high scores and unlocks not saved", why);
-    LogError(event.c_str(), std::strerror(reason), reason, 0);
-    std::fprintf(stderr, "%s: %s\n", event.c_str(), std::strerror(reason));
+    LogError(event.c_str(), FileReasonText(reason), reason, 0);
+    std::fprintf(stderr, "%s: %s\n", event.c_str(), FileReasonText(reason));
     return false;
 }
 
@@ -213,36 +277,70 @@ CONFIG::CONFIG()
     SetDefaultUnlocks();
 }
 
-// A file that cannot be read whole or is not understood is no better than
-// none: the defaults stand, and the file is left as it is until a save keeps
-// it aside and replaces it. A missing or empty file has nothing to keep.
+// A file that is not a table is no better than none: the defaults stand. One
+// that cannot be read, or is no regular file, may still hold a table the game
+// cannot see, so no save will replace it; one not understood is kept aside
+// by the first save, under the name said here. A missing or empty file has
+// nothing to keep.
 void CONFIG::Load()
 {
-    CONFIGFILE record;
-    const int size = FileSize(FileName);
-    KeepBeforeSave = false;
-    if (size >= ConfigFileSize && LoadFileData(FileName, record.Bytes, ConfigFileSize, 0) &&
-        LoadBytes(record.Bytes, ConfigFileSize))
-        return;
-    SetDefaults(*this);
-    if (size <= 0)
-        return;
-    KeepBeforeSave = true;
-    std::fprintf(stderr, "%s: not understood, so the defaults are used; the first save will keep it as a %s.bad copy\n",
-                 FileName, FileName);
+    int reason = 0;
+    const TABLEFILE found = ReadTable(FileName, *this, reason);
+    if (found != TableRead)
+        SetDefaults(*this);
+    LastRead = HiScores;
+    KeepName = found == TableNotUnderstood ? FirstFreeKeptName(FileName) : std::string();
+    if (found == TableRefused && reason == NotRegularFile) {
+        std::fprintf(stderr, "%s: not understood, as it is not a regular file, so the defaults are used and no save "
+                             "will replace it\n", FileName);
+    } else if (found == TableRefused) {
+        const std::string event = JoinStrings(FileName, ": the high-score table could not be read, so the defaults "
+                                                        "are used and no save will replace it");
+        LogError(event.c_str(), FileReasonText(reason), reason, 0);
+        std::fprintf(stderr, "%s: %s\n", event.c_str(), FileReasonText(reason));
+    } else if (found == TableNotUnderstood && KeepName.empty()) {
+        std::fprintf(stderr, "%s: not understood, so the defaults are used; no save can keep it, as %s to %s are "
+                             "all taken\n", FileName, KeptName(FileName, 0).c_str(),
+                     KeptName(FileName, KeptCopyNames - 1).c_str());
+    } else if (found == TableNotUnderstood) {
+        std::fprintf(stderr, "%s: not understood, so the defaults are used; the first save will keep it as a %s "
+                             "copy\n", FileName, KeepName.c_str());
+    }
 }
 
-// The file is kept aside once only: after that the bytes on disk are either
-// kept or the game's own.
+// The file is read again under the folder's lock, since another copy of the
+// game may have saved since: this copy's rows go into the table as it now
+// stands, and the unlocks of both are kept. A file that has become one not
+// understood is kept aside first; one that cannot be read is never replaced,
+// and that is said once a run.
 bool CONFIG::Save()
 {
+    const FOLDERLOCK lock(FileName);
+    CONFIG onDisk;
     int reason = 0;
-    if (KeepBeforeSave && !KeepAside(FileName, reason))
+    const TABLEFILE found = ReadTable(FileName, onDisk, reason);
+    if (found == TableRefused) {
+        if (RefusalSaid)
+            return false;
+        RefusalSaid = true;
+        return NotSaved(FileName, nullptr, reason);
+    }
+    std::string keptAs;
+    if (found == TableNotUnderstood && !KeepAside(FileName, keptAs, reason))
         return NotSaved(FileName, ", as the file not understood could not be kept", reason);
-    KeepBeforeSave = false;
+    if (found == TableNotUnderstood && keptAs != KeepName)
+        std::fprintf(stderr, "%s: not understood, so kept as %s before this save\n", FileName, keptAs.c_str());
+    KeepName.clear();
+    if (found == TableRead) {
+        HiScores = WithOwnRows(HiScores, LastRead, onDisk.HiScores);
+        LastRead = onDisk.HiScores;
+        for (int i = 0; i < UnlockSlots; i++)
+            Unlocked[i] = Unlocked[i] != 0 || onDisk.Unlocked[i] != 0 ? 1 : 0;
+    }
     CONFIGFILE record = MakeRecord();
     if (!SaveFileData(FileName, record.Bytes, ConfigFileSize, &reason))
         return NotSaved(FileName, nullptr, reason);
+    LastRead = HiScores;
     return true;
 }
 
@@ -256,7 +354,7 @@ void CONFIG::SetDefaultUnlocks()
 // file again.
 bool CONFIG::LoadBytes(const unsigned char* bytes, int size)
 {
-    if (bytes == nullptr || size < ConfigFileSize || !IsUnderstood(bytes)) {
+    if (bytes == nullptr || size != ConfigFileSize || !IsUnderstood(bytes)) {
         SetDefaults(*this);
         return false;
     }

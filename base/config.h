@@ -1,6 +1,8 @@
 // The game's only persisted state: the high-score table, the unlocked character slots and three saved settings, kept in "Vizor.cfg".
 #pragma once
 
+#include <string>
+
 constexpr int HiScoreRows = 10;         // rows of the high-score table, best first
 constexpr int HiScoreNameSize = 32;     // bytes of a stored name, terminator included
 constexpr int UnlockSlots = 10;         // character-choice slots with an unlocked flag each
@@ -37,13 +39,19 @@ struct CONFIG {
     unsigned char Unlocked[UnlockSlots] = {};       // by choice slot: 1 = the player may play as it
     char FileName[ConfigFileNameSize] = "Vizor.cfg";  // read from and written to in the working folder
     int Settings[SettingCount] = {};                // saved and loaded, used by nothing else; 1, 640, 480 at first
-    bool KeepBeforeSave = false;                    // the file Load found did not load: its bytes go to a ".bad" copy before a save replaces it
+    HISCORES LastRead;                              // the table the file held when last read or written
+    std::string KeepName;                           // the ".bad" name Load said a file not understood would go to
+    bool RefusalSaid = false;                       // a save refused for a file not read was said
 
     CONFIG();                                               // cleared table, default settings and unlocks
-    void Load();                                            // the file's record; a missing, short, unreadable or not understood file gives the defaults and writes nothing
-    bool Save();                                            // replaces the file with the record; false, said on standard error and logged, when it could not be written
+    // The file's record; any other file gives the defaults, is said unless missing or empty, and is left as it is.
+    void Load();
+    // This copy's new rows and its unlocks entered into the file as it stands now; false, said on standard error
+    // and logged, when not saved.
+    bool Save();
     void SetDefaultUnlocks();                               // slots 0 to 2 open, the rest closed
-    bool LoadBytes(const unsigned char* bytes, int size);   // the record from a file's bytes; false, with the defaults, for fewer than 720 or bytes not understood
+    // The record from a file's bytes; false, with the defaults, for any size but 720 or bytes not understood.
+    bool LoadBytes(const unsigned char* bytes, int size);
     CONFIGFILE MakeRecord() const;                          // the record as Save writes it
 };
 

@@ -4,6 +4,8 @@
 // checked against the stream's end and every write against the output.
 #include "base/lz.h"
 
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "base/files.h"
@@ -73,9 +75,11 @@ std::uint32_t ReadLzCode(const std::uint32_t* words, int wordCount, int& positio
 
 bool LoadCompressedFile(const char* name, unsigned char* out, int capacity)
 {
-    int size = FileSize(name);
-    if (size < 4)
+    // The whole file is read into memory: one past an int's reach is no stream the game wrote.
+    const std::int64_t fileSize = FileSize(name);
+    if (fileSize < 4 || fileSize > std::numeric_limits<int>::max())
         return false;
+    const int size = static_cast<int>(fileSize);
     std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
     if (!LoadFileData(name, bytes.data(), size, 0))
         return false;

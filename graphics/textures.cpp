@@ -1,6 +1,7 @@
 // The texture table: DDS files read once each, by file name, into textures the sprite drawer draws from.
 #include "graphics/textures.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -26,14 +27,17 @@ int ResultFor(std::uint32_t format)
     return format == FormatOneBitAlpha ? TextureLoadedWithAlpha : TextureLoadedOpaque;
 }
 
-// Reads and decodes one texture file; why it could not, or null when the texture was made.
+// Reads and decodes one texture file; why it could not, or null when the texture was made. The header is read
+// first, then no more than the largest file it can stand for, so a file of any size costs no more than its picture.
 const char* ReadTexture(const std::string& path, std::uint32_t colourKey, std::unique_ptr<TEXTURE>& texture,
                         bool& alpha)
 {
-    const int size = FileSize(path.c_str());
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size > 0 ? size : 0));
-    if (size < 0 || !LoadFileData(path.c_str(), bytes.data(), size, 0))
-        return "missing";
+    READFILE file(path.c_str());
+    std::vector<unsigned char> bytes;
+    if (file.ReadUpTo(bytes, DdsHeaderSize))
+        file.ReadUpTo(bytes, DdsLargestFile(bytes.data(), bytes.size()) - bytes.size());
+    if (file.Reason() != 0)
+        return file.Reason() == ENOENT ? "missing" : FileReasonText(file.Reason());
     IMAGE image;
     DDSRESULT result = DdsDecoded;
     if (!DecodeDds(bytes.data(), bytes.size(), image, &result))

@@ -5,11 +5,12 @@
 // bytes before a single pixel is read.
 #include "platform/dds.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-constexpr std::size_t DataStart = 128;  // magic and header: the top level starts here
+constexpr std::size_t DataStart = DdsHeaderSize;
 constexpr std::uint32_t Magic = 0x20534444u;  // "DDS " read little-endian
 constexpr std::uint32_t HeaderLength = 124;
 constexpr std::uint32_t PixelFormatLength = 32;
@@ -211,9 +212,27 @@ void DecodeBlocks(const unsigned char* data, const BLOCKFORMAT& format, IMAGE& i
     }
 }
 
+// What a header the decoder takes says of the picture: its sides, and its block format or bytes a pixel.
+struct LAYOUT {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    const BLOCKFORMAT* blocks = nullptr;  // null for masked pixels
+    int bytesPerPixel = 0;
+};
+
+// Bytes of one level of the picture at these sides. Both sides are at most 2^13, so nothing overflows 64 bits.
+std::uint64_t LevelBytes(const LAYOUT& layout, std::uint32_t width, std::uint32_t height)
+{
+    if (layout.blocks == nullptr)
+        return static_cast<std::uint64_t>(width) * height * static_cast<std::uint64_t>(layout.bytesPerPixel);
+    const std::uint64_t blocks = static_cast<std::uint64_t>((width + BlockSide - 1) / BlockSide) *
+                                 ((height + BlockSide - 1) / BlockSide);
+    return blocks * layout.blocks->blockBytes;
+}
+
 // The magic is judged as soon as its four bytes are there, so a short file of another kind is still
 // "not a DDS file"; past it, every other shortfall is "too short".
-DDSRESULT Decode(const unsigned char* bytes, std::size_t size, IMAGE& image)
+DDSRESULT ReadHeader(const unsigned char* bytes, std::size_t size, LAYOUT& layout)
 {
     if (bytes == nullptr)
         return DdsTooShort;
@@ -231,45 +250,44 @@ DDSRESULT Decode(const unsigned char* bytes, std::size_t size, IMAGE& image)
     if ((ReadLittleEndian(bytes + HeaderFlagsAt, 4) & HeaderDepthFlag) && ReadLittleEndian(bytes + DepthAt, 4) > 1)
         return DdsUnsupported;
 
-    std::uint32_t width = ReadLittleEndian(bytes + WidthAt, 4);
-    std::uint32_t height = ReadLittleEndian(bytes + HeightAt, 4);
-    if (width == 0 || height == 0 || width > MaxImageSide || height > MaxImageSide)
+    layout.width = ReadLittleEndian(bytes + WidthAt, 4);
+    layout.height = ReadLittleEndian(bytes + HeightAt, 4);
+    if (layout.width == 0 || layout.height == 0 || layout.width > MaxImageSide || layout.height > MaxImageSide)
         return DdsUnsupported;
-    // Both sides are at most 2^13, so no product below overflows 64 bits.
-    std::uint64_t pixelCount = static_cast<std::uint64_t>(width) * height;
-    std::uint64_t available = size - DataStart;
-
-    IMAGE decoded;
-    decoded.Width = static_cast<int>(width);
-    decoded.Height = static_cast<int>(height);
     std::uint32_t pixelFlags = ReadLittleEndian(bytes + PixelFlagsAt, 4);
     if (pixelFlags & FourCcFlag) {
         std::uint32_t fourCc = ReadLittleEndian(bytes + FourCcAt, 4);
-        const BLOCKFORMAT* format = nullptr;
         for (const BLOCKFORMAT& row : BlockFormats)
             if (FourCc(row.fourCc) == fourCc)
-                format = &row;
-        if (format == nullptr)
-            return DdsUnsupported;
-        std::uint64_t blocks = static_cast<std::uint64_t>((width + BlockSide - 1) / BlockSide) * ((height + BlockSide - 1) / BlockSide);
-        if (blocks * format->blockBytes > available)
-            return DdsTooShort;
-        decoded.Pixels.assign(static_cast<std::size_t>(pixelCount), 0u);
-        DecodeBlocks(bytes + DataStart, *format, decoded);
-    } else {
-        if ((pixelFlags & RgbFlag) == 0)
-            return DdsUnsupported;
-        std::uint32_t bitCount = ReadLittleEndian(bytes + BitCountAt, 4);
-        if (bitCount != 16 && bitCount != 24 && bitCount != 32)
-            return DdsUnsupported;
-        int bytesPerPixel = static_cast<int>(bitCount / 8);
-        // Rows are packed without padding.
-        if (pixelCount * static_cast<std::uint64_t>(bytesPerPixel) > available)
-            return DdsTooShort;
-        decoded.Pixels.assign(static_cast<std::size_t>(pixelCount), 0u);
-        if (!DecodeMasked(bytes, pixelFlags, bytesPerPixel, decoded))
-            return DdsUnsupported;
+                layout.blocks = &row;
+        return layout.blocks == nullptr ? DdsUnsupported : DdsDecoded;
     }
+    if ((pixelFlags & RgbFlag) == 0)
+        return DdsUnsupported;
+    std::uint32_t bitCount = ReadLittleEndian(bytes + BitCountAt, 4);
+    if (bitCount != 16 && bitCount != 24 && bitCount != 32)
+        return DdsUnsupported;
+    // Rows are packed without padding.
+    layout.bytesPerPixel = static_cast<int>(bitCount / 8);
+    return DdsDecoded;
+}
+
+DDSRESULT Decode(const unsigned char* bytes, std::size_t size, IMAGE& image)
+{
+    LAYOUT layout;
+    const DDSRESULT header = ReadHeader(bytes, size, layout);
+    if (header != DdsDecoded)
+        return header;
+    if (LevelBytes(layout, layout.width, layout.height) > size - DataStart)
+        return DdsTooShort;
+    IMAGE decoded;
+    decoded.Width = static_cast<int>(layout.width);
+    decoded.Height = static_cast<int>(layout.height);
+    decoded.Pixels.assign(static_cast<std::size_t>(layout.width) * layout.height, 0u);
+    if (layout.blocks != nullptr)
+        DecodeBlocks(bytes + DataStart, *layout.blocks, decoded);
+    else if (!DecodeMasked(bytes, ReadLittleEndian(bytes + PixelFlagsAt, 4), layout.bytesPerPixel, decoded))
+        return DdsUnsupported;
     image = std::move(decoded);
     return DdsDecoded;
 }
@@ -282,6 +300,21 @@ bool DecodeDds(const unsigned char* bytes, std::size_t size, IMAGE& image, DDSRE
     if (result != nullptr)
         *result = decoded;
     return decoded == DdsDecoded;
+}
+
+// A mip chain runs down to 1 x 1, each level half the one before, rounded down but never below 1.
+std::size_t DdsLargestFile(const unsigned char* bytes, std::size_t size)
+{
+    LAYOUT layout;
+    if (ReadHeader(bytes, size, layout) != DdsDecoded)
+        return DataStart;
+    std::uint64_t total = DataStart + LevelBytes(layout, layout.width, layout.height);
+    for (std::uint32_t width = layout.width, height = layout.height; width > 1 || height > 1;) {
+        width = std::max(width / 2, 1u);
+        height = std::max(height / 2, 1u);
+        total += LevelBytes(layout, width, height);
+    }
+    return static_cast<std::size_t>(total);
 }
 
 const char* DdsResultText(DDSRESULT result)

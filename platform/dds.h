@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-constexpr int MaxImageSide = 8192;  // the widest and tallest image a file may give
+constexpr int MaxImageSide = 8192;          // the widest and tallest image a file may give
+constexpr std::size_t DdsHeaderSize = 128;  // the magic and the header: the top level starts after them
 
 // A decoded picture: Pixels holds Width x Height colours as 0xAARRGGBB, top row first.
 struct IMAGE {
@@ -28,6 +29,9 @@ enum DDSRESULT : int {
 // Decodes the top level of a DDS file as the file stores it; false, with image unchanged, for anything it cannot
 // read. The reason goes to *result when given.
 bool DecodeDds(const unsigned char* bytes, std::size_t size, IMAGE& image, DDSRESULT* result = nullptr);
+// The most bytes a file with this header can need: the header and every mip level down to 1 x 1. Bytes past it
+// never change what DecodeDds gives; a header DecodeDds refuses needs no more than itself.
+std::size_t DdsLargestFile(const unsigned char* bytes, std::size_t size);
 // The reason in a few words for a person: "too short", "not a DDS file", "unsupported format"; "decoded".
 const char* DdsResultText(DDSRESULT result);
 // Whether the file's pixel-format flags have the alpha bit; false when the file is too short to hold them.

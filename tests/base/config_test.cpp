@@ -2,13 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include "base/config.h"
+#include "base/files.h"
 #include "tests/support/raw_files.h"
 #include "world/roster.h"
 
@@ -127,7 +134,7 @@ TEST(ConfigFile, EachRuleGivesTheDefaultsForBytesItDoesNotUnderstandAndTheFirstS
         {"an empty file", 0, "", false, 0},
         {"a short file", 0, std::string(100, '\x07'), false, 100},
         {"a byte short", 0, std::string(ConfigFileSize - 1, '\x07'), false, ConfigFileSize - 1},
-        {"as saved, with more past the record", 0, "", true, ConfigFileSize + 80},
+        {"as saved, with more past the record", 0, "", false, ConfigFileSize + 80},
         {"a negative score in the last row", 16 + 68 * 9, "\xFF\xFF\xFF\xFF", false},
         {"the lowest score in the first row", 16, std::string("\0\0\0\x80", 4), false},
         {"a zero score", 16 + 68 * 9, std::string(4, '\0'), true},
@@ -178,43 +185,158 @@ TEST(ConfigFile, EachRuleGivesTheDefaultsForBytesItDoesNotUnderstandAndTheFirstS
     }
 }
 
+// The name said at load is the first free one; a name taken between the load and the save is said by the save.
 TEST(ConfigFile, AnEarlierKeptCopyIsNeverReplacedAndWithNoFreeNameOrNoFileNothingIsSaved)
 {
     const std::string bad(ConfigFileSize, '\xFF');
     WriteRaw("Vizor.cfg", bad);
     WriteRaw("Vizor.cfg.bad", "an older table");
     fs::create_directory("Vizor.cfg.bad2");
-    for (int i = 4; i <= 9; i++)
+    for (int i = 5; i <= 9; i++)
         WriteRaw("Vizor.cfg.bad" + std::to_string(i), "older");
     CONFIG config;
     testing::internal::CaptureStderr();
     config.Load();
-    ASSERT_TRUE(config.Save());  // kept as ".bad3", the first free name
-    EXPECT_EQ(ReadRaw("Vizor.cfg.bad") + ReadRaw("Vizor.cfg.bad3"), "an older table" + bad);
+    WriteRaw("Vizor.cfg.bad3", "taken meanwhile");
+    ASSERT_TRUE(config.Save());  // kept as ".bad4", the first free name
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Vizor.cfg: not understood, so the defaults are used; the first save will keep it as a Vizor.cfg.bad3 "
+              "copy\nVizor.cfg: not understood, so kept as Vizor.cfg.bad4 before this save\n");
+    EXPECT_EQ(ReadRaw("Vizor.cfg.bad") + ReadRaw("Vizor.cfg.bad3") + ReadRaw("Vizor.cfg.bad4"),
+              "an older table" "taken meanwhile" + bad);
     WriteRaw("Vizor.cfg", bad);
-    config.Load();
-    testing::internal::GetCapturedStderr();
     testing::internal::CaptureStderr();
+    config.Load();
     EXPECT_FALSE(config.Save());
     EXPECT_FALSE(config.Save());  // still kept first: the file stands as it was
     const std::string line = std::string("Vizor.cfg: high scores and unlocks not saved, as the file not understood "
                                          "could not be kept: ") + std::strerror(EEXIST);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), line + "\n" + line + "\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Vizor.cfg: not understood, so the defaults are used; no save "
+              "can keep it, as Vizor.cfg.bad to Vizor.cfg.bad9 are all taken\n" + line + "\n" + line + "\n");
     EXPECT_EQ(ReadRaw("Vizor.cfg") + ReadRaw("Vizor.cfg.bad9"), bad + "older");
     EXPECT_EQ(FolderEntries().size(), 11u);  // the file, ".bad" to ".bad9" and the log
     const std::string logged = line + ", " + std::to_string(EEXIST) + ", 0\r\n";
     EXPECT_EQ(ReadRaw("_Errors.txt"), logged + logged);
+}
 
-    fs::remove_all("Vizor.cfg");
-    fs::create_directory("Vizor.cfg");  // cannot be read, nor saved to: the values stay, and so does what stands
-    config = Changed();
+// A file of 2 GiB read no further than a table and a byte, and kept aside whole as a link to its bytes.
+TEST(ConfigFile, AFileOfTwoGibibytesStartingWithATableIsNotUnderstoodAndKeptAsideWhole)
+{
+    CONFIG config = Changed();
+    ASSERT_TRUE(config.Save());
+    fs::resize_file("Vizor.cfg", std::uintmax_t{1} << 31);
     testing::internal::CaptureStderr();
     config.Load();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Vizor.cfg: not understood, so the defaults are used; the "
+                                                      "first save will keep it as a Vizor.cfg.bad copy\n");
     ExpectDefaults(config);
-    config = Changed();
-    EXPECT_FALSE(config.Save());
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said.substr(said.find("Vizor.cfg: high")),
-              std::string("Vizor.cfg: high scores and unlocks not saved: ") + std::strerror(EISDIR) + "\n");
-    EXPECT_TRUE(Values(config) == Values(Changed()) && fs::is_directory("Vizor.cfg"));
+    ASSERT_TRUE(config.Save());
+    EXPECT_EQ(fs::file_size("Vizor.cfg.bad"), std::uintmax_t{1} << 31);
+    EXPECT_EQ(fs::file_size("Vizor.cfg"), static_cast<std::uintmax_t>(ConfigFileSize));
+}
+
+// What cannot be read may hold a table the game cannot see, and a FIFO, socket or device is no table: none is
+// replaced or written through, and a save says once that it went nowhere. As a user without root's rights, so that
+// a file of mode 000 cannot be read.
+TEST(ConfigFile, AFileThatCannotBeReadOrIsNoRegularFileIsSaidAndNeverReplaced)
+{
+    ASSERT_TRUE(Changed().Save());
+    const std::string table = ReadRaw("Vizor.cfg");
+    fs::remove("Vizor.cfg");
+    const struct { const char* What; void (*Make)(const std::string&); int Reason; } cases[] = {
+        {"mode 000", [](const std::string& bytes) { WriteRaw("Vizor.cfg", bytes); chmod("Vizor.cfg", 0); }, EACCES},
+        {"a link to itself", [](const std::string&) { fs::create_symlink("Vizor.cfg", "Vizor.cfg"); }, ELOOP},
+        {"a folder", [](const std::string&) { fs::create_directory("Vizor.cfg"); }, EISDIR},
+        {"a FIFO", [](const std::string&) { mkfifo("Vizor.cfg", 0666); }, NotRegularFile},
+        {"a link to a device", [](const std::string&) { fs::create_symlink("/dev/null", "Vizor.cfg"); },
+         NotRegularFile},
+        {"a socket", [](const std::string&) {
+             sockaddr_un address = {AF_UNIX, "Vizor.cfg"};
+             const int bound = socket(AF_UNIX, SOCK_STREAM, 0);
+             bind(bound, reinterpret_cast<sockaddr*>(&address), sizeof address);
+             close(bound);
+         }, NotRegularFile},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        c.Make(table);
+        const fs::file_type kind = fs::symlink_status("Vizor.cfg").type();
+        testing::internal::CaptureStderr();
+        const int result = AsUnprivileged([] {
+            CONFIG config = Changed();
+            config.Load();
+            const bool defaults = Rows(config.HiScores) == DefaultRows;
+            config.HiScores.Insert("Ada", "Kell", 9000);
+            return defaults && !config.Save() && !config.Save() ? 0 : 1;
+        });
+        const std::string said = testing::internal::GetCapturedStderr();
+        if (result == UnprivilegedSkip)
+            GTEST_SKIP() << "no user without root's rights can be had to run this";
+        EXPECT_EQ(result, 0);
+        const std::string why = FileReasonText(c.Reason);
+        const std::string load = c.Reason == NotRegularFile
+            ? "Vizor.cfg: not understood, as it is not a regular file, so the defaults are used and no save will "
+              "replace it"
+            : "Vizor.cfg: the high-score table could not be read, so the defaults are used and no save will replace "
+              "it: " + why;
+        const std::string save = "Vizor.cfg: high scores and unlocks not saved: " + why;
+        EXPECT_EQ(said, load + "\n" + save + "\n");
+        const std::string logged = ", " + std::to_string(c.Reason) + ", 0\r\n";
+        EXPECT_EQ(ReadRaw("_Errors.txt"), (c.Reason == NotRegularFile ? "" : load + logged) + save + logged);
+        EXPECT_EQ(fs::symlink_status("Vizor.cfg").type(), kind);
+        if (kind == fs::file_type::regular && chmod("Vizor.cfg", 0600) == 0) {
+            EXPECT_EQ(ReadRaw("Vizor.cfg"), table);
+        }
+        EXPECT_EQ(FolderEntries().size(), 2u);  // the file and the log
+        fs::remove_all("Vizor.cfg");
+        fs::remove("_Errors.txt");
+    }
+}
+
+// The link may lead to a table kept elsewhere, through other links, or to none yet: the save writes the end of the
+// chain, its temporary file beside it, and every link stays.
+TEST(ConfigFile, ASaveThroughSymbolicLinksWritesTheirTargetAndTheLinksStay)
+{
+    fs::create_directory("sync");
+    fs::create_symlink("sync/table.cfg", "Vizor.cfg");
+    fs::create_symlink("Vizor.cfg", "chain.cfg");
+    CONFIG first;
+    first.Load();
+    first.HiScores.Insert("Ada", "Kell", 9000);
+    ASSERT_TRUE(first.Save());  // the dangling link's target is made
+    CONFIG second;
+    std::strcpy(second.FileName, "chain.cfg");
+    second.Load();
+    second.HiScores.Insert("Bo", "Kell", 8000);
+    ASSERT_TRUE(second.Save());
+    EXPECT_TRUE(fs::is_symlink("Vizor.cfg") && fs::is_symlink("chain.cfg"));
+    EXPECT_EQ(std::distance(fs::directory_iterator("sync"), fs::directory_iterator()), 1);
+    CONFIG back;
+    back.Load();
+    EXPECT_EQ(Rows(back.HiScores)[0] + " " + Rows(back.HiScores)[1], "Ada/Kell/9000 Bo/Kell/8000");
+}
+
+// Each save enters the rows its copy entered since it last read the file into the table as it now stands on disk,
+// so two copies of the game in one folder lose none of each other's rows or unlocks.
+TEST(ConfigFile, TwoCopiesSavingInOneFolderKeepEachOthersRowsAndUnlocks)
+{
+    CONFIG first, second;
+    first.Load();
+    second.Load();
+    first.HiScores.Insert("Ann", "Kell", 9500);
+    first.Unlocked[5] = 1;
+    ASSERT_TRUE(first.Save());
+    second.HiScores.Insert("Bo", "Kell", 9200);
+    second.Unlocked[7] = 1;
+    ASSERT_TRUE(second.Save());
+    first.HiScores.Insert("Ann", "Kell", 1200);
+    ASSERT_TRUE(first.Save());
+    std::vector<std::string> expected = {"Ann/Kell/9500", "Bo/Kell/9200"};
+    expected.insert(expected.end(), DefaultRows.begin(), DefaultRows.begin() + 7);
+    expected.push_back("Ann/Kell/1200");
+    CONFIG back;
+    back.Load();
+    EXPECT_EQ(Rows(back.HiScores), expected);
+    EXPECT_EQ(Rows(first.HiScores), expected);
+    EXPECT_EQ(Values(back), (std::vector<int>{1, 640, 480, 1, 1, 1, 0, 0, 1, 0, 1, 0, 0}));
 }

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "base/eventlog.h"
 #include "base/files.h"
 #include "base/lz.h"
@@ -108,6 +111,13 @@ TEST(FileReads, SizeExistenceAndBlocksFromAnOffsetLeaveWhatLiesPastTheEndUntouch
         EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), r.Count, r.Offset));
         EXPECT_EQ(buffer, r.Bytes);
     }
+    // A size past 2 GiB is still a size; a FIFO is no regular file and is refused without blocking.
+    WriteRaw("big.bin", "");
+    fs::resize_file("big.bin", std::uintmax_t{3} << 30);
+    EXPECT_EQ(FileSize("big.bin"), std::int64_t{3} << 30);
+    ASSERT_EQ(mkfifo("fifo", 0666), 0);
+    char buffer[4];
+    EXPECT_TRUE(FileSize("fifo") == -1 && !FileExists("fifo") && !LoadFileData("fifo", buffer, 4, 0));
 }
 
 TEST(FileWrites, SaveReplacesTheFileWithExactlyTheNewBytesOrKeepsWhatStandsAndSaysWhy)
@@ -161,6 +171,12 @@ TEST(FileWrites, ACopyIsMadeWholeOnlyWhereNothingStandsAndADeleteSparesFolders)
     EXPECT_EQ(ReadRaw("copy.bin"), std::string("\xFF\0table", 7));
     ASSERT_TRUE(CopyToNewFile("empty.bin", "copy2.bin", &reason));
     EXPECT_TRUE(fs::exists("copy2.bin"));
+    std::string shared = "/dev/shm/tollmarrow-copy-XXXXXX";  // a file system that takes no link from here
+    const int file = mkstemp(shared.data());
+    ASSERT_TRUE(file >= 0 && write(file, "in memory", 9) == 9 && close(file) == 0);
+    EXPECT_TRUE(CopyToNewFile(shared.c_str(), "copy3.bin", &reason));
+    EXPECT_EQ(ReadRaw("copy3.bin"), "in memory");
+    fs::remove(shared);
 
     fs::create_directories("Textures/Font");
     WriteRaw("Textures/Font/A.dds", "glyph");

@@ -1,4 +1,5 @@
-// Any bytes given as a texture file either decode into a whole picture of a sane size or are refused.
+// Any bytes as a texture file decode into a whole picture of a sane size or are refused, alike when cut to their need.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -7,8 +8,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    IMAGE image;
-    if (!DecodeDds(data, size, image))
+    IMAGE image, cut;
+    DDSRESULT result = DdsDecoded, cutResult = DdsDecoded;
+    const bool decoded = DecodeDds(data, size, image, &result);
+    // Bytes past the largest file the header can need change nothing, so a loader may leave them unread.
+    DecodeDds(data, std::min(size, DdsLargestFile(data, size)), cut, &cutResult);
+    if (cutResult != result || cut.Pixels != image.Pixels)
+        std::abort();
+    if (!decoded)
         return 0;
     if (image.Width < 1 || image.Width > MaxImageSide || image.Height < 1 || image.Height > MaxImageSide ||
         image.Pixels.size() != static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height))

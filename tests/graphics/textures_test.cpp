@@ -1,11 +1,15 @@
-// The texture table and the two fonts loaded into it: load order, cache, alpha rule, glyph places, unreadable files.
+// The texture table and the two fonts loaded into it: load order, cache, alpha rule, glyph places, unusable files.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "graphics/font.h"
 #include "graphics/textures.h"
@@ -96,21 +100,35 @@ TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
                                       "TEXTURES::ReleaseTextures(): , 0, -1\r\n");
 }
 
-// An unreadable file says why once and still takes its entry, empty, so no later image moves.
+// An unreadable file says why once and still takes its entry, empty, so no later image moves; what is no regular
+// file is never read, so a FIFO cannot block the loading.
 TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
 {
     std::string cube = OnePixelDds(0);
     cube[113] = 0x02;
-    const struct { const char* Name; bool Present; std::string Bytes; const char* Why; } cases[] = {
-        {"Missing.dds", false, "", "missing"},
-        {"Short.dds", true, OnePixelDds(0).substr(0, 131), "too short"},
-        {"Words.dds", true, "a note, not a picture", "not a DDS file"},
-        {"Cube.dds", true, cube, "unsupported format"},
+    enum STANDS : int { Nothing, File, Folder, Loop, Fifo };
+    const struct { const char* Name; STANDS Stands; std::string Bytes; std::string Why; } cases[] = {
+        {"Missing.dds", Nothing, "", "missing"},
+        {"Short.dds", File, OnePixelDds(0).substr(0, 131), "too short"},
+        {"Words.dds", File, "a note, not a picture", "not a DDS file"},
+        {"Cube.dds", File, cube, "unsupported format"},
+        {"Folder.dds", Folder, "", std::strerror(EISDIR)},
+        {"Loop.dds", Loop, "", std::strerror(ELOOP)},
+        {"Pipe.dds", Fifo, "", "not a regular file"},
     };
+    constexpr int CaseCount = 7;
     std::filesystem::create_directories("Textures");
-    for (const auto& c : cases)
-        if (c.Present)
-            WriteRaw(std::string("Textures/") + c.Name, c.Bytes);
+    for (const auto& c : cases) {
+        const std::string path = std::string("Textures/") + c.Name;
+        if (c.Stands == File)
+            WriteRaw(path, c.Bytes);
+        if (c.Stands == Folder)
+            std::filesystem::create_directory(path);
+        if (c.Stands == Loop)
+            std::filesystem::create_symlink(c.Name, path);
+        if (c.Stands == Fifo)
+            mkfifo(path.c_str(), 0666);
+    }
     WriteTexture("Textures/Good.dds", 0xff123456u);
     auto table = std::make_unique<TEXTURES>();
     for (int round = 0; round < 2; round++) {
@@ -125,11 +143,33 @@ TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
                 round == 0 ? std::string("Tollmarrow: cannot load Textures/") + c.Name + ": " + c.Why + "\n" : "");
             EXPECT_TRUE(slot == nullptr && table->Entry(entry++).Texture == nullptr) << c.Name;
         }
-        EXPECT_EQ(table->Count(), 4);
+        EXPECT_EQ(table->Count(), CaseCount);
     }
     TEXTURE* good = nullptr;
     EXPECT_EQ(Load(*table, "Good.dds", &good), TextureLoadedWithAlpha);
-    EXPECT_TRUE(table->Entry(4).Texture == good && good != nullptr && table->Count() == 5);
+    EXPECT_TRUE(table->Entry(CaseCount).Texture == good && good != nullptr && table->Count() == CaseCount + 1);
+    std::filesystem::permissions("Textures/Good.dds", std::filesystem::perms::none);
+    testing::internal::CaptureStderr();
+    const int locked = AsUnprivileged([] { return Load(*std::make_unique<TEXTURES>(), "Good.dds"); });
+    const std::string said = testing::internal::GetCapturedStderr();
+    if (locked == UnprivilegedSkip)
+        GTEST_SKIP() << "no user without root's rights can be had to load a file of mode 000";
+    EXPECT_EQ(said, std::string("Tollmarrow: cannot load Textures/Good.dds: ") + std::strerror(EACCES) + "\n");
+    EXPECT_EQ(locked, TextureLoadFailed);
+}
+
+// A sparse file of 2 GB behind a 1 x 1 picture is read no further than the picture and its mip levels can need.
+TEST(Textures, AFileFarLongerThanItsPictureIsReadOnlyAsFarAsThePictureNeeds)
+{
+    WriteTexture("Textures/Huge.dds", 0xff123456u);
+    std::filesystem::resize_file("Textures/Huge.dds", 2000000000);
+    rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    const long before = usage.ru_maxrss;
+    TEXTURE* texture = nullptr;
+    EXPECT_EQ(Load(*std::make_unique<TEXTURES>(), "Huge.dds", &texture), TextureLoadedWithAlpha);
+    getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss - before, 16 * 1024) << "kilobytes more at the peak";
 }
 
 // Acute vowels draw from unused slots; the large font draws at three quarters, half size halved and turned; lines

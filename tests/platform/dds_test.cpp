@@ -1,4 +1,4 @@
-// The DDS decoder: every format's pixels, each refusal's reason, every truncation refused, the texture alpha rule.
+// The DDS decoder: each format's pixels, each refusal's reason, truncations, the largest file a header needs, alpha.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -148,6 +148,24 @@ TEST(DecodeDds, EveryTruncationFailsWithoutReadingPastTheEnd)
             EXPECT_EQ(why, DdsTooShort) << c.What << ": " << size;
         }
     }
+}
+
+// The header and every mip level down to 1 x 1, whatever mip count the file gives; a header refused needs only itself.
+TEST(DecodeDds, TheLargestFileAHeaderCanNeedHoldsEveryMipLevel)
+{
+    Bytes cube = DdsFile(4, 4, A8R8G8B8, {});
+    Put32(cube, 112, 0xfe00u);
+    const struct { const char* What; Bytes File; std::size_t Largest; } cases[] = {
+        {"4 x 4 A8R8G8B8: 64, 16 and 4 bytes", DdsFile(4, 4, A8R8G8B8, {}), 128 + 84},
+        {"3 x 1 R8G8B8: 9 and 3", DdsFile(3, 1, {Rgb, "", 24, {0xff0000u, 0xff00u, 0xffu, 0u}}, {}), 128 + 12},
+        {"5 x 3 DXT1: 2 blocks, then 1 at 2 x 1 and 1 at 1 x 1", DdsFile(5, 3, Dxt1, {}), 128 + 32},
+        {"largest DXT5: (4^12 - 1) / 3 blocks down to 4 x 4, 2 below", DdsFile(MaxImageSide, MaxImageSide, Dxt5, {}),
+         128 + 16 * 5592407},
+        {"a cube map", cube, 128},
+        {"a short file", Bytes(100, 0), 128},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DdsLargestFile(c.File.data(), c.File.size()), c.Largest) << c.What;
 }
 
 // With the file's alpha flag, alpha from 128 on is opaque; the colour key, matched on all four bytes, clears first.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in Xvfb, from a fresh folder whose "Textures" leads to the art. Given the program, the x_window
 # helper, the art folder and a way to start it: play (a free game with real pointer and keys, the window closed as a
-# window manager closes it), long-path, texture-missing, bad-config, read-only, no-art, unusable-art or no-display.
+# window manager closes it), long-path, texture-missing, texture-fifo, bad-config, config-fifo, read-only, no-art,
+# unusable-art or no-display.
 # Each step waits for what the window shows or the log says, not for a fixed time.
 set -uo pipefail
 game=$1 helper=$2 art=$3 variant=$4
@@ -67,12 +68,12 @@ run_in_x() { "$@" "${xvfb[@]}" bash "$0" "$game" "$helper" "$art" "$variant" ins
 
 said=""
 case $variant in
-play | long-path | texture-missing)
+play | long-path | texture-missing | texture-fifo)
   # 16 unused bytes, a high score (1234, "Nimbrel", "Pat"), 9 cleared rows, settings 1, 640, 480, 3 slots unlocked.
   name32() { printf '%s' "$1"; zeros $((32 - ${#1})); }
   { zeros 16; printf '\xd2\x04\x00\x00'; name32 Nimbrel; name32 Pat; zeros $((9 * 68))
     printf '\x01\x00\x00\x00\x80\x02\x00\x00\xe0\x01\x00\x00\x01\x01\x01'; zeros 9; } > Vizor.cfg
-  if [ "$variant" = texture-missing ]; then
+  if [[ $variant == texture-* ]]; then
     rm Textures && cp -r "$art/Textures" Textures && rm Textures/CharType2.dds
     said="Tollmarrow: cannot load Textures/CharType2.dds: missing"
   fi
@@ -82,10 +83,17 @@ play | long-path | texture-missing)
     while [ $((${#PWD} + ${#deep})) -lt 3880 ]; do deep+=$(printf '%0199d/' 0); done
     deep+=$(printf '%0*d' $((4090 - ${#PWD} - 1 - ${#deep})) 0)
     mkdir -p "$deep" && mv Vizor.cfg Textures "$deep" && cd "$deep" || fail "no folder of a long path"
+  fi
+  if [ "$variant" = texture-fifo ]; then
+    mkfifo Textures/CharType2.dds
+    said="Tollmarrow: cannot load Textures/CharType2.dds: not a regular file"
   fi ;;
 bad-config)
   zeros 720 | tr '\0' '\377' > Vizor.cfg
   said="Vizor.cfg: not understood, so the defaults are used; the first save will keep it as a Vizor.cfg.bad copy" ;;
+config-fifo)
+  mkfifo Vizor.cfg
+  said="Vizor.cfg: not understood, as it is not a regular file, so the defaults are used and no save will replace it" ;;
 read-only)
   as_user=()
   [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
@@ -166,7 +174,9 @@ no-display)
   fail "no such way to start the program" ;;
 esac
 
-cp Vizor.cfg Vizor.cfg.before
+# A FIFO is never read, so it cannot hold the program up: it must still stand, unread, at the end.
+if [ -p Vizor.cfg ]; then unchanged() { [ -p Vizor.cfg ]; }; else
+  cp Vizor.cfg Vizor.cfg.before && unchanged() { cmp -s Vizor.cfg Vizor.cfg.before; }; fi
 run_in_x || fail "the program ended with code $?"
 log=$(tr -d '\r' < _Errors.txt)
 start="Creating to run in window: , 0, 0
@@ -188,4 +198,4 @@ loads=$(grep '^TARNWICK::InitD3D Texture load: ' <<< "$log" | sed 's/^.*load: \(
 [ "$(cut -d' ' -f1 <<< "$loads")" = "$(seq 0 91)" ] && [ "$(head -n 1 <<< "$loads")" = "0 GridA.dds" ] &&
   [ "$(tail -n 1 <<< "$loads")" = "91 Bar.dds" ] || fail "the texture loads are not 0 to 91 from GridA.dds to Bar.dds"
 [ "$(grep -E '^(Tollmarrow|Vizor)' run.log)" = "$said" ] || fail "standard error did not say just: ${said:-nothing}"
-cmp -s Vizor.cfg Vizor.cfg.before && [ ! -e Vizor.cfg.bad ] || fail "Vizor.cfg was changed or copied without a save"
+unchanged && [ ! -e Vizor.cfg.bad ] || fail "Vizor.cfg was changed or copied without a save"

@@ -1,9 +1,15 @@
-// Plain byte access to files, so a test can see exactly what the game wrote.
+// Plain byte access to files, so a test can see exactly what the game wrote, and a child run as a user without root.
 #include "tests/support/raw_files.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 void WriteRaw(const std::string& path, const std::string& bytes)
 {
@@ -31,4 +37,23 @@ std::uint64_t Fnv1a(const std::string& bytes)
     for (unsigned char byte : bytes)
         hash = (hash ^ byte) * 0x100000001b3u;
     return hash;
+}
+
+int AsUnprivileged(const std::function<int()>& act)
+{
+    std::filesystem::permissions(".", std::filesystem::perms::all);
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        const passwd* nobody = getpwnam("nobody");
+        if (geteuid() == 0 && (nobody == nullptr || setgroups(0, nullptr) != 0 ||
+                               setresgid(nobody->pw_gid, nobody->pw_gid, nobody->pw_gid) != 0 ||
+                               setresuid(nobody->pw_uid, nobody->pw_uid, nobody->pw_uid) != 0))
+            _exit(UnprivilegedSkip);
+        _exit(act());
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
 }

@@ -1,7 +1,9 @@
-// Files as plain bytes for tests, read and written around the game's own helpers, and the digest of bytes.
+// Files as plain bytes for tests, read and written around the game's own helpers, the digest of bytes, and a user
+// whom file permissions bind.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,3 +11,8 @@ void WriteRaw(const std::string& path, const std::string& bytes);  // the file h
 std::string ReadRaw(const std::string& path);                       // the file's bytes, empty when missing
 std::vector<std::string> FolderEntries();                           // the names in the working folder
 std::uint64_t Fnv1a(const std::string& bytes);                      // 64-bit FNV-1a, for pictures and games pinned
+
+constexpr int UnprivilegedSkip = 77;  // what AsUnprivileged gives when no user without root's rights can be had
+// Runs act in a child process as a user without root's rights ("nobody" when the tests run as root), the working
+// folder open to all; act's result, UnprivilegedSkip, or -1 when the child did not end by itself.
+int AsUnprivileged(const std::function<int()>& act);
