@@ -53,7 +53,7 @@ bool AnyPictureReached(std::error_code& reason)
     reason.clear();
     const auto reached = [&reason](const char* folder, const char* file) {
         std::error_code error;
-        std::filesystem::status(HostPath(JoinStrings(folder, file).c_str()), error);
+        static_cast<void>(std::filesystem::status(HostPath(JoinStrings(folder, file).c_str()), error));  // its error alone
         if (error && !reason && error != std::errc::no_such_file_or_directory)
             reason = error;
         return !error;
@@ -121,7 +121,7 @@ void CheckArtFolder()
     const std::filesystem::path folder = std::filesystem::absolute(ArtFolder, error);
     const std::string name = error ? std::string(ArtFolder) : folder.string();
     std::string text;
-    std::filesystem::status(ArtFolder, error);
+    static_cast<void>(std::filesystem::status(ArtFolder, error));  // its error alone
     if (error == std::errc::no_such_file_or_directory)
         text = "The game's pictures were not found: there is no folder " + name + ".\nThe game looks for them in \"" +
                ArtFolder + "\" in the folder it is started from. Start it with scripts/play, which paints the art, "
