@@ -110,9 +110,10 @@ std::uint32_t EffectAlpha(const GAME& game, const EFFECT& effect)
 
 }  // namespace
 
-// The drawing device only ever fills solid, which is the one fill mode a game uses.
 void ApplyFillMode()
 {
+    if (Drawing.pDevice != nullptr)
+        Drawing.pDevice->SetRenderState(D3DRS_FILLMODE, static_cast<std::uint32_t>(BoardView.FillMode));
 }
 
 void DrawGame2D(const GAME& game, const AIMVIEW& aim)

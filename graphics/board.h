@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/device_state.h"
 #include "world/effects.h"
 #include "world/pieces.h"
 #include "world/scenery.h"
@@ -15,12 +16,11 @@ constexpr int BoardMargin = 13;             // the board is drawn this many pixe
 constexpr int BoardColumns = 19;            // 32-pixel tiles across the board
 constexpr int BoardRows = 14;               // 32-pixel tiles down the board
 constexpr int TileSize = 32;
-constexpr int FillModeSolid = 3;            // the device's solid fill mode
 constexpr int DecorationCount = 40;         // scenery pictures the decoration keeps alive
 
 // How the board looks from frame to frame.
 struct BOARDVIEW {
-    int FillMode = FillModeSolid;           // fill mode applied before each in-game frame; solid throughout
+    FILLMODE FillMode = D3DFILL_SOLID;      // fill mode applied before each in-game frame; solid throughout
     TEXTUREROW BackgroundImage = TextureImageA;  // the in-game background: ImageJ in a free game, ImageI in a challenge
     float BoardWavePhase = 1.0f;            // phase of the tiles' colour wave; grows by 0.005 per row drawn
     float MarkerAngle = 0.0f;               // the range marker's turn in degrees, in [0, 360)

@@ -1,10 +1,12 @@
-// The camera and its matrices. Nothing the game draws passes through the view and projection: every
-// sprite, line and letter is placed in back-buffer pixels, so moving the camera changes only these
-// matrices. The key handler also holds the switch of the debug overlay.
+// The camera and its matrices, handed to the device each drawn frame. Nothing the game draws passes through the
+// view and projection: every sprite, line and letter is placed in back-buffer pixels, so moving the camera changes
+// only these matrices and what the device's own triangles show. The key handler also holds the switch of the debug
+// overlay.
 #include "graphics/camera.h"
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "graphics/drawing.h"
 #include "platform/window.h"
@@ -49,11 +51,7 @@ bool IsDown(const std::uint8_t keys[KeyStateCount], int key)
 
 void SetIdentityMatrix(MATRIX& out)
 {
-    out = MATRIX{};
-    out._11 = 1.0f;
-    out._22 = 1.0f;
-    out._33 = 1.0f;
-    out._44 = 1.0f;
+    out = IdentityMatrix();
 }
 
 void SetTranslateMatrix(MATRIX& out, float x, float y, float z)
@@ -108,6 +106,48 @@ void SetPerspectiveMatrix(MATRIX& out, float fieldOfView, float aspect, float ne
     out._43 = -nearPlane * farPlane / (farPlane - nearPlane);
 }
 
+// Gauss-Jordan elimination on the rows of m beside the identity, each pivot the largest left in its column.
+bool InvertMatrix(MATRIX& out, const MATRIX& m)
+{
+    float left[4][4];
+    float right[4][4];
+    const MATRIX identity = IdentityMatrix();
+    for (int row = 0; row < 4; row++) {
+        for (int column = 0; column < 4; column++) {
+            left[row][column] = m.*Elements[row][column];
+            right[row][column] = identity.*Elements[row][column];
+        }
+    }
+    for (int column = 0; column < 4; column++) {
+        int pivot = column;
+        for (int row = column + 1; row < 4; row++)
+            if (std::fabs(left[row][column]) > std::fabs(left[pivot][column]))
+                pivot = row;
+        if (left[pivot][column] == 0.0f)
+            return false;
+        std::swap(left[pivot], left[column]);
+        std::swap(right[pivot], right[column]);
+        const float scale = 1.0f / left[column][column];
+        for (int k = 0; k < 4; k++) {
+            left[column][k] *= scale;
+            right[column][k] *= scale;
+        }
+        for (int row = 0; row < 4; row++) {
+            const float factor = left[row][column];
+            if (row == column || factor == 0.0f)
+                continue;
+            for (int k = 0; k < 4; k++) {
+                left[row][k] -= factor * left[column][k];
+                right[row][k] -= factor * right[column][k];
+            }
+        }
+    }
+    for (int row = 0; row < 4; row++)
+        for (int column = 0; column < 4; column++)
+            out.*Elements[row][column] = right[row][column];
+    return true;
+}
+
 void PlaceCameraForNewGame()
 {
     SetTranslateMatrix(Camera.CameraMatrix, GameCameraX, GameCameraY, GameCameraZ);
@@ -124,6 +164,10 @@ void ApplyCamera()
     MatrixMultiply(Camera.matView, toCamera, Camera.matCameraYaw);
     MatrixMultiply(Camera.matView, Camera.matView, Camera.matCameraPitch);
     SetPerspectiveMatrix(Camera.matProj, CameraFieldOfView, CameraAspect, CameraNearPlane, CameraFarPlane);
+    if (Drawing.pDevice == nullptr)
+        return;
+    Drawing.pDevice->SetTransform(D3DTS_VIEW, Camera.matView);
+    Drawing.pDevice->SetTransform(D3DTS_PROJECTION, Camera.matProj);
 }
 
 // The arrows step along the camera's own axes, so with a pitch a forward step also rises or sinks.

@@ -2,16 +2,9 @@
 // frame, the keys that move it, and the small 4 x 4 matrix helpers it works with.
 #pragma once
 
-class GAME;
+#include "platform/space.h"
 
-// A 4 x 4 matrix applied to row vectors ((x, y, z, 1) times the matrix); the translation is the
-// fourth row (_41, _42, _43). A product a x b applies a first.
-struct MATRIX {
-    float _11 = 0.0f, _12 = 0.0f, _13 = 0.0f, _14 = 0.0f;
-    float _21 = 0.0f, _22 = 0.0f, _23 = 0.0f, _24 = 0.0f;
-    float _31 = 0.0f, _32 = 0.0f, _33 = 0.0f, _34 = 0.0f;
-    float _41 = 0.0f, _42 = 0.0f, _43 = 0.0f, _44 = 0.0f;
-};
+class GAME;
 
 constexpr float CameraFieldOfView = 0.785398185f; // pi / 4, the vertical field of view in radians
 constexpr float CameraNearPlane = 1.0f;
@@ -40,7 +33,8 @@ void SetRotateYMatrix(MATRIX& out, float radians);                // turn about 
 void MatrixMultiply(MATRIX& out, const MATRIX& a, const MATRIX& b);  // out = a x b; out may be a or b
 void SetPerspectiveMatrix(MATRIX& out, float fieldOfView, float aspect, float nearPlane,
                           float farPlane);                        // left-handed perspective projection
+bool InvertMatrix(MATRIX& out, const MATRIX& m);                  // out = m's inverse; false, out kept, when none
 
 void PlaceCameraForNewGame();  // the camera every game starts with: above and behind the board, tilted down
-void ApplyCamera();            // rebuilds the view and projection from the camera; every drawn frame
+void ApplyCamera();            // the view and projection rebuilt and handed to the device; every drawn frame
 void ReadCameraKeys(const GAME& game);  // F1: debug values on; arrows, A/D, W/X move the camera, not in computer turns

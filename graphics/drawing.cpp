@@ -1,4 +1,5 @@
-// Sprite and line drawing: every picture of the game reaches the screen through here.
+// Sprite and line drawing: every picture of the game reaches the screen through here; and the device's triangles of
+// bare positions, which only the shadow drawing uses.
 #include "graphics/drawing.h"
 
 #include "graphics/font.h"
@@ -120,4 +121,13 @@ bool PointInRect(int px, int py, int left, int top, int width, int height)
     const long long y = py;
     return left <= x && x < static_cast<long long>(left) + width && top <= y &&
            y < static_cast<long long>(top) + height;
+}
+
+void DrawTriangleList(const VECTOR3* vertices, std::uint32_t count)
+{
+    static_assert(sizeof(VECTOR3) == 3 * sizeof(float), "a bare position is three floats");
+    if (Drawing.pDevice == nullptr)
+        return;
+    Drawing.pDevice->SetFVF(D3DFVF_XYZ);
+    Drawing.pDevice->DrawPrimitiveUP(D3DPT_TRIANGLELIST, count / 3, vertices, sizeof(VECTOR3));
 }

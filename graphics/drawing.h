@@ -1,4 +1,5 @@
-// Sprite and line drawing in back-buffer pixels, through the device's shared sprite and line objects.
+// Sprite and line drawing in back-buffer pixels, through the device's shared sprite and line objects; triangles of
+// bare positions in space through the device's transforms.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,7 @@ struct DRAWING {
     DEVICE* pDevice = nullptr;          // the one device
     SPRITEDRAWER* pSprite2D = nullptr;  // the sprite object every 2-D image is drawn through
     LINEDRAWER* pLine = nullptr;        // the line object for all lines
+    VERTEXBUFFER* pShadowQuad = nullptr;  // four screen vertices spanning the picture, for the shadow drawing
 };
 
 extern DRAWING Drawing;  // the one set of drawing objects
@@ -37,3 +39,5 @@ void DrawSpriteExNoRect(int image, int x, int y, int width, int height, float sc
 void DrawLine(int x1, int y1, int x2, int y2, int width, std::uint32_t alpha, std::uint32_t rgb);  // one line, own Begin/End
 void DrawBar(int x, int y, int value, int maximum, std::uint32_t rgb);  // the value bar under a piece at (x, y)
 bool PointInRect(int px, int py, int left, int top, int width, int height);  // right and bottom edges outside
+// count / 3 triangles of bare positions through the world, view and projection transforms, with the device's states.
+void DrawTriangleList(const VECTOR3* vertices, std::uint32_t count);

@@ -1,4 +1,5 @@
-// The model table, which the game never fills, and the silhouette and ray tests of the shadow-volume code.
+// The model table, which the game never fills, and the stencil shadow volumes of a mesh: silhouette, extrusion, the
+// two stencil passes and the darkening quad; and a ray-triangle test. The game draws no shadow.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,7 @@
 
 #include "graphics/textures.h"
 #include "platform/device.h"
+#include "platform/space.h"
 
 constexpr int MaxModels = 512;              // entries in the model table
 constexpr int ModelFolderSize = 32;
@@ -14,16 +16,10 @@ constexpr int MaxShadowPoints = 32000;      // the most points one shadow volume
 constexpr float ShadowExtrusion = 10.0f;    // how far along the light the silhouette is pushed out
 constexpr float FacingEpsilon = 0.0001f;    // a ray meets a triangle only when it faces it by more than this
 
-struct POINT3 {
-    float X = 0.0f;
-    float Y = 0.0f;
-    float Z = 0.0f;
-};
-
 // One vertex of a mesh: its position, then the normal and texture coordinates the shadow code does not read.
 struct MESHVERTEX {
-    POINT3 Position;
-    POINT3 Normal;
+    VECTOR3 Position;
+    VECTOR3 Normal;
     float U = 0.0f;
     float V = 0.0f;
 };
@@ -63,6 +59,7 @@ public:
     void SetDevice(DEVICE* device);        // the device the models are drawn on
     void SetTextures(TEXTURES* textures);  // the table the models' textures live in
     void Reset();                          // clears the current model
+    void DrawModelShadowByIndex(int entry, const MATRIX& world);  // DrawModelShadow of the entry's mesh, if any
 
 private:
     MODEL Entries[MaxModels];
@@ -75,6 +72,13 @@ private:
 
 extern MODELS Models;  // the one table
 
+// What shadows are cast from.
+struct SHADOWS {
+    VECTOR3 Light;  // the light, a point in world space far from the models; nothing in the game sets it
+};
+
+extern SHADOWS Shadows;  // the one shadow light
+
 // An edge between two vertex indices.
 struct SHADOWEDGE {
     std::uint16_t A = 0;
@@ -83,9 +87,17 @@ struct SHADOWEDGE {
 
 // Adds the edge (a, b) to the first count edges, or removes it when it or (b, a) is there: a shared edge cancels.
 void AddShadowEdge(SHADOWEDGE* edges, int& count, std::uint16_t a, std::uint16_t b);
-// Appends to points (count in and out, at most MaxShadowPoints) two triangles per silhouette edge of the faces
-// lit by light, from the edge to the edge pushed ShadowExtrusion times the light back; 0.
-int BuildShadowVolume(const MESH& mesh, POINT3 light, POINT3* points, int& count);
+// Appends to points (count in and out) two triangles per silhouette edge of the faces lit by light (in the mesh's
+// space), from the edge to the edge pushed ShadowExtrusion times the light back; a volume that would take count past
+// MaxShadowPoints is refused whole, count unchanged. 0.
+int BuildShadowVolume(const MESH& mesh, VECTOR3 light, VECTOR3* points, int& count);
+// The mesh's shadow volume, built with the shadow light taken into the mesh's space, counted into the stencil plane.
+void DrawModelShadow(const MESH& mesh, const MATRIX& world);
+// The volume's triangles drawn twice through world: front faces count the stencil up, back faces down, where they
+// pass the depth test; no depth or colour is written. The states are restored after.
+void RenderShadowVolume(const VECTOR3* points, int count, const MATRIX& world);
+// The shadow quad drawn over the picture where the stencil count is 1 or more, darkening it by its colour; 0.
+int DrawShadowQuad();
 // Whether the ray from origin along direction meets the triangle's front face; t along the ray, u and v across it.
-bool IntersectTriangle(POINT3 origin, POINT3 direction, POINT3 c0, POINT3 c1, POINT3 c2, float& t, float& u,
+bool IntersectTriangle(VECTOR3 origin, VECTOR3 direction, VECTOR3 c0, VECTOR3 c1, VECTOR3 c2, float& t, float& u,
                        float& v);

@@ -1,7 +1,9 @@
-// The software picture: the device, and the drawers that place sprites and lines on it and hand them to its
-// rasteriser. Both back ends draw here, so the window and the headless tests see the same pixels.
+// The software picture: the device, its states, vertex buffers and planes, and the drawers that place sprites and
+// lines on it and hand them to its rasteriser. Both back ends draw here, so the window and the headless tests see
+// the same pixels.
 #include "platform/device.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "platform/png.h"
@@ -11,11 +13,33 @@ namespace {
 
 std::uint64_t DrawsAsked = 0;  // sprite and line draws asked for so far, for the recordings' sequence numbers
 
+// Its triangles honour every comparison, the alpha test's among them.
+constexpr std::uint32_t EveryComparison = D3DPCMPCAPS_NEVER | D3DPCMPCAPS_LESS | D3DPCMPCAPS_EQUAL |
+                                          D3DPCMPCAPS_LESSEQUAL | D3DPCMPCAPS_GREATER | D3DPCMPCAPS_NOTEQUAL |
+                                          D3DPCMPCAPS_GREATEREQUAL | D3DPCMPCAPS_ALWAYS;
+
+constexpr std::size_t PlaneSize = static_cast<std::size_t>(PictureWidth) * PictureHeight;
+
+std::size_t PixelIndex(int x, int y)
+{
+    return static_cast<std::size_t>(y) * PictureWidth + static_cast<std::size_t>(x);
+}
+
 }  // namespace
 
 DEVICE::DEVICE()
-    : Pixels(static_cast<std::size_t>(PictureWidth) * PictureHeight, OpaqueBlack)
+    : Pixels(PlaneSize, OpaqueBlack)
 {
+    Capabilities.AlphaCmpCaps = EveryComparison;
+}
+
+void DEVICE::Reset()
+{
+    States = DefaultDeviceState();
+    for (int i = 0; i < BufferCount; ++i)
+        Buffers[i] = VERTEXBUFFER();
+    BufferCount = 0;
+    Planes = PLANES();
 }
 
 bool DEVICE::IsHeadless() const
@@ -23,13 +47,147 @@ bool DEVICE::IsHeadless() const
     return Headless;
 }
 
-// A loop of a known count, which the compiler writes with vector stores.
-void DEVICE::Clear(std::uint32_t colour)
+// The picture in a loop of a known count, which the compiler writes with vector stores; the planes only note theirs.
+void DEVICE::Clear(std::uint32_t flags, std::uint32_t colour, float z, std::uint32_t stencil)
 {
-    const std::uint32_t pixel = OpaqueBlack | (colour & 0xffffffu);
-    std::uint32_t* picture = Pixels.data();
-    for (int i = 0; i < PictureWidth * PictureHeight; ++i)
-        picture[i] = pixel;
+    if (flags & D3DCLEAR_TARGET) {
+        const std::uint32_t pixel = OpaqueBlack | (colour & 0xffffffu);
+        std::uint32_t* picture = Pixels.data();
+        for (int i = 0; i < PictureWidth * PictureHeight; ++i)
+            picture[i] = pixel;
+    }
+    if (flags & D3DCLEAR_ZBUFFER) {
+        Planes.DepthClear = z;
+        Planes.DepthStale = true;
+    }
+    if (flags & D3DCLEAR_STENCIL) {
+        Planes.StencilClear = static_cast<std::uint8_t>(stencil);
+        Planes.StencilStale = true;
+    }
+}
+
+void DEVICE::ReadyPlanes()
+{
+    if (Planes.Depth.empty()) {
+        Planes.Depth.resize(PlaneSize);
+        Planes.Stencil.resize(PlaneSize);
+    }
+    if (Planes.DepthStale)
+        std::fill(Planes.Depth.begin(), Planes.Depth.end(), Planes.DepthClear);
+    if (Planes.StencilStale)
+        std::fill(Planes.Stencil.begin(), Planes.Stencil.end(), Planes.StencilClear);
+    Planes.DepthStale = false;
+    Planes.StencilStale = false;
+}
+
+std::uint32_t DEVICE::StencilAt(int x, int y) const
+{
+    if (!IsInPicture(x, y))
+        return 0;
+    return Planes.StencilStale ? Planes.StencilClear : Planes.Stencil[PixelIndex(x, y)];
+}
+
+float DEVICE::DepthAt(int x, int y) const
+{
+    if (!IsInPicture(x, y))
+        return 1.0f;
+    return Planes.DepthStale ? Planes.DepthClear : Planes.Depth[PixelIndex(x, y)];
+}
+
+const DEVICECAPS& DEVICE::Caps() const
+{
+    return Capabilities;
+}
+
+const DEVICESTATE& DEVICE::State() const
+{
+    return States;
+}
+
+void DEVICE::SetRenderState(RENDERSTATE state, std::uint32_t value)
+{
+    if (state >= 0 && state < RenderStateCount)
+        States.RenderStates[state] = value;
+}
+
+void DEVICE::SetSamplerState(int sampler, SAMPLERSTATE state, std::uint32_t value)
+{
+    if (sampler == 0 && state >= 0 && state < SamplerStateCount)
+        States.SamplerStates[state] = value;
+}
+
+void DEVICE::SetTextureStageState(int stage, TEXTURESTAGESTATE state, std::uint32_t value)
+{
+    if (stage == 0 && state >= 0 && state < StageStateCount)
+        States.StageStates[state] = value;
+}
+
+void DEVICE::SetTransform(TRANSFORMSTATE which, const MATRIX& matrix)
+{
+    switch (which) {
+    case D3DTS_WORLD:
+        States.World = matrix;
+        break;
+    case D3DTS_VIEW:
+        States.View = matrix;
+        break;
+    case D3DTS_PROJECTION:
+        States.Projection = matrix;
+        break;
+    }
+}
+
+void DEVICE::SetLight(int index, const LIGHT& light)
+{
+    if (index == 0)
+        States.Light0 = light;
+}
+
+void DEVICE::LightEnable(int index, bool enable)
+{
+    if (index == 0)
+        States.Light0Enabled = enable;
+}
+
+void DEVICE::SetFVF(std::uint32_t format)
+{
+    States.VertexFormat = format;
+}
+
+void DEVICE::SetStreamSource(int stream, const VERTEXBUFFER* buffer, std::uint32_t offset, std::uint32_t stride)
+{
+    if (stream == 0)
+        States.Stream0 = STREAMSOURCE{buffer, offset, stride};
+}
+
+VERTEXBUFFER* DEVICE::CreateVertexBuffer(std::uint32_t length, std::uint32_t usage, std::uint32_t format, POOL pool)
+{
+    if (length == 0 || length > MaxVertexBufferBytes || BufferCount >= MaxVertexBuffers)
+        return nullptr;
+    VERTEXBUFFER& buffer = Buffers[BufferCount++];
+    buffer = VERTEXBUFFER();
+    buffer.Bytes.assign(length, 0);
+    buffer.Usage = usage;
+    buffer.Format = format;
+    buffer.Pool = pool;
+    return &buffer;
+}
+
+std::uint8_t* DEVICE::Lock(VERTEXBUFFER* buffer, std::uint32_t offset, std::uint32_t size)
+{
+    if (buffer == nullptr || buffer->Locked)
+        return nullptr;
+    const std::size_t length = buffer->Bytes.size();
+    if (offset >= length || size > length - offset)
+        return nullptr;
+    buffer->Locked = true;
+    return buffer->Bytes.data() + offset;
+}
+
+void DEVICE::Unlock(VERTEXBUFFER* buffer)
+{
+    if (buffer != nullptr)
+        buffer->Locked = false;
 }
 
 void DEVICE::BeginScene()
@@ -42,7 +200,7 @@ void DEVICE::EndScene()
 
 std::uint32_t DEVICE::Pixel(int x, int y) const
 {
-    return IsInPicture(x, y) ? Pixels[static_cast<std::size_t>(y) * PictureWidth + x] : 0u;
+    return IsInPicture(x, y) ? Pixels[PixelIndex(x, y)] : 0u;
 }
 
 std::uint32_t* DEVICE::Picture()

@@ -1,22 +1,53 @@
-// The drawing device: the picture that textured sprites and lines are drawn into, shown in the window or kept
-// headless, and its drawers. Declared here; drawn in device.cpp, shown in the window by device_window.cpp.
+// The drawing device: the picture that textured sprites, lines and the device's own triangles are drawn into, shown
+// in the window or kept headless; its fixed-function state, vertex buffers, depth and stencil planes; and its
+// drawers. Declared here; drawn in device.cpp and device_triangles.cpp, shown in the window by device_window.cpp.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "platform/device_state.h"
 #include "platform/picture.h"
 #include "platform/platform_result.h"
 
+constexpr int MaxVertexBuffers = 16;                   // vertex buffers one device holds at once
+constexpr std::uint32_t MaxVertexBufferBytes = 1u << 20;  // the largest vertex buffer it makes
+
+// A block of vertices the device keeps; made, locked and unlocked through the device.
+struct VERTEXBUFFER {
+    std::vector<std::uint8_t> Bytes;  // as long as asked for, zero when made
+    std::uint32_t Usage = 0;          // D3DUSAGE_ bits, kept
+    std::uint32_t Format = 0;         // D3DFVF_ bits, kept; a draw reads the vertices in the device's format
+    POOL Pool = D3DPOOL_DEFAULT;      // kept: every buffer lives in memory
+    bool Locked = false;              // between Lock and Unlock, when nothing draws from it
+};
+
 // The one drawing device. Every draw renders into the picture at once, in call order. Create, Release, Present
-// and Show are its window half, in device_window.cpp; the rest is in device.cpp.
+// and Show are its window half, in device_window.cpp; the triangles are in device_triangles.cpp; the rest is in
+// device.cpp.
+//
+// What its states change. The sprite and line drawers draw with states of their own, as a sprite object does:
+// filtered, alpha-blended (source alpha over the picture), placed in picture pixels whatever the transforms, with
+// no depth, stencil or alpha test; nothing set on the device changes their pixels. The device's own triangles
+// (DrawPrimitiveUP, DrawPrimitive) honour: the world, view and projection transforms of positions in space, with
+// clipping at the near and far planes; the cull mode; the alpha test (ALPHATESTENABLE, ALPHAREF, ALPHAFUNC); the
+// stencil test and its operations (STENCILENABLE, FUNC, REF, MASK, WRITEMASK, FAIL, ZFAIL, PASS); the depth test
+// (ZENABLE, ZFUNC, ZWRITEENABLE); blending (ALPHABLENDENABLE, SRCBLEND, DESTBLEND, added); and the colour writes
+// (COLORWRITEENABLE; the picture stays opaque). It keeps without honouring: the fog (the game leaves it off, and no
+// fog is ever drawn), the light, the ambient and LIGHTING (nothing is lit), the fill mode (always solid), the shade
+// mode (a triangle takes its first vertex's colour, or opaque white when its vertices have none), and the sampler
+// and texture-stage states (its triangles are untextured; the sprites are always filtered).
 class DEVICE {
 public:
     DEVICE();
-    PLATFORMRESULT Create();            // shows the picture in the open window, or runs headless when none is open; PlatformOk or a failure
-    void Release();                     // gives back the window's renderer; the picture stays
+    // A new device's states, no buffers and clear planes; shows the picture in the open window, or runs headless when
+    // none is open. PlatformOk or a failure.
+    PLATFORMRESULT Create();
+    void Release();                     // gives back the window's renderer and the vertex buffers; the picture stays
     bool IsHeadless() const;            // no window shows the picture
-    void Clear(std::uint32_t colour);   // every pixel becomes the 0xRRGGBB colour, opaque
+    // Clears what the D3DCLEAR_ flags name: the picture to the 0xRRGGBB colour, opaque, the depth to z, the stencil to
+    // its low byte.
+    void Clear(std::uint32_t flags, std::uint32_t colour, float z, std::uint32_t stencil);
     void BeginScene();                  // nothing to prepare: draws render at once
     void EndScene();                    // nothing to finish
     void Present();                     // window: shows the picture 1:1 and waits for the next frame; headless: nothing
@@ -26,11 +57,58 @@ public:
     std::uint32_t Pixel(int x, int y) const;      // the picture's pixel 0xAARRGGBB, 0 outside it
     std::uint32_t* Picture();           // the PictureWidth x PictureHeight pixels, row by row, for the drawing objects
     bool SaveScreenshot(const char* name) const;  // writes the picture as a PNG file
+    std::uint32_t StencilAt(int x, int y) const;  // the stencil plane's value, 0 outside the picture
+    float DepthAt(int x, int y) const;            // the depth plane's value, 1 outside the picture
+
+    const DEVICECAPS& Caps() const;     // what the device can do
+    const DEVICESTATE& State() const;   // everything set on it, for the drawing and for tests
+    void SetRenderState(RENDERSTATE state, std::uint32_t value);  // a number past the kept ones is ignored
+    void SetSamplerState(int sampler, SAMPLERSTATE state, std::uint32_t value);  // sampler 0's are kept
+    void SetTextureStageState(int stage, TEXTURESTAGESTATE state, std::uint32_t value);  // stage 0's are kept
+    void SetTransform(TRANSFORMSTATE which, const MATRIX& matrix);
+    void SetLight(int index, const LIGHT& light);   // light 0 is kept
+    void LightEnable(int index, bool enable);        // light 0 is kept
+    void SetFVF(std::uint32_t format);               // the D3DFVF_ bits of the vertices drawn next
+    // Where DrawPrimitive takes its vertices: stream 0 is kept.
+    void SetStreamSource(int stream, const VERTEXBUFFER* buffer, std::uint32_t offset, std::uint32_t stride);
+
+    // A buffer of length bytes, zeroed; null when it has no length, is longer than MaxVertexBufferBytes or the device
+    // holds MaxVertexBuffers already.
+    VERTEXBUFFER* CreateVertexBuffer(std::uint32_t length, std::uint32_t usage, std::uint32_t format, POOL pool);
+    // The bytes from offset on (size 0: to the end), until Unlock; null when the range is not in the buffer or it is
+    // locked already.
+    std::uint8_t* Lock(VERTEXBUFFER* buffer, std::uint32_t offset, std::uint32_t size);
+    void Unlock(VERTEXBUFFER* buffer);
+    // Triangles (a list, a strip or a fan) of count primitives, the vertices stride bytes apart in the device's
+    // vertex format, drawn through the states; any other primitive draws nothing.
+    void DrawPrimitiveUP(PRIMITIVETYPE type, std::uint32_t count, const void* vertices, std::uint32_t stride);
+    // The same from the stream source, from vertex start on; nothing when its buffer is locked or too short.
+    void DrawPrimitive(PRIMITIVETYPE type, std::uint32_t start, std::uint32_t count);
 
 private:
+    // The depth and stencil planes, made for the first triangle that reads them; a clear only notes its value, and
+    // the plane takes it when next read, so a frame that draws no triangle pays nothing for them.
+    struct PLANES {
+        std::vector<float> Depth;
+        std::vector<std::uint8_t> Stencil;
+        float DepthClear = 1.0f;
+        std::uint8_t StencilClear = 0;
+        bool DepthStale = true;    // every depth is DepthClear
+        bool StencilStale = true;  // every stencil value is StencilClear
+    };
+
+    void Reset();                   // the states, buffers and planes of a new device
+    void ReadyPlanes();             // the planes made and holding their last clear
+    void DrawTriangles(PRIMITIVETYPE type, std::uint32_t count, const std::uint8_t* vertices, std::uint32_t stride);
+
     std::vector<std::uint32_t> Pixels;
     bool Headless = true;
     DRAWPATH Path = DrawFast;
+    DEVICESTATE States = DefaultDeviceState();
+    DEVICECAPS Capabilities;
+    VERTEXBUFFER Buffers[MaxVertexBuffers];
+    int BufferCount = 0;
+    PLANES Planes;
 };
 
 // One sprite draw as it was asked for, kept by a recording drawer.

@@ -40,6 +40,7 @@ void WaitForNextFrame()
 
 PLATFORMRESULT DEVICE::Create()
 {
+    Reset();
     if (MainSdlWindow() == nullptr) {
         Headless = true;
         return PlatformOk;
@@ -75,6 +76,7 @@ PLATFORMRESULT DEVICE::Create()
 void DEVICE::Release()
 {
     ReleaseWindowRenderer();
+    Reset();
     Headless = true;
 }
 

@@ -8,6 +8,13 @@
 
 namespace {
 
+VECTOR2 Along(VECTOR2 from, VECTOR2 axis, float amount)
+{
+    return VECTOR2{from.X + axis.X * amount, from.Y + axis.Y * amount};
+}
+
+}  // namespace
+
 EDGE MakeEdge(VECTOR2 a, VECTOR2 b)
 {
     EDGE edge{a.X, a.Y, b.X - a.X, b.Y - a.Y, false};
@@ -15,12 +22,18 @@ EDGE MakeEdge(VECTOR2 a, VECTOR2 b)
     return edge;
 }
 
-VECTOR2 Along(VECTOR2 from, VECTOR2 axis, float amount)
+// Clamped to the picture on both sides before the conversion: a box far beyond an int's range would otherwise
+// convert to nonsense bounds and walk billions of pixels.
+PIXELBOX PixelsReached(float minX, float maxX, float minY, float maxY)
 {
-    return VECTOR2{from.X + axis.X * amount, from.Y + axis.Y * amount};
+    const float width = static_cast<float>(PictureWidth), height = static_cast<float>(PictureHeight);
+    PIXELBOX box;
+    box.Left = static_cast<int>(std::min(width, std::max(0.0f, std::floor(minX))));
+    box.Right = static_cast<int>(std::max(0.0f, std::min(width, std::ceil(maxX))));
+    box.Top = static_cast<int>(std::min(height, std::max(0.0f, std::floor(minY))));
+    box.Bottom = static_cast<int>(std::max(0.0f, std::min(height, std::ceil(maxY))));
+    return box;
 }
-
-}  // namespace
 
 QUAD MakeQuad(const PLACEMENT& place)
 {
@@ -45,13 +58,11 @@ QUAD MakeQuad(const PLACEMENT& place)
     }
     if (!std::isfinite(minX) || !std::isfinite(maxX) || !std::isfinite(minY) || !std::isfinite(maxY))
         return quad;
-    // Clamped to the picture on both sides before the conversion: a quad far beyond an int's range would
-    // otherwise convert to nonsense bounds and walk billions of pixels.
-    const float width = static_cast<float>(PictureWidth), height = static_cast<float>(PictureHeight);
-    quad.Left = static_cast<int>(std::min(width, std::max(0.0f, std::floor(minX))));
-    quad.Right = static_cast<int>(std::max(0.0f, std::min(width, std::ceil(maxX))));
-    quad.Top = static_cast<int>(std::min(height, std::max(0.0f, std::floor(minY))));
-    quad.Bottom = static_cast<int>(std::max(0.0f, std::min(height, std::ceil(maxY))));
+    const PIXELBOX box = PixelsReached(minX, maxX, minY, maxY);
+    quad.Left = box.Left;
+    quad.Right = box.Right;
+    quad.Top = box.Top;
+    quad.Bottom = box.Bottom;
     quad.Empty = quad.Left >= quad.Right || quad.Top >= quad.Bottom;
     return quad;
 }

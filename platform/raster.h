@@ -1,5 +1,6 @@
-// The two rasterisers' common ground: where a draw lands on the picture, the coverage rule's edges, the sampling
-// arithmetic both must share to the bit, and their entry points (the fast one the game uses, the scalar reference).
+// The rasterisers' common ground: where a draw lands on the picture, the coverage rule's edges (which the device's
+// triangles share), the sampling arithmetic both must share to the bit, and their entry points (the fast one the game
+// uses, the scalar reference).
 #pragma once
 
 #include <cstdint>
@@ -32,6 +33,15 @@ struct EDGE {
         return e > 0.0f || (e == 0.0f && IncludesBoundary);
     }
 };
+
+// The edge from a to b; a top or left edge (of a shape wound so that its inside is positive) owns its boundary.
+EDGE MakeEdge(VECTOR2 a, VECTOR2 b);
+
+// The picture's pixels a box of points reaches, right and bottom exclusive; empty where it is wholly off the picture.
+struct PIXELBOX {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+PIXELBOX PixelsReached(float minX, float maxX, float minY, float maxY);
 
 // A placed quad: its four edges and the picture's pixels its bounding box reaches, right and bottom exclusive.
 // Empty when it can cover nothing (no area, not finite, or wholly off the picture).

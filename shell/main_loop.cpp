@@ -125,10 +125,14 @@ void DrawFrame()
 
 }  // namespace
 
+// The camera's view and projection, the light, the depth test and the clear of every plane come first in every
+// drawn frame, whatever the screen.
 void DrawScreenFrame()
 {
     ApplyCamera();
-    Drawing.pDevice->Clear(0x000000);
+    SetupLight();
+    Drawing.pDevice->SetRenderState(D3DRS_ZFUNC, D3DCMP_LESS);
+    Drawing.pDevice->Clear(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, 0x000000, 1.0f, 0);
     DrawFrame();
 }
 

@@ -1,8 +1,10 @@
-// Bringing the game up once: the art folder, the device, the sprite and line objects, the capability lines of
-// the event log, the fonts and the textures; and the way out when a step of it fails.
+// Bringing the game up once: the art folder, the device with its fixed states, the sprite and line objects, the
+// capability lines of the event log, the shadow quad, the fog and the light, the fonts and the textures; and the way
+// out when a step of it fails.
 #include "shell/start_up.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -23,6 +25,13 @@ namespace {
 DEVICE Device;
 SPRITEDRAWER Sprite2D;
 LINEDRAWER Line;
+
+constexpr std::uint32_t ShadowColour = 0x7f000000;  // black at alpha 127
+constexpr std::uint32_t AlphaReference = 0x88;       // the alpha test's reference, kept though the test stays off
+constexpr std::uint32_t FogColour = 0x444444;
+constexpr float FogStart = 0.1f;
+constexpr float FogEnd = 500.0f;
+constexpr std::uint32_t AmbientLight = 0x888888;
 
 constexpr char ArtFolder[] = "Textures";         // in the working folder: the fonts' and the images' files
 constexpr char TextureFolder[] = "Textures\\";  // the same folder as the texture list names it
@@ -84,8 +93,9 @@ void TARNWICK::InitD3D(void (*pumpMessage)())
         if (caps & line.Bit)
             Log(line.Text);
 
-    // The game draws no shadows, but its log has always said the step passed.
-    Log("Shadow poly creation OK.");
+    Drawing.pShadowQuad = CreateShadowQuad(*Drawing.pDevice);
+    SetupFog();
+    SetupLight();
 
     Models.SetDevice(Drawing.pDevice);
     Textures.SetDevice(Drawing.pDevice);
@@ -144,6 +154,24 @@ std::uint16_t CreateD3DDevice()
     if (result != PlatformOk)
         FatalError(1003.0f, PlatformFailureReason());
     Drawing.pDevice = &Device;
+
+    // The states that hold for the whole run. The alpha test's reference and function are set only where the
+    // device can compare alpha so; the test itself stays off.
+    Device.SetRenderState(D3DRS_ZFUNC, D3DCMP_LESS);
+    Device.SetRenderState(D3DRS_ZENABLE, D3DZB_TRUE);
+    Device.SetSamplerState(0, D3DSAMP_MAGFILTER, D3DTEXF_LINEAR);
+    Device.SetSamplerState(0, D3DSAMP_MINFILTER, D3DTEXF_LINEAR);
+    Device.SetSamplerState(0, D3DSAMP_MIPFILTER, D3DTEXF_LINEAR);
+    Device.SetTextureStageState(0, D3DTSS_ALPHAARG1, D3DTA_TEXTURE);
+    Device.SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
+    Device.SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_SELECTARG1);
+    Device.SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+    Device.SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+    if (Device.Caps().AlphaCmpCaps & D3DPCMPCAPS_GREATEREQUAL) {
+        Device.SetRenderState(D3DRS_ALPHAREF, AlphaReference);
+        Device.SetRenderState(D3DRS_ALPHAFUNC, D3DCMP_GREATEREQUAL);
+    }
+
     Sprite2D.Create(Drawing.pDevice);
     Drawing.pSprite2D = &Sprite2D;
     Line.Create(Drawing.pDevice);
@@ -151,13 +179,68 @@ std::uint16_t CreateD3DDevice()
     return Caps32BitTextures;
 }
 
+// A strip of two triangles over the whole picture, wound clockwise so the default culling keeps it.
+VERTEXBUFFER* CreateShadowQuad(DEVICE& device)
+{
+    constexpr int Corners = 4;
+    VERTEXBUFFER* quad = device.CreateVertexBuffer(Corners * sizeof(SCREENVERTEX), D3DUSAGE_WRITEONLY,
+                                                   ScreenVertexFormat, D3DPOOL_MANAGED);
+    if (quad == nullptr) {
+        Log("Shadow poly creation failed.");
+        return nullptr;
+    }
+    Log("Shadow poly creation OK.");
+    const float width = static_cast<float>(PictureWidth);
+    const float height = static_cast<float>(PictureHeight);
+    const SCREENVERTEX corners[Corners] = {
+        {0.0f, height, 0.0f, 1.0f, ShadowColour},
+        {0.0f, 0.0f, 0.0f, 1.0f, ShadowColour},
+        {width, height, 0.0f, 1.0f, ShadowColour},
+        {width, 0.0f, 0.0f, 1.0f, ShadowColour},
+    };
+    if (std::uint8_t* bytes = device.Lock(quad, 0, 0)) {
+        std::memcpy(bytes, corners, sizeof corners);
+        device.Unlock(quad);
+    }
+    return quad;
+}
+
+// Fog stays off for the whole run: only its values are set.
+void SetupFog()
+{
+    DEVICE* device = Drawing.pDevice;
+    if (device == nullptr)
+        return;
+    device->SetRenderState(D3DRS_FOGVERTEXMODE, D3DFOG_LINEAR);
+    device->SetRenderState(D3DRS_FOGCOLOR, FogColour);
+    device->SetRenderState(D3DRS_FOGSTART, FloatBits(FogStart));
+    device->SetRenderState(D3DRS_FOGEND, FloatBits(FogEnd));
+}
+
+// One white light from above, and a grey ambient.
+void SetupLight()
+{
+    DEVICE* device = Drawing.pDevice;
+    if (device == nullptr)
+        return;
+    LIGHT light;
+    light.Type = D3DLIGHT_DIRECTIONAL;
+    light.Diffuse = {1.0f, 1.0f, 1.0f, 0.0f};
+    light.Specular = {1.0f, 1.0f, 1.0f, 1.0f};
+    light.Position = {0.0f, 1000.0f, 150.0f};
+    light.Direction = {0.0f, -1.0f, 0.0f};
+    light.Range = 0.0f;
+    light.Attenuation0 = 1.0f;
+    device->SetLight(0, light);
+    device->LightEnable(0, true);
+    device->SetRenderState(D3DRS_AMBIENT, AmbientLight);
+}
+
 void ReleaseDevice()
 {
     if (Drawing.pDevice != nullptr)
         Drawing.pDevice->Release();
-    Drawing.pDevice = nullptr;
-    Drawing.pSprite2D = nullptr;
-    Drawing.pLine = nullptr;
+    Drawing = DRAWING();
 }
 
 // The box reads "Error Code : " and the code with four decimals, under the window's title; a known reason

@@ -1,6 +1,7 @@
 // The busiest in-game frame timed against a rival drawing it in turn, so load slows both alike: headless, the fast
 // rasteriser against the reference; with a DISPLAY, the game's window frame against SDL's own renderer replaying
-// the same recorded draws in a window of its own, vertical sync off for both.
+// the same recorded draws in a window of its own, vertical sync off for both. And the device states every drawn frame
+// sets, alone.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -8,8 +9,11 @@
 #include <memory>
 #include <vector>
 
+#include "graphics/camera.h"
+#include "graphics/drawing.h"
 #include "platform/sdl_replay.h"
 #include "platform/window.h"
+#include "shell/start_up.h"
 #include "tests/support/art_screen.h"
 #include "tests/support/frame_recording.h"
 #include "world/game.h"
@@ -53,6 +57,24 @@ void HeadlessFrame(benchmark::State& state, DRAWPATH fast)
 }
 BENCHMARK_CAPTURE(HeadlessFrame, fast, DrawFast)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HeadlessFrame, sse2, DrawSse2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// What the main loop sets on the device before it draws a frame: the camera's view and projection, the light, the
+// depth test and the clear of depth and stencil (the picture's own clear is part of every frame drawn above).
+void FrameStates(benchmark::State& state)
+{
+    DEVICE device;
+    Drawing.pDevice = &device;
+    PlaceCameraForNewGame();
+    for (auto _ : state) {
+        ApplyCamera();
+        SetupLight();
+        device.SetRenderState(D3DRS_ZFUNC, D3DCMP_LESS);
+        device.Clear(D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, 0, 1.0f, 0);
+        benchmark::DoNotOptimize(device.State());
+    }
+    Drawing = DRAWING();
+}
+BENCHMARK(FrameStates)->Unit(benchmark::kNanosecond);
 
 // sdl_alike_pct: the share of SDL's pixels within 8 of ours in every channel, which shows it drew the same frame.
 void WindowFrame(benchmark::State& state, bool accelerated)

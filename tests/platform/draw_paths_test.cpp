@@ -83,7 +83,7 @@ protected:
     void Clear(std::uint32_t colour)
     {
         for (DEVICE& device : Devices)
-            device.Clear(colour);
+            device.Clear(D3DCLEAR_TARGET, colour, 1.0f, 0);
     }
     // The picture below the edge cases: every channel varies, so a blend that weighs it wrongly shows.
     void PaintBelow(DEVICE& device)

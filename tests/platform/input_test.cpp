@@ -108,7 +108,7 @@ TEST_F(Window, WithoutAWindowEveryServiceRunsHeadless)
     DEVICE device;
     ASSERT_EQ(device.Create(), PlatformOk);
     EXPECT_TRUE(device.IsHeadless());
-    device.Clear(0x123456);
+    device.Clear(D3DCLEAR_TARGET, 0x123456, 1.0f, 0);
     device.Present();
     EXPECT_TRUE(device.Pixel(0, 0) == 0xff123456u && device.Pixel(639, 511) == 0xff123456u && !device.Pixel(640, 0));
     EXPECT_FALSE(device.SaveScreenshot("no such folder/shot.png"));

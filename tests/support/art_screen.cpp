@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "graphics/board.h"
+#include "graphics/camera.h"
 #include "graphics/drawing.h"
 #include "graphics/textures.h"
 #include "world/effects.h"
@@ -55,10 +56,12 @@ bool ARTSCREEN::Open(const std::string& artFolder)
     return true;
 }
 
-// The clear stands in for the window's previous frame, which the background covers anyway.
+// As the main loop begins every frame: the camera's transforms, the depth test and the clear of every plane.
 void ARTSCREEN::DrawGameFrame(const GAME& game)
 {
-    Device.Clear(0x000000);
+    ApplyCamera();
+    Device.SetRenderState(D3DRS_ZFUNC, D3DCMP_LESS);
+    Device.Clear(D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, 0x000000, 1.0f, 0);
     Device.BeginScene();
     ApplyFillMode();
     Sprite.Begin();

@@ -30,7 +30,7 @@ int FRAMERECORDING::PixelsDifferingFrom(const DEVICE& drawn, DRAWPATH path) cons
 {
     DEVICE again;
     again.SetDrawPath(path);
-    again.Clear(0x000000);
+    again.Clear(D3DCLEAR_TARGET, 0x000000, 1.0f, 0);
     SPRITEDRAWER sprite;
     LINEDRAWER line;
     sprite.Create(&again);
