@@ -26,7 +26,7 @@ struct SCREENPOINT {
 
 // A device of the test's own, as the game's would stand in a frame: the shadow quad made, depth compared by LESS,
 // every plane cleared.
-class Shadows3D : public testing::Test {
+class ShadowPicture : public testing::Test {
 protected:
     DEVICE Device;
 
@@ -129,7 +129,7 @@ int Side(const std::vector<SCREENPOINT>& hull, float x, float y)
 // (1, -2, 1): each corner at height h lands h / 2 further along x and z. The camera looks down on it at 45 degrees.
 // The floor reaches behind the camera, so its near triangles are cut at the near plane. Only the floor seen in the
 // shadow darkens, by black at alpha 127; the box, the lit floor and everything else keep their pixels.
-TEST_F(Shadows3D, ABoxsShadowDarkensTheFloorInItsOutlineAndNothingElse)
+TEST_F(ShadowPicture, ABoxsShadowDarkensTheFloorInItsOutlineAndNothingElse)
 {
     SetTranslateMatrix(Camera.CameraMatrix, 0.0f, 60.0f, -60.0f);
     Camera.CameraPitch = -45.0f;
@@ -173,7 +173,7 @@ TEST_F(Shadows3D, ABoxsShadowDarkensTheFloorInItsOutlineAndNothingElse)
 // Each of these triangles faces the light and shares no edge: three silhouette edges, 18 points. 1777 of them fill
 // 31986 of the 32000 points; one more would overflow, and such a volume is refused whole: nothing is counted or
 // darkened.
-TEST_F(Shadows3D, AVolumeOfMoreThan32000PointsIsRefusedWhole)
+TEST_F(ShadowPicture, AVolumeOfMoreThan32000PointsIsRefusedWhole)
 {
     MESH many;
     for (int i = 0; i < 1778; ++i) {

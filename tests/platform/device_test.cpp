@@ -62,6 +62,15 @@ TEST_F(Device, ATrianglesPixelsGoThroughTheStatesAsSet)
         {"zero and one keep the picture",
          {{D3DRS_ALPHABLENDENABLE, 1}, {D3DRS_SRCBLEND, D3DBLEND_ZERO}, {D3DRS_DESTBLEND, D3DBLEND_ONE}},
          0xffabcdef, true, Under, 0, 0.5f},
+        {"each by itself and the picture by its inverse",
+         {{D3DRS_ALPHABLENDENABLE, 1}, {D3DRS_SRCBLEND, D3DBLEND_SRCCOLOR}, {D3DRS_DESTBLEND, D3DBLEND_INVSRCCOLOR}},
+         0x00808080, true, 0xff506070, 0, 0.5f},
+        {"times the picture, and the picture by its inverse",
+         {{D3DRS_ALPHABLENDENABLE, 1}, {D3DRS_SRCBLEND, D3DBLEND_DESTCOLOR}, {D3DRS_DESTBLEND, D3DBLEND_INVDESTCOLOR}},
+         0x00ffffff, true, 0xff3c709c, 0, 0.5f},
+        {"the opaque picture's alpha weighs all",
+         {{D3DRS_ALPHABLENDENABLE, 1}, {D3DRS_SRCBLEND, D3DBLEND_DESTALPHA}, {D3DRS_DESTBLEND, D3DBLEND_INVDESTALPHA}},
+         0x00abcdef, true, 0xffabcdef, 0, 0.5f},
         {"green written alone", {{D3DRS_COLORWRITEENABLE, D3DCOLORWRITEENABLE_GREEN}}, 0xffabcdef, true, 0xff20cd60,
          0, 0.5f},
         {"counter-clockwise culled at first", {}, 0xffabcdef, false, Under, 0, 1.0f},
@@ -126,7 +135,12 @@ TEST_F(Device, PositionsInSpaceGoThroughTheTransformsAndAreCutAtTheNearPlane)
     Screen.Clear(D3DCLEAR_TARGET, Under, 1.0f, 0);
     DrawInSpace({{-1, 1, -1}, {1, 1, -1}, {-1, -1, 1}});
     EXPECT_EQ(Screen.Pixel(10, 250), Under) << "the upper half lies before the near plane";
-    EXPECT_EQ(Screen.Pixel(10, 262), 0xffffffffu);
+    EXPECT_TRUE(Screen.Pixel(10, 262) == 0xffffffffu && Screen.Pixel(400, 262) == Under) << "cut at x 0 and -1";
+
+    Screen.Clear(D3DCLEAR_TARGET, Under, 1.0f, 0);
+    const VECTOR3 fan[] = {{-1, 1, 0.5f}, {1, 1, 0.5f}, {1, -1, 0.5f}, {-1, -1, 0.5f}};
+    Screen.DrawPrimitiveUP(D3DPT_TRIANGLEFAN, 2, fan, sizeof(VECTOR3));
+    EXPECT_TRUE(Screen.Pixel(620, 100) == 0xffffffffu && Screen.Pixel(100, 490) == 0xffffffffu) << "a fan";
 }
 
 // A buffer is made zeroed, within the device's bounds; it is read whole or in part between Lock and Unlock, and
@@ -178,7 +192,7 @@ TEST_F(Device, ANewDeviceHasTheDefaultsAndAClearTouchesOnlyWhatItNames)
     EXPECT_EQ(state.RenderStates[D3DRS_CULLMODE], D3DCULL_CCW);
     EXPECT_TRUE(state.RenderStates[D3DRS_ALPHABLENDENABLE] == 0 && state.RenderStates[D3DRS_ALPHATESTENABLE] == 0 &&
                 state.RenderStates[D3DRS_ALPHAFUNC] == D3DCMP_ALWAYS && state.RenderStates[D3DRS_ALPHAREF] == 0);
-    EXPECT_TRUE(state.RenderStates[D3DRS_STENCILMASK] == 0xffffffffu &&
+    EXPECT_TRUE(state.RenderStates[D3DRS_STENCILMASK] == 0xffffffffu && state.RenderStates[D3DRS_LIGHTING] == 1 &&
                 state.RenderStates[D3DRS_COLORWRITEENABLE] == 0xfu && state.RenderStates[D3DRS_ZENABLE] == D3DZB_TRUE);
 
     Screen.Clear(D3DCLEAR_ZBUFFER | D3DCLEAR_STENCIL, 0x123456, 0.25f, 0x107);
