@@ -206,7 +206,7 @@ TEST_F(ShadowPicture, AVolumeOfMoreThan32000PointsIsRefusedWhole)
 
 // An edge added twice, either way round, cancels, the last edge taking its place; the only edge removed leaves
 // none. Two lit triangles of a square share their diagonal, so its four outer edges remain; an unlit square gives
-// none.
+// none, and a face naming a vertex the mesh lacks gives none either.
 TEST(ShadowEdges, ASharedEdgeCancelsAndOnlyTheLitSilhouetteRemains)
 {
     SHADOWEDGE edges[4];
@@ -225,7 +225,7 @@ TEST(ShadowEdges, ASharedEdgeCancelsAndOnlyTheLitSilhouetteRemains)
     square.Vertices[1].Position = {1.0f, 0.0f, 0.0f};
     square.Vertices[2].Position = {1.0f, 0.0f, 1.0f};
     square.Vertices[3].Position = {0.0f, 0.0f, 1.0f};
-    square.Indices = {0, 1, 2, 0, 2, 3};
+    square.Indices = {0, 1, 2, 0, 2, 3, 4, 0, 1, 0, 4, 1, 0, 1, 4};  // the last three name a vertex it lacks
     auto points = std::make_unique<VECTOR3[]>(MaxShadowPoints);
     int lit = 0, unlit = 0;
     EXPECT_EQ(BuildShadowVolume(square, {0.0f, 1.0f, 0.0f}, points.get(), lit), 0);
