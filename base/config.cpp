@@ -203,31 +203,80 @@ bool SameRow(const HISCORE& one, const HISCORE& other)
 }
 
 // The rows of own that are not in read (each row of read matching one of own at most) are those this copy
-// entered since; entered into the table the file holds now, best first as they stand in own, they take the
-// places they would have taken had this copy entered them there, and no row another copy wrote is lost.
+// entered since it last read or wrote the file; entered into the table the file holds now, best first as they stand
+// in own, they take the places they would have taken had this copy entered them there, and no row another copy wrote
+// is lost. A row the file holds more often than read did is there already, from a save of this copy's that went
+// to the disk though it was not taken as saved, and is not entered twice.
 HISCORES WithOwnRows(const HISCORES& own, const HISCORES& read, HISCORES onDisk)
 {
     bool matched[HiScoreRows] = {};
-    for (const HISCORE& row : own.Rows) {
-        bool known = false;
-        for (int i = 0; i < HiScoreRows && !known; i++) {
-            if (!matched[i] && SameRow(row, read.Rows[i]))
-                matched[i] = known = true;
+    bool known[HiScoreRows] = {};
+    for (const HISCORE& row : read.Rows) {
+        for (int i = 0; i < HiScoreRows; i++) {
+            if (!known[i] && SameRow(row, onDisk.Rows[i])) {
+                known[i] = true;
+                break;
+            }
         }
-        if (!known)
-            onDisk.Insert(row.PlayerName, row.CharacterName, row.Score);
     }
+    HISCORE entered[HiScoreRows];
+    int count = 0;
+    for (const HISCORE& row : own.Rows) {
+        bool found = false;
+        for (int i = 0; i < HiScoreRows && !found; i++) {
+            if (!matched[i] && SameRow(row, read.Rows[i]))
+                matched[i] = found = true;
+        }
+        for (int i = 0; i < HiScoreRows && !found; i++) {
+            if (!known[i] && SameRow(row, onDisk.Rows[i]))
+                known[i] = found = true;
+        }
+        if (!found)
+            entered[count++] = row;
+    }
+    for (int i = 0; i < count; i++)
+        onDisk.Insert(entered[i].PlayerName, entered[i].CharacterName, entered[i].Score);
     return onDisk;
 }
 
-// A score or unlock that is not saved is lost when the game ends, so the
-// player hears of it, with the system's reason, and the log keeps it.
-bool NotSaved(const char* file, const char* why, int reason)
+constexpr char NotSavedEvent[] = ": high scores and unlocks not saved";
+constexpr char KeptForNextSave[] = "; this copy keeps them for its next save";
+
+// A score or unlock that is not saved is lost when the game ends, so the player hears of it, with what stood in
+// the way and the system's reason, and the log keeps it. Those that may still be saved are kept.
+bool NotSaved(const char* file, const FILEERROR& error, bool kept)
 {
-    const std::string event = JoinStrings(file, ": high scores and unlocks not saved", why);
-    LogError(event.c_str(), FileReasonText(reason), reason, 0);
-    std::fprintf(stderr, "%s: %s\n", event.c_str(), FileReasonText(reason));
+    SayAndLog(JoinStrings(file, NotSavedEvent), DescribeFileError(error) + (kept ? KeptForNextSave : ""),
+              error.Reason);
     return false;
+}
+
+// Save's work once the turn is this copy's.
+bool SaveInTurn(CONFIG& config, CONFIG& onDisk, TABLEFILE found)
+{
+    std::string keptAs;
+    int reason = 0;
+    if (found == TableNotUnderstood && !KeepAside(config.FileName, keptAs, reason)) {
+        SayAndLog(JoinStrings(config.FileName, NotSavedEvent, ", as the file not understood could not be kept"),
+                  DescribeFileError(FileErrorAt(keptAs.c_str(), reason)) + KeptForNextSave, reason);
+        return false;
+    }
+    if (found == TableNotUnderstood && keptAs != config.KeepName)
+        SayAndLog(JoinStrings(config.FileName, ": not understood, so kept as ", keptAs.c_str(), " before this save"),
+                  "", 0);
+    config.KeepName.clear();
+    if (found == TableRead) {
+        config.HiScores = WithOwnRows(config.HiScores, config.LastRead, onDisk.HiScores);
+        config.LastRead = onDisk.HiScores;
+        for (int i = 0; i < UnlockSlots; i++)
+            config.Unlocked[i] = config.Unlocked[i] != 0 || onDisk.Unlocked[i] != 0 ? 1 : 0;
+    }
+    CONFIGFILE record = config.MakeRecord();
+    FILEERROR error;
+    if (!SaveFileData(config.FileName, record.Bytes, ConfigFileSize, &error))
+        return NotSaved(config.FileName, error, true);
+    config.LastRead = config.HiScores;
+    return true;
 }
 
 }  // namespace
@@ -291,57 +340,42 @@ void CONFIG::Load()
     LastRead = HiScores;
     KeepName = found == TableNotUnderstood ? FirstFreeKeptName(FileName) : std::string();
     if (found == TableRefused && reason == NotRegularFile) {
-        std::fprintf(stderr, "%s: not understood, as it is not a regular file, so the defaults are used and no save "
-                             "will replace it\n", FileName);
+        SayAndLog(JoinStrings(FileName, ": not understood, as it is not a regular file, so the defaults are used and "
+                                        "no save will replace it"), "", reason);
     } else if (found == TableRefused) {
-        const std::string event = JoinStrings(FileName, ": the high-score table could not be read, so the defaults "
-                                                        "are used and no save will replace it");
-        LogError(event.c_str(), FileReasonText(reason), reason, 0);
-        std::fprintf(stderr, "%s: %s\n", event.c_str(), FileReasonText(reason));
+        SayAndLog(JoinStrings(FileName, ": the high-score table could not be read, so the defaults are used and no "
+                                        "save will replace it"), FileReasonText(reason), reason);
     } else if (found == TableNotUnderstood && KeepName.empty()) {
-        std::fprintf(stderr, "%s: not understood, so the defaults are used; no save can keep it, as %s to %s are "
-                             "all taken\n", FileName, KeptName(FileName, 0).c_str(),
-                     KeptName(FileName, KeptCopyNames - 1).c_str());
+        SayAndLog(JoinStrings(FileName, ": not understood, so the defaults are used; no save can keep it, as ",
+                              KeptName(FileName, 0).c_str(), " to ") + KeptName(FileName, KeptCopyNames - 1) +
+                      " are all taken", "", 0);
     } else if (found == TableNotUnderstood) {
-        std::fprintf(stderr, "%s: not understood, so the defaults are used; the first save will keep it as a %s "
-                             "copy\n", FileName, KeepName.c_str());
+        SayAndLog(JoinStrings(FileName, ": not understood, so the defaults are used; the first save will keep it as a ",
+                              KeepName.c_str(), " copy"), "", 0);
     }
 }
 
-// The file is read again under the folder's lock, since another copy of the
-// game may have saved since: this copy's rows go into the table as it now
-// stands, and the unlocks of both are kept. A file that has become one not
-// understood is kept aside first; one that cannot be read is never replaced,
-// and that is said once a run.
+// The file is read again in this copy's turn, since another copy of the game may have saved since: this copy's
+// rows go into the table as it now stands, and the unlocks of both are kept. A file that has become one not
+// understood is kept aside first; one that cannot be read is never replaced, and that is said once a run. Without
+// the turn nothing is written, as another copy's save could write over this one's or this one's over it.
 bool CONFIG::Save()
 {
-    const FOLDERLOCK lock(FileName);
     CONFIG onDisk;
     int reason = 0;
-    const TABLEFILE found = ReadTable(FileName, onDisk, reason);
-    if (found == TableRefused) {
-        if (RefusalSaid)
-            return false;
-        RefusalSaid = true;
-        return NotSaved(FileName, nullptr, reason);
+    TABLEFILE found = ReadTable(FileName, onDisk, reason);
+    if (found != TableRefused) {
+        const SAVETURN turn(FileName, SaveWaitMilliseconds);
+        if (!turn.Held())
+            return NotSaved(FileName, turn.Error(), true);
+        found = ReadTable(FileName, onDisk, reason);
+        if (found != TableRefused)
+            return SaveInTurn(*this, onDisk, found);
     }
-    std::string keptAs;
-    if (found == TableNotUnderstood && !KeepAside(FileName, keptAs, reason))
-        return NotSaved(FileName, ", as the file not understood could not be kept", reason);
-    if (found == TableNotUnderstood && keptAs != KeepName)
-        std::fprintf(stderr, "%s: not understood, so kept as %s before this save\n", FileName, keptAs.c_str());
-    KeepName.clear();
-    if (found == TableRead) {
-        HiScores = WithOwnRows(HiScores, LastRead, onDisk.HiScores);
-        LastRead = onDisk.HiScores;
-        for (int i = 0; i < UnlockSlots; i++)
-            Unlocked[i] = Unlocked[i] != 0 || onDisk.Unlocked[i] != 0 ? 1 : 0;
-    }
-    CONFIGFILE record = MakeRecord();
-    if (!SaveFileData(FileName, record.Bytes, ConfigFileSize, &reason))
-        return NotSaved(FileName, nullptr, reason);
-    LastRead = HiScores;
-    return true;
+    if (RefusalSaid)
+        return false;
+    RefusalSaid = true;
+    return NotSaved(FileName, FileErrorAt(FileName, reason), false);
 }
 
 void CONFIG::SetDefaultUnlocks()

@@ -9,6 +9,7 @@ constexpr int UnlockSlots = 10;         // character-choice slots with an unlock
 constexpr int SettingCount = 3;         // saved integers nothing else reads
 constexpr int ConfigFileSize = 720;     // bytes of "Vizor.cfg"
 constexpr int ConfigFileNameSize = 16;  // bytes of the file's name, terminator included
+constexpr int SaveWait = 10000;         // milliseconds a save waits for another copy's save to end
 
 // One row of the table; a cleared row has score 0 and empty names.
 struct HISCORE {
@@ -42,12 +43,13 @@ struct CONFIG {
     HISCORES LastRead;                              // the table the file held when last read or written
     std::string KeepName;                           // the ".bad" name Load said a file not understood would go to
     bool RefusalSaid = false;                       // a save refused for a file not read was said
+    int SaveWaitMilliseconds = SaveWait;            // how long a save waits for its turn
 
     CONFIG();                                               // cleared table, default settings and unlocks
     // The file's record; any other file gives the defaults, is said unless missing or empty, and is left as it is.
     void Load();
-    // This copy's new rows and its unlocks entered into the file as it stands now; false, said on standard error
-    // and logged, when not saved.
+    // This copy's new rows and its unlocks entered into the file as it stands now, in turn with every other copy
+    // saving there; false, said on standard error and logged, when not saved, the rows and unlocks kept for the next.
     bool Save();
     void SetDefaultUnlocks();                               // slots 0 to 2 open, the rest closed
     // The record from a file's bytes; false, with the defaults, for any size but 720 or bytes not understood.

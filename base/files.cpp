@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -20,19 +22,12 @@ namespace {
 
 constexpr int MostLinks = 40;             // links followed from a name before it is taken as a loop, as the system does
 constexpr std::size_t CopyChunk = 65536;  // bytes a streamed copy holds at a time
-constexpr int LockTries = 100;            // a folder lock is tried this often,
-constexpr useconds_t LockWait = 20000;    // this many microseconds apart: two seconds in all
-
-// Opens a regular file only: a folder of the same name is not a file to the game.
-std::FILE* OpenFile(const std::string& path, const char* mode)
-{
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        errno = EISDIR;
-        return nullptr;
-    }
-    return std::fopen(path.c_str(), mode);
-}
+constexpr auto LockPoll = std::chrono::milliseconds(20);  // how often a lock held by another copy is tried again
+constexpr int TemporaryNames = 1000;      // names a save tries for its temporary file before it gives up
+constexpr char TemporaryMark[] = ".saving-";
+constexpr char LockMark[] = ".lock";
+// Writes open no FIFO, device or terminal as a controlling one, and never wait on what they open.
+constexpr int WriteFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 // The errno a failed call left; a call that failed without one is taken as a failed transfer.
 int LastError()
@@ -71,11 +66,102 @@ int ReadBlock(const char* name, void* buffer, int count, int offset)
     return static_cast<int>(read);
 }
 
-bool WriteAll(std::FILE* file, const void* buffer, int count)
+// The errno of the first write that failed, 0 when every byte went.
+int WriteAll(int file, const void* buffer, int count)
 {
-    if (count == 0)
-        return true;
-    return std::fwrite(buffer, 1, static_cast<std::size_t>(count), file) == static_cast<std::size_t>(count);
+    const unsigned char* bytes = static_cast<const unsigned char*>(buffer);
+    for (std::size_t done = 0; done < static_cast<std::size_t>(count);) {
+        errno = 0;
+        const ssize_t wrote = write(file, bytes + done, static_cast<std::size_t>(count) - done);
+        if (wrote > 0)
+            done += static_cast<std::size_t>(wrote);
+        else if (errno != EINTR)
+            return LastError();
+    }
+    return 0;
+}
+
+// The full path, without a "." or a slash at its end.
+std::string Absolute(const std::string& path)
+{
+    std::error_code error;
+    std::string full = std::filesystem::absolute(path, error).lexically_normal().string();
+    if (error)
+        return path;
+    if (full.size() > 1 && full.back() == '/')
+        full.pop_back();
+    return full;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+}
+
+// A file that stands stood in the way itself; one that could not be made, the folder it was to be made in.
+FILEERROR Blame(const std::string& path, int reason)
+{
+    struct stat status;
+    if (lstat(path.c_str(), &status) == 0)
+        return FILEERROR{reason, Absolute(path), false};
+    return FILEERROR{reason, Absolute(FolderOf(path)), true};
+}
+
+bool Failed(FILEERROR* error, const FILEERROR& what)
+{
+    if (error != nullptr)
+        *error = what;
+    return false;
+}
+
+// A regular file opened for writing with the extra flags; anything else that stands at the path, a symbolic link
+// among them, is refused before it is opened, and again if it stands there once opened.
+int OpenRegularForWriting(const std::string& path, int flags, FILEERROR* error)
+{
+    struct stat status;
+    if (lstat(path.c_str(), &status) == 0 && KindReason(status) != 0) {
+        Failed(error, FILEERROR{KindReason(status), Absolute(path), false});
+        return -1;
+    }
+    errno = 0;
+    const int file = open(path.c_str(), WriteFlags | flags, 0666);
+    if (file < 0) {
+        Failed(error, Blame(path, LastError()));
+        return -1;
+    }
+    if (fstat(file, &status) != 0 || KindReason(status) != 0) {
+        close(file);
+        Failed(error, FILEERROR{NotRegularFile, Absolute(path), false});
+        return -1;
+    }
+    return file;
+}
+
+// The lock taken on the open file or folder: 0, or EWOULDBLOCK when another held it until the deadline, or the
+// errno of a file system that takes no lock.
+int TakeLock(int file, std::chrono::steady_clock::time_point deadline)
+{
+    while (flock(file, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return LastError();
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline)
+            return EWOULDBLOCK;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(LockPoll, deadline - now));
+    }
+    return 0;
+}
+
+// The open file is still the one at the path: the copy whose turn ended before removed its lock file, and a lock on
+// that file no longer gives the turn.
+bool StillAt(int file, const std::string& path)
+{
+    struct stat opened, named;
+    return fstat(file, &opened) == 0 && lstat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+           opened.st_ino == named.st_ino;
 }
 
 bool ValidBlock(const char* name, const void* buffer, int count)
@@ -140,7 +226,11 @@ bool StreamCopy(READFILE& source, const std::string& copy, int* reason)
 
 const char* FileReasonText(int reason)
 {
-    return reason == NotRegularFile ? "not a regular file" : std::strerror(reason);
+    if (reason == NotRegularFile)
+        return "not a regular file";
+    if (reason == TurnNotGiven)
+        return "held by another copy of the game for longer than a save waits";
+    return std::strerror(reason);
 }
 
 // The kind is judged before the open, since a socket cannot be opened and a device may act on its open alone; and
@@ -226,30 +316,95 @@ bool READFILE::ReadUpTo(std::vector<unsigned char>& bytes, std::size_t count)
     return Error == 0;
 }
 
-// The lock is on the folder itself, not on a file beside "Vizor.cfg": it adds nothing to the player's folder, and
-// every copy that writes to the same file, through links from other folders too, locks the same folder. Locks
-// are tried without waiting, so that a copy stopped while holding one cannot stop the others for ever.
-FOLDERLOCK::FOLDERLOCK(const char* name)
+// A lock file, not the folder: a folder the game may write in but not list cannot be locked, and a lock file can be
+// made wherever the save's own temporary file can. The lock file is removed when the turn ends, so the folder keeps
+// nothing of it; a copy that waited on the removed file finds it gone and takes the next. Where no lock file can be
+// used (something else stands at its name), the folder is locked. A copy stopped while it holds the turn keeps the
+// others waiting only up to their wait, after which they save nothing.
+SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
 {
     int reason = 0;
     const std::string target = WriteTarget(HostPath(name), reason);
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    Folder = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    for (int tries = 1; Folder >= 0 && flock(Folder, LOCK_EX | LOCK_NB) != 0; tries++) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || tries == LockTries) {
-            close(Folder);
-            Folder = -1;
+    if (reason != 0) {
+        Failure = Blame(HostPath(name), reason);
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
+    const std::string lock = target + LockMark;
+    FILEERROR lockError;
+    for (;;) {
+        struct stat status;
+        int file = -1;
+        if (lstat(lock.c_str(), &status) == 0 && KindReason(status) != 0) {
+            lockError = FILEERROR{KindReason(status), Absolute(lock), false};
         } else {
-            usleep(LockWait);
+            errno = 0;
+            file = open(lock.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+            if (file < 0)
+                lockError = Blame(lock, LastError());
+        }
+        if (file < 0)
+            break;
+        const int taken = TakeLock(file, deadline);
+        if (taken == 0 && StillAt(file, lock)) {
+            Descriptor = file;
+            LockPath = lock;
+            return;
+        }
+        close(file);
+        if (taken == EWOULDBLOCK) {
+            Failure = FILEERROR{TurnNotGiven, Absolute(lock), false};
+            return;
+        }
+        if (taken != 0) {
+            lockError = FILEERROR{taken, Absolute(lock), false};
+            break;
         }
     }
+    const std::string folder = FolderOf(target);
+    const int file = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (file >= 0) {
+        const int taken = TakeLock(file, deadline);
+        if (taken == 0) {
+            Descriptor = file;
+            return;
+        }
+        close(file);
+        if (taken == EWOULDBLOCK) {
+            Failure = FILEERROR{TurnNotGiven, Absolute(folder), true};
+            return;
+        }
+    }
+    Failure = lockError;
 }
 
-FOLDERLOCK::~FOLDERLOCK()
+// The lock file goes while the turn is still held, so that no copy can take it between.
+SAVETURN::~SAVETURN()
 {
-    if (Folder >= 0)
-        close(Folder);
+    if (!LockPath.empty())
+        unlink(LockPath.c_str());
+    if (Descriptor >= 0)
+        close(Descriptor);
+}
+
+bool SAVETURN::Held() const
+{
+    return Descriptor >= 0;
+}
+
+const FILEERROR& SAVETURN::Error() const
+{
+    return Failure;
+}
+
+FILEERROR FileErrorAt(const char* name, int reason)
+{
+    return Blame(HostPath(name != nullptr ? name : ""), reason);
+}
+
+std::string DescribeFileError(const FILEERROR& error)
+{
+    return (error.IsFolder ? "the folder " : "") + error.Path + ": " + FileReasonText(error.Reason);
 }
 
 std::string HostPath(const char* name)
@@ -280,48 +435,69 @@ bool LoadFileData(const char* name, void* buffer, int count, int offset)
     return ReadBlock(name, buffer, count, offset) >= 0;
 }
 
-// The new bytes go to a temporary file beside the target, reach the disk, and
-// only then take the target's name, so a crash or a full disk part-way leaves
-// the old file whole.
-bool SaveFileData(const char* name, const void* buffer, int count, int* reason)
+// The new bytes go to a temporary file beside the target, reach the disk, and only then take the target's name, so
+// a crash or a full disk part-way leaves the old file whole. The temporary file is this call's own: made only where
+// nothing stands, under a name no other copy uses at the same time, so that no two saves write into one file and
+// nothing left at a name by an earlier save, of whatever kind, stands in the way.
+bool SaveFileData(const char* name, const void* buffer, int count, FILEERROR* error)
 {
     if (!ValidBlock(name, buffer, count))
-        return Failed(reason, EINVAL);
-    int error = 0;
-    const std::string path = WriteTarget(HostPath(name), error);
-    if (error != 0)
-        return Failed(reason, error);
-    std::string temporary = path + ".saving";
-    errno = 0;
-    std::FILE* file = OpenFile(temporary, "wb");
-    if (file == nullptr)
-        return Failed(reason, LastError());
-    if (!WriteAll(file, buffer, count) || std::fflush(file) != 0 || fsync(fileno(file)) != 0)
-        error = LastError();
-    if (std::fclose(file) != 0 && error == 0)
-        error = LastError();
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0)
-        error = LastError();
-    if (error != 0) {
-        std::remove(temporary.c_str());
-        return Failed(reason, error);
+        return Failed(error, FILEERROR{EINVAL, name != nullptr ? Absolute(HostPath(name)) : std::string(), false});
+    int reason = 0;
+    const std::string path = WriteTarget(HostPath(name), reason);
+    if (reason != 0)
+        return Failed(error, Blame(HostPath(name), reason));
+    static unsigned long saves = 0;
+    std::string temporary;
+    int file = -1;
+    for (int tries = 0; file < 0 && tries < TemporaryNames; tries++) {
+        temporary = path + TemporaryMark + std::to_string(getpid()) + "-" + std::to_string(saves++);
+        errno = 0;
+        file = open(temporary.c_str(), WriteFlags | O_CREAT | O_EXCL, 0666);
+        if (file < 0 && errno != EEXIST)
+            return Failed(error, Blame(temporary, LastError()));
+    }
+    if (file < 0)
+        return Failed(error, FILEERROR{EEXIST, Absolute(temporary), false});
+    reason = WriteAll(file, buffer, count);
+    if (reason == 0 && fsync(file) != 0)
+        reason = LastError();
+    if (close(file) != 0 && reason == 0)
+        reason = LastError();
+    if (reason != 0) {
+        unlink(temporary.c_str());
+        return Failed(error, FILEERROR{reason, Absolute(path), false});
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        reason = LastError();
+        unlink(temporary.c_str());
+        return Failed(error, Blame(path, reason));
     }
     return true;
 }
 
-bool AppendFileData(const char* name, const void* buffer, int count, int* reason)
+bool AppendFileData(const char* name, const void* buffer, int count, FILEERROR* error)
 {
     if (!ValidBlock(name, buffer, count))
-        return Failed(reason, EINVAL);
-    errno = 0;
-    std::FILE* file = OpenFile(HostPath(name), "ab");
-    if (file == nullptr)
-        return Failed(reason, LastError());
-    int error = WriteAll(file, buffer, count) ? 0 : LastError();
-    if (std::fclose(file) != 0 && error == 0)
-        error = LastError();
-    if (error != 0)
-        return Failed(reason, error);
+        return Failed(error, FILEERROR{EINVAL, name != nullptr ? Absolute(HostPath(name)) : std::string(), false});
+    const std::string path = HostPath(name);
+    const int file = OpenRegularForWriting(path, O_APPEND | O_CREAT, error);
+    if (file < 0)
+        return false;
+    int reason = WriteAll(file, buffer, count);
+    if (close(file) != 0 && reason == 0)
+        reason = LastError();
+    return reason == 0 || Failed(error, FILEERROR{reason, Absolute(path), false});
+}
+
+bool EmptyFile(const char* name, FILEERROR* error)
+{
+    if (name == nullptr)
+        return Failed(error, FILEERROR{EINVAL, std::string(), false});
+    const int file = OpenRegularForWriting(HostPath(name), O_TRUNC, error);
+    if (file < 0)
+        return false;
+    close(file);
     return true;
 }
 

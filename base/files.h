@@ -35,18 +35,36 @@ private:
     std::int64_t Position = 0;
 };
 
-// An exclusive lock on the folder that writes to the name land in, held while the object lives, so that the read,
-// change and write of two copies of the game saving there take turns. The folder is not locked when it takes no
-// lock, or when another holds it for seconds; the game then goes on without it.
-class FOLDERLOCK {
+constexpr int TurnNotGiven = -2;  // a reason: another copy of the game held the turn to save past the wait
+
+// What stood in the way of a write or a lock: the system's reason and the file or folder it met.
+struct FILEERROR {
+    int Reason = 0;         // an errno, NotRegularFile or TurnNotGiven
+    std::string Path;       // the file or folder, as a full path
+    bool IsFolder = false;  // Path is the folder the file would have been made in
+};
+
+std::string DescribeFileError(const FILEERROR& error);  // "the folder P: reason" or "P: reason"
+// What stood in the way of the name: the file when something stands there, else the folder it would be made in.
+FILEERROR FileErrorAt(const char* name, int reason);
+
+// The turn to save to a file, among every copy of the game: an exclusive lock on a lock file beside the file that
+// writes to the name land in (name ".lock"), made for the turn and removed with it; where that file cannot be used,
+// the folder itself. A copy waits up to waitMilliseconds for the turn, and then goes without it: nothing may be
+// written without the turn.
+class SAVETURN {
 public:
-    explicit FOLDERLOCK(const char* name);
-    ~FOLDERLOCK();
-    FOLDERLOCK(const FOLDERLOCK&) = delete;
-    FOLDERLOCK& operator=(const FOLDERLOCK&) = delete;
+    SAVETURN(const char* name, int waitMilliseconds);
+    ~SAVETURN();
+    SAVETURN(const SAVETURN&) = delete;
+    SAVETURN& operator=(const SAVETURN&) = delete;
+    bool Held() const;                // the turn is this copy's
+    const FILEERROR& Error() const;   // why not, when not held
 
 private:
-    int Folder = -1;
+    int Descriptor = -1;
+    std::string LockPath;  // the lock file held, removed when the turn ends; empty for the folder
+    FILEERROR Failure;
 };
 
 std::string HostPath(const char* name);                                // the name as the host spells it, "/" between folders
@@ -54,11 +72,18 @@ std::string HostPath(const char* name);                                // the na
 std::int64_t FileSize(const char* name);                               // size in bytes, -1 when it cannot be read; never creates the file
 bool FileExists(const char* name);                                     // the regular file opens for reading
 bool LoadFileData(const char* name, void* buffer, int count, int offset); // reads up to count bytes from offset; false only when it cannot be opened
+// Writes never open what is no regular file, never wait on one, and fail with the system's reason (a full disk, a size
+// limit, a quota, a permission), saying there which file or folder stood in the way.
+// Replaces the file with exactly these bytes, written to a temporary file of this call's own beside it (made only
+// where nothing stands) and renamed over it; the old file survives a failure. A name that is a symbolic link is
+// written through: its target is replaced, or created when missing, and the link stays; a chain of more than 40
+// links fails with ELOOP.
+bool SaveFileData(const char* name, const void* buffer, int count, FILEERROR* error = nullptr);
+// Adds the bytes at the end of the regular file, creating it when missing; a symbolic link is no regular file.
+bool AppendFileData(const char* name, const void* buffer, int count, FILEERROR* error = nullptr);
+// Empties the regular file, which must stand; a symbolic link is no regular file.
+bool EmptyFile(const char* name, FILEERROR* error = nullptr);
 // Those below that take a reason put there, when they fail, the errno of the call that failed.
-// A name that is a symbolic link is written through: its target is replaced, or created when missing, and the link
-// stays; a chain of more than 40 links fails with ELOOP.
-bool SaveFileData(const char* name, const void* buffer, int count, int* reason = nullptr);    // replaces the file with exactly these bytes; the old file survives a failure
-bool AppendFileData(const char* name, const void* buffer, int count, int* reason = nullptr);  // adds the bytes at the end, creating the file when missing
 // The regular file's bytes saved as copy; fails with EEXIST when anything stands at copy already.
 bool CopyToNewFile(const char* name, const char* copy, int* reason = nullptr);
 bool DeleteNamedFile(const char* name, int* reason = nullptr);  // removes the file; a missing file is no error, a folder is left and fails with EISDIR

@@ -95,7 +95,7 @@ int TEXTURES::LoadTexture(const char* folder, const char* name, TEXTURE** pTextu
     std::unique_ptr<TEXTURE> texture;
     const char* failure = fits ? ReadTexture(path, colourKey, texture, alpha) : "name too long";
     if (failure != nullptr) {
-        std::fprintf(stderr, "Tollmarrow: cannot load %s: %s\n", path.c_str(), failure);
+        SayAndLog("Tollmarrow: cannot load " + path, failure, 0);
     } else {
         entry.Texture = texture.get();
         entry.Format = alpha ? FormatOneBitAlpha : FormatOpaque;

@@ -3,6 +3,7 @@
 #include "shell/shell.h"
 
 #include <chrono>
+#include <csignal>
 #include <ctime>
 
 #include "base/config.h"
@@ -136,12 +137,9 @@ void DrawScreenFrame()
     DrawFrame();
 }
 
-// A log that cannot be removed would read as this run's, so its failure is said at once.
 void ClearErrorLog()
 {
-    int reason = 0;
-    if (!DeleteNamedFile(EventLogName, &reason))
-        SayLogUnwritable(reason);
+    ClearEventLog();
 }
 
 // No video keeps the game's own code; a window refused has none, so its reason stands alone.
@@ -230,6 +228,9 @@ void Shutdown()
 // program where it fails, with code 1.
 int RunGame()
 {
+    // A file-size limit would otherwise end the game at the write that passes it; ignored, that write fails and says
+    // so, as a full disk does.
+    std::signal(SIGXFSZ, SIG_IGN);
     ClearErrorLog();
     CheckArtFolder();
     SeedRand(static_cast<std::uint32_t>(std::time(nullptr)));

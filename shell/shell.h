@@ -32,5 +32,5 @@ void PumpMessage();                 // called by the main loop each pass and by 
 void UpdateFrameRate();             // called by the main loop after each pass
 void ReleaseAll();                  // called by Shutdown: models, textures and the device, each announced in the log
 void Shutdown();                    // called by RunGame when the main loop has returned
-void ClearErrorLog();               // called by RunGame first: the log holds this run only; a log that cannot be removed is said on standard error
+void ClearErrorLog();               // called by RunGame first: the log holds this run only, removed or emptied
 void WndProc(const MESSAGE& message);      // called by PumpMessage for each message the window sends

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "base/eventlog.h"
 #include "base/files.h"
@@ -33,8 +34,7 @@ constexpr float FogStart = 0.1f;
 constexpr float FogEnd = 500.0f;
 constexpr std::uint32_t AmbientLight = 0x888888;
 
-constexpr char ArtFolder[] = "Textures";         // in the working folder: the fonts' and the images' files
-constexpr char TextureFolder[] = "Textures\\";  // the same folder as the texture list names it
+constexpr char TextureFolder[] = "Textures\\";  // in the working folder: the images' files and the fonts' folder
 
 // The capability lines, in the order the log shows them.
 struct CAPSLINE {
@@ -54,27 +54,69 @@ void Log(const char* event)
     LogError(event, "", 0, 0);
 }
 
-// Whether any picture the game loads is in the art folder, each looked at by name alone, as a picture may be large.
-// One is enough to start: a picture that then fails to load is named. When none is, reason is the first failure
-// other than absence, as the system words it, or clear when every one is simply absent.
-bool AnyPictureReached(std::error_code& reason)
+// The system's name of a folder as the texture list and the fonts name theirs: "\\" after it there, nothing here.
+std::string HostFolder(const char* folder)
 {
-    reason.clear();
-    const auto reached = [&reason](const char* folder, const char* file) {
-        std::error_code error;
-        static_cast<void>(std::filesystem::status(HostPath(JoinStrings(folder, file).c_str()), error));  // its error alone
-        if (error && !reason && error != std::errc::no_such_file_or_directory)
-            reason = error;
-        return !error;
-    };
+    std::string name = HostPath(folder);
+    name.pop_back();
+    return name;
+}
+
+std::vector<const char*> PictureFiles()
+{
+    std::vector<const char*> files;
     for (int r = 0; r < TextureListRows; r++)
-        if (reached(TextureFolder, TextureList[r].Name))
-            return true;
+        files.push_back(TextureList[r].Name);
+    return files;
+}
+
+// The files the fonts' glyphs name; a glyph without one draws from another glyph's texture.
+std::vector<const char*> FontFiles()
+{
+    std::vector<const char*> files;
     for (const GLYPH* font : {LargeFontTable, SmallFontTable})
         for (int i = 0; i < FontGlyphs; i++)
-            if (font[i].File[0] != '\0' && reached(FontFolder, font[i].File))
-                return true;
+            if (font[i].File[0] != '\0')
+                files.push_back(font[i].File);
+    return files;
+}
+
+// Whether any of the files is in the folder, each looked at by name alone, as a file may be large. One is enough to
+// start: a file that then fails to load is named. When none is, reason is the first failure other than absence, as
+// the system words it, or clear when every one is simply absent.
+bool AnyFileReached(const char* folder, const std::vector<const char*>& files, std::error_code& reason)
+{
+    reason.clear();
+    for (const char* file : files) {
+        std::error_code error;
+        const std::string path = HostPath(JoinStrings(folder, file).c_str());
+        static_cast<void>(std::filesystem::status(path, error));  // its error alone
+        if (!error)
+            return true;
+        if (!reason && error != std::errc::no_such_file_or_directory)
+            reason = error;
+    }
     return false;
+}
+
+// The message that stops the start-up when none of the files can be reached in the folder, what naming them in it;
+// empty when one can. The folder is looked at by its relative name, which holds however long the working folder's
+// path is; the full path is only for the message, and advice follows it only when the folder is missing.
+std::string NoneReached(const char* what, const char* folder, const std::vector<const char*>& files,
+                        const std::string& advice)
+{
+    const std::string relative = HostFolder(folder);
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(relative, error);
+    const std::string name = error ? relative : full.string();
+    const std::string subject = JoinStrings("The game's ", what);
+    static_cast<void>(std::filesystem::status(relative, error));  // its error alone
+    if (error == std::errc::no_such_file_or_directory)
+        return subject + " were not found: there is no folder " + name + "." + advice;
+    if (!error && AnyFileReached(folder, files, error))
+        return "";
+    return error ? subject + " cannot be read from the folder " + name + ": " + error.message() + "."
+                 : subject + " were not found: the folder " + name + " holds none of them.";
 }
 
 }  // namespace
@@ -122,25 +164,21 @@ void TARNWICK::InitD3D(void (*pumpMessage)())
     }
 }
 
-// Without a picture the game would be a black window that prints a line for each: one plain message instead, before
-// the window opens. The folder is looked at by its relative name, which holds however long the working folder's path
-// is; the full path is only for the message.
+// Without a picture the game would be a black window, and without a font every text would be blank, each file
+// printing a line of its own: one plain message instead, before the window opens. The fonts' folder lies in the
+// pictures', so the pictures are looked for first and a missing art folder is said once.
 void CheckArtFolder()
 {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::absolute(ArtFolder, error);
-    const std::string name = error ? std::string(ArtFolder) : folder.string();
-    std::string text;
-    static_cast<void>(std::filesystem::status(ArtFolder, error));  // its error alone
-    if (error == std::errc::no_such_file_or_directory)
-        text = "The game's pictures were not found: there is no folder " + name + ".\nThe game looks for them in \"" +
-               ArtFolder + "\" in the folder it is started from. Start it with scripts/play, which paints the art, "
-               "links it as \"" + ArtFolder + "\" into the game's own folder and starts the game there.";
-    else if (error || !AnyPictureReached(error))
-        text = error ? "The game's pictures cannot be read from the folder " + name + ": " + error.message() + "."
-                     : "The game's pictures were not found: the folder " + name + " holds none of them.";
-    else
+    const std::string art = HostFolder(TextureFolder);
+    std::string text = NoneReached("pictures", TextureFolder, PictureFiles(),
+                                   "\nThe game looks for them in \"" + art + "\" in the folder it is started from. "
+                                   "Start it with scripts/play, which paints the art, links it as \"" + art +
+                                   "\" into the game's own folder and starts the game there.");
+    if (text.empty())
+        text = NoneReached("fonts", FontFolder, FontFiles(), "");
+    if (text.empty())
         return;
+    LogError(text.substr(0, text.find('\n')).c_str(), "", 0, 0);
     StartUpFailed(text.c_str());
 }
 

@@ -22,7 +22,7 @@ struct TARNWICK {
 };
 
 // Called by RunGame before the window opens: ends the start-up in plain words when no picture can be reached in
-// "Textures", with the reason the system gives.
+// "Textures", or no font in "Textures/Font", with the reason the system gives.
 void CheckArtFolder();
 // Called by InitD3D: the device, its fixed states, its sprite and line objects; its capability bits.
 std::uint16_t CreateD3DDevice();

@@ -172,7 +172,10 @@ TEST(ConfigFile, EachRuleGivesTheDefaultsForBytesItDoesNotUnderstandAndTheFirstS
                          "Vizor.cfg.bad copy\n" : "");
         if (!c.Understood)
             ExpectDefaults(config);
-        EXPECT_EQ(ReadRaw("Vizor.cfg"), file);  // loading writes nothing
+        EXPECT_EQ(ReadRaw("Vizor.cfg"), file);  // loading writes nothing but the log of what it said
+        EXPECT_EQ(ReadRaw("_Errors.txt"), kept ? "Vizor.cfg: not understood, so the defaults are used; the first "
+                                                 "save will keep it as a Vizor.cfg.bad copy: , 0, 0\r\n" : "");
+        fs::remove("_Errors.txt");
         EXPECT_EQ(FolderEntries().size(), c.Size >= 0 ? 1u : 0u);
         ASSERT_TRUE(config.Save());
         config.HiScores.Insert("Ada", "Kell", 9000);
@@ -209,14 +212,19 @@ TEST(ConfigFile, AnEarlierKeptCopyIsNeverReplacedAndWithNoFreeNameOrNoFileNothin
     config.Load();
     EXPECT_FALSE(config.Save());
     EXPECT_FALSE(config.Save());  // still kept first: the file stands as it was
-    const std::string line = std::string("Vizor.cfg: high scores and unlocks not saved, as the file not understood "
-                                         "could not be kept: ") + std::strerror(EEXIST);
+    const std::string line = "Vizor.cfg: high scores and unlocks not saved, as the file not understood could not be "
+                             "kept: " + fs::absolute("Vizor.cfg.bad9").string() + ": " + std::strerror(EEXIST) +
+                             "; this copy keeps them for its next save";
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Vizor.cfg: not understood, so the defaults are used; no save "
               "can keep it, as Vizor.cfg.bad to Vizor.cfg.bad9 are all taken\n" + line + "\n" + line + "\n");
     EXPECT_EQ(ReadRaw("Vizor.cfg") + ReadRaw("Vizor.cfg.bad9"), bad + "older");
     EXPECT_EQ(FolderEntries().size(), 11u);  // the file, ".bad" to ".bad9" and the log
     const std::string logged = line + ", " + std::to_string(EEXIST) + ", 0\r\n";
-    EXPECT_EQ(ReadRaw("_Errors.txt"), logged + logged);
+    EXPECT_EQ(ReadRaw("_Errors.txt"), "Vizor.cfg: not understood, so the defaults are used; the first save will keep "
+                                      "it as a Vizor.cfg.bad3 copy: , 0, 0\r\nVizor.cfg: not understood, so kept as "
+                                      "Vizor.cfg.bad4 before this save: , 0, 0\r\nVizor.cfg: not understood, so the "
+                                      "defaults are used; no save can keep it, as Vizor.cfg.bad to Vizor.cfg.bad9 are "
+                                      "all taken: , 0, 0\r\n" + logged + logged);
 }
 
 // A file of 2 GiB read no further than a table and a byte, and kept aside whole as a link to its bytes.
@@ -279,10 +287,11 @@ TEST(ConfigFile, AFileThatCannotBeReadOrIsNoRegularFileIsSaidAndNeverReplaced)
               "replace it"
             : "Vizor.cfg: the high-score table could not be read, so the defaults are used and no save will replace "
               "it: " + why;
-        const std::string save = "Vizor.cfg: high scores and unlocks not saved: " + why;
+        const std::string save = "Vizor.cfg: high scores and unlocks not saved: " +
+                                 fs::absolute("Vizor.cfg").string() + ": " + why;
         EXPECT_EQ(said, load + "\n" + save + "\n");
         const std::string logged = ", " + std::to_string(c.Reason) + ", 0\r\n";
-        EXPECT_EQ(ReadRaw("_Errors.txt"), (c.Reason == NotRegularFile ? "" : load + logged) + save + logged);
+        EXPECT_EQ(ReadRaw("_Errors.txt"), load + (c.Reason == NotRegularFile ? ": " : "") + logged + save + logged);
         EXPECT_EQ(fs::symlink_status("Vizor.cfg").type(), kind);
         if (kind == fs::file_type::regular && chmod("Vizor.cfg", 0600) == 0) {
             EXPECT_EQ(ReadRaw("Vizor.cfg"), table);
@@ -339,4 +348,53 @@ TEST(ConfigFile, TwoCopiesSavingInOneFolderKeepEachOthersRowsAndUnlocks)
     EXPECT_EQ(Rows(back.HiScores), expected);
     EXPECT_EQ(Rows(first.HiScores), expected);
     EXPECT_EQ(Values(back), (std::vector<int>{1, 640, 480, 1, 1, 1, 0, 0, 1, 0, 1, 0, 0}));
+}
+
+// A save that fails names what stood in its way, the folder the file would have been made in or the file being
+// written, with the system's reason; says that this copy keeps its rows, in the log as on standard error; and leaves
+// the table as it was.
+TEST(ConfigFile, ASaveThatFailsNamesTheFolderOrFileInItsWayAndKeepsTheRows)
+{
+    const std::string here = fs::current_path().string();
+    const auto attempt = [](const char* file) {
+        CONFIG config;
+        std::strcpy(config.FileName, file);
+        config.Load();
+        config.HiScores.Insert("Ada", "Kell", 9000);
+        return config.Save() ? 1 : 0;
+    };
+    const auto expect = [](const std::string& said, const std::string& what, int reason) {
+        const std::string line = "Vizor.cfg: high scores and unlocks not saved: " + what + ": " +
+                                 std::strerror(reason) + "; this copy keeps them for its next save";
+        EXPECT_EQ(said, line + "\n");
+        EXPECT_EQ(ReadRaw("_Errors.txt"), line + ", " + std::to_string(reason) + ", 0\r\n");
+        fs::remove("_Errors.txt");
+    };
+    fs::create_symlink("gone/Vizor.cfg", "Vizor.cfg");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(attempt("Vizor.cfg"), 0);
+    expect(testing::internal::GetCapturedStderr(), "the folder " + here + "/gone", ENOENT);
+    fs::remove("Vizor.cfg");
+
+    Changed().Save();
+    const std::string table = ReadRaw("Vizor.cfg");
+    int limited = 1;
+    testing::internal::CaptureStderr();
+    WithFileSizeLimit(ConfigFileSize / 2, [&] { limited = attempt("Vizor.cfg"); });
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(limited, 0);
+    expect(said, here + "/Vizor.cfg", EFBIG);
+    EXPECT_EQ(ReadRaw("Vizor.cfg"), table);
+
+    testing::internal::CaptureStderr();
+    const int unwritable = AsUnprivileged([&attempt] { return attempt("Vizor.cfg"); }, true);
+    const std::string refused = testing::internal::GetCapturedStderr();
+    if (unwritable == UnprivilegedSkip)
+        GTEST_SKIP() << "no user without root's rights can be had to be kept from writing a folder";
+    EXPECT_EQ(unwritable, 0);
+    const std::string folder = "the folder " + here + ": " + std::strerror(EACCES);
+    EXPECT_EQ(refused, "Vizor.cfg: high scores and unlocks not saved: " + folder + "; this copy keeps them for its "
+                       "next save\n_Errors.txt: the event log cannot be written: " + folder + "\n");
+    EXPECT_EQ(ReadRaw("Vizor.cfg"), table);
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"}) << "the log cannot be written there either";
 }

@@ -1,6 +1,7 @@
 // The file helpers, the event log and the packed-stream decoder of base/.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -89,9 +90,9 @@ TEST(EventLog, EveryCallAppendsOneLineAndALogThatCannotBeWrittenIsSaidOnce)
     fs::create_directory(EventLogName);
     LogError("Creating to run in window", "", 0, 0);
     LogErrorValue("Count", 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              std::string("_Errors.txt: the event log cannot be written in this folder: ") + std::strerror(EISDIR) +
-                  "\n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "_Errors.txt: the event log cannot be written: " +
+                                                          fs::absolute(EventLogName).string() + ": " +
+                                                          std::strerror(EISDIR) + "\n");
     EXPECT_TRUE(fs::is_empty(EventLogName));
 }
 
@@ -129,25 +130,94 @@ TEST(FileWrites, SaveReplacesTheFileWithExactlyTheNewBytesOrKeepsWhatStandsAndSa
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
 
     WriteRaw("Vizor.cfg", "old");
-    fs::create_symlink("/dev/full", "Vizor.cfg.saving");  // the temporary of the last case lands on a full disk
-    const struct { const char* Name; const char* Bytes; int Count, Reason; } failures[] = {
-        {"Nowhere\\Vizor.cfg", "abc", 3, ENOENT}, {"Vizor.cfg", "abc", -1, EINVAL}, {"Vizor.cfg", nullptr, 3, EINVAL},
-        {nullptr, "abc", 3, EINVAL}, {"Vizor.cfg", "abc", 3, ENOSPC}};
-    int reason = 0;
+    const std::string here = fs::current_path().string();
+    const struct { const char* Name; const char* Bytes; int Count, Reason; std::string Path; bool Folder; } failures[] = {
+        {"Nowhere\\Vizor.cfg", "abc", 3, ENOENT, here + "/Nowhere", true},
+        {"Vizor.cfg", "abc", -1, EINVAL, here + "/Vizor.cfg", false},
+        {"Vizor.cfg", nullptr, 3, EINVAL, here + "/Vizor.cfg", false}};
     for (const auto& f : failures) {
-        reason = 0;
-        EXPECT_FALSE(SaveFileData(f.Name, f.Bytes, f.Count, &reason));
-        EXPECT_EQ(reason, f.Reason);
+        FILEERROR error;
+        EXPECT_FALSE(SaveFileData(f.Name, f.Bytes, f.Count, &error));
+        EXPECT_TRUE(error.Reason == f.Reason && error.Path == f.Path && error.IsFolder == f.Folder) << f.Name;
     }
+    EXPECT_FALSE(SaveFileData(nullptr, "abc", 3));
     EXPECT_EQ(ReadRaw("Vizor.cfg"), "old");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
     fs::remove("Vizor.cfg");
     fs::create_directory("Vizor.cfg");  // a folder where the file should go
     WriteRaw("Vizor.cfg/inside.bin", "keep");
-    EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", 3, &reason));
-    EXPECT_EQ(reason, EISDIR);
+    FILEERROR error;
+    EXPECT_FALSE(SaveFileData("Vizor.cfg", "abc", 3, &error));
+    EXPECT_EQ(DescribeFileError(error), here + "/Vizor.cfg: " + std::strerror(EISDIR));
     EXPECT_EQ(ReadRaw("Vizor.cfg/inside.bin"), "keep");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
+}
+
+// What an earlier save or anybody else left at the names of a save's temporary files, of whatever kind, neither
+// blocks a save nor is written through nor changed; the save's own temporary file is gone once it is done.
+TEST(FileWrites, NothingLeftAtATemporaryNameStopsASaveOrIsWrittenThrough)
+{
+    const std::string mine = "Vizor.cfg.saving-" + std::to_string(getpid()) + "-";
+    WriteRaw("elsewhere.bin", "not to be written");
+    ASSERT_EQ(mkfifo("Vizor.cfg.saving", 0666), 0);
+    for (int i = 0; i < 300; i++) {
+        const std::string name = mine + std::to_string(i);
+        if (i % 3 == 0)
+            ASSERT_EQ(mkfifo(name.c_str(), 0666), 0);
+        else if (i % 3 == 1)
+            fs::create_directory(name);
+        else
+            fs::create_symlink("elsewhere.bin", name);
+    }
+    const std::vector<std::string> before = FolderEntries();
+    ASSERT_TRUE(SaveFileData("Vizor.cfg", "table", 5));
+    EXPECT_EQ(ReadRaw("Vizor.cfg"), "table");
+    EXPECT_EQ(ReadRaw("elsewhere.bin"), "not to be written");
+    std::vector<std::string> after = FolderEntries();
+    after.erase(std::find(after.begin(), after.end(), "Vizor.cfg"));
+    EXPECT_EQ(after, before);
+}
+
+// Nothing that is no regular file is opened for writing, so none can block a write or take its bytes: the log and
+// an emptying refuse a FIFO, a folder, a device and a link at once and say why; a full disk or a file-size limit
+// fails the write with the system's reason and leaves a saved file as it was.
+TEST(FileWrites, WritesRefuseWhatIsNoRegularFileAndFailWhereTheSystemRefusesThem)
+{
+    ASSERT_EQ(mkfifo("fifo", 0666), 0);
+    fs::create_directory("folder");
+    fs::create_symlink("/dev/null", "device");
+    WriteRaw("target.txt", "kept");
+    fs::create_symlink("target.txt", "link");
+    for (const auto& [name, reason] : {std::pair{"fifo", NotRegularFile}, {"folder", EISDIR},
+                                       {"device", NotRegularFile}, {"link", NotRegularFile}}) {
+        FILEERROR appended, emptied;
+        EXPECT_FALSE(AppendFileData(name, "line\r\n", 6, &appended));
+        EXPECT_FALSE(EmptyFile(name, &emptied));
+        EXPECT_TRUE(appended.Reason == reason && emptied.Reason == reason) << name;
+        EXPECT_EQ(appended.Path, fs::absolute(name).string()) << name;
+    }
+    EXPECT_EQ(ReadRaw("target.txt"), "kept");
+    WriteRaw("old.txt", "older run");
+    ASSERT_TRUE(EmptyFile("old.txt"));
+    EXPECT_EQ(ReadRaw("old.txt"), "");
+
+    FILEERROR full;
+    EXPECT_FALSE(AppendFileData("/dev/full", "x", 1, &full));
+    EXPECT_EQ(full.Reason, NotRegularFile) << "a device is never opened";
+    WriteRaw("Vizor.cfg", "a table of old");
+    FILEERROR saved, appended;
+    bool save = true, append = true;
+    WithFileSizeLimit(8, [&] {
+        save = SaveFileData("Vizor.cfg", "a table grown past the limit", 28, &saved);
+        append = AppendFileData("log.txt", "a line past the limit", 21, &appended);
+    });
+    EXPECT_TRUE(!save && saved.Reason == EFBIG && saved.Path == fs::absolute("Vizor.cfg").string());
+    EXPECT_TRUE(!append && appended.Reason == EFBIG);
+    EXPECT_EQ(ReadRaw("Vizor.cfg"), "a table of old");
+    std::vector<std::string> entries = FolderEntries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"Vizor.cfg", "device", "fifo", "folder", "link", "log.txt", "old.txt",
+                                                 "target.txt"}));
 }
 
 TEST(FileWrites, ACopyIsMadeWholeOnlyWhereNothingStandsAndADeleteSparesFolders)

@@ -102,7 +102,7 @@ TEST(Textures, LoadsFillEntriesInOrderAndAFileNamedTwiceIsReadOnce)
 
 // An unreadable file says why once and still takes its entry, empty, so no later image moves; what is no regular
 // file is never read, so a FIFO cannot block the loading.
-TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
+TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysAndLogsWhyOnce)
 {
     std::string cube = OnePixelDds(0);
     cube[113] = 0x02;
@@ -145,6 +145,11 @@ TEST(Textures, AFileThatCannotBeReadTakesAnEmptyEntryAndSaysWhyOnce)
         }
         EXPECT_EQ(table->Count(), CaseCount);
     }
+    std::string logged;
+    for (const auto& c : cases)
+        logged += std::string("Tollmarrow: cannot load Textures/") + c.Name + ": " + c.Why + ", 0, 0\r\n";
+    EXPECT_EQ(ReadRaw("_Errors.txt"), logged) << "the log says what standard error says, once";
+    std::filesystem::remove("_Errors.txt");
     TEXTURE* good = nullptr;
     EXPECT_EQ(Load(*table, "Good.dds", &good), TextureLoadedWithAlpha);
     EXPECT_TRUE(table->Entry(CaseCount).Texture == good && good != nullptr && table->Count() == CaseCount + 1);

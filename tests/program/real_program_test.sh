@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real program in Xvfb, from a fresh folder whose "Textures" leads to the art. Given the program, the x_window
 # helper, the art folder and a way to start it: play (a free game with real pointer and keys, the window closed as a
-# window manager closes it), long-path, texture-missing, texture-fifo, bad-config, config-fifo, read-only, no-art,
-# unusable-art or no-display.
+# window manager closes it), long-path, texture-missing, texture-fifo, bad-config, config-fifo, read-only,
+# size-limit, no-art, unusable-art or no-display.
 # Each step waits for what the window shows or the log says, not for a fixed time.
 set -uo pipefail
 game=$1 helper=$2 art=$3 variant=$4
@@ -26,7 +26,11 @@ await() {
   return 3
 }
 drive() {
-  "$game" &
+  if [ "$variant" = size-limit ]; then
+    (ulimit -f "$size_limit" && exec "$game") &
+  else
+    "$game" &
+  fi
   game_pid=$!
   window=$(timeout 60 xdotool search --sync --name '^Tollmarrow$' | head -n 1)
   [ -n "$window" ] || { echo "no window appeared"; kill "$game_pid"; return 3; }
@@ -60,7 +64,7 @@ ln -s "$art/Textures" Textures
 export SDL_AUDIODRIVER=dummy
 # The X and D-Bus client libraries keep allocations to the end of the process: no leaks of the game's own.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}${ASAN_OPTIONS:+:}detect_leaks=0"
-fail() { echo "$variant: $1"; head -c 6000 run.log _Errors.txt 2>/dev/null; exit 1; }
+fail() { echo "$variant: $1"; for f in run.log _Errors.txt; do [ ! -f "$f" ] || head -c 6000 "$f"; done; exit 1; }
 zeros() { head -c "$1" /dev/zero; }
 xvfb=(xvfb-run -a -s "-screen 0 800x600x24")
 # Runs the program in Xvfb through drive, the user given first; everything either prints goes to run.log.
@@ -101,10 +105,31 @@ read-only)
   "${as_user[@]}" test -x "$game" -a -x "$helper" -a -r "$0" -a -r Textures/Bar.dds 2>/dev/null ||
     { echo "skipped: root's rights cannot be dropped, or the user cannot reach the program or its art"; exit 77; }
   ! "${as_user[@]}" touch probe 2>/dev/null || { echo "skipped: this user can write a read-only folder"; exit 77; }
-  run_in_x "${as_user[@]}" env HOME="$folder" || fail "the program ended with code $?"
-  [ "$(grep -c '^_Errors.txt: the event log cannot be written in this folder: Permission denied$' run.log)" -eq 1 ] ||
-    fail "standard error did not say once that the log cannot be written, and why"
-  [ ! -e _Errors.txt ] || fail "a log was written in the read-only folder"
+  # No log: the folder is named. An old log the user may write: emptied for this run's lines, and nothing said. A FIFO
+  # as the log: never opened, so never waited on, and named.
+  here=$(pwd -P)
+  for log in none old fifo; do
+    said="_Errors.txt: the event log cannot be written: "
+    case $log in
+    none) said+="the folder $here: Permission denied" ;;
+    old) printf 'an older run\r\n' > _Errors.txt && chmod 666 _Errors.txt && said="" ;;
+    fifo) rm _Errors.txt && mkfifo -m 666 _Errors.txt && said+="$here/_Errors.txt: not a regular file" ;;
+    esac
+    run_in_x "${as_user[@]}" env HOME="$folder" || fail "with $log as the log the program ended with code $?"
+    [ "$(grep '_Errors.txt' run.log)" = "$said" ] || fail "with $log as the log standard error did not say: $said"
+    [ "$log" != none ] || [ ! -e _Errors.txt ] || fail "a log was written in the read-only folder"
+    [ "$log" != old ] || [ "$(head -n 1 _Errors.txt | tr -d '\r')" = "Creating to run in window: , 0, 0" ] ||
+      fail "the old log was not emptied for this run"
+  done
+  exit 0 ;;
+size-limit)
+  # The start-up's log passes the limit on the size of the game's files: the write fails, is said once with the
+  # system's reason, and the game runs on and closes as ever.
+  export size_limit=8
+  run_in_x || fail "the program ended with code $?"
+  said="_Errors.txt: the event log cannot be written: $(pwd -P)/_Errors.txt: File too large"
+  [ "$(grep '_Errors.txt' run.log)" = "$said" ] || fail "standard error did not say once: $said"
+  [ "$(stat -c %s _Errors.txt)" -le $((size_limit * 1024)) ] || fail "the log passed the limit"
   exit 0 ;;
 no-art)
   rm Textures
@@ -114,8 +139,10 @@ no-art)
     timeout 15 "${xvfb[@]}" "$game" > run.log 2>&1
     status=$?
     [ "$status" -eq 1 ] || fail "with $setup the program ended with code $status, not 1"
-    grep -qF "there is no folder $looked_for." run.log && grep -qF "scripts/play" run.log ||
-      fail "with $setup standard error does not name $looked_for and scripts/play"
+    # The pictures' message alone, its advice on the line after it: the fonts' folder inside is not looked for.
+    [ "$(head -n 1 run.log)" = "Tollmarrow: The game's pictures were not found: there is no folder $looked_for." ] &&
+      [ "$(wc -l < run.log)" -eq 2 ] && grep -qF "scripts/play" run.log ||
+      fail "with $setup standard error is not one message naming $looked_for and scripts/play"
   done
   exit 0 ;;
 unusable-art)
@@ -124,22 +151,37 @@ unusable-art)
   [ "$(id -u)" -ne 0 ] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
   chmod 755 "$folder"
   "${as_user[@]}" test -x "$game" 2>/dev/null || { echo "skipped: root's rights cannot be dropped"; exit 77; }
+  art_copy() { cp -r "$art/Textures" .; }
   n=0
-  while IFS='|' read -r setup make reason; do
+  # Each row: the setup, how it is made, whose message it brings (pictures or fonts) and the reason the message gives,
+  # "absent" for no such folder and "none" for a folder without any of the files.
+  while IFS='|' read -r setup make what reason; do
     n=$((n + 1)) && mkdir -m 777 "$folder/$n" && cd "$folder/$n" && eval "$make" || fail "$setup: not made"
-    said="cannot be read from the folder $(pwd -P)/Textures: $reason."
-    [ "$reason" != none ] || said="were not found: the folder $(pwd -P)/Textures holds none of them."
+    where="$(pwd -P)/Textures"
+    [ "$what" = pictures ] || where+=/Font
+    case $reason in
+    absent) said="were not found: there is no folder $where." ;;
+    none) said="were not found: the folder $where holds none of them." ;;
+    *) said="cannot be read from the folder $where: $reason." ;;
+    esac
+    said="Tollmarrow: The game's $what $said"
     timeout 15 "${as_user[@]}" env HOME="$folder" "${xvfb[@]}" "$game" > run.log 2>&1
     status=$?
     [ "$status" -eq 1 ] || fail "with $setup the program ended with code $status, not 1"
-    [ "$(< run.log)" = "Tollmarrow: The game's pictures $said" ] || fail "with $setup standard error is not: $said"
+    [ "$(< run.log)" = "$said" ] || fail "with $setup standard error is not: $said"
   done <<'EOF'
-an empty Textures folder|mkdir Textures|none
-a Textures folder without the game's pictures|mkdir -p Textures/Font && touch Textures/Read.me Textures/Font/a.dds|none
-a Textures file|touch Textures|Not a directory
-a Textures folder of mode 000|mkdir -m 000 Textures|Permission denied
-a Textures folder that lists but cannot be entered|cp -r "$art/Textures" . && chmod 444 Textures|Permission denied
-a Textures link to a folder that cannot be read|mkdir -m 000 sealed && ln -s sealed Textures|Permission denied
+an empty Textures folder|mkdir Textures|pictures|none
+a Textures folder without the game's pictures|mkdir -p Textures/Font && touch Textures/{a.txt,Font/a.dds}|pictures|none
+a Textures file|touch Textures|pictures|Not a directory
+a Textures folder of mode 000|mkdir -m 000 Textures|pictures|Permission denied
+a Textures folder that lists but cannot be entered|art_copy && chmod 444 Textures|pictures|Permission denied
+a Textures link to a folder that cannot be read|mkdir -m 000 sealed && ln -s sealed Textures|pictures|Permission denied
+the art with no Font folder|art_copy && rm -r Textures/Font|fonts|absent
+the art with an empty Font folder|art_copy && rm Textures/Font/*|fonts|none
+the art with a Font folder of other files|art_copy && rm Textures/Font/* && touch Textures/Font/Read.me|fonts|none
+the art with a Font file|art_copy && rm -r Textures/Font && touch Textures/Font|fonts|Not a directory
+the art with a Font folder of mode 000|art_copy && chmod 000 Textures/Font|fonts|Permission denied
+the art with a Font folder that lists but cannot be entered|art_copy && chmod 444 Textures/Font|fonts|Permission denied
 EOF
   exit 0 ;;
 no-display)

@@ -149,7 +149,8 @@ TEST_F(Shell, AScoreThatCannotBeSavedIsSaidAndLoggedAndTheGameGoesOn)
     Screens.ScreenState = ScreenNameEntry;
     testing::internal::CaptureStderr();
     Type({'A', 'n', 'n', KeyEnter});
-    const std::string line = std::string("Vizor.cfg: high scores and unlocks not saved: ") + std::strerror(EISDIR);
+    const std::string line = "Vizor.cfg: high scores and unlocks not saved: " +
+                             std::filesystem::absolute("Vizor.cfg").string() + ": " + std::strerror(EISDIR);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), line + "\n");
     EXPECT_EQ(ReadRaw("_Errors.txt"), line + ", " + std::to_string(EISDIR) + ", 0\r\n");
     EXPECT_EQ(Screens.ScreenState, ScreenTitle);
@@ -174,8 +175,9 @@ TEST_F(Shell, OnlyTheWindowsDestructionEndsTheLoopAndBeforeItOnlyTheWindowsOwnMe
     EXPECT_EQ(Loop.LastKey, LastKeyWindowGone);
 }
 
-// The start-up's delete is the first write of a run: a log that stays from an older run is said at once.
-TEST(StartUp, AnOldLogIsRemovedAndALogThatCannotBeWrittenIsSaidOnce)
+// The start-up's clear is the first write of a run: the log holds this run's lines only, also where the folder keeps
+// its files and only the old log may be emptied; a log that cannot be written is said once, naming it.
+TEST(StartUp, AnOldLogIsRemovedOrEmptiedAndALogThatCannotBeWrittenIsSaidOnce)
 {
     WriteRaw(EventLogName, "an older run\r\n");
     testing::internal::CaptureStderr();
@@ -184,12 +186,26 @@ TEST(StartUp, AnOldLogIsRemovedAndALogThatCannotBeWrittenIsSaidOnce)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(ReadRaw(EventLogName), "Creating to run in window: , 0, 0\r\n");
 
+    WriteRaw(EventLogName, "an older run\r\n");
+    std::filesystem::permissions(EventLogName, std::filesystem::perms::all);
+    testing::internal::CaptureStderr();
+    const int kept = AsUnprivileged([] {
+        ClearErrorLog();
+        LogError("Creating to run in window", "", 0, 0);
+        return 0;
+    }, true);
+    if (kept == UnprivilegedSkip)
+        GTEST_SKIP() << "no user without root's rights can be had to keep a folder from being changed";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(ReadRaw(EventLogName), "Creating to run in window: , 0, 0\r\n") << "a read-only folder's old log";
+
     std::filesystem::remove(EventLogName);
     std::filesystem::create_directory(EventLogName);
     testing::internal::CaptureStderr();
     ClearErrorLog();
     LogError("Releasing Device.", "", 0, 0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              std::string("_Errors.txt: the event log cannot be written in this folder: ") + std::strerror(EISDIR) +
-                  "\n");
+    LogError("Releasing Device.", "", 0, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "_Errors.txt: the event log cannot be written: " +
+                                                          std::filesystem::absolute(EventLogName).string() + ": " +
+                                                          std::strerror(EISDIR) + "\n");
 }

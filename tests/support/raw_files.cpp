@@ -1,6 +1,7 @@
 // Plain byte access to files, so a test can see exactly what the game wrote, and a child run as a user without root.
 #include "tests/support/raw_files.h"
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,9 +41,12 @@ std::uint64_t Fnv1a(const std::string& bytes)
     return hash;
 }
 
-int AsUnprivileged(const std::function<int()>& act)
+int AsUnprivileged(const std::function<int()>& act, bool readOnly)
 {
-    std::filesystem::permissions(".", std::filesystem::perms::all);
+    using std::filesystem::perms;
+    const perms readAndEnter = perms::owner_read | perms::owner_exec | perms::group_read | perms::group_exec |
+                               perms::others_read | perms::others_exec;
+    std::filesystem::permissions(".", readOnly ? readAndEnter : perms::all);
     std::fflush(nullptr);
     const pid_t child = fork();
     if (child == 0) {
@@ -53,7 +58,21 @@ int AsUnprivileged(const std::function<int()>& act)
         _exit(act());
     }
     int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+    const bool ended = child >= 0 && waitpid(child, &status, 0) == child && WIFEXITED(status);
+    std::filesystem::permissions(".", perms::all);
+    return ended ? WEXITSTATUS(status) : -1;
+}
+
+void WithFileSizeLimit(unsigned long bytes, const std::function<void()>& act)
+{
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlim_t was = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    act();
+    limit.rlim_cur = was;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, ignored);
 }
