@@ -348,6 +348,15 @@ TEST(ConfigFile, TwoCopiesSavingInOneFolderKeepEachOthersRowsAndUnlocks)
     EXPECT_EQ(Rows(back.HiScores), expected);
     EXPECT_EQ(Rows(first.HiScores), expected);
     EXPECT_EQ(Values(back), (std::vector<int>{1, 640, 480, 1, 1, 1, 0, 0, 1, 0, 1, 0, 0}));
+
+    // A save that reached the disk but was not taken as saved is made again: its row is there already, once.
+    const HISCORES before = first.LastRead;
+    first.HiScores.Insert("Ann", "Kell", 9900);
+    ASSERT_TRUE(first.Save());
+    first.LastRead = before;
+    ASSERT_TRUE(first.Save());
+    back.Load();
+    EXPECT_EQ(Rows(back.HiScores)[0] + " " + Rows(back.HiScores)[1], "Ann/Kell/9900 Ann/Kell/9500");
 }
 
 // A save that fails names what stood in its way, the folder the file would have been made in or the file being

@@ -172,6 +172,13 @@ TEST(FileWrites, NothingLeftAtATemporaryNameStopsASaveOrIsWrittenThrough)
     const std::vector<std::string> before = FolderEntries();
     ASSERT_TRUE(SaveFileData("Vizor.cfg", "table", 5));
     EXPECT_EQ(ReadRaw("Vizor.cfg"), "table");
+    fs::remove("Vizor.cfg.saving");
+    WriteRaw("Vizor.cfg.saving", "another user's");
+    fs::permissions("Vizor.cfg.saving", fs::perms::owner_read | fs::perms::owner_write);
+    const int other = AsUnprivileged([] { return SaveFileData("Vizor.cfg", "table", 5) ? 0 : 1; });
+    EXPECT_TRUE(other == 0 || other == UnprivilegedSkip) << "a file of another user's at the old temporary's name";
+    fs::remove("Vizor.cfg.saving");
+    ASSERT_EQ(mkfifo("Vizor.cfg.saving", 0666), 0);
     EXPECT_EQ(ReadRaw("elsewhere.bin"), "not to be written");
     std::vector<std::string> after = FolderEntries();
     after.erase(std::find(after.begin(), after.end(), "Vizor.cfg"));
