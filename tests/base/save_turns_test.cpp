@@ -45,7 +45,7 @@ COPY StartCopy(const std::string& folder, const std::string& name, const std::ve
     WriteRaw(name + ".err", "");
     fs::permissions(name + ".out", fs::perms::all);
     fs::permissions(name + ".err", fs::perms::all);
-    std::vector<std::string> words = {SAVE_COPY};
+    std::vector<std::string> words = {fs::absolute("save_copy").string()};
     words.insert(words.end(), args.begin(), args.end());
     words.insert(words.begin() + 4, name);
     copy.Pid = fork();
@@ -96,9 +96,16 @@ std::vector<std::string> Entries(const std::string& folder)
     return names;
 }
 
+// The copies run a copy of save_copy in the test's own folder, which nobody may reach wherever the build lies.
 class SaveTurns : public testing::Test {
 protected:
-    void SetUp() override { fs::permissions(".", fs::perms::all); }
+    void SetUp() override
+    {
+        fs::permissions(".", fs::perms::all);
+        fs::copy_file(SAVE_COPY, "save_copy");
+        fs::permissions("save_copy", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
+    }
     void TearDown() override
     {
         for (const auto& entry : fs::directory_iterator("."))
