@@ -88,6 +88,13 @@ std::vector<std::string> TableRows(const std::string& folder)
     return rows;
 }
 
+// Until a copy holds the turn, which its lock file beside the table shows, so that the next starts while it saves.
+void AwaitTurnTaken(const std::string& folder)
+{
+    for (int tries = 0; tries < 1000 && !fs::exists(folder + "/Vizor.cfg.lock"); tries++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
 std::vector<std::string> Entries(const std::string& folder)
 {
     std::vector<std::string> names;
@@ -123,13 +130,14 @@ protected:
 
 }  // namespace
 
-// The first copy's save takes three seconds to reach the disk; the second saves half a second later and waits for
+// The first copy's save takes three seconds to reach the disk; the second saves half a second into it and waits for
 // its turn. Both saves go through, each row once, and nothing is left in the folder but the table.
 TEST_F(SaveTurns, ACopyWaitsForTheTurnOfAnotherOnASlowDiskAndBothRowsStandOnce)
 {
     const std::string folder = Folder("shared", fs::perms::all);
     const auto start = std::chrono::steady_clock::now();
     const COPY first = StartCopy(folder, "Ann", {"3000", "10000", "0", "9100"});
+    AwaitTurnTaken(folder);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const COPY second = StartCopy(folder, "Bo", {"0", "10000", "0", "9200"});
     EXPECT_EQ(Wait(second), 0) << second.Said();
@@ -180,7 +188,7 @@ TEST_F(SaveTurns, ACopyThatCannotGetItsTurnSavesNothingSaysWhyAndSavesItsRowsNex
 {
     const std::string folder = Folder("shared", fs::perms::all);
     const COPY first = StartCopy(folder, "Ann", {"3000", "10000", "0", "9100"});
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    AwaitTurnTaken(folder);
     const COPY second = StartCopy(folder, "Bo", {"0", "300", "3500", "9200", "9300"});
     EXPECT_EQ(Wait(second), 0) << second.Said();
     EXPECT_EQ(Wait(first), 0) << first.Said();
