@@ -3,7 +3,8 @@
 # helper, the art folder and a way to start it: play (a free game with real pointer and keys, the window closed as a
 # window manager closes it), long-path, texture-missing, texture-fifo, bad-config, config-fifo, read-only,
 # size-limit, no-art, unusable-art or no-display.
-# Each step waits for what the window shows or the log says, not for a fixed time.
+# Each step waits for what the window shows or the log says, not for a fixed time. Nothing the script starts outlives
+# it (see guarded below).
 set -uo pipefail
 game=$1 helper=$2 art=$3 variant=$4
 
@@ -32,11 +33,11 @@ drive() {
     "$game" &
   fi
   game_pid=$!
-  window=$(timeout 60 xdotool search --sync --name '^Tollmarrow$' | head -n 1)
-  [ -n "$window" ] || { echo "no window appeared"; kill "$game_pid"; return 3; }
+  window=$(timeout --foreground 60 xdotool search --sync --name '^Tollmarrow$' | head -n 1)
+  [ -n "$window" ] || { echo "no window appeared"; kill -9 "$game_pid"; return 3; }
   local class; class=$(xprop -id "$window" WM_CLASS)
   [ "$class" = 'WM_CLASS(STRING) = "Tollmarrow", "Tollmarrow"' ] ||
-    { echo "the window's class: $class"; kill "$game_pid"; return 3; }
+    { echo "the window's class: $class"; kill -9 "$game_pid"; return 3; }
   await "the title's challenge button lit under the pointer" lit 338 384 yellow 338 384 || return
   if [ "$variant" = play ]; then
     xdotool windowunmap --sync "$window" && xdotool windowmap --sync "$window" &&
@@ -57,8 +58,28 @@ if [ "${5:-}" = inside ]; then
   exit
 fi
 
+# Everything the test starts runs guarded: in a process group of its own, under a limit of its own shorter than
+# CTest's (PROGRAM_TEST_LIMIT seconds, 100 unless set; CTest allows 120) after which it is ended, the last of it by
+# SIGKILL, as a game that hangs may ignore the request to end. Every group is killed whole when the test ends: at its
+# exit, on a signal, and, since CTest ends a test it gives up on with a SIGKILL that no trap sees, by a watcher in a
+# session of its own that outlives the test by half a second at most.
+limit=${PROGRAM_TEST_LIMIT:-100}
 folder=$(mktemp -d)
-trap 'chmod -R u+rwx "$folder"; rm -rf "$folder"' EXIT
+groups=$(mktemp)
+end_groups() { while read -r group; do kill -KILL -- "-$group" 2>/dev/null; done < "$groups"; }
+trap 'end_groups; rm -f "$groups"; chmod -R u+rwx "$folder"; rm -rf "$folder"' EXIT
+trap 'exit 143' TERM INT HUP
+setsid bash -c 'while kill -0 "$1" 2>/dev/null; do sleep 0.5; done
+  while read -r group; do kill -KILL -- "-$group" 2>/dev/null; done < "$2"; rm -f "$2"' watcher $$ "$groups" \
+  < /dev/null > /dev/null 2>&1 &
+guarded() {
+  local seconds=$1
+  shift
+  timeout -k 5 "$seconds" "$@" &
+  local group=$!
+  echo "$group" >> "$groups"
+  wait "$group"
+}
 cd "$folder" || exit 1
 ln -s "$art/Textures" Textures
 export SDL_AUDIODRIVER=dummy
@@ -68,7 +89,7 @@ fail() { echo "$variant: $1"; for f in run.log _Errors.txt; do [ ! -f "$f" ] || 
 zeros() { head -c "$1" /dev/zero; }
 xvfb=(xvfb-run -a -s "-screen 0 800x600x24")
 # Runs the program in Xvfb through drive, the user given first; everything either prints goes to run.log.
-run_in_x() { "$@" "${xvfb[@]}" bash "$0" "$game" "$helper" "$art" "$variant" inside > run.log 2>&1; }
+run_in_x() { guarded "$limit" "$@" "${xvfb[@]}" bash "$0" "$game" "$helper" "$art" "$variant" inside > run.log 2>&1; }
 
 said=""
 case $variant in
@@ -136,7 +157,7 @@ no-art)
   looked_for="$(pwd -P)/Textures"
   for setup in "no Textures folder" "a Textures link to unpainted art"; do
     [ "$setup" = "no Textures folder" ] || ln -s "$folder/unpainted/Textures" Textures
-    timeout 15 "${xvfb[@]}" "$game" > run.log 2>&1
+    guarded 15 "${xvfb[@]}" "$game" > run.log 2>&1
     status=$?
     [ "$status" -eq 1 ] || fail "with $setup the program ended with code $status, not 1"
     # The pictures' message alone, its advice on the line after it: the fonts' folder inside is not looked for.
@@ -165,7 +186,7 @@ unusable-art)
     *) said="cannot be read from the folder $where: $reason." ;;
     esac
     said="Tollmarrow: The game's $what $said"
-    timeout 15 "${as_user[@]}" env HOME="$folder" "${xvfb[@]}" "$game" > run.log 2>&1
+    guarded 15 "${as_user[@]}" env HOME="$folder" "${xvfb[@]}" "$game" > run.log 2>&1
     status=$?
     [ "$status" -eq 1 ] || fail "with $setup the program ended with code $status, not 1"
     [ "$(< run.log)" = "$said" ] || fail "with $setup standard error is not: $said"
@@ -197,7 +218,7 @@ no-display)
     local what=$1 said=$2
     shift 2
     rm -f _Errors.txt run.log
-    "$@" > out.log 2>&1
+    guarded 30 "$@" > out.log 2>&1
     local status=$?
     [ "$status" -eq 1 ] || fail "$what: ended with code $status, not 1"
     [[ $(< run.log) =~ ^$said$ ]] || fail "$what: standard error is not $said"
