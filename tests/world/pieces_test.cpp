@@ -1,7 +1,8 @@
 // Pieces and creatures: figures in single precision, a death, a slot's reset, the dream slots, reach, points on a
-// piece, a creature's making, colours and dream bonuses, its slot, and a dream landing or failing.
+// piece, a creature's making, colours and dream bonuses, its growth and glow, its slot, and a dream landing or failing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -157,6 +158,41 @@ TEST(CreatureCreation, TheCellIsCentredOnThePointAndTheRestComesFromTheKindAndTh
     EXPECT_TRUE(badger->pOwner == &dreamer && badger->TeamColour == 0xffff00u && badger->PaleColour == 0xffffddu);
     EXPECT_EQ(game->CreateCreature("Frog", 17, 3, 50, 50)->Spells.Count, 1);
     EXPECT_EQ(game->CreateCreature("Dragon", 20, 3, 50, 50)->Spells.Count, 0);
+}
+
+// The glow shows bound - 1 and 1 for two frames at each end, turning on the second.
+TEST(CreatureFrames, ANewCreatureGrowsFromATenthInEighteenFramesThenBreathesAndItsGlowSwingsWithinItsBound)
+{
+    auto game = GameWithDreamer(1, {});
+    struct CASE { const char* Name; int SizeClass; std::vector<int> Turns; int Lowest, Highest; };
+    const CASE cases[] = {
+        {"a creature's, by 2 from 128: odd, it never meets 0", 1, {1, 65, 129, 193}, 1, 127},
+        {"by 1 from 32, landing on 0", 0, {1, 32, 63, 94, 125, 156, 187}, 1, 31},
+    };
+    for (const CASE& c : cases) {
+        SCOPED_TRACE(c.Name);
+        PIECE* owl = game->CreateCreature("Owl", 11, 1, 300, 200);  // its body breathes from 1 to 0.98 by 0.0003
+        if (c.SizeClass != 1)
+            owl->SetSizeClass(c.SizeClass);
+        std::vector<int> turns;
+        int lowest = 255, highest = 0, growing = 0;
+        float breathed = 0.0f;
+        for (int frame = 1; frame <= 200; frame++) {
+            const int step = owl->GlowStep;
+            growing += owl->IsGrowing;
+            owl->Update();
+            if (owl->GlowStep != step)
+                turns.push_back(frame);
+            lowest = std::min(lowest, owl->GlowAlpha);
+            highest = std::max(highest, owl->GlowAlpha);
+            if (frame == 28)  // ten frames after it has grown to 1
+                breathed = owl->Sprite.Scale;
+        }
+        EXPECT_EQ(growing, 18);
+        EXPECT_NEAR(breathed, 1.0f - 10 * 0.0003f, 1e-5f);
+        EXPECT_EQ(turns, c.Turns);
+        EXPECT_EQ(std::vector<int>({lowest, highest}), std::vector<int>({c.Lowest, c.Highest}));
+    }
 }
 
 TEST(CreatureSlots, ASlotIsUsedOnceAGameAndThe129thCreatureTakesSlotZeroAsItFindsIt)
