@@ -1,4 +1,4 @@
-// Actions and spells: harm and heals as hit, an attack's ghosts, a cast, a transfer, spell power and the hand.
+// Actions and spells: harm and heals as hit, an attack's ghosts, a cast, a transfer, spell power, the hand and deals.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -174,4 +174,33 @@ TEST(SpellHand, RemovingASlotClosesTheGapAndAddingNeedsATableAndStopsAtThirtyTwo
     EXPECT_FALSE(hand.AddSpellCopy(table.Rows[45]));
     EXPECT_EQ(hand.Count, HandSize);
     EXPECT_EQ(hand.Slots[HandSize - 1].Id, HandSize);
+}
+
+TEST(SpellDealing, EachClassTakesTheRowsItMayDrawAndOnlyDruidsAndWitchesAddCloudCover)
+{
+    // The first draw deals five spells or, odd, six; the same rows follow for every class, row 0 dealt as row 1.
+    const std::vector<int> rows = {0, 45, 34, SpellTableSize + 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    const struct { const char* Name; int DreamerClass, CountDraw; std::vector<int> Ids; int Left; } cases[] = {
+        {"Shaman", 0, 3, {1, 34, 2, 3, 4, 5}, 6},
+        {"Bee Shaman", 1, RandMax, {1, 34, 4, 6, 7, 8}, 3},
+        {"Dreamer", 2, 1, {1, 34, 5, 9, 10, 11}, 0},
+        {"Druid", 3, 2, {1, 34, 3, 5, 9, CloudCoverSpellId}, 2},
+        {"Witch", 4, 5, {1, 45, 34, 2, 3, 4, CloudCoverSpellId}, 7},  // class 5 rows too
+        {"past the classes: a Witch's deal", 5, 0, {1, 45, 34, 2, 3, CloudCoverSpellId}, 8},
+        {"before the classes: a Witch's deal", -1, 4, {1, 45, 34, 2, 3, CloudCoverSpellId}, 8},
+    };
+    SPELLTABLE table;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        SPELLHAND hand;
+        ClearRandScript();
+        ScriptRand({c.CountDraw});
+        ScriptRand(rows);
+        DealSpells(hand, table, c.DreamerClass);
+        std::vector<int> ids;
+        for (int i = 0; i < hand.Count; i++)
+            ids.push_back(hand.Slots[i].Id);
+        EXPECT_EQ(ids, c.Ids);
+        EXPECT_EQ(ScriptedRandLeft(), c.Left);
+    }
 }

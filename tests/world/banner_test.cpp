@@ -6,8 +6,10 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "tests/support/board.h"
+#include "world/frame_update.h"
 #include "world/random.h"
 
 namespace {
@@ -108,6 +110,28 @@ TEST(Banner, ADreamTakesAnOnlyBeforeACapitalVowelAndHidesItsKindUnderTheComputer
         game->ShowDreamMessage(&dreamer, 0);
         EXPECT_EQ(Shown(*game), (c[3] ? SHOWN{"Pellamor", " is dreaming", "", Yellow, White, Cyan, 1, 50, 50}
                                          : SHOWN{"Pellamor", " dreamed an ", "Owl", Yellow, White, Cyan, 1, 50, 50}));
+    }
+}
+
+TEST(Banner, AnEventShowsItsSecondPart18AndItsThirdPart25FramesAfterItsFirstAndAnyOtherBannerAllAtOnce)
+{
+    const auto game = std::make_unique<GAME>();
+    GAME& g = *game;
+    PLAYER& dreamer = Pellamor(g);
+    const struct { const char* Name; std::function<void()> Show; std::vector<int> Hidden; } cases[] = {
+        {"a cast, run out after 50 frames and showing all it holds", [&] { g.ShowCastMessage(&dreamer, 0); },
+         {0, 18, 25}},
+        {"a departure of 200 frames, counted from its start", [&] { g.ShowLeftGameMessage(&dreamer); }, {0, 18, 25}},
+        {"a prompt, no event", [&] { g.ShowSelectTargetPrompt(); }, {0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        c.Show();
+        std::vector<int> hidden(3, 0);  // the frames each part is hidden, of the first 60
+        for (int frame = 0; frame < 60; frame++, UpdateGameFrame(g))
+            for (int part = 0; part < 3; part++)
+                hidden[part] += !g.IsMessagePartShown(part);
+        EXPECT_EQ(hidden, c.Hidden) << c.Name;
+        EXPECT_FALSE(g.IsMessagePartShown(-1) || g.IsMessagePartShown(3)) << c.Name;
     }
 }
 

@@ -1,7 +1,10 @@
-// Effects in flight, a full pool and Cloud Cover; hazards' damage, blocked ground, wandering and spread.
+// Effects in flight and what counts as moving, bursts, trails, death bursts, a full pool and Cloud Cover; a side's
+// hazards ended, hazards' damage, blocked ground, wandering and spread.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "world/effects.h"
@@ -14,6 +17,23 @@ int Spawn(EFFECTS& pool, int kind, int x, int targetX, int startDelay = 0)
 {
     return pool.SpawnEffect(kind, 2, 0, x, 100, PieceRefDreamer, 0, PieceRefCreature, 7, targetX, 100, 0.0f, 0x123456,
                             200, startDelay);
+}
+
+// Runs whole frames until the slot has arrived; the frame of arrival.
+int FramesToArrive(EFFECTS& pool, int slot)
+{
+    int frame = 0;
+    while (!pool.Slots[slot].HasArrived && frame++ < 500)
+        pool.UpdateEffects();
+    return frame;
+}
+
+// A sprite whose frames are cut 32 x 32, and so 33 wide.
+SPRITE Body()
+{
+    SPRITE sprite;
+    sprite.BuildFrames(7, 4, 32, 32, 4);
+    return sprite;
 }
 
 // Spawns a hazard and sets it down at rest with its top-left corner at (x, y).
@@ -50,10 +70,7 @@ TEST(EffectFlight, ABoltAimsOnExactHalvesAndArrivalFramesFollowTheSpeedAfterTheD
     for (const auto& c : cases) {
         auto pool = std::make_unique<EFFECTS>();
         const EFFECT& effect = pool->Slots[Spawn(*pool, c.Kind, c.X, c.TargetX, c.Delay)];
-        int frames = 0;
-        while (!effect.HasArrived && frames++ < 500)
-            pool->UpdateEffects();
-        EXPECT_EQ(frames, c.Frames) << c.Kind;
+        EXPECT_EQ(FramesToArrive(*pool, 0), c.Frames) << c.Kind;
         EXPECT_EQ(effect.HeadX, effect.TargetX) << c.Kind;
         EXPECT_EQ(effect.Sprite.Scale != 1.0f, c.Breathes) << c.Kind;
     }
@@ -72,13 +89,55 @@ TEST(EffectSpawn, KindsWithoutSettingsTakeNoSlotAndAFullPoolGivesSlotZeroAwayAsN
     EXPECT_EQ((std::vector<int>{slot.HasArrived, slot.CountsRounds, slot.Expires}), (std::vector<int>(3, 0)));
     pool->Slots[0] = pool->Slots[1];
     pool->Slots[0].Spreads = pool->Slots[0].Wanders = 1;
-    SPRITE body;
-    body.BuildFrames(7, 4, 32, 32, 4);
-    EXPECT_EQ(pool->SpawnTrailGhost(body, 1, -10, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 3, 300, 100,
+    EXPECT_EQ(pool->SpawnTrailGhost(Body(), 1, -10, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 3, 300, 100,
                                     0x888888, 255, 2, 0.1f),
               0);
     EXPECT_EQ((std::vector<int>{slot.CountsRounds, slot.Expires, slot.Spreads, slot.Wanders}),
               (std::vector<int>(4, 0)));
+}
+
+TEST(EffectSpawn, BurstsAndTrailsHoldEachEffectBackLongerTheTrailFadingAndOnlyTheFirstCarriesTheValue)
+{
+    auto pool = std::make_unique<EFFECTS>();
+    for (int count : {0, 4})
+        pool->SpawnEffectBurst(6, 2, -30, 100, 100, PieceRefDreamer, 0, PieceRefCreature, 4, 300, 100, 0.0f, 0xff0000,
+                               255, 2, count);
+    pool->SpawnTrail(Body(), 2, -10, 100, 100, PieceRefCreature, 5, PieceRefDreamer, 3, 300, 100, 0x888888);
+    const int expected[12][3] = {{255, 0, -30}, {255, 2, 0}, {255, 4, 0}, {255, 6, 0},  // alpha, delay, value
+                                 {255, 2, -10}, {255, 4, 0}, {230, 6, 0}, {200, 8, 0},  // the trail
+                                 {180, 10, 0}, {160, 13, 0}, {130, 17, 0}, {100, 22, 0}};
+    for (int i = 0; i < 12; i++) {
+        const EFFECT& effect = pool->Slots[i];
+        EXPECT_EQ((std::vector<int>{effect.Sprite.Alpha, effect.StartDelay, effect.Value, effect.Width}),
+                  (std::vector<int>{expected[i][0], expected[i][1], expected[i][2], i < 4 ? 15 : 33})) << i;
+    }
+    EXPECT_EQ(pool->Slots[12].IsActive, 0);
+    EXPECT_EQ(FramesToArrive(*pool, 4), 12);  // the first ghost, 10 frames at a tenth of the way
+}
+
+TEST(EffectSpawn, ADeathBurstSendsEightRingsOfEightGhostsFourHundredPixelsOutFourFramesApartInSixColoursInTurn)
+{
+    auto pool = std::make_unique<EFFECTS>();
+    pool->DeathBurst(Body(), 300, 200);
+    const std::set<std::pair<int, int>> eightWays = {{0, -400}, {0, 400}, {-400, 0}, {400, 0},  // and the diagonals
+                                                     {-400, -400}, {-400, 400}, {400, -400}, {400, 400}};
+    std::set<std::uint32_t> colours;
+    for (int ring = 0; ring < 8; ring++) {
+        SCOPED_TRACE(ring);
+        std::set<std::pair<int, int>> aims;
+        for (int i = 8 * ring; i < 8 * ring + 8; i++) {
+            const EFFECT& ghost = pool->Slots[i];
+            aims.insert({static_cast<int>(ghost.TargetX + 16.5f) - 300, static_cast<int>(ghost.TargetY + 16.5f) - 200});
+            EXPECT_EQ((std::vector<int>{ghost.StartDelay, ghost.Sprite.Alpha, ghost.Value, ghost.TargetIndex}),
+                      (std::vector<int>{2 + 4 * ring, 255, 0, -1})) << i;
+            EXPECT_EQ(ghost.Sprite.Colour, pool->Slots[ring % 6 * 8].Sprite.Colour) << i;  // a ring shares one
+        }
+        EXPECT_EQ(aims, eightWays);
+        colours.insert(pool->Slots[8 * ring].Sprite.Colour);
+    }
+    EXPECT_EQ(colours.size(), 6u);
+    EXPECT_EQ(pool->Slots[64].IsActive, 0);
+    EXPECT_EQ(FramesToArrive(*pool, 0), 52);  // the first ring, 50 frames at a fiftieth of the way
 }
 
 TEST(EffectSpawn, CloudCoverLaysTwentyCloudsInInterlockingColumnsWithItsDrawsInOrder)
@@ -106,6 +165,22 @@ TEST(EffectSpawn, CloudCoverLaysTwentyCloudsInInterlockingColumnsWithItsDrawsInO
     }
     pool->SpawnCloudCover(39, 21, 3, 300, 200, PieceRefDreamer, 3, 0x4080c0);  // any other spell lays none
     EXPECT_EQ(pool->Slots[20].IsActive, 0);
+}
+
+TEST(EffectQueries, MovingCountsOnlyWhatWasSentAndEndingASidesHazardsSparesItsCloudsAndOtherSides)
+{
+    auto pool = std::make_unique<EFFECTS>();
+    for (int kind : {2, 3, 4, 21, 5})  // fire, tornado, storm, cover cloud, bolt
+        Land(*pool, kind, 2, 100.0f, 100.0f);
+    Land(*pool, 2, 3, 200.0f, 100.0f);
+    pool->DriftTo(pool->Slots[0], 120, 100, 0.02f);  // a fire creeping on after it landed
+    pool->SpawnTrailGhost(Body(), 1, 0, 100, 100, PieceRefDreamer, 0, PieceRefDreamer, 2, 300, 100, 0x888888, 255, 22,
+                          0.1f);
+    EXPECT_EQ(pool->CountMovingEffects(7), 1);  // the delayed ghost alone
+    pool->EndTeamHazards(2);
+    const int framesLeft[] = {255, 255, 255, -1, 0, -1};  // 0: never expires
+    for (int i = 0; i < 6; i++)
+        EXPECT_EQ(pool->Slots[i].Expires ? pool->Slots[i].FramesLeft : 0, framesLeft[i]) << i;
 }
 
 TEST(HazardDamage, EveryEnemyHazardReachingEightPixelsBeyondItsBoxAddsUp)

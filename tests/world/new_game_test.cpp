@@ -1,5 +1,5 @@
-// A new game and one frame: what a game clears and keeps, who sits down, which decks are dealt, a piece's health and
-// move, a death nobody scores, and an action dropped.
+// A new game and one frame: what a game clears and keeps, who sits down with which spells, which decks are dealt, a
+// piece's health and move, a dreamer's death and its side's hazards, a death nobody scores, and an action dropped.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,6 +12,7 @@
 #include "world/game.h"
 #include "world/random.h"
 #include "world/roster.h"
+#include "world/spells.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ TEST(NewGame, ResetClearsTheTurnTheBannerTheNumbersAndEverySlotButKeepsRosterBoa
     EXPECT_EQ(game->PendingAction.pActor, &game->Players[1]);
 }
 
-TEST(NewGame, TwoToEightDistinctDreamersSitNeverTheLastCharacterAndTheHumanAsChosen)
+TEST(NewGame, TwoToEightDistinctDreamersSitNeverTheLastCharacterTheHumanAsChosenAndOnlyDruidsAndWitchesGetCloudCover)
 {
     const int slots[][2] = {{0, 1}, {4, 9}, {8, 0}, {9, 2}, {-1, 2}, {10, 2}};  // any other choice slot: Waxlight
     for (const auto& s : slots)
@@ -69,12 +70,20 @@ TEST(NewGame, TwoToEightDistinctDreamersSitNeverTheLastCharacterAndTheHumanAsCho
         SeedRand(seed);
         game->StartNewGame(7, -1, counts[seed % 7][0]);
         std::set<std::string> seen;
-        for (const PLAYER& player : game->Players)
-            if (player.Kind != PieceFree)
-                seen.insert(player.Name);
+        for (const PLAYER& player : game->Players) {
+            if (player.Kind == PieceFree)
+                continue;
+            seen.insert(player.Name);
+            const SPELLHAND& hand = player.Spells;  // five or six dealt, then Cloud Cover for Druids and Witches
+            const int cover = player.Class == 3 || player.Class == 4;
+            EXPECT_TRUE(hand.Count - cover == 5 || hand.Count - cover == 6) << player.Name << " " << hand.Count;
+            EXPECT_TRUE(!cover || hand.Slots[hand.Count - 1].Id == CloudCoverSpellId) << player.Name;
+        }
         EXPECT_EQ(seen.size(), static_cast<std::size_t>(counts[seed % 7][1])) << seed;
         EXPECT_EQ(seen.count(game->Roster[10].Name), 0u);
         EXPECT_STREQ(game->Players[0].Name, game->Roster[7].Name);
+        const SPELLHAND& druids = game->Players[0].Spells;  // Brenthal's, a Druid's
+        EXPECT_EQ(druids.Slots[druids.Count - 1].Id, CloudCoverSpellId);
     }
 }
 
@@ -132,6 +141,36 @@ TEST(PieceStep, AMoveIsClampedInsideTheBoardSnapsWithinTwoPixelsAndAPiecePastAnE
         dreamer.Move();
         EXPECT_EQ(dreamer.X, x > 0.0f ? 575.0f : 1.0f);
     }
+}
+
+// A dead side's fires, tornadoes and storms fade with it, but its cover clouds still run out by their rounds, counted
+// on the step of the last computer side left.
+TEST(Deaths, ADreamersDeathBurstsAndEndsItsSidesHazardsSparingItsCloudsAndAnotherSidesHazards)
+{
+    const auto game = NewEmptyBoard();
+    for (int i = 0; i < 3; i++)
+        PlaceDreamer(*game, i, "Sage", 100 + 200 * i, 100);
+    PLAYER& dying = game->Players[2];
+    dying.Health = 1;
+    dying.PendingHealth = -1;
+    const auto hazard = [&](int kind, int team, int x) -> EFFECT& {
+        return game->Effects.Slots[game->Effects.SpawnEffect(kind, team, 0, x, 400, PieceRefDreamer, team,
+                                                             PieceRefNone, -1, x, 400, 0.0f, 0, 255, 0)];
+    };
+    const EFFECT& fire = hazard(2, 2, 100);
+    EFFECT& cloud = hazard(21, 2, 300);
+    const EFFECT& otherFire = hazard(2, 0, 500);
+    cloud.RoundsLeft = 9;
+    UpdateGameFrame(*game);
+    ASSERT_TRUE(dying.IsDead);
+    EXPECT_EQ((std::vector<int>{fire.FramesLeft, cloud.FramesLeft, otherFire.FramesLeft}),
+              (std::vector<int>{255 - 1, -1, -1}));  // the frame's own step already taken
+    EXPECT_EQ(CountActiveEffects(*game, EffectGhost), 64);
+    const EFFECT& ghost = game->Effects.Slots[3];  // the burst's first sets off from the dreamer's centre
+    EXPECT_EQ((std::vector<float>{ghost.HeadX + ghost.Width / 2, ghost.HeadY + ghost.Height / 2}),
+              (std::vector<float>{static_cast<float>(dying.CentreX), static_cast<float>(dying.CentreY)}));
+    EndTurnHazards(*game, &game->Players[1]);
+    EXPECT_EQ(cloud.RoundsLeft, 8);
 }
 
 TEST(Deaths, NobodyScoresForAPieceNeverHit)
