@@ -1,8 +1,9 @@
-// The file helpers, the event log and the packed-stream decoder of base/.
+// The file helpers, the event log, the text helpers and the packed-stream decoder of base/.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +17,7 @@
 #include "base/eventlog.h"
 #include "base/files.h"
 #include "base/lz.h"
+#include "base/text.h"
 #include "tests/support/raw_files.h"
 
 namespace fs = std::filesystem;
@@ -263,6 +265,32 @@ TEST(FileWrites, ACopyIsMadeWholeOnlyWhereNothingStandsAndADeleteSparesFolders)
     EXPECT_TRUE(fs::is_empty("Textures/Font"));
     EXPECT_FALSE(DeleteNamedFile("Textures\\Font", &reason));  // a folder is never removed
     EXPECT_EQ(reason, EISDIR);
+}
+
+// The log's floats are cut, never rounded, to four digits after the point, or to four significant digits below
+// 0.1, once the value is rounded at the 18th place; money is grouped by the text's length alone.
+TEST(Text, PiecesJoinInOrderFloatsShowFourDigitsCutAndMoneyGroupsItsThousands)
+{
+    EXPECT_EQ(JoinStrings("a", "b", "c", "d") + JoinStrings(nullptr, "B", nullptr, "D") + JoinStrings("x", "y"),
+              "abcdBDxy");
+    const struct { const char* What; float Value; const char* Text; } floats[] = {
+        {"whole", 1001.0f, "1001.0000"}, {"negative", -2.5f, "-2.5000"}, {"cut", 1.99999f, "1.9999"},
+        {"below 1", 0.5f, "0.5000"}, {"below 0.1", 0.05f, "0.05000"}, {"negative, cut", -0.00123456f, "-0.001234"},
+        {"zero", 0.0f, "0.0000"}, {"rounded at the 18th place", 2.7e-18f, "0.000000000000000003000"},
+        {"too small to show", 4e-19f, "0.0000"}, {"no number", NAN, "nan"}, {"infinite", -INFINITY, "-inf"}};
+    for (const auto& f : floats)
+        EXPECT_EQ(FloatToText(f.Value), f.Text) << f.What;
+    EXPECT_EQ(FloatToText(INFINITY), "inf");
+    const struct { decltype(&FormatMoney) Format; const char* Number; unsigned Flags; const char* Text; } money[] = {
+        {FormatMoney, "234.56", 0, "$234.56"}, {FormatMoney, "1234.56", 0, "$1,234.56"},
+        {FormatMoney, "1234567.89", 0, "$1,234,567.89"}, {FormatMoney, "123456789.12", 0, "$123,456,789.12"},
+        {FormatMoney, "1234567890.12", 0, "$1234567890.12"},  // 13 characters: no comma
+        {FormatMoney, "-1234.56", 1, "$(1,234.56)"}, {FormatMoney, "-1234.56", 0, "-$1,234.56"},
+        {FormatMoneyWhole, "123", 0, "$123"}, {FormatMoneyWhole, "-1234", 0, "$-1,234"},
+        {FormatMoneyWhole, "1234567", 0, "$1,234,567"}, {FormatMoneyWhole, "123456789", 0, "$123,456,789"},
+        {FormatMoneyWhole, "1234567890", 0, "$1234567890"}, {FormatMoneyWhole, "-1234567", 1, "($1,234,567)"}};
+    for (const auto& m : money)
+        EXPECT_EQ(m.Format(m.Number, "$", m.Flags), m.Text) << m.Number;
 }
 
 TEST(LoadCompressedFile, LiteralsAndMatchesRebuildTheBytes)

@@ -1,6 +1,7 @@
 // What the seeded games leave open in the computer's choices: fleeing a hazard, each step of a walk, the widened
 // search, the side counts, a turn's phases and banner, when a dreamer walks, a creature's friend, Cloud Cover first,
-// a heal only on a weak friend, the board's margins around a dream spot and a spot in enemy fire.
+// a heal only on a weak friend, a spell handed to a friend, the board's margins around a dream spot and a spot in
+// enemy fire.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -199,6 +200,46 @@ TEST(ConsiderSpell, CloudCoverGoesOnTheCasterFirstAndAHealOnlyOnAWeakFriend)
     ConsiderSpell(*game, &dreamer, ReachCircle);
     EXPECT_EQ(game->PendingAction.Kind, ActionNone);
     EXPECT_EQ(ScriptedRandLeft(), 0);
+}
+
+// Only a dreamer hands a spell it cannot cast to a friend, one holding fewer than three and in its reach, and only
+// when Rand() % 10 reaches its eagerness's threshold: 60, 70 and 80 % for 1, 2 and 3; other values never roll.
+TEST(ConsiderSpell, ADreamerTransfersASpellItCannotCastToAFriendInReachWithRoomWhenItsEagernessRollSucceeds)
+{
+    constexpr int None = ActionNone, Transfer = ActionTransfer, Cast = ActionCast;
+    const struct { const char* What; bool Dreamer; int FriendSpells, FriendDX, TargetX, Eagerness, Draw; bool Draws;
+                   int Kind; } cases[] = {
+        {"60 %", true, 2, 100, 550, 1, 14, true, Transfer}, {"60 %, missed", true, 2, 100, 550, 1, 13, true, None},
+        {"70 %", true, 2, 100, 550, 2, 23, true, Transfer}, {"70 %, missed", true, 2, 100, 550, 2, 22, true, None},
+        {"80 %", true, 2, 100, 550, 3, 12, true, Transfer}, {"80 %, missed", true, 2, 100, 550, 3, 11, true, None},
+        {"no eagerness", true, 2, 100, 550, 0, 9, false, None}, {"a creature", false, 0, 100, 550, 3, 9, false, None},
+        {"past the table", true, 2, 100, 550, 4, 9, false, None},
+        {"a friend holding three", true, 3, 100, 550, 3, 9, false, None},
+        {"a friend out of reach", true, 0, 128, 550, 3, 9, true, None},
+        {"a friend at the reach's edge", true, 0, 127, 550, 3, 9, true, Transfer},
+        {"a target in reach: cast", true, 0, 100, 250, 3, 9, false, Cast}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        const auto game = NewEmptyBoard();
+        PIECEBASE& caster = c.Dreamer ? static_cast<PIECEBASE&>(PlaceDreamer(*game, 1, "Tessaly", 200, 200))
+                                      : PlaceCreature(*game, 3, 1, "Tessaly", 200, 200);
+        caster.SpellChoice = 1;
+        caster.FriendCastEagerness = 9;  // no roll for a heal
+        caster.TransferEagerness = c.Eagerness;
+        Hand(caster.Spells, {Salve, Bolt});  // the heal is not wanted: the friend is not weak
+        caster.pTarget = &PlaceDreamer(*game, 0, "Corvessa", c.TargetX, 200);
+        caster.pFriend = &PlaceCreature(*game, 4, 1, "Elk", 200 + c.FriendDX, 200);
+        for (int i = 0; i < c.FriendSpells; i++)
+            caster.pFriend->Spells.AddSpellCopy(Bolt);
+        ScriptRand({c.Draw});
+        ConsiderSpell(*game, &caster, ReachCircle);
+        EXPECT_EQ(ScriptedRandLeft(), c.Draws ? 0 : 1);
+        const bool posted = c.Kind != None;
+        ExpectPosted(*game, c.Kind, posted ? &caster : nullptr,
+                     posted ? (c.Kind == Cast ? caster.pTarget : caster.pFriend) : nullptr, posted ? 1 : 0);
+        EXPECT_EQ(BannerText(*game),
+                  !posted ? "||" : c.Kind == Cast ? "Tessaly| casts |Bolt" : "Tessaly| transfers |Bolt");
+    }
 }
 
 TEST(FindDreamSpot, TheCreaturesBoxAndMarginsMustFitTheBoardAndItsCentreBeFree)

@@ -1,10 +1,57 @@
-// The screens before a game: the buttons' and portraits' hit boxes, the high scores' colour cycle, the name field.
+// The screens' own rules: the buttons' and portraits' hit boxes, the title's skies, the high scores' colour cycle,
+// the name field and the score numbers' blink in play.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "base/config.h"
+#include "graphics/drawing.h"
+#include "graphics/font.h"
 #include "screens/choice.h"
+#include "screens/overlays.h"
+#include "screens/screen_state.h"
 #include "screens/text_entry.h"
 #include "screens/title.h"
+#include "world/game.h"
+
+namespace {
+
+// The draws of the shared sprite object and of the small font, recorded but drawn with no picture.
+class Drawn : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Drawing.pSprite2D = &Sprite;
+        Sprite.Record(&Draws);
+        FontSmall.InitSmallFont(&Device);
+        FontSmall.pSprite->Record(&Draws);
+    }
+    void TearDown() override
+    {
+        Drawing = DRAWING();
+        FontSmall.Reset();
+    }
+    // The draws so far, each as "x,y scaleXxscaleY #colour|", taken out of the recording.
+    std::string Taken()
+    {
+        std::string taken;
+        for (const SPRITEDRAW& d : std::exchange(Draws, {})) {
+            char text[80];
+            std::snprintf(text, sizeof text, "%g,%g %gx%g #%08x|", d.Translation.X, d.Translation.Y, d.Scaling.X,
+                          d.Scaling.Y, d.Colour);
+            taken += text;
+        }
+        return taken;
+    }
+    DEVICE Device;
+    SPRITEDRAWER Sprite;
+    std::vector<SPRITEDRAW> Draws;
+};
+
+}  // namespace
 
 TEST(Screens, ButtonsAndPortraitsAreHitInsideTheirBoxesWhereTheScreensDrawThem)
 {
@@ -46,6 +93,45 @@ TEST(Screens, TheHighScoreRowsCycleTheirColoursUpOncePerEightFramesAcrossTheCoun
     EXPECT_EQ(NextColourPhase(), 9);
     EXPECT_EQ(NextColourPhase(), 0);
     EXPECT_EQ(Title.ColourFrame, 0);
+}
+
+// The slow sky under the title and the fast one over it, stretched by 1.25 across the screen, slide left by 1 and
+// 2.5 pixels a frame and wrap at its width of 640, where one copy alone covers it.
+TEST_F(Drawn, TheTitlesSkiesSlideLeftOneAndTwoAndAHalfPixelsAFrameAndWrapAt640)
+{
+    // A sky's copies: one slid left by the offset, and one a screen's width on unless the first covers it alone.
+    const auto sky = [](int offset, const std::string& look) {
+        const std::string first = std::to_string(-offset) + ",0 " + look;
+        return offset == 0 ? first : first + std::to_string(640 - offset) + ",0 " + look;
+    };
+    const struct { int Frame, Slow, Fast; } frames[] = {
+        {0, 0, 0}, {1, 1, 2}, {2, 2, 5}, {255, 255, 637}, {256, 256, 0}, {639, 639, 317}, {640, 0, 320}};
+    int frame = 0;
+    for (const auto& f : frames) {
+        for (; frame <= f.Frame; frame++) {
+            Draws.clear();
+            DrawTitleScreen();
+        }
+        const std::string expected = sky(f.Slow, "1.25x1 #ff888888|") + "192,50 1x1 #ffffff00|" +  // the title
+                                     sky(f.Fast, "1.25x1.25 #80ffffff|");
+        EXPECT_EQ(Taken().substr(0, expected.size()), expected) << "frame " << f.Frame;
+    }
+}
+
+TEST_F(Drawn, AScoreNumberBlinksTwoFramesMagentaAndTwoCyanCentredOnItsPointPastTheBoardsMargin)
+{
+    Game.ScoreTexts.Add(100, 50, 250);
+    Game.ScoreTexts.Add(300, 50, 7);
+    Game.ScoreTexts.Texts[1].IsActive = 0;  // risen and gone, its text kept
+    const int x = 100 - (FontSmall.GetTextWidth("250", false) >> 1) + 13;
+    for (auto [framesLeft, rgb] : {std::pair{60, Magenta}, {59, Cyan}, {58, Cyan}, {57, Magenta}, {56, Magenta}}) {
+        Game.ScoreTexts.Texts[0].FramesLeft = framesLeft;
+        DrawScoreTexts();
+        const std::string drawn = Taken();
+        ASSERT_FALSE(drawn.empty());
+        FontSmall.PrintColour(x, 63, "250", rgb);
+        EXPECT_EQ(drawn, Taken()) << framesLeft;
+    }
 }
 
 TEST(Screens, TheNameFieldTakesTwentyThreeLettersDigitsAndSpacesAndBackspaceMakesRoom)
