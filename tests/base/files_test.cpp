@@ -133,7 +133,8 @@ TEST(FileWrites, SaveReplacesTheFileWithExactlyTheNewBytesOrKeepsWhatStandsAndSa
 
     WriteRaw("Vizor.cfg", "old");
     const std::string here = fs::current_path().string();
-    const struct { const char* Name; const char* Bytes; int Count, Reason; std::string Path; bool Folder; } failures[] = {
+    const struct { const char* Name; const char* Bytes; int Count, Reason; std::string Path; bool Folder; }
+        failures[] = {
         {"Nowhere\\Vizor.cfg", "abc", 3, ENOENT, here + "/Nowhere", true},
         {"Vizor.cfg", "abc", -1, EINVAL, here + "/Vizor.cfg", false},
         {"Vizor.cfg", nullptr, 3, EINVAL, here + "/Vizor.cfg", false}};
