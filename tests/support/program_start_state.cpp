@@ -6,6 +6,7 @@
 #include "graphics/background.h"
 #include "graphics/board.h"
 #include "graphics/camera.h"
+#include "graphics/models.h"
 #include "screens/choice.h"
 #include "screens/overlays.h"
 #include "screens/pointer.h"
@@ -23,6 +24,7 @@ void RestoreStartState()
     BoardView = BOARDVIEW();
     Background = BACKGROUND();
     Camera = CAMERA();
+    Shadows = SHADOWS();
     Play = PLAYSTATE();
     Screens = SCREENS();
     Title = TITLESTATE();
