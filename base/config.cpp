@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
@@ -244,9 +243,9 @@ constexpr char KeptForNextSave[] = "; this copy keeps them for its next save";
 
 // A score or unlock that is not saved is lost when the game ends, so the player hears of it, with what stood in
 // the way and the system's reason, and the log keeps it. Those that may still be saved are kept.
-bool NotSaved(const char* file, const FILEERROR& error, bool kept)
+bool NotSaved(const char* file, const char* why, const FILEERROR& error, bool kept)
 {
-    SayAndLog(JoinStrings(file, NotSavedEvent), DescribeFileError(error) + (kept ? KeptForNextSave : ""),
+    SayAndLog(JoinStrings(file, NotSavedEvent, why), DescribeFileError(error) + (kept ? KeptForNextSave : ""),
               error.Reason);
     return false;
 }
@@ -256,11 +255,9 @@ bool SaveInTurn(CONFIG& config, CONFIG& onDisk, TABLEFILE found)
 {
     std::string keptAs;
     int reason = 0;
-    if (found == TableNotUnderstood && !KeepAside(config.FileName, keptAs, reason)) {
-        SayAndLog(JoinStrings(config.FileName, NotSavedEvent, ", as the file not understood could not be kept"),
-                  DescribeFileError(FileErrorAt(keptAs.c_str(), reason)) + KeptForNextSave, reason);
-        return false;
-    }
+    if (found == TableNotUnderstood && !KeepAside(config.FileName, keptAs, reason))
+        return NotSaved(config.FileName, ", as the file not understood could not be kept",
+                        FileErrorAt(keptAs.c_str(), reason), true);
     if (found == TableNotUnderstood && keptAs != config.KeepName)
         SayAndLog(JoinStrings(config.FileName, ": not understood, so kept as ", keptAs.c_str(), " before this save"),
                   "", 0);
@@ -274,7 +271,7 @@ bool SaveInTurn(CONFIG& config, CONFIG& onDisk, TABLEFILE found)
     CONFIGFILE record = config.MakeRecord();
     FILEERROR error;
     if (!SaveFileData(config.FileName, record.Bytes, ConfigFileSize, &error))
-        return NotSaved(config.FileName, error, true);
+        return NotSaved(config.FileName, nullptr, error, true);
     config.LastRead = config.HiScores;
     return true;
 }
@@ -367,7 +364,7 @@ bool CONFIG::Save()
     if (found != TableRefused) {
         const SAVETURN turn(FileName, SaveWaitMilliseconds);
         if (!turn.Held())
-            return NotSaved(FileName, turn.Error(), true);
+            return NotSaved(FileName, nullptr, turn.Error(), true);
         found = ReadTable(FileName, onDisk, reason);
         if (found != TableRefused)
             return SaveInTurn(*this, onDisk, found);
@@ -375,7 +372,7 @@ bool CONFIG::Save()
     if (RefusalSaid)
         return false;
     RefusalSaid = true;
-    return NotSaved(FileName, FileErrorAt(FileName, reason), false);
+    return NotSaved(FileName, nullptr, FileErrorAt(FileName, reason), false);
 }
 
 void CONFIG::SetDefaultUnlocks()

@@ -26,8 +26,9 @@ constexpr auto LockPoll = std::chrono::milliseconds(20);  // how often a lock he
 constexpr int TemporaryNames = 1000;      // names a save tries for its temporary file before it gives up
 constexpr char TemporaryMark[] = ".saving-";
 constexpr char LockMark[] = ".lock";
-// Writes open no FIFO, device or terminal as a controlling one, and never wait on what they open.
-constexpr int WriteFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+// What the game opens to write or lock is never a link followed, never waited on (a FIFO put there meanwhile), and
+// never a terminal taken as its own.
+constexpr int OpenFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 // The errno a failed call left; a call that failed without one is taken as a failed transfer.
 int LastError()
@@ -115,9 +116,9 @@ bool Failed(FILEERROR* error, const FILEERROR& what)
     return false;
 }
 
-// A regular file opened for writing with the extra flags; anything else that stands at the path, a symbolic link
-// among them, is refused before it is opened, and again if it stands there once opened.
-int OpenRegularForWriting(const std::string& path, int flags, FILEERROR* error)
+// A regular file opened with the flags (its access among them); anything else that stands at the path, a symbolic
+// link among them, is refused before it is opened, and again if it stands there once opened.
+int OpenRegular(const std::string& path, int flags, FILEERROR* error)
 {
     struct stat status;
     if (lstat(path.c_str(), &status) == 0 && KindReason(status) != 0) {
@@ -125,7 +126,7 @@ int OpenRegularForWriting(const std::string& path, int flags, FILEERROR* error)
         return -1;
     }
     errno = 0;
-    const int file = open(path.c_str(), WriteFlags | flags, 0666);
+    const int file = open(path.c_str(), OpenFlags | flags, 0666);
     if (file < 0) {
         Failed(error, Blame(path, LastError()));
         return -1;
@@ -167,6 +168,11 @@ bool StillAt(int file, const std::string& path)
 bool ValidBlock(const char* name, const void* buffer, int count)
 {
     return name != nullptr && count >= 0 && (buffer != nullptr || count == 0);
+}
+
+FILEERROR InvalidBlock(const char* name)
+{
+    return FILEERROR{EINVAL, name != nullptr ? Absolute(HostPath(name)) : std::string(), false};
 }
 
 // Where a write to the path lands: the end of its chain of symbolic links, followed here so that the save's
@@ -333,16 +339,7 @@ SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
     const std::string lock = target + LockMark;
     FILEERROR lockError;
     for (;;) {
-        struct stat status;
-        int file = -1;
-        if (lstat(lock.c_str(), &status) == 0 && KindReason(status) != 0) {
-            lockError = FILEERROR{KindReason(status), Absolute(lock), false};
-        } else {
-            errno = 0;
-            file = open(lock.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-            if (file < 0)
-                lockError = Blame(lock, LastError());
-        }
+        const int file = OpenRegular(lock, O_RDONLY | O_CREAT, &lockError);
         if (file < 0)
             break;
         const int taken = TakeLock(file, deadline);
@@ -442,7 +439,7 @@ bool LoadFileData(const char* name, void* buffer, int count, int offset)
 bool SaveFileData(const char* name, const void* buffer, int count, FILEERROR* error)
 {
     if (!ValidBlock(name, buffer, count))
-        return Failed(error, FILEERROR{EINVAL, name != nullptr ? Absolute(HostPath(name)) : std::string(), false});
+        return Failed(error, InvalidBlock(name));
     int reason = 0;
     const std::string path = WriteTarget(HostPath(name), reason);
     if (reason != 0)
@@ -453,7 +450,7 @@ bool SaveFileData(const char* name, const void* buffer, int count, FILEERROR* er
     for (int tries = 0; file < 0 && tries < TemporaryNames; tries++) {
         temporary = path + TemporaryMark + std::to_string(getpid()) + "-" + std::to_string(saves++);
         errno = 0;
-        file = open(temporary.c_str(), WriteFlags | O_CREAT | O_EXCL, 0666);
+        file = open(temporary.c_str(), OpenFlags | O_WRONLY | O_CREAT | O_EXCL, 0666);
         if (file < 0 && errno != EEXIST)
             return Failed(error, Blame(temporary, LastError()));
     }
@@ -479,9 +476,9 @@ bool SaveFileData(const char* name, const void* buffer, int count, FILEERROR* er
 bool AppendFileData(const char* name, const void* buffer, int count, FILEERROR* error)
 {
     if (!ValidBlock(name, buffer, count))
-        return Failed(error, FILEERROR{EINVAL, name != nullptr ? Absolute(HostPath(name)) : std::string(), false});
+        return Failed(error, InvalidBlock(name));
     const std::string path = HostPath(name);
-    const int file = OpenRegularForWriting(path, O_APPEND | O_CREAT, error);
+    const int file = OpenRegular(path, O_WRONLY | O_APPEND | O_CREAT, error);
     if (file < 0)
         return false;
     int reason = WriteAll(file, buffer, count);
@@ -494,7 +491,7 @@ bool EmptyFile(const char* name, FILEERROR* error)
 {
     if (name == nullptr)
         return Failed(error, FILEERROR{EINVAL, std::string(), false});
-    const int file = OpenRegularForWriting(HostPath(name), O_TRUNC, error);
+    const int file = OpenRegular(HostPath(name), O_WRONLY | O_TRUNC, error);
     if (file < 0)
         return false;
     close(file);

@@ -50,8 +50,8 @@ FILEERROR FileErrorAt(const char* name, int reason);
 
 // The turn to save to a file, among every copy of the game: an exclusive lock on a lock file beside the file that
 // writes to the name land in (name ".lock"), made for the turn and removed with it; where that file cannot be used,
-// the folder itself. A copy waits up to waitMilliseconds for the turn, and then goes without it: nothing may be
-// written without the turn.
+// the folder itself. A copy waits up to waitMilliseconds for the turn and then gives up, as nothing may be written
+// without the turn.
 class SAVETURN {
 public:
     SAVETURN(const char* name, int waitMilliseconds);

@@ -233,9 +233,8 @@ void DrawModelShadow(const MESH& mesh, const MATRIX& world)
     if (!InvertMatrix(toModel, world))
         return;
     const VECTOR3& l = Shadows.Light;
-    const VECTOR3 light{l.X * toModel._11 + l.Y * toModel._21 + l.Z * toModel._31 + toModel._41,
-                        l.X * toModel._12 + l.Y * toModel._22 + l.Z * toModel._32 + toModel._42,
-                        l.X * toModel._13 + l.Y * toModel._23 + l.Z * toModel._33 + toModel._43};
+    const VECTOR4 inModel = Transform({l.X, l.Y, l.Z, 1.0f}, toModel);  // as a point, without the divide
+    const VECTOR3 light{inModel.X, inModel.Y, inModel.Z};
     std::vector<VECTOR3> points(MaxShadowPoints);
     int count = 0;
     BuildShadowVolume(mesh, light, points.data(), count);

@@ -2,7 +2,6 @@
 #include "graphics/textures.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string>
 

@@ -14,9 +14,9 @@ namespace {
 std::uint64_t DrawsAsked = 0;  // sprite and line draws asked for so far, for the recordings' sequence numbers
 
 // Its triangles honour every comparison, the alpha test's among them.
-constexpr std::uint32_t EveryComparison = D3DPCMPCAPS_NEVER | D3DPCMPCAPS_LESS | D3DPCMPCAPS_EQUAL |
-                                          D3DPCMPCAPS_LESSEQUAL | D3DPCMPCAPS_GREATER | D3DPCMPCAPS_NOTEQUAL |
-                                          D3DPCMPCAPS_GREATEREQUAL | D3DPCMPCAPS_ALWAYS;
+constexpr DEVICECAPS Capabilities{D3DPCMPCAPS_NEVER | D3DPCMPCAPS_LESS | D3DPCMPCAPS_EQUAL | D3DPCMPCAPS_LESSEQUAL |
+                                  D3DPCMPCAPS_GREATER | D3DPCMPCAPS_NOTEQUAL | D3DPCMPCAPS_GREATEREQUAL |
+                                  D3DPCMPCAPS_ALWAYS};
 
 constexpr std::size_t PlaneSize = static_cast<std::size_t>(PictureWidth) * PictureHeight;
 
@@ -30,7 +30,6 @@ std::size_t PixelIndex(int x, int y)
 DEVICE::DEVICE()
     : Pixels(PlaneSize, OpaqueBlack)
 {
-    Capabilities.AlphaCmpCaps = EveryComparison;
 }
 
 void DEVICE::Reset()
@@ -53,7 +52,7 @@ void DEVICE::Clear(std::uint32_t flags, std::uint32_t colour, float z, std::uint
     if (flags & D3DCLEAR_TARGET) {
         const std::uint32_t pixel = OpaqueBlack | (colour & 0xffffffu);
         std::uint32_t* picture = Pixels.data();
-        for (int i = 0; i < PictureWidth * PictureHeight; ++i)
+        for (std::size_t i = 0; i < PlaneSize; ++i)
             picture[i] = pixel;
     }
     if (flags & D3DCLEAR_ZBUFFER) {

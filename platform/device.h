@@ -105,7 +105,6 @@ private:
     bool Headless = true;
     DRAWPATH Path = DrawFast;
     DEVICESTATE States = DefaultDeviceState();
-    DEVICECAPS Capabilities;
     VERTEXBUFFER Buffers[MaxVertexBuffers];
     int BufferCount = 0;
     PLANES Planes;

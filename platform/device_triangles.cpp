@@ -82,18 +82,8 @@ float FloatAt(const std::uint8_t* bytes, int index)
     return value;
 }
 
-// A corner in clip space: within the view when -w <= x, y <= w and 0 <= z <= w.
-struct CLIPPOINT {
-    float X, Y, Z, W;
-};
-
-CLIPPOINT TimesMatrix(const CLIPPOINT& p, const MATRIX& m)
-{
-    return {p.X * m._11 + p.Y * m._21 + p.Z * m._31 + p.W * m._41,
-            p.X * m._12 + p.Y * m._22 + p.Z * m._32 + p.W * m._42,
-            p.X * m._13 + p.Y * m._23 + p.Z * m._33 + p.W * m._43,
-            p.X * m._14 + p.Y * m._24 + p.Z * m._34 + p.W * m._44};
-}
+// Corners in clip space lie within the view when -w <= x, y <= w and 0 <= z <= w.
+using CLIPPOINT = VECTOR4;
 
 float InFrontOfNear(const CLIPPOINT& p)
 {
@@ -212,66 +202,37 @@ std::uint32_t Factor(std::uint32_t blend, std::uint32_t source, std::uint32_t so
     return 255;
 }
 
-// The states a triangle's pixels go through, read once a draw.
-struct PIXELSTATES {
-    bool AlphaTest, Stencil, Depth, DepthWrites, Blend;
-    std::uint32_t AlphaFunction, AlphaReference;
-    std::uint32_t StencilFunction, StencilFail, StencilDepthFail, StencilPass, StencilMask, StencilWriteMask;
-    std::uint8_t StencilReference;
-    std::uint32_t DepthFunction;
-    std::uint32_t SourceBlend, DestinationBlend;
-    std::uint32_t ColourWrites;  // the picture's bits that may change
-    CULL Cull;
-};
-
-PIXELSTATES PixelStatesOf(const DEVICESTATE& state)
+// The picture's bits that the colour writes may change.
+std::uint32_t ColourWriteBits(std::uint32_t writes)
 {
-    const std::uint32_t* rs = state.RenderStates;
-    PIXELSTATES pixel{};
-    pixel.AlphaTest = rs[D3DRS_ALPHATESTENABLE] != 0;
-    pixel.AlphaFunction = rs[D3DRS_ALPHAFUNC];
-    pixel.AlphaReference = rs[D3DRS_ALPHAREF] & 0xffu;
-    pixel.Stencil = rs[D3DRS_STENCILENABLE] != 0;
-    pixel.StencilFunction = rs[D3DRS_STENCILFUNC];
-    pixel.StencilFail = rs[D3DRS_STENCILFAIL];
-    pixel.StencilDepthFail = rs[D3DRS_STENCILZFAIL];
-    pixel.StencilPass = rs[D3DRS_STENCILPASS];
-    pixel.StencilMask = rs[D3DRS_STENCILMASK] & 0xffu;
-    pixel.StencilWriteMask = rs[D3DRS_STENCILWRITEMASK] & 0xffu;
-    pixel.StencilReference = static_cast<std::uint8_t>(rs[D3DRS_STENCILREF]);
-    pixel.Depth = rs[D3DRS_ZENABLE] != D3DZB_FALSE;
-    pixel.DepthWrites = rs[D3DRS_ZWRITEENABLE] != 0;
-    pixel.DepthFunction = rs[D3DRS_ZFUNC];
-    pixel.Blend = rs[D3DRS_ALPHABLENDENABLE] != 0;
-    pixel.SourceBlend = rs[D3DRS_SRCBLEND];
-    pixel.DestinationBlend = rs[D3DRS_DESTBLEND];
-    const std::uint32_t writes = rs[D3DRS_COLORWRITEENABLE];
-    pixel.ColourWrites = ((writes & D3DCOLORWRITEENABLE_RED) ? 0xff0000u : 0u) |
-                         ((writes & D3DCOLORWRITEENABLE_GREEN) ? 0x00ff00u : 0u) |
-                         ((writes & D3DCOLORWRITEENABLE_BLUE) ? 0x0000ffu : 0u);
-    pixel.Cull = static_cast<CULL>(rs[D3DRS_CULLMODE]);
-    return pixel;
+    return ((writes & D3DCOLORWRITEENABLE_RED) ? 0xff0000u : 0u) |
+           ((writes & D3DCOLORWRITEENABLE_GREEN) ? 0x00ff00u : 0u) |
+           ((writes & D3DCOLORWRITEENABLE_BLUE) ? 0x0000ffu : 0u);
 }
 
 // One triangle's pixels, their planes and how they are filled.
 struct FILL {
-    const PIXELSTATES& States;
+    const std::uint32_t* States;  // the render states, by number
     std::uint32_t* Picture;
     float* Depth;
     std::uint8_t* Stencil;
     std::uint32_t Colour;
 
+    bool On(RENDERSTATE state) const { return States[state] != 0; }
+    std::uint8_t StencilReference() const { return static_cast<std::uint8_t>(States[D3DRS_STENCILREF]); }
+    std::uint32_t StencilMask() const { return States[D3DRS_STENCILMASK] & 0xffu; }
+
     std::uint32_t Blended(std::uint32_t kept) const
     {
-        if (!States.Blend)
+        if (!On(D3DRS_ALPHABLENDENABLE))
             return Colour & 0xffffffu;
         const std::uint32_t alpha = Colour >> 24;
         std::uint32_t result = 0;
         for (int shift = 0; shift <= 16; shift += 8) {
             const std::uint32_t source = (Colour >> shift) & 0xffu;
             const std::uint32_t under = (kept >> shift) & 0xffu;
-            const std::uint32_t sum = source * Factor(States.SourceBlend, source, alpha, under) +
-                                      under * Factor(States.DestinationBlend, source, alpha, under);
+            const std::uint32_t sum = source * Factor(States[D3DRS_SRCBLEND], source, alpha, under) +
+                                      under * Factor(States[D3DRS_DESTBLEND], source, alpha, under);
             result |= std::min(DivideBy255(sum), 255u) << shift;
         }
         return result;
@@ -279,32 +240,35 @@ struct FILL {
 
     void SetStencil(std::size_t i, std::uint32_t operation) const
     {
-        const std::uint8_t after = StencilAfter(operation, Stencil[i], States.StencilReference);
-        Stencil[i] = static_cast<std::uint8_t>((Stencil[i] & ~States.StencilWriteMask) |
-                                               (after & States.StencilWriteMask));
+        const std::uint32_t writes = States[D3DRS_STENCILWRITEMASK] & 0xffu;
+        const std::uint8_t after = StencilAfter(operation, Stencil[i], StencilReference());
+        Stencil[i] = static_cast<std::uint8_t>((Stencil[i] & ~writes) | (after & writes));
     }
 
     void Pixel(std::size_t i, float z) const
     {
-        if (States.AlphaTest && !Passes(States.AlphaFunction, Colour >> 24, States.AlphaReference))
+        const std::uint32_t reference = States[D3DRS_ALPHAREF] & 0xffu;
+        if (On(D3DRS_ALPHATESTENABLE) && !Passes(States[D3DRS_ALPHAFUNC], Colour >> 24, reference))
             return;
-        if (States.Stencil &&
-            !Passes<std::uint32_t>(States.StencilFunction, States.StencilReference & States.StencilMask,
-                                   Stencil[i] & States.StencilMask)) {
-            SetStencil(i, States.StencilFail);
-            return;
-        }
-        if (States.Depth && !Passes(States.DepthFunction, z, Depth[i])) {
-            if (States.Stencil)
-                SetStencil(i, States.StencilDepthFail);
+        const bool stencil = On(D3DRS_STENCILENABLE);
+        if (stencil && !Passes<std::uint32_t>(States[D3DRS_STENCILFUNC], StencilReference() & StencilMask(),
+                                              Stencil[i] & StencilMask())) {
+            SetStencil(i, States[D3DRS_STENCILFAIL]);
             return;
         }
-        if (States.Stencil)
-            SetStencil(i, States.StencilPass);
-        if (States.Depth && States.DepthWrites)
+        const bool depth = States[D3DRS_ZENABLE] != D3DZB_FALSE;
+        if (depth && !Passes(States[D3DRS_ZFUNC], z, Depth[i])) {
+            if (stencil)
+                SetStencil(i, States[D3DRS_STENCILZFAIL]);
+            return;
+        }
+        if (stencil)
+            SetStencil(i, States[D3DRS_STENCILPASS]);
+        if (depth && On(D3DRS_ZWRITEENABLE))
             Depth[i] = z;
         const std::uint32_t kept = Picture[i];
-        Picture[i] = OpaqueBlack | (kept & ~States.ColourWrites & 0xffffffu) | (Blended(kept) & States.ColourWrites);
+        const std::uint32_t writes = ColourWriteBits(States[D3DRS_COLORWRITEENABLE]);
+        Picture[i] = OpaqueBlack | (kept & ~writes & 0xffffffu) | (Blended(kept) & writes);
     }
 
     // Pixel centres inside the triangle, by the rule the sprites follow; depth varies linearly over the picture.
@@ -313,7 +277,8 @@ struct FILL {
         float area = (b.X - a.X) * (c.Y - a.Y) - (c.X - a.X) * (b.Y - a.Y);  // above 0: clockwise on the picture
         if (!std::isfinite(area) || area == 0.0f)
             return;
-        if ((States.Cull == D3DCULL_CW && area > 0.0f) || (States.Cull == D3DCULL_CCW && area < 0.0f))
+        const std::uint32_t cull = States[D3DRS_CULLMODE];
+        if ((cull == D3DCULL_CW && area > 0.0f) || (cull == D3DCULL_CCW && area < 0.0f))
             return;
         if (area < 0.0f) {
             std::swap(b, c);
@@ -366,8 +331,7 @@ void DEVICE::DrawTriangles(PRIMITIVETYPE type, std::uint32_t count, const std::u
     if (!LayoutOf(States.VertexFormat, layout) || stride < layout.Size || VerticesOf(type, count) == 0)
         return;
     ReadyPlanes();
-    const PIXELSTATES states = PixelStatesOf(States);
-    FILL fill{states, Pixels.data(), Planes.Depth.data(), Planes.Stencil.data(), UncolouredVertex};
+    FILL fill{States.RenderStates, Pixels.data(), Planes.Depth.data(), Planes.Stencil.data(), UncolouredVertex};
     for (std::uint32_t i = 0; i < count; ++i) {
         std::uint32_t corners[3];
         CornersOf(type, i, corners);
@@ -388,8 +352,7 @@ void DEVICE::DrawTriangles(PRIMITIVETYPE type, std::uint32_t count, const std::u
         for (int k = 0; k < 3; ++k) {
             const std::uint8_t* vertex = vertices + std::size_t{corners[k]} * stride;
             const CLIPPOINT position{FloatAt(vertex, 0), FloatAt(vertex, 1), FloatAt(vertex, 2), 1.0f};
-            clipped[k] = TimesMatrix(TimesMatrix(TimesMatrix(position, States.World), States.View),
-                                     States.Projection);
+            clipped[k] = Transform(Transform(Transform(position, States.World), States.View), States.Projection);
         }
         CLIPPOINT nearCut[MaxClippedCorners + 1];
         const int nearCount = ClipPolygon(clipped, 3, nearCut, InFrontOfNear);

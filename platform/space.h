@@ -17,6 +17,23 @@ struct MATRIX {
     float _41 = 0.0f, _42 = 0.0f, _43 = 0.0f, _44 = 0.0f;
 };
 
+// A point in homogeneous space: (x, y, z, 1) for a point, w the divisor after a projection.
+struct VECTOR4 {
+    float X = 0.0f;
+    float Y = 0.0f;
+    float Z = 0.0f;
+    float W = 0.0f;
+};
+
+// The row vector times the matrix, each element's four products summed in order, in single precision.
+constexpr VECTOR4 Transform(const VECTOR4& p, const MATRIX& m)
+{
+    return {p.X * m._11 + p.Y * m._21 + p.Z * m._31 + p.W * m._41,
+            p.X * m._12 + p.Y * m._22 + p.Z * m._32 + p.W * m._42,
+            p.X * m._13 + p.Y * m._23 + p.Z * m._33 + p.W * m._43,
+            p.X * m._14 + p.Y * m._24 + p.Z * m._34 + p.W * m._44};
+}
+
 constexpr MATRIX IdentityMatrix()
 {
     MATRIX identity;
