@@ -12,8 +12,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <pwd.h>
-#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,11 +50,8 @@ COPY StartCopy(const std::string& folder, const std::string& name, const std::ve
     if (copy.Pid == 0) {
         const int out = open((name + ".out").c_str(), O_WRONLY);
         const int err = open((name + ".err").c_str(), O_WRONLY);
-        const passwd* nobody = getpwnam("nobody");
         if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(folder.c_str()) != 0 ||
-            (geteuid() == 0 && (nobody == nullptr || setgroups(0, nullptr) != 0 ||
-                                setresgid(nobody->pw_gid, nobody->pw_gid, nobody->pw_gid) != 0 ||
-                                setresuid(nobody->pw_uid, nobody->pw_uid, nobody->pw_uid) != 0)))
+            !DropRootsRights())
             _exit(3);
         std::vector<char*> argv;
         for (std::string& word : words)

@@ -41,6 +41,15 @@ std::uint64_t Fnv1a(const std::string& bytes)
     return hash;
 }
 
+bool DropRootsRights()
+{
+    const passwd* nobody = getpwnam("nobody");
+    return geteuid() != 0 ||
+           (nobody != nullptr && setgroups(0, nullptr) == 0 &&
+            setresgid(nobody->pw_gid, nobody->pw_gid, nobody->pw_gid) == 0 &&
+            setresuid(nobody->pw_uid, nobody->pw_uid, nobody->pw_uid) == 0);
+}
+
 int AsUnprivileged(const std::function<int()>& act, bool readOnly)
 {
     using std::filesystem::perms;
@@ -49,14 +58,8 @@ int AsUnprivileged(const std::function<int()>& act, bool readOnly)
     std::filesystem::permissions(".", readOnly ? readAndEnter : perms::all);
     std::fflush(nullptr);
     const pid_t child = fork();
-    if (child == 0) {
-        const passwd* nobody = getpwnam("nobody");
-        if (geteuid() == 0 && (nobody == nullptr || setgroups(0, nullptr) != 0 ||
-                               setresgid(nobody->pw_gid, nobody->pw_gid, nobody->pw_gid) != 0 ||
-                               setresuid(nobody->pw_uid, nobody->pw_uid, nobody->pw_uid) != 0))
-            _exit(UnprivilegedSkip);
-        _exit(act());
-    }
+    if (child == 0)
+        _exit(DropRootsRights() ? act() : UnprivilegedSkip);
     int status = 0;
     const bool ended = child >= 0 && waitpid(child, &status, 0) == child && WIFEXITED(status);
     std::filesystem::permissions(".", perms::all);

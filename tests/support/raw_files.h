@@ -12,6 +12,8 @@ std::string ReadRaw(const std::string& path);                       // the file'
 std::vector<std::string> FolderEntries();                           // the names in the working folder
 std::uint64_t Fnv1a(const std::string& bytes);                      // 64-bit FNV-1a, for pictures and games pinned
 
+// In a process of its own: root becomes "nobody", anyone else stays who they are; false when root's rights stay.
+bool DropRootsRights();
 constexpr int UnprivilegedSkip = 77;  // what AsUnprivileged gives when no user without root's rights can be had
 // Runs act in a child process as a user without root's rights ("nobody" when the tests run as root), the working
 // folder open to all, or only to read and enter when readOnly; act's result, UnprivilegedSkip, or -1 when the child
