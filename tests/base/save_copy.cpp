@@ -20,6 +20,7 @@
 namespace {
 
 int SlowDiskMilliseconds = 0;
+constexpr unsigned MostSeconds = 60;  // a copy that has not ended by then is ended, whatever keeps it going
 
 }  // namespace
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
         return 2;
     }
     std::signal(SIGXFSZ, SIG_IGN);  // as the game does
+    alarm(MostSeconds);
     SlowDiskMilliseconds = std::atoi(argv[1]);
     Config.SaveWaitMilliseconds = std::atoi(argv[2]);
     const int pause = std::atoi(argv[3]);

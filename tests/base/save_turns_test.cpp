@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,7 +36,8 @@ struct COPY {
     std::string Said() const { return ReadRaw(Name + ".err"); }
 };
 
-// Where the tests run as root, the copies run as nobody, whom the folder's rights bind.
+// Where the tests run as root, the copies run as nobody, whom the folder's rights bind. A copy ends with the test that
+// started it, however the test ends, so that a fault that keeps it from ending leaves nothing running.
 COPY StartCopy(const std::string& folder, const std::string& name, const std::vector<std::string>& args)
 {
     COPY copy;
@@ -46,12 +49,13 @@ COPY StartCopy(const std::string& folder, const std::string& name, const std::ve
     std::vector<std::string> words = {fs::absolute("save_copy").string()};
     words.insert(words.end(), args.begin(), args.end());
     words.insert(words.begin() + 4, name);
+    const pid_t test = getpid();
     copy.Pid = fork();
     if (copy.Pid == 0) {
         const int out = open((name + ".out").c_str(), O_WRONLY);
         const int err = open((name + ".err").c_str(), O_WRONLY);
         if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 || chdir(folder.c_str()) != 0 ||
-            !DropRootsRights())
+            !DropRootsRights() || prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != test)
             _exit(3);
         std::vector<char*> argv;
         for (std::string& word : words)
