@@ -349,13 +349,14 @@ SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
             return;
         }
         close(file);
-        if (taken == EWOULDBLOCK) {
-            Failure = FILEERROR{TurnNotGiven, Absolute(lock), false};
-            return;
-        }
-        if (taken != 0) {
+        if (taken != 0 && taken != EWOULDBLOCK) {
             lockError = FILEERROR{taken, Absolute(lock), false};
             break;
+        }
+        // Another copy held the turn past the wait, or lock files kept being replaced past it: no turn either way.
+        if (taken == EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            Failure = FILEERROR{TurnNotGiven, Absolute(lock), false};
+            return;
         }
     }
     const std::string folder = FolderOf(target);
