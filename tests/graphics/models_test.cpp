@@ -125,10 +125,10 @@ int Side(const std::vector<SCREENPOINT>& hull, float x, float y)
 
 }  // namespace
 
-// The box stands 4 above the floor at (3, 2), 10 wide and 10 high, lit from up, left and near, so its shadow falls
-// along (1, -2, 1): each corner at height h lands h / 2 further along x and z. The camera looks down on it at 45
-// degrees. The floor reaches behind the camera, so its near triangles are cut at the near plane. Only the floor seen
-// in the shadow darkens, by black at alpha 127; the box, the lit floor and everything else keep their pixels.
+// The box stands 4 above the floor at (3, 2), 10 wide and 10 high, turned a quarter, lit from up, left and near, so
+// its shadow falls along (1, -2, 1): each corner at height h lands h / 2 further along x and z. The camera looks down
+// on it at 45 degrees. The floor reaches behind the camera, so its near triangles are cut at the near plane. Only the
+// floor seen in the shadow darkens, by black at alpha 127; the box, the lit floor and everything else keep theirs.
 TEST_F(ShadowPicture, ABoxsShadowDarkensTheFloorInItsOutlineAndNothingElse)
 {
     SetTranslateMatrix(Camera.CameraMatrix, 0.0f, 60.0f, -60.0f);
@@ -140,8 +140,10 @@ TEST_F(ShadowPicture, ABoxsShadowDarkensTheFloorInItsOutlineAndNothingElse)
     const VECTOR3 standing{3.0f, 4.0f, 2.0f};
     DrawIntoDepth(floor);
     DrawIntoDepth(Triangles(box, standing));
-    MATRIX world;
-    SetTranslateMatrix(world, standing.X, standing.Y, standing.Z);
+    MATRIX turned, moved, world;  // a quarter turn, which leaves the box as it stands but not the light in its space
+    SetRotateYMatrix(turned, 90.0f * DegreesToRadians);
+    SetTranslateMatrix(moved, standing.X, standing.Y, standing.Z);
+    MatrixMultiply(world, turned, moved);
     ::Shadows.Light = {-17.0f, 44.0f, -18.0f};  // from the box's foot: (-20, 40, -20)
     DrawModelShadow(box, world);
     EXPECT_EQ(DrawShadowQuad(), 0);
