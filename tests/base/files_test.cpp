@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -154,6 +156,25 @@ TEST(FileWrites, SaveReplacesTheFileWithExactlyTheNewBytesOrKeepsWhatStandsAndSa
     EXPECT_EQ(DescribeFileError(error), here + "/Vizor.cfg: " + std::strerror(EISDIR));
     EXPECT_EQ(ReadRaw("Vizor.cfg/inside.bin"), "keep");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Vizor.cfg"});
+}
+
+// Where something else stands at the lock file's name, the turn is the folder's: taken when free, and refused, naming
+// the folder, while another holds it past the wait.
+TEST(SaveTurn, WhereNoLockFileCanBeMadeTheFolderGivesTheTurn)
+{
+    fs::create_directory("Vizor.cfg.lock");
+    const int folder = open(".", O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(flock(folder, LOCK_EX), 0);
+    {
+        const SAVETURN waiting("Vizor.cfg", 100);
+        EXPECT_FALSE(waiting.Held());
+        EXPECT_EQ(DescribeFileError(waiting.Error()), "the folder " + fs::current_path().string() + ": " +
+                                                          FileReasonText(TurnNotGiven));
+    }
+    close(folder);
+    const SAVETURN free("Vizor.cfg", 100);
+    EXPECT_TRUE(free.Held());
+    EXPECT_TRUE(fs::is_directory("Vizor.cfg.lock")) << "what stands at the name is left as it is";
 }
 
 // What an earlier save or anybody else left at the names of a save's temporary files, of whatever kind, neither
