@@ -250,7 +250,19 @@ bool NotSaved(const char* file, const char* why, const FILEERROR& error, bool ke
     return false;
 }
 
-// Save's work once the turn is this copy's.
+// Where the file system takes no lock, saves go without turns; a lone copy loses nothing by it, two saving at once
+// could, so the player hears of it once a run.
+void SayTurnless(CONFIG& config, const FILEERROR& refusal)
+{
+    if (config.TurnlessSaid)
+        return;
+    config.TurnlessSaid = true;
+    SayAndLog(JoinStrings(config.FileName, ": saves take no turns, as the file system refuses the lock"),
+              DescribeFileError(refusal) + "; two copies of the game saving there at once could miss each other's rows",
+              refusal.Reason);
+}
+
+// Save's work once the turn is this copy's, or no copy can have one.
 bool SaveInTurn(CONFIG& config, CONFIG& onDisk, TABLEFILE found)
 {
     std::string keptAs;
@@ -355,7 +367,9 @@ void CONFIG::Load()
 // The file is read again in this copy's turn, since another copy of the game may have saved since: this copy's
 // rows go into the table as it now stands, and the unlocks of both are kept. A file that has become one not
 // understood is kept aside first; one that cannot be read is never replaced, and that is said once a run. Without
-// the turn nothing is written, as another copy's save could write over this one's or this one's over it.
+// the turn nothing is written, as another copy's save could write over this one's or this one's over it; but where
+// the file system takes no lock no copy can have a turn, and a save goes as a lone copy's does, which is by far the
+// usual case. The turn held, what the saves of copies that ended part-way left is cleared.
 bool CONFIG::Save()
 {
     CONFIG onDisk;
@@ -363,8 +377,12 @@ bool CONFIG::Save()
     TABLEFILE found = ReadTable(FileName, onDisk, reason);
     if (found != TableRefused) {
         const SAVETURN turn(FileName, SaveWaitMilliseconds);
-        if (!turn.Held())
+        if (turn.Lockless())
+            SayTurnless(*this, turn.Error());
+        else if (!turn.Held())
             return NotSaved(FileName, nullptr, turn.Error(), true);
+        else
+            ClearLeftSaves(FileName);
         found = ReadTable(FileName, onDisk, reason);
         if (found != TableRefused)
             return SaveInTurn(*this, onDisk, found);

@@ -43,6 +43,7 @@ struct CONFIG {
     HISCORES LastRead;                              // the table the file held when last read or written
     std::string KeepName;                           // the ".bad" name Load said a file not understood would go to
     bool RefusalSaid = false;                       // a save refused for a file not read was said
+    bool TurnlessSaid = false;                      // saves going without turns, as no lock can be had, was said
     int SaveWaitMilliseconds = SaveWait;            // how long a save waits for its turn
 
     CONFIG();                                               // cleared table, default settings and unlocks

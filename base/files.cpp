@@ -13,7 +13,9 @@
 #include <thread>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +26,8 @@ constexpr int MostLinks = 40;             // links followed from a name before i
 constexpr std::size_t CopyChunk = 65536;  // bytes a streamed copy holds at a time
 constexpr auto LockPoll = std::chrono::milliseconds(20);  // how often a lock held by another copy is tried again
 constexpr int TemporaryNames = 1000;      // names a save tries for its temporary file before it gives up
+constexpr int LockFileTries = 1000;       // times a lock file is looked for while other copies make and remove it
+constexpr int MostPidDigits = 9;          // a process number's digits in a temporary's name, below an int's range
 constexpr char TemporaryMark[] = ".saving-";
 constexpr char LockMark[] = ".lock";
 // What the game opens to write or lock is never a link followed, never waited on (a FIFO put there meanwhile), and
@@ -154,6 +158,44 @@ int TakeLock(int file, std::chrono::steady_clock::time_point deadline)
         std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(LockPoll, deadline - now));
     }
     return 0;
+}
+
+// The lock file opened, made by this call where nothing stood (made says which): made with O_EXCL, or else opened
+// as it stands, and made again when it went between the two.
+int OpenLockFile(const std::string& path, bool& made, FILEERROR* error)
+{
+    for (int tries = 0; tries < LockFileTries; tries++) {
+        int file = OpenRegular(path, O_RDONLY | O_CREAT | O_EXCL, error);
+        made = file >= 0;
+        if (made || error->Reason != EEXIST)
+            return file;
+        file = OpenRegular(path, O_RDONLY, error);
+        if (file >= 0 || error->Reason != ENOENT)
+            return file;
+    }
+    return -1;
+}
+
+// Digits as a save writes a number in a temporary's name: no sign, no leading zero.
+bool IsNumeral(const std::string& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
+           (text == "0" || text[0] != '0');
+}
+
+// The process that made a temporary file of a save, from its name "<mark><pid>-<n>"; 0 for any other name.
+pid_t SaverOf(const std::string& name, const std::string& mark)
+{
+    if (name.size() <= mark.size() || name.compare(0, mark.size(), mark) != 0)
+        return 0;
+    const std::string rest = name.substr(mark.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string::npos)
+        return 0;
+    const std::string pid = rest.substr(0, dash);
+    if (!IsNumeral(pid) || !IsNumeral(rest.substr(dash + 1)) || pid == "0" || pid.size() > MostPidDigits)
+        return 0;
+    return static_cast<pid_t>(std::stol(pid));
 }
 
 // The open file is still the one at the path: the copy whose turn ended before removed its lock file, and a lock on
@@ -326,7 +368,9 @@ bool READFILE::ReadUpTo(std::vector<unsigned char>& bytes, std::size_t count)
 // made wherever the save's own temporary file can. The lock file is removed when the turn ends, so the folder keeps
 // nothing of it; a copy that waited on the removed file finds it gone and takes the next. Where no lock file can be
 // used (something else stands at its name), the folder is locked. A copy stopped while it holds the turn keeps the
-// others waiting only up to their wait, after which they save nothing.
+// others waiting only up to their wait, after which they save nothing. Where the file system refuses the lock for
+// any other reason than another copy holding it (it takes no locks, or its lock service is down), no copy can take
+// a turn there, and a save goes without one, as a lone copy's would: a lock file this call made goes at once.
 SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
 {
     int reason = 0;
@@ -337,22 +381,27 @@ SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
     const std::string lock = target + LockMark;
-    FILEERROR lockError;
+    FILEERROR lockError, refusal;
     for (;;) {
-        const int file = OpenRegular(lock, O_RDONLY | O_CREAT, &lockError);
+        bool made = false;
+        const int file = OpenLockFile(lock, made, &lockError);
         if (file < 0)
             break;
         const int taken = TakeLock(file, deadline);
-        if (taken == 0 && StillAt(file, lock)) {
+        const bool current = StillAt(file, lock);
+        if (taken == 0 && current) {
             Descriptor = file;
             LockPath = lock;
             return;
         }
-        close(file);
         if (taken != 0 && taken != EWOULDBLOCK) {
-            lockError = FILEERROR{taken, Absolute(lock), false};
+            if (made && current)
+                unlink(lock.c_str());
+            close(file);
+            refusal = FILEERROR{taken, Absolute(lock), false};
             break;
         }
+        close(file);
         // Another copy held the turn past the wait, or lock files kept being replaced past it: no turn either way.
         if (taken == EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
             Failure = FILEERROR{TurnNotGiven, Absolute(lock), false};
@@ -372,8 +421,11 @@ SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
             Failure = FILEERROR{TurnNotGiven, Absolute(folder), true};
             return;
         }
+        if (refusal.Reason == 0)
+            refusal = FILEERROR{taken, Absolute(folder), true};
     }
-    Failure = lockError;
+    NoLocks = refusal.Reason != 0;
+    Failure = NoLocks ? refusal : lockError;
 }
 
 // The lock file goes while the turn is still held, so that no copy can take it between.
@@ -390,9 +442,42 @@ bool SAVETURN::Held() const
     return Descriptor >= 0;
 }
 
+bool SAVETURN::Lockless() const
+{
+    return NoLocks;
+}
+
 const FILEERROR& SAVETURN::Error() const
 {
     return Failure;
+}
+
+// A copy ended in the middle of a save (killed, or the machine stopped) leaves its temporary file for ever; with the
+// turn held no copy that takes turns is writing one, and a process number that names no process tells a copy that
+// is gone. One whose process lives, or cannot be told of, may still be written, and stays; so does anything that is
+// no regular file, which no save makes.
+void ClearLeftSaves(const char* name)
+{
+    int reason = 0;
+    const std::string target = name != nullptr ? WriteTarget(HostPath(name), reason) : std::string();
+    if (target.empty())
+        return;
+    const std::string folder = FolderOf(target);
+    const std::size_t slash = target.rfind('/');
+    const std::string mark = (slash == std::string::npos ? target : target.substr(slash + 1)) + TemporaryMark;
+    DIR* entries = opendir(folder.c_str());
+    if (entries == nullptr)
+        return;
+    while (const dirent* entry = readdir(entries)) {
+        const pid_t saver = SaverOf(entry->d_name, mark);
+        if (saver == 0 || kill(saver, 0) == 0 || errno != ESRCH)
+            continue;
+        const std::string path = folder + "/" + entry->d_name;
+        struct stat status;
+        if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
+            unlink(path.c_str());
+    }
+    closedir(entries);
 }
 
 FILEERROR FileErrorAt(const char* name, int reason)

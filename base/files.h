@@ -51,7 +51,7 @@ FILEERROR FileErrorAt(const char* name, int reason);
 // The turn to save to a file, among every copy of the game: an exclusive lock on a lock file beside the file that
 // writes to the name land in (name ".lock"), made for the turn and removed with it; where that file cannot be used,
 // the folder itself. A copy waits up to waitMilliseconds for the turn and then gives up, as nothing may be written
-// without the turn.
+// without the turn; except where the file system takes no lock at all, where no copy can have a turn.
 class SAVETURN {
 public:
     SAVETURN(const char* name, int waitMilliseconds);
@@ -59,13 +59,20 @@ public:
     SAVETURN(const SAVETURN&) = delete;
     SAVETURN& operator=(const SAVETURN&) = delete;
     bool Held() const;                // the turn is this copy's
-    const FILEERROR& Error() const;   // why not, when not held
+    // The file system refused the lock for another reason than a copy holding it: a save goes without a turn.
+    bool Lockless() const;
+    const FILEERROR& Error() const;   // why not, when not held: the refusal itself when lockless
 
 private:
     int Descriptor = -1;
+    bool NoLocks = false;
     std::string LockPath;  // the lock file held, removed when the turn ends; empty for the folder
     FILEERROR Failure;
 };
+
+// Removes the temporary files that saves to the name left when their copies of the game ended in the middle of them;
+// called with the turn held. A temporary a live copy may still be writing is never touched.
+void ClearLeftSaves(const char* name);
 
 std::string HostPath(const char* name);                                // the name as the host spells it, "/" between folders
 

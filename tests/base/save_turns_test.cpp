@@ -1,6 +1,7 @@
 // Two copies of the game saving into one folder at once, as two processes: on a slow disk, in a folder that cannot
-// be listed (nor so locked), many times over; no row is lost or entered twice, and a copy that cannot get its turn
-// saves nothing then, says so, and saves its rows with its next save.
+// be listed (nor so locked), many times over; no row is lost or entered twice, a copy that cannot get its turn
+// saves nothing then, says so, and saves its rows with its next save, and what a copy killed mid-save left goes with
+// the next save.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -198,4 +199,26 @@ TEST_F(SaveTurns, ACopyThatCannotGetItsTurnSavesNothingSaysWhyAndSavesItsRowsNex
     const std::vector<std::string> rows = TableRows(folder);
     EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + 4),
               (std::vector<std::string>{"Bo 9300", "Bo 9200", "Ann 9100", "Starkindle 5000"}));
+}
+
+// A copy killed in the middle of its save leaves its temporary file and its lock file; the next save, in its turn,
+// clears both, and the folder holds the table alone.
+TEST_F(SaveTurns, WhatACopyKilledMidSaveLeftIsClearedByTheNextSave)
+{
+    const std::string folder = Folder("shared", fs::perms::all);
+    const COPY killed = StartCopy(folder, "Ann", {"5000", "10000", "0", "9100"});
+    AwaitTurnTaken(folder);
+    for (int tries = 0; tries < 1000 && Entries(folder).size() < 2; tries++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    kill(killed.Pid, SIGKILL);
+    EXPECT_EQ(Wait(killed), -1);
+    const std::vector<std::string> left = Entries(folder);
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_TRUE(std::count(left.begin(), left.end(), "Vizor.cfg.lock") == 1 &&
+                std::count_if(left.begin(), left.end(),
+                              [](const std::string& name) { return name.rfind("Vizor.cfg.saving-", 0) == 0; }) == 1);
+    const COPY next = StartCopy(folder, "Bo", {"0", "10000", "0", "9200"});
+    EXPECT_EQ(Wait(next), 0) << next.Said();
+    EXPECT_EQ(Entries(folder), std::vector<std::string>{"Vizor.cfg"});
+    EXPECT_EQ(TableRows(folder)[0], "Bo 9200");
 }
