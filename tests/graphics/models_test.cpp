@@ -1,10 +1,11 @@
 // The shadow volumes: a box's shadow on a floor as the stencil counts it and the quad darkens it, the bound on a
-// volume's points, the silhouette's edges and the ray-triangle test.
+// volume's points, the silhouette's edges and the ray-triangle test; the one model file the data names.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -13,6 +14,8 @@
 #include "graphics/drawing.h"
 #include "graphics/models.h"
 #include "shell/start_up.h"
+#include "world/model_list.h"
+#include "world/texture_list.h"
 
 namespace {
 
@@ -263,4 +266,15 @@ TEST(ShadowRays, ARayMeetsOnlyTheFrontOfATriangleEdgesIncluded)
             EXPECT_TRUE(t == ray.T && u == ray.U && v == ray.V) << t << " " << u << " " << v;
         }
     }
+}
+
+// The data names one model file, "BlockShadow.x", whole within its name's bytes; it is a model, not one of the
+// textures the game loads.
+TEST(ModelList, TheDataNamesOneModelFileBesideTheTextures)
+{
+    ASSERT_EQ(ModelListRows, 1);
+    EXPECT_STREQ(ModelList[0].Name, "BlockShadow.x");
+    EXPECT_EQ(std::find_if(TextureList, TextureList + TextureListRows,
+                           [](const TEXTUREFILE& row) { return std::strcmp(row.Name, ModelList[0].Name) == 0; }),
+              TextureList + TextureListRows);
 }
