@@ -13,7 +13,6 @@
 #include <thread>
 #include <vector>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
@@ -465,19 +464,18 @@ void ClearLeftSaves(const char* name)
     const std::string folder = FolderOf(target);
     const std::size_t slash = target.rfind('/');
     const std::string mark = (slash == std::string::npos ? target : target.substr(slash + 1)) + TemporaryMark;
-    DIR* entries = opendir(folder.c_str());
-    if (entries == nullptr)
-        return;
-    while (const dirent* entry = readdir(entries)) {
-        const pid_t saver = SaverOf(entry->d_name, mark);
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string file = entry->path().filename().string();
+        const pid_t saver = SaverOf(file, mark);
         if (saver == 0 || kill(saver, 0) == 0 || errno != ESRCH)
             continue;
-        const std::string path = folder + "/" + entry->d_name;
+        const std::string path = folder + "/" + file;
         struct stat status;
         if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
             unlink(path.c_str());
     }
-    closedir(entries);
 }
 
 FILEERROR FileErrorAt(const char* name, int reason)

@@ -16,7 +16,7 @@ namespace {
 struct FLOOR { std::string Folder; std::vector<std::string> MayInclude, SystemHeaders; };
 
 const std::vector<FLOOR> Floors = {
-    {"base", {"base"}, {"unistd.h", "fcntl.h", "sys/file.h", "sys/stat.h"}},
+    {"base", {"base"}, {"unistd.h", "fcntl.h", "signal.h", "sys/file.h", "sys/stat.h"}},
     {"world", {"world", "base"}, {}},
     {"opponent", {"opponent", "world", "base"}, {}},
     {"platform", {"platform"}, {"SDL.h", "emmintrin.h", "immintrin.h"}},
