@@ -26,17 +26,18 @@ struct VERTEXBUFFER {
 // and Show are its window half, in device_window.cpp; the triangles are in device_triangles.cpp; the rest is in
 // device.cpp.
 //
-// What its states change. The sprite and line drawers draw with states of their own, as a sprite object does:
-// filtered, alpha-blended (source alpha over the picture), placed in picture pixels whatever the transforms, with
-// no depth, stencil or alpha test; nothing set on the device changes their pixels. The device's own triangles
-// (DrawPrimitiveUP, DrawPrimitive) honour: the world, view and projection transforms of positions in space, with
-// clipping at the near and far planes; the cull mode; the alpha test (ALPHATESTENABLE, ALPHAREF, ALPHAFUNC); the
-// stencil test and its operations (STENCILENABLE, FUNC, REF, MASK, WRITEMASK, FAIL, ZFAIL, PASS); the depth test
+// What its states change. The sprite and line drawers draw with states of their own, as a sprite object does: filtered,
+// alpha-blended (source alpha over the picture), placed in picture pixels whatever the transforms, with no depth,
+// stencil or alpha test; nothing set on the device changes their pixels. The device's own triangles (DrawPrimitiveUP,
+// DrawPrimitive) honour: the world, view and projection transforms of positions in space, with clipping at the near and
+// far planes, leaving no seam (a pixel centre on a side or corner that triangles share goes to one of them, whatever
+// their order, winding or reach off the picture); the cull mode; the alpha test (ALPHATESTENABLE, ALPHAREF, ALPHAFUNC);
+// the stencil test and its operations (STENCILENABLE, FUNC, REF, MASK, WRITEMASK, FAIL, ZFAIL, PASS); the depth test
 // (ZENABLE, ZFUNC, ZWRITEENABLE); blending (ALPHABLENDENABLE, SRCBLEND, DESTBLEND, added); and the colour writes
-// (COLORWRITEENABLE; the picture stays opaque). It keeps without honouring: the fog (the game leaves it off, and no
-// fog is ever drawn), the light, the ambient and LIGHTING (nothing is lit), the fill mode (always solid), the shade
-// mode (a triangle takes its first vertex's colour, or opaque white when its vertices have none), and the sampler
-// and texture-stage states (its triangles are untextured; the sprites are always filtered).
+// (COLORWRITEENABLE; the picture stays opaque). It keeps without honouring: the fog (the game leaves it off, and no fog
+// is ever drawn), the light, the ambient and LIGHTING (nothing is lit), the fill mode (always solid), the shade mode (a
+// triangle takes its first vertex's colour, or opaque white when its vertices have none), and the sampler and
+// texture-stage states (its triangles are untextured; the sprites are always filtered).
 class DEVICE {
 public:
     DEVICE();

@@ -1,12 +1,12 @@
 // The device's own triangles: vertices read in its vertex format, positions in space taken through the world, view
-// and projection and clipped at the near and far planes, each triangle culled, then its pixels put through the
-// alpha, stencil and depth tests, blending and the colour writes, as the states stand.
+// and projection and kept between the near and far planes, each triangle culled, its pixels found with every side
+// decided exactly, then put through the alpha, stencil and depth tests, blending and the colour writes, as the
+// states stand.
 #include "platform/device.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <utility>
 
 #include "platform/raster.h"
 
@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::uint32_t PositionBits = 0x00e;         // which kind of position a vertex starts with
 constexpr std::uint32_t UncolouredVertex = 0xffffffffu;  // opaque white
-constexpr int MaxClippedCorners = 5;                  // a triangle cut by the near and the far plane
 constexpr float HalfWidth = static_cast<float>(PictureWidth) * 0.5f;
 constexpr float HalfHeight = static_cast<float>(PictureHeight) * 0.5f;
 
@@ -82,47 +81,165 @@ float FloatAt(const std::uint8_t* bytes, int index)
     return value;
 }
 
-// Corners in clip space lie within the view when -w <= x, y <= w and 0 <= z <= w.
-using CLIPPOINT = VECTOR4;
-
-float InFrontOfNear(const CLIPPOINT& p)
-{
-    return p.Z;
-}
-
-float BehindFar(const CLIPPOINT& p)
-{
-    return p.W - p.Z;
-}
-
-// The corners of a polygon on the inner side of one plane (distance 0 or more), cut where it crosses.
-int ClipPolygon(const CLIPPOINT* in, int count, CLIPPOINT* out, float (*distance)(const CLIPPOINT&))
-{
-    int kept = 0;
-    for (int i = 0; i < count; ++i) {
-        const CLIPPOINT& a = in[i];
-        const CLIPPOINT& b = in[(i + 1) % count];
-        const float da = distance(a);
-        const float db = distance(b);
-        if (da >= 0.0f)
-            out[kept++] = a;
-        if ((da >= 0.0f) != (db >= 0.0f)) {
-            const float t = da / (da - db);
-            out[kept++] = {a.X + (b.X - a.X) * t, a.Y + (b.Y - a.Y) * t, a.Z + (b.Z - a.Z) * t,
-                           a.W + (b.W - a.W) * t};
-        }
-    }
-    return kept;
-}
-
-// A corner on the picture: pixels, and the depth from 0 at the near plane to 1 at the far.
-struct PICTUREPOINT {
-    float X, Y, Z;
+// A corner as the triangles see it: its place on the picture in homogeneous form, so that it stands on pixel
+// (X / W, Y / W), and its depth before the division. A position in space keeps its clip-space w and z; a corner
+// given on the picture has W 1.
+struct CORNER {
+    float X, Y, W, Z;
 };
 
-PICTUREPOINT OnPicture(const CLIPPOINT& p)
+// A position in clip space, within the view where -w <= x, y <= w and 0 <= z <= w.
+CORNER FromClipSpace(const VECTOR4& p)
 {
-    return {(p.X / p.W + 1.0f) * HalfWidth, (1.0f - p.Y / p.W) * HalfHeight, p.Z / p.W};
+    return {(p.X + p.W) * HalfWidth, (p.W - p.Y) * HalfHeight, p.W, p.Z};
+}
+
+// A sum kept exactly, as doubles that do not overlap, smallest first, so that its sign is the sign of its largest
+// part. A product of two floats is exact in a double; the product of such a double with a third factor is kept as
+// its rounded value and the rounding's error.
+class EXACTSUM {
+public:
+    void Add(double value)
+    {
+        double total = value;
+        int kept = 0;
+        for (int i = 0; i < Count; ++i) {
+            const double sum = total + Parts[i];
+            const double fromPart = sum - total;
+            const double error = (total - (sum - fromPart)) + (Parts[i] - fromPart);
+            if (error != 0.0)
+                Parts[kept++] = error;
+            total = sum;
+        }
+        if (total != 0.0)
+            Parts[kept++] = total;
+        Count = kept;
+    }
+
+    void AddProduct(double a, double b)
+    {
+        const double product = a * b;
+        Add(product);
+        Add(std::fma(a, b, -product));
+    }
+
+    int Sign() const { return Count == 0 ? 0 : (Parts[Count - 1] > 0.0 ? 1 : -1); }
+
+private:
+    static constexpr int MostParts = 12;  // each value added adds one part at most: six products of three factors
+    double Parts[MostParts];
+    int Count = 0;
+};
+
+int Compare(double a, double b)
+{
+    return (a > b) - (a < b);
+}
+
+// Corners in a fixed order, whichever way a triangle lists them, so that a side two triangles share is worked out
+// from the same numbers in the same order for both, and only its sign differs between them.
+bool InOrder(const CORNER& a, const CORNER& b)
+{
+    if (a.X != b.X)
+        return a.X < b.X;
+    if (a.Y != b.Y)
+        return a.Y < b.Y;
+    return a.W < b.W;
+}
+
+// How far from the exact value a side's rounded e may stand, for each unit of the magnitudes it is summed from:
+// the rounding of a coefficient, of its product with the pixel's centre and of two sums, twice over.
+constexpr double RoundingSlack = 8.0 * 0x1p-53;
+
+// One side of a triangle: the line through two corners, e(px, py) = A px + B py + C over the picture (the corners'
+// cross product), signed to be positive inside. e is worked out rounded; where it is too near 0 for the rounding
+// to decide, its exact sign is taken, so a pixel's centre lies on the same side of a line for every triangle that
+// has it, and exactly on it only when it truly is.
+struct SIDE {
+    double Products[6];   // the coefficients' exact products, before the sign: A = [0] - [1], B = [2] - [3], C = [4] - [5]
+    double Sign;          // +1 or -1: the triangle's winding and the corners' order
+    double A, B, C;       // rounded, signed
+    double Slack;         // the most a rounded e anywhere on the picture stands from the exact one
+    bool OwnsBoundary;    // centres exactly on the line are this triangle's: its inside lies to their right, or below
+
+    int ExactSign(double px, double py) const
+    {
+        EXACTSUM sum;
+        sum.AddProduct(px, Products[0]);
+        sum.AddProduct(-px, Products[1]);
+        sum.AddProduct(py, Products[2]);
+        sum.AddProduct(-py, Products[3]);
+        sum.Add(Products[4]);
+        sum.Add(-Products[5]);
+        return Sign > 0.0 ? sum.Sign() : -sum.Sign();
+    }
+
+    // e is A px + (B py + C), rounded as the row loop works it out.
+    bool Inside(double px, double py, double e) const
+    {
+        if (e > Slack)
+            return true;
+        if (e < -Slack)
+            return false;
+        const int exact = ExactSign(px, py);
+        return exact > 0 || (exact == 0 && OwnsBoundary);
+    }
+};
+
+// The side from one corner to the next of a triangle whose corners turn clockwise on the picture (winding 1) or
+// the other way (-1).
+SIDE MakeSide(const CORNER& from, const CORNER& to, int winding)
+{
+    const bool inOrder = InOrder(from, to);
+    const CORNER& u = inOrder ? from : to;
+    const CORNER& v = inOrder ? to : from;
+    SIDE side{{double{u.Y} * v.W, double{u.W} * v.Y, double{u.W} * v.X, double{u.X} * v.W, double{u.X} * v.Y,
+               double{u.Y} * v.X},
+              (inOrder ? 1.0 : -1.0) * winding, 0.0, 0.0, 0.0, 0.0, false};
+    const double* p = side.Products;
+    side.A = side.Sign * (p[0] - p[1]);
+    side.B = side.Sign * (p[2] - p[3]);
+    side.C = side.Sign * (p[4] - p[5]);
+    side.Slack = RoundingSlack * (PictureWidth * (std::fabs(p[0]) + std::fabs(p[1])) +
+                                  PictureHeight * (std::fabs(p[2]) + std::fabs(p[3])) + std::fabs(p[4]) +
+                                  std::fabs(p[5]));
+    const int a = static_cast<int>(side.Sign) * Compare(p[0], p[1]);
+    const int b = static_cast<int>(side.Sign) * Compare(p[2], p[3]);
+    side.OwnsBoundary = a > 0 || (a == 0 && b > 0);
+    return side;
+}
+
+// 1 where the corners turn clockwise on the picture, -1 the other way, 0 where they lie on one line: the exact
+// sign of the determinant of their homogeneous places.
+int Winding(const CORNER& a, const CORNER& b, const CORNER& c)
+{
+    EXACTSUM det;
+    det.AddProduct(a.X, double{b.Y} * c.W);
+    det.AddProduct(-a.X, double{b.W} * c.Y);
+    det.AddProduct(a.Y, double{b.W} * c.X);
+    det.AddProduct(-a.Y, double{b.X} * c.W);
+    det.AddProduct(a.W, double{b.X} * c.Y);
+    det.AddProduct(-a.W, double{b.Y} * c.X);
+    return det.Sign();
+}
+
+// Narrows a row's pixels, first to last, to those whose centre px may give a px + b of -slack or more, with a
+// pixel to spare on the side it narrows, as the bound is itself rounded.
+void Narrow(double a, double b, double slack, int& first, int& last)
+{
+    if (a == 0.0) {
+        if (b < -slack)
+            last = first - 1;
+        return;
+    }
+    const double bound = (-slack - b) / a - 0.5;
+    if (std::isnan(bound))
+        return;
+    const double pixel = std::min(std::max(bound, -2.0), static_cast<double>(PictureWidth) + 1.0);
+    if (a > 0.0)
+        first = std::max(first, static_cast<int>(std::floor(pixel)) - 1);
+    else
+        last = std::min(last, static_cast<int>(std::ceil(pixel)) + 1);
 }
 
 // "incoming func kept": the depth test compares the triangle with the plane, the stencil test the reference with
@@ -210,6 +327,26 @@ std::uint32_t ColourWriteBits(std::uint32_t writes)
            ((writes & D3DCOLORWRITEENABLE_BLUE) ? 0x0000ffu : 0u);
 }
 
+// The pixels a triangle may reach: those its corners' places span when all lie in front of the eye, as the
+// triangle lies within them; else the whole picture, which the sides narrow row by row.
+PIXELBOX Reach(const CORNER (&corners)[3])
+{
+    const double width = PictureWidth, height = PictureHeight;
+    double left = width + 1.0, right = -1.0, top = height + 1.0, bottom = -1.0;
+    for (const CORNER& c : corners) {
+        if (!(c.W > 0.0f))
+            return PixelsReached(0.0f, PictureWidth, 0.0f, PictureHeight);
+        const double x = std::min(std::max(static_cast<double>(c.X) / c.W, -1.0), width + 1.0);
+        const double y = std::min(std::max(static_cast<double>(c.Y) / c.W, -1.0), height + 1.0);
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    return PixelsReached(static_cast<float>(left - 1.0), static_cast<float>(right + 1.0),
+                         static_cast<float>(top - 1.0), static_cast<float>(bottom + 1.0));
+}
+
 // One triangle's pixels, their planes and how they are filled.
 struct FILL {
     const std::uint32_t* States;  // the render states, by number
@@ -271,32 +408,47 @@ struct FILL {
         Picture[i] = OpaqueBlack | (kept & ~writes & 0xffffffu) | (Blended(kept) & writes);
     }
 
-    // Pixel centres inside the triangle, by the rule the sprites follow; depth varies linearly over the picture.
-    void Triangle(PICTUREPOINT a, PICTUREPOINT b, PICTUREPOINT c) const
+    // The pixel centres inside the triangle, each side decided exactly, so that triangles sharing a side or a corner
+    // never both cover a centre nor both leave it. A triangle in space (cut) keeps what lies between the near and the
+    // far plane; any triangle reaches only the pixels where it lies in front of the eye, with the depth z / w there.
+    void Triangle(const CORNER (&corners)[3], bool cut) const
     {
-        float area = (b.X - a.X) * (c.Y - a.Y) - (c.X - a.X) * (b.Y - a.Y);  // above 0: clockwise on the picture
-        if (!std::isfinite(area) || area == 0.0f)
-            return;
-        const std::uint32_t cull = States[D3DRS_CULLMODE];
-        if ((cull == D3DCULL_CW && area > 0.0f) || (cull == D3DCULL_CCW && area < 0.0f))
-            return;
-        if (area < 0.0f) {
-            std::swap(b, c);
-            area = -area;
+        for (const CORNER& c : corners) {
+            if (!std::isfinite(c.X) || !std::isfinite(c.Y) || !std::isfinite(c.W) || !std::isfinite(c.Z))
+                return;
         }
-        const EDGE edges[3] = {MakeEdge({a.X, a.Y}, {b.X, b.Y}), MakeEdge({b.X, b.Y}, {c.X, c.Y}),
-                               MakeEdge({c.X, c.Y}, {a.X, a.Y})};
-        const float depthX = ((b.Z - a.Z) * (c.Y - a.Y) - (c.Z - a.Z) * (b.Y - a.Y)) / area;
-        const float depthY = ((c.Z - a.Z) * (b.X - a.X) - (b.Z - a.Z) * (c.X - a.X)) / area;
-        const PIXELBOX box = PixelsReached(std::min({a.X, b.X, c.X}), std::max({a.X, b.X, c.X}),
-                                           std::min({a.Y, b.Y, c.Y}), std::max({a.Y, b.Y, c.Y}));
+        const int winding = Winding(corners[0], corners[1], corners[2]);
+        const std::uint32_t cull = States[D3DRS_CULLMODE];
+        if (winding == 0 || (cull == D3DCULL_CW && winding > 0) || (cull == D3DCULL_CCW && winding < 0))
+            return;
+        // Side k runs between the other two corners, so its e weighs corner k.
+        const SIDE sides[3] = {MakeSide(corners[1], corners[2], winding), MakeSide(corners[2], corners[0], winding),
+                               MakeSide(corners[0], corners[1], winding)};
+        const PIXELBOX box = Reach(corners);
         for (int y = box.Top; y < box.Bottom; ++y) {
-            const float py = static_cast<float>(y) + 0.5f;
-            for (int x = box.Left; x < box.Right; ++x) {
-                const float px = static_cast<float>(x) + 0.5f;
-                if (edges[0].Inside(px, py) && edges[1].Inside(px, py) && edges[2].Inside(px, py))
-                    Pixel(static_cast<std::size_t>(y) * PictureWidth + static_cast<std::size_t>(x),
-                          a.Z + depthX * (px - a.X) + depthY * (py - a.Y));
+            const double py = y + 0.5;
+            double rows[3];
+            int first = box.Left, last = box.Right - 1;
+            for (int k = 0; k < 3; ++k) {
+                rows[k] = sides[k].B * py + sides[k].C;
+                Narrow(sides[k].A, rows[k], sides[k].Slack, first, last);
+            }
+            for (int x = first; x <= last; ++x) {
+                const double px = x + 0.5;
+                double e[3];
+                bool inside = true;
+                for (int k = 0; k < 3 && inside; ++k) {
+                    e[k] = sides[k].A * px + rows[k];
+                    inside = sides[k].Inside(px, py, e[k]);
+                }
+                if (!inside)
+                    continue;
+                const double z = e[0] * corners[0].Z + e[1] * corners[1].Z + e[2] * corners[2].Z;
+                const double w = e[0] * corners[0].W + e[1] * corners[1].W + e[2] * corners[2].W;
+                if (!(w > 0.0) || (cut && (z < 0.0 || z > w)))
+                    continue;
+                Pixel(static_cast<std::size_t>(y) * PictureWidth + static_cast<std::size_t>(x),
+                      static_cast<float>(z / w));
             }
         }
     }
@@ -323,7 +475,8 @@ void DEVICE::DrawPrimitive(PRIMITIVETYPE type, std::uint32_t start, std::uint32_
                   stream.Stride);
 }
 
-// A triangle in space is clipped in clip space and cut into a fan; its colour is its first vertex's.
+// A triangle in space is taken through the transforms and drawn as it lies in clip space; its colour is its first
+// vertex's.
 void DEVICE::DrawTriangles(PRIMITIVETYPE type, std::uint32_t count, const std::uint8_t* vertices,
                            std::uint32_t stride)
 {
@@ -339,29 +492,17 @@ void DEVICE::DrawTriangles(PRIMITIVETYPE type, std::uint32_t count, const std::u
         fill.Colour = UncolouredVertex;
         if (layout.HasColour)
             std::memcpy(&fill.Colour, first + layout.ColourOffset, sizeof fill.Colour);
-        if (!layout.InSpace) {
-            PICTUREPOINT points[3];
-            for (int k = 0; k < 3; ++k) {
-                const std::uint8_t* vertex = vertices + std::size_t{corners[k]} * stride;
-                points[k] = {FloatAt(vertex, 0), FloatAt(vertex, 1), FloatAt(vertex, 2)};
-            }
-            fill.Triangle(points[0], points[1], points[2]);
-            continue;
-        }
-        CLIPPOINT clipped[MaxClippedCorners + 1];
+        CORNER points[3];
         for (int k = 0; k < 3; ++k) {
             const std::uint8_t* vertex = vertices + std::size_t{corners[k]} * stride;
-            const CLIPPOINT position{FloatAt(vertex, 0), FloatAt(vertex, 1), FloatAt(vertex, 2), 1.0f};
-            clipped[k] = Transform(Transform(Transform(position, States.World), States.View), States.Projection);
+            if (!layout.InSpace) {
+                points[k] = {FloatAt(vertex, 0), FloatAt(vertex, 1), 1.0f, FloatAt(vertex, 2)};
+                continue;
+            }
+            const VECTOR4 position{FloatAt(vertex, 0), FloatAt(vertex, 1), FloatAt(vertex, 2), 1.0f};
+            points[k] = FromClipSpace(
+                Transform(Transform(Transform(position, States.World), States.View), States.Projection));
         }
-        CLIPPOINT nearCut[MaxClippedCorners + 1];
-        const int nearCount = ClipPolygon(clipped, 3, nearCut, InFrontOfNear);
-        const int farCount = ClipPolygon(nearCut, nearCount, clipped, BehindFar);
-        if (farCount < 3 ||
-            std::any_of(clipped, clipped + farCount, [](const CLIPPOINT& p) { return !(p.W > 0.0f); }))
-            continue;
-        const PICTUREPOINT anchor = OnPicture(clipped[0]);
-        for (int k = 1; k + 1 < farCount; ++k)
-            fill.Triangle(anchor, OnPicture(clipped[k]), OnPicture(clipped[k + 1]));
+        fill.Triangle(points, layout.InSpace);
     }
 }
