@@ -25,7 +25,6 @@ constexpr int MostLinks = 40;             // links followed from a name before i
 constexpr std::size_t CopyChunk = 65536;  // bytes a streamed copy holds at a time
 constexpr auto LockPoll = std::chrono::milliseconds(20);  // how often a lock held by another copy is tried again
 constexpr int TemporaryNames = 1000;      // names a save tries for its temporary file before it gives up
-constexpr int LockFileTries = 1000;       // times a lock file is looked for while other copies make and remove it
 constexpr int MostPidDigits = 9;          // a process number's digits in a temporary's name, below an int's range
 constexpr char TemporaryMark[] = ".saving-";
 constexpr char LockMark[] = ".lock";
@@ -157,22 +156,6 @@ int TakeLock(int file, std::chrono::steady_clock::time_point deadline)
         std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(LockPoll, deadline - now));
     }
     return 0;
-}
-
-// The lock file opened, made by this call where nothing stood (made says which): made with O_EXCL, or else opened
-// as it stands, and made again when it went between the two.
-int OpenLockFile(const std::string& path, bool& made, FILEERROR* error)
-{
-    for (int tries = 0; tries < LockFileTries; tries++) {
-        int file = OpenRegular(path, O_RDONLY | O_CREAT | O_EXCL, error);
-        made = file >= 0;
-        if (made || error->Reason != EEXIST)
-            return file;
-        file = OpenRegular(path, O_RDONLY, error);
-        if (file >= 0 || error->Reason != ENOENT)
-            return file;
-    }
-    return -1;
 }
 
 // Digits as a save writes a number in a temporary's name: no sign, no leading zero.
@@ -369,7 +352,8 @@ bool READFILE::ReadUpTo(std::vector<unsigned char>& bytes, std::size_t count)
 // used (something else stands at its name), the folder is locked. A copy stopped while it holds the turn keeps the
 // others waiting only up to their wait, after which they save nothing. Where the file system refuses the lock for
 // any other reason than another copy holding it (it takes no locks, or its lock service is down), no copy can take
-// a turn there, and a save goes without one, as a lone copy's would: a lock file this call made goes at once.
+// a turn there, and a save goes without one, as a lone copy's would. A lock file there serves no copy, so it goes at
+// once, whoever made it: this save, or an earlier game that left it.
 SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
 {
     int reason = 0;
@@ -382,8 +366,7 @@ SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
     const std::string lock = target + LockMark;
     FILEERROR lockError, refusal;
     for (;;) {
-        bool made = false;
-        const int file = OpenLockFile(lock, made, &lockError);
+        const int file = OpenRegular(lock, O_RDONLY | O_CREAT, &lockError);
         if (file < 0)
             break;
         const int taken = TakeLock(file, deadline);
@@ -394,7 +377,7 @@ SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
             return;
         }
         if (taken != 0 && taken != EWOULDBLOCK) {
-            if (made && current)
+            if (current)
                 unlink(lock.c_str());
             close(file);
             refusal = FILEERROR{taken, Absolute(lock), false};

@@ -84,9 +84,10 @@ TEST(LocklessSaves, WhereNoLockCanBeHadEverySaveGoesThroughAndItIsSaidOnce)
     }
 }
 
-// Whatever the outcome of a save without a turn, the lock file it made is gone: a save refused by a file-size limit
-// leaves the table as it was; where a folder stands at the lock file's name and the folder refuses its lock too, the
-// save goes through, the refusal named by the folder, and the folder at the name is left.
+// Whatever the outcome of a save without a turn, no lock file stays, neither its own nor the empty one an earlier
+// game left: a save refused by a file-size limit leaves the table as it was; where a folder stands at the lock
+// file's name and the folder refuses its lock too, the save goes through, the refusal named by the folder, and the
+// folder at the name is left.
 TEST(LocklessSaves, NoLockFileStaysWhateverTheSaveComesTo)
 {
     const std::string here = fs::current_path().string();
@@ -94,6 +95,7 @@ TEST(LocklessSaves, NoLockFileStaysWhateverTheSaveComesTo)
     config.Load();
     ASSERT_TRUE(SaveRow(config, 9100));
     const std::string table = ReadRaw("Vizor.cfg");
+    WriteRaw("Vizor.cfg.lock", "");
     RefusedWith = ENOLCK;
     testing::internal::CaptureStderr();
     bool limited = true;
