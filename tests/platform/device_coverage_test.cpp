@@ -613,7 +613,7 @@ TEST_F(Coverage, TrianglesWithCornersFarOffThePictureTileItOnce)
 }
 
 // A pixel centre lying exactly on an edge goes to the triangle whose inside lies to the right of the edge, or below
-// it where the edge is level, whichever way the triangle is wound.
+// it where the edge is level, whichever way the triangle is wound; one a hair off a long edge lies on its own side.
 TEST_F(Coverage, APixelCentreOnAnEdgeGoesToTheTriangleRightOfOrBelowIt)
 {
     struct CASE {
@@ -631,6 +631,10 @@ TEST_F(Coverage, APixelCentreOnAnEdgeGoesToTheTriangleRightOfOrBelowIt)
         {"sloping edge, inside to the left", {{{10.5f, 0.5f, 0}, {30.5f, 40.5f, 0}, {-20, 40, 0}}}, 20, 20, 0},
         {"falling edge, inside to the right", {{{30.5f, 0.5f, 0}, {10.5f, 40.5f, 0}, {60, 40, 0}}}, 20, 20, 1},
         {"falling edge, inside to the left", {{{30.5f, 0.5f, 0}, {10.5f, 40.5f, 0}, {-20, 0, 0}}}, 20, 20, 0},
+        {"a long edge 2e-13 above the centre, inside below", {{{0x1p40f, 0, 0}, {-0x1p40f, 1, 0}, {0, 1000, 0}}}, 0,
+         0, 1},
+        {"a long edge 2e-13 above the centre, inside above", {{{0x1p40f, 0, 0}, {-0x1p40f, 1, 0}, {0, -1000, 0}}}, 0,
+         0, 0},
     };
     for (const CASE& test : cases)
         for (bool flipped : {false, true}) {
@@ -642,4 +646,38 @@ TEST_F(Coverage, APixelCentreOnAnEdgeGoesToTheTriangleRightOfOrBelowIt)
             EXPECT_EQ(Screen.StencilAt(test.X, test.Y), test.Count)
                 << test.Name << (flipped ? ", wound the other way" : "");
         }
+}
+
+// A fan in space about a corner that falls exactly on a pixel centre, its rim in a plane through it turned any way,
+// so that the sides through the hub meet the centre only after rounding: the hub's pixel and those about it go to one
+// triangle each, whichever way the fan is wound.
+TEST_F(Coverage, AFanInSpaceAboutAPixelCentreCoversItOnce)
+{
+    MATRIX projection = IdentityMatrix();  // w = z, the hub's 15 bits deep: it falls on the centre of pixel (322, 255)
+    projection._33 = 1.001f;
+    projection._34 = 1.0f;
+    projection._43 = -0.1001f;
+    projection._44 = 0.0f;
+    Screen.SetTransform(D3DTS_PROJECTION, projection);
+    const POINT3 hub{24577.0 / 1048576.0, 24577.0 / 4194304.0, 24577.0 / 8192.0};
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        std::mt19937 random(seed);
+        POINT3 normal{Uniform(random, -1, 1), Uniform(random, -1, 1), 0.0};
+        normal.Z = (random() % 2 == 0 ? 1.0 : -1.0) * Uniform(random, 0.4, 1.0);
+        const POINT3 u = Unit(Cross(normal, {Uniform(random, -1, 1), 1.0, 0.0})), v = Unit(Cross(normal, u));
+        const int spokes = Between(random, 5, 16);
+        const double start = Uniform(random, 0.0, 2.0 * Pi);
+        std::vector<VECTOR3> fan{Single(hub)};
+        for (int k = 0; k <= spokes; ++k) {
+            const double angle = start + 2.0 * Pi * (seed % 2 == 0 ? k : spokes - k) / spokes;
+            const double reach = Uniform(random, 0.3, 1.2);
+            fan.push_back(Single(hub + (u * std::cos(angle) + v * std::sin(angle)) * reach));
+        }
+        fan.back() = fan[1];
+        Start(D3DCULL_NONE);
+        DrawInSpace(D3DPT_TRIANGLEFAN, fan);
+        for (int y = 254; y <= 256; ++y)
+            for (int x = 321; x <= 323; ++x)
+                EXPECT_EQ(Screen.StencilAt(x, y), 1u) << "fan seed " << seed << " at (" << x << ", " << y << ")";
+    }
 }
