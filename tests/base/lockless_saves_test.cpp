@@ -169,3 +169,22 @@ TEST(LeftSaves, ASaveInItsTurnClearsWhatEndedCopiesLeftAndNothingElse)
     EXPECT_TRUE(fs::is_symlink("tables/Vizor.cfg.saving-" + ended + "-4"));
     EXPECT_EQ(ReadRaw("Vizor.cfg").size(), static_cast<std::size_t>(ConfigFileSize));
 }
+
+// A copy this user may not signal lives all the same: a save made without root's rights leaves its temporary, and
+// clears one of a copy that has ended.
+TEST(LeftSaves, ATemporaryOfACopyThatCannotBeSignalledStays)
+{
+    const std::string ended = "Vizor.cfg.saving-" + std::to_string(EndedProcess()) + "-5";
+    WriteRaw("Vizor.cfg.saving-1-5", "another user's");
+    WriteRaw(ended, "part of a table");
+    const int saved = AsUnprivileged([] {
+        CONFIG config;
+        config.Load();
+        return SaveRow(config, 9100) ? 0 : 1;
+    });
+    if (saved == UnprivilegedSkip)
+        GTEST_SKIP() << "no user without root's rights can be had";
+    EXPECT_EQ(saved, 0);
+    EXPECT_EQ(ReadRaw("Vizor.cfg.saving-1-5"), "another user's");
+    EXPECT_FALSE(fs::exists(ended));
+}
