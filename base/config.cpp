@@ -382,7 +382,7 @@ bool CONFIG::Save()
         else if (!turn.Held())
             return NotSaved(FileName, nullptr, turn.Error(), true);
         else
-            ClearLeftSaves(FileName);
+            turn.ClearLeftSaves();
         found = ReadTable(FileName, onDisk, reason);
         if (found != TableRefused)
             return SaveInTurn(*this, onDisk, found);

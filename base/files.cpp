@@ -357,13 +357,13 @@ bool READFILE::ReadUpTo(std::vector<unsigned char>& bytes, std::size_t count)
 SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
 {
     int reason = 0;
-    const std::string target = WriteTarget(HostPath(name), reason);
+    Target = WriteTarget(HostPath(name), reason);
     if (reason != 0) {
         Failure = Blame(HostPath(name), reason);
         return;
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMilliseconds);
-    const std::string lock = target + LockMark;
+    const std::string lock = Target + LockMark;
     FILEERROR lockError, refusal;
     for (;;) {
         const int file = OpenRegular(lock, O_RDONLY | O_CREAT, &lockError);
@@ -390,7 +390,7 @@ SAVETURN::SAVETURN(const char* name, int waitMilliseconds)
             return;
         }
     }
-    const std::string folder = FolderOf(target);
+    const std::string folder = FolderOf(Target);
     const int file = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (file >= 0) {
         const int taken = TakeLock(file, deadline);
@@ -438,26 +438,20 @@ const FILEERROR& SAVETURN::Error() const
 // turn held no copy that takes turns is writing one, and a process number that names no process tells a copy that
 // is gone. One whose process lives, or cannot be told of, may still be written, and stays; so does anything that is
 // no regular file, which no save makes.
-void ClearLeftSaves(const char* name)
+void SAVETURN::ClearLeftSaves() const
 {
-    int reason = 0;
-    const std::string target = name != nullptr ? WriteTarget(HostPath(name), reason) : std::string();
-    if (target.empty())
+    if (!Held())
         return;
-    const std::string folder = FolderOf(target);
-    const std::size_t slash = target.rfind('/');
-    const std::string mark = (slash == std::string::npos ? target : target.substr(slash + 1)) + TemporaryMark;
+    const std::string mark = std::filesystem::path(Target).filename().string() + TemporaryMark;
     std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+    for (std::filesystem::directory_iterator entry(FolderOf(Target), error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string file = entry->path().filename().string();
-        const pid_t saver = SaverOf(file, mark);
+        const pid_t saver = SaverOf(entry->path().filename().string(), mark);
         if (saver == 0 || kill(saver, 0) == 0 || errno != ESRCH)
             continue;
-        const std::string path = folder + "/" + file;
         struct stat status;
-        if (lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode))
-            unlink(path.c_str());
+        if (lstat(entry->path().c_str(), &status) == 0 && S_ISREG(status.st_mode))
+            unlink(entry->path().c_str());
     }
 }
 

@@ -62,17 +62,17 @@ public:
     // The file system refused the lock for another reason than a copy holding it: a save goes without a turn.
     bool Lockless() const;
     const FILEERROR& Error() const;   // why not, when not held: the refusal itself when lockless
+    // With the turn held, removes the temporary files that saves to the file left when their copies of the game ended
+    // in the middle of them; a temporary a live copy may still be writing is never touched.
+    void ClearLeftSaves() const;
 
 private:
+    std::string Target;  // where writes to the name land, its links followed
     int Descriptor = -1;
     bool NoLocks = false;
     std::string LockPath;  // the lock file held, removed when the turn ends; empty for the folder
     FILEERROR Failure;
 };
-
-// Removes the temporary files that saves to the name left when their copies of the game ended in the middle of them;
-// called with the turn held. A temporary a live copy may still be writing is never touched.
-void ClearLeftSaves(const char* name);
 
 std::string HostPath(const char* name);                                // the name as the host spells it, "/" between folders
 

@@ -156,21 +156,22 @@ constexpr double RoundingSlack = 8.0 * 0x1p-53;
 // to decide, its exact sign is taken, so a pixel's centre lies on the same side of a line for every triangle that
 // has it, and exactly on it only when it truly is.
 struct SIDE {
-    double Products[6];   // the coefficients' exact products, before the sign: A = [0] - [1], B = [2] - [3], C = [4] - [5]
+    double Products[6];   // the coefficients' exact products, unsigned: A = [0] - [1], B = [2] - [3], C = [4] - [5]
     double Sign;          // +1 or -1: the triangle's winding and the corners' order
     double A, B, C;       // rounded, signed
     double Slack;         // the most a rounded e anywhere on the picture stands from the exact one
     bool OwnsBoundary;    // centres exactly on the line are this triangle's: its inside lies to their right, or below
 
-    int ExactSign(double px, double py) const
+    // The exact sign of e at the homogeneous point (x, y, w): a pixel's centre (px, py, 1), or a corner.
+    int ExactSign(double x, double y, double w) const
     {
         EXACTSUM sum;
-        sum.AddProduct(px, Products[0]);
-        sum.AddProduct(-px, Products[1]);
-        sum.AddProduct(py, Products[2]);
-        sum.AddProduct(-py, Products[3]);
-        sum.Add(Products[4]);
-        sum.Add(-Products[5]);
+        sum.AddProduct(x, Products[0]);
+        sum.AddProduct(-x, Products[1]);
+        sum.AddProduct(y, Products[2]);
+        sum.AddProduct(-y, Products[3]);
+        sum.AddProduct(w, Products[4]);
+        sum.AddProduct(-w, Products[5]);
         return Sign > 0.0 ? sum.Sign() : -sum.Sign();
     }
 
@@ -181,7 +182,7 @@ struct SIDE {
             return true;
         if (e < -Slack)
             return false;
-        const int exact = ExactSign(px, py);
+        const int exact = ExactSign(px, py, 1.0);
         return exact > 0 || (exact == 0 && OwnsBoundary);
     }
 };
@@ -210,17 +211,10 @@ SIDE MakeSide(const CORNER& from, const CORNER& to, int winding)
 }
 
 // 1 where the corners turn clockwise on the picture, -1 the other way, 0 where they lie on one line: the exact
-// sign of the determinant of their homogeneous places.
+// sign of the determinant of their homogeneous places, the side from b to c at a.
 int Winding(const CORNER& a, const CORNER& b, const CORNER& c)
 {
-    EXACTSUM det;
-    det.AddProduct(a.X, double{b.Y} * c.W);
-    det.AddProduct(-a.X, double{b.W} * c.Y);
-    det.AddProduct(a.Y, double{b.W} * c.X);
-    det.AddProduct(-a.Y, double{b.X} * c.W);
-    det.AddProduct(a.W, double{b.X} * c.Y);
-    det.AddProduct(-a.W, double{b.Y} * c.X);
-    return det.Sign();
+    return MakeSide(b, c, 1).ExactSign(a.X, a.Y, a.W);
 }
 
 // Narrows a row's pixels, first to last, to those whose centre px may give a px + b of -slack or more, with a
