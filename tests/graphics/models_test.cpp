@@ -177,8 +177,8 @@ TEST_F(ShadowPicture, ABoxsShadowDarkensTheFloorInItsOutlineAndNothingElse)
 }
 
 // Each of these triangles faces the light and shares no edge: three silhouette edges, 18 points. 1777 of them fill
-// 31986 of the 32000 points; one more would overflow, and such a volume is refused whole: nothing is counted or
-// darkened.
+// 31986 of the 32000 points; one more would overflow, as would these after 15 points held already, and such a volume
+// is refused whole: nothing is counted or darkened.
 TEST_F(ShadowPicture, AVolumeOfMoreThan32000PointsIsRefusedWhole)
 {
     MESH many;
@@ -197,6 +197,12 @@ TEST_F(ShadowPicture, AVolumeOfMoreThan32000PointsIsRefusedWhole)
     BuildShadowVolume(many, {0.0f, 1.0f, 0.0f}, points.get(), count);
     EXPECT_EQ(count, 31986);
     EXPECT_TRUE(points[2].Y == -10.0f && points[0].Y == 0.0f) << "the edge's copy lies 10 lights back";
+    int held = 14;  // points the list holds already: with these 31986 it is full
+    BuildShadowVolume(many, {0.0f, 1.0f, 0.0f}, points.get(), held);
+    EXPECT_EQ(held, MaxShadowPoints);
+    held = 15;
+    BuildShadowVolume(many, {0.0f, 1.0f, 0.0f}, points.get(), held);
+    EXPECT_EQ(held, 15) << "a point past the list's room";
 
     many.Indices.insert(many.Indices.end(), {5331, 5332, 5333});
     SetTranslateMatrix(Camera.CameraMatrix, 0.0f, 60.0f, -60.0f);
