@@ -302,12 +302,13 @@ TEST(ConfigFile, AFileThatCannotBeReadOrIsNoRegularFileIsSaidAndNeverReplaced)
     }
 }
 
-// The link may lead to a table kept elsewhere, through other links, or to none yet: the save writes the end of the
-// chain, its temporary file beside it, and every link stays.
+// The link may lead to a table kept elsewhere, through other links (each read from its own folder), or to none yet:
+// the save writes the end of the chain, its temporary file beside it, and every link stays.
 TEST(ConfigFile, ASaveThroughSymbolicLinksWritesTheirTargetAndTheLinksStay)
 {
     fs::create_directory("sync");
     fs::create_symlink("sync/table.cfg", "Vizor.cfg");
+    fs::create_symlink("real.cfg", "sync/table.cfg");  // read from its own folder
     fs::create_symlink("Vizor.cfg", "chain.cfg");
     CONFIG first;
     first.Load();
@@ -318,8 +319,9 @@ TEST(ConfigFile, ASaveThroughSymbolicLinksWritesTheirTargetAndTheLinksStay)
     second.Load();
     second.HiScores.Insert("Bo", "Kell", 8000);
     ASSERT_TRUE(second.Save());
-    EXPECT_TRUE(fs::is_symlink("Vizor.cfg") && fs::is_symlink("chain.cfg"));
-    EXPECT_EQ(std::distance(fs::directory_iterator("sync"), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::is_symlink("Vizor.cfg") && fs::is_symlink("chain.cfg") && fs::is_symlink("sync/table.cfg"));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("sync/real.cfg")));
+    EXPECT_EQ(std::distance(fs::directory_iterator("sync"), fs::directory_iterator()), 2);
     CONFIG back;
     back.Load();
     EXPECT_EQ(Rows(back.HiScores)[0] + " " + Rows(back.HiScores)[1], "Ada/Kell/9000 Bo/Kell/8000");
