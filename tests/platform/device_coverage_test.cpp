@@ -472,9 +472,8 @@ SOLID Globe(int rings, int meridians)
     return globe;
 }
 
-// Stretched by up to two along each axis, turned any way, and put wholly between the near plane and the far, from
-// just past the near plane to a few sizes beyond it, perhaps partly off the picture.
-MATRIX Pose(std::mt19937& random, const CAMERA& camera)
+// Turned any way and stretched by low to high along each axis; reach is how far its corners may lie from its centre.
+MATRIX Turned(std::mt19937& random, double low, double high, double& reach)
 {
     std::normal_distribution<double> normal;
     double q[4];
@@ -485,19 +484,33 @@ MATRIX Pose(std::mt19937& random, const CAMERA& camera)
     const double turn[3][3] = {{1 - 2 * (y * y + z * z), 2 * (x * y + w * z), 2 * (x * z - w * y)},
                                {2 * (x * y - w * z), 1 - 2 * (x * x + z * z), 2 * (y * z + w * x)},
                                {2 * (x * z + w * y), 2 * (y * z - w * x), 1 - 2 * (x * x + y * y)}};
-    const double stretch[3] = {Uniform(random, 0.5, 2.0), Uniform(random, 0.5, 2.0), Uniform(random, 0.5, 2.0)};
-    const double reach = std::sqrt(stretch[0] * stretch[0] + stretch[1] * stretch[1] + stretch[2] * stretch[2]);
-    const double depth = camera.Near + reach * Uniform(random, 1.02, 4.0);
-    const double across = Uniform(random, -1.2, 1.2) * depth / camera.XScale;
-    const double down = Uniform(random, -1.2, 1.2) * depth / camera.YScale;
+    const double stretch[3] = {Uniform(random, low, high), Uniform(random, low, high), Uniform(random, low, high)};
+    reach = std::sqrt(stretch[0] * stretch[0] + stretch[1] * stretch[1] + stretch[2] * stretch[2]);
     MATRIX world = IdentityMatrix();
     float* m = &world._11;
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
             m[row * 4 + column] = static_cast<float>(stretch[row] * turn[row][column]);
-    world._41 = static_cast<float>(across);
-    world._42 = static_cast<float>(down);
+    return world;
+}
+
+// Its centre at depth from the eye, across and down given as parts of the picture's half width and height there.
+void Place(MATRIX& world, const CAMERA& camera, double depth, double across, double down)
+{
+    world._41 = static_cast<float>(across * depth / camera.XScale);
+    world._42 = static_cast<float>(down * depth / camera.YScale);
     world._43 = static_cast<float>(depth);
+}
+
+// Stretched by up to two along each axis, turned any way, and put wholly between the near plane and the far, from
+// just past the near plane to a few sizes beyond it, perhaps partly off the picture.
+MATRIX Pose(std::mt19937& random, const CAMERA& camera)
+{
+    double reach = 0.0;
+    MATRIX world = Turned(random, 0.5, 2.0, reach);
+    const double depth = camera.Near + reach * Uniform(random, 1.02, 4.0);
+    const double across = Uniform(random, -1.2, 1.2), down = Uniform(random, -1.2, 1.2);
+    Place(world, camera, depth, across, down);
     return world;
 }
 
@@ -535,6 +548,59 @@ TEST_F(Coverage, AClosedConvexMeshCoversEachPixelTwiceOrNotAtAllAndOnceFromEachS
             EXPECT_TRUE(All(counts[2], {0, 1})) << where << ", counter-clockwise culled:" << Tally(counts[2]);
             const std::string sides = Differences(counts[1], counts[2]);
             EXPECT_TRUE(sides.empty()) << where << ", clockwise culled against counter-clockwise: " << sides;
+        }
+    }
+}
+
+// A closed convex mesh that the near or far plane cuts covers each pixel at most twice, and once from each side it
+// shows there: its triangles facing the eye and those facing away, counted apart, add up to all of them counted
+// together. From inside it, where its triangles beside the eye reach behind it, every pixel is covered once, by
+// triangles all facing away.
+TEST_F(Coverage, AClosedConvexMeshAcrossTheNearOrFarPlaneOrAboutTheEyeCoversEachPixelOnceFromEachSide)
+{
+    enum PLACE { AcrossNear, AcrossFar, AboutEye };
+    const char* const names[] = {"across the near plane", "across the far plane", "about the eye"};
+    const std::pair<PLACE, unsigned> views[] = {{AcrossNear, 1}, {AcrossNear, 134}, {AcrossNear, 162}, {AcrossFar, 1},
+                                                {AcrossFar, 236}, {AboutEye, 1},    {AboutEye, 172},    {AboutEye, 257}};
+    const SOLID globe = Globe(9, 16);
+    for (const auto& [place, seed] : views) {
+        std::mt19937 random(400 * place + seed);
+        const double nearZ = place == AboutEye ? 0.05 : Uniform(random, 0.5, 2.0);
+        const double farZ = place == AcrossFar ? Uniform(random, 8.0, 20.0) : 1000.0;
+        const CAMERA camera = LookAt({0, 0, 0}, {0, 0, 1}, {0, 1, 0}, 60.0 * Degree, nearZ, farZ);
+        double reach = 0.0;
+        MATRIX world = Turned(random, 1.0, 2.0, reach);
+        // Stretched by at least one, the globe holds the ball of 0.9 about its centre: the eye and the near plane's
+        // corners within 0.4 of it lie inside.
+        if (place == AboutEye)
+            Place(world, camera, Uniform(random, -0.3, 0.3), Uniform(random, -0.3, 0.3), Uniform(random, -0.3, 0.3));
+        else
+            Place(world, camera, (place == AcrossNear ? nearZ : farZ) + Uniform(random, -0.5, 0.5),
+                  Uniform(random, -0.3, 0.3), Uniform(random, -0.3, 0.3));
+        Look(camera, world);
+        COUNTS counts[3];
+        const std::uint32_t culls[3] = {D3DCULL_NONE, D3DCULL_CW, D3DCULL_CCW};
+        for (int k = 0; k < 3; ++k) {
+            Start(culls[k]);
+            for (const BATCH& batch : globe)
+                DrawInSpace(batch.Type, batch.Vertices);
+            counts[k] = Counts();
+        }
+        const std::string where = std::string(names[place]) + ", seed " + std::to_string(seed);
+        COUNTS sides(counts[1].size());
+        for (std::size_t i = 0; i < sides.size(); ++i)
+            sides[i] = static_cast<std::uint8_t>(counts[1][i] + counts[2][i]);
+        EXPECT_TRUE(All(counts[1], {0, 1})) << where << ", clockwise culled:" << Tally(counts[1]);
+        EXPECT_TRUE(All(counts[2], {0, 1})) << where << ", counter-clockwise culled:" << Tally(counts[2]);
+        const std::string differences = Differences(counts[0], sides);
+        EXPECT_TRUE(differences.empty()) << where << ", both sides against each: " << differences;
+        if (place == AboutEye) {
+            EXPECT_TRUE(All(counts[0], {1})) << where << ", nothing culled:" << Tally(counts[0]);
+            EXPECT_TRUE(All(counts[1], {1}) || All(counts[2], {1}))
+                << where << ": not all wound alike, clockwise culled:" << Tally(counts[1]);
+        } else {
+            EXPECT_TRUE(All(counts[0], {0, 1, 2})) << where << ", nothing culled:" << Tally(counts[0]);
+            EXPECT_FALSE(All(counts[0], {0, 2})) << where << ": no plane cuts it in sight";
         }
     }
 }
