@@ -232,14 +232,8 @@ bool StreamCopy(READFILE& source, const std::string& copy, int* reason)
         chunk.clear();
         if (!source.ReadUpTo(chunk, CopyChunk))
             error = source.Reason();
-        for (std::size_t done = 0; error == 0 && done < chunk.size();) {
-            errno = 0;
-            const ssize_t wrote = write(out, chunk.data() + done, chunk.size() - done);
-            if (wrote > 0)
-                done += static_cast<std::size_t>(wrote);
-            else if (errno != EINTR)
-                error = LastError();
-        }
+        if (error == 0)
+            error = WriteAll(out, chunk.data(), static_cast<int>(chunk.size()));
     } while (error == 0 && !chunk.empty());
     if (error == 0 && fsync(out) != 0)
         error = LastError();

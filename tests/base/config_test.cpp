@@ -146,6 +146,8 @@ TEST(ConfigFile, EachRuleGivesTheDefaultsForBytesItDoesNotUnderstandAndTheFirstS
         {"an unlock flag of 2", 708 + 6, "\x02", false},
         {"an unlock flag of 255 in the last slot", 708 + 9, "\xFF", false},
         {"a slot every player starts with closed", 708 + 2, std::string(1, '\0'), false},
+        {"the first slot closed", 708, std::string(1, '\0'), false},
+        {"an unlock flag of 2 in the first slot", 708, "\x02", false},
         {"every slot open", 708, std::string(10, '\x01'), true},
         {"any settings", 696, std::string(12, '\xFF'), true},
         {"the unused bytes at the start", 0, std::string(16, '\xFF'), true},

@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include "base/eventlog.h"
@@ -76,7 +77,25 @@ std::optional<std::string> Decode(const std::vector<unsigned char>& file, int ca
     return ok ? std::optional<std::string>(out) : std::nullopt;
 }
 
+// While set, the system takes at most this many bytes a write into a file, and each write is interrupted by a
+// signal once before it takes any: as a pipe, a network folder or a busy system may.
+std::size_t PieceBytes = 0;
+bool Interrupted = false;
+
 }  // namespace
+
+extern "C" ssize_t write(int file, const void* bytes, std::size_t count)
+{
+    if (PieceBytes != 0 && file > STDERR_FILENO) {
+        Interrupted = !Interrupted;
+        if (Interrupted) {
+            errno = EINTR;
+            return -1;
+        }
+        count = std::min(count, PieceBytes);
+    }
+    return static_cast<ssize_t>(syscall(SYS_write, file, bytes, count));
+}
 
 TEST(EventLog, EveryCallAppendsOneLineAndALogThatCannotBeWrittenIsSaidOnce)
 {
@@ -114,6 +133,14 @@ TEST(FileReads, SizeExistenceAndBlocksFromAnOffsetLeaveWhatLiesPastTheEndUntouch
     for (const auto& r : reads) {
         std::string buffer(r.Bytes.size(), '-');
         EXPECT_TRUE(LoadFileData("Textures\\Font\\A.dds", buffer.data(), r.Count, r.Offset));
+        EXPECT_EQ(buffer, r.Bytes);
+    }
+    // A scrambled file reads with the top bit of each byte it gave flipped, and what lies past them untouched.
+    const struct { int Count; std::string Bytes; } scrambled[] = {
+        {10, std::string("\xB0\xB1\xB2\xB3\xC1\x42\x80\x7F--", 10)}, {3, std::string("\xB0\xB1\xB2---", 6)}};
+    for (const auto& r : scrambled) {
+        std::string buffer(r.Bytes.size(), '-');
+        EXPECT_TRUE(LoadScrambledFile("Textures\\Font\\A.dds", buffer.data(), r.Count));
         EXPECT_EQ(buffer, r.Bytes);
     }
     // A size past 2 GiB is still a size; a FIFO is no regular file and is refused without blocking.
@@ -179,6 +206,37 @@ TEST(SaveTurn, WhereNoLockFileCanBeMadeTheFolderGivesTheTurn)
 
 // What an earlier save or anybody else left at the names of a save's temporary files, of whatever kind, neither
 // blocks a save nor is written through nor changed; the save's own temporary file is gone once it is done.
+// A save, a copy and the event log whose writes the system takes a few bytes at a time, interrupted between, still
+// hold every byte once and in order.
+TEST(FileWrites, WritesTakenAPieceAtATimeLandWholeAndInOrder)
+{
+    std::string table(1000, '\0');
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = static_cast<char>(i * 7 % 251);
+    std::string copied(150000, '\0');
+    for (std::size_t i = 0; i < copied.size(); ++i)
+        copied[i] = static_cast<char>(i * 13 % 241);
+    std::string source = "/dev/shm/tollmarrow-pieces-XXXXXX";  // on another file system, so that it is copied
+    const int file = mkstemp(source.data());
+    ASSERT_GE(file, 0);
+    close(file);
+    WriteRaw(source, copied);
+    PieceBytes = 7;
+    const bool saved = SaveFileData("Vizor.cfg", table.data(), static_cast<int>(table.size()));
+    PieceBytes = 4093;
+    int reason = 0;
+    const bool copy = CopyToNewFile(source.c_str(), "copy.bin", &reason);
+    fs::remove(source);
+    PieceBytes = 5;
+    LogError("Written in pieces", "GridA.dds", 12, 34);
+    PieceBytes = 0;
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(ReadRaw("Vizor.cfg"), table);
+    EXPECT_TRUE(copy) << std::strerror(reason);
+    EXPECT_EQ(ReadRaw("copy.bin"), copied);
+    EXPECT_EQ(ReadRaw(EventLogName), "Written in pieces: GridA.dds, 12, 34\r\n");
+}
+
 TEST(FileWrites, NothingLeftAtATemporaryNameStopsASaveOrIsWrittenThrough)
 {
     const std::string mine = "Vizor.cfg.saving-" + std::to_string(getpid()) + "-";
