@@ -204,8 +204,6 @@ TEST(SaveTurn, WhereNoLockFileCanBeMadeTheFolderGivesTheTurn)
     EXPECT_TRUE(fs::is_directory("Vizor.cfg.lock")) << "what stands at the name is left as it is";
 }
 
-// What an earlier save or anybody else left at the names of a save's temporary files, of whatever kind, neither
-// blocks a save nor is written through nor changed; the save's own temporary file is gone once it is done.
 // A save, a copy and the event log whose writes the system takes a few bytes at a time, interrupted between, still
 // hold every byte once and in order.
 TEST(FileWrites, WritesTakenAPieceAtATimeLandWholeAndInOrder)
@@ -237,6 +235,8 @@ TEST(FileWrites, WritesTakenAPieceAtATimeLandWholeAndInOrder)
     EXPECT_EQ(ReadRaw(EventLogName), "Written in pieces: GridA.dds, 12, 34\r\n");
 }
 
+// What an earlier save or anybody else left at the names of a save's temporary files, of whatever kind, neither
+// blocks a save nor is written through nor changed; the save's own temporary file is gone once it is done.
 TEST(FileWrites, NothingLeftAtATemporaryNameStopsASaveOrIsWrittenThrough)
 {
     const std::string mine = "Vizor.cfg.saving-" + std::to_string(getpid()) + "-";

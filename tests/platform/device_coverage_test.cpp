@@ -272,6 +272,13 @@ std::vector<bool> NearChanges(const COUNTS& counts)
     return near;
 }
 
+// A closed convex mesh as the draws that make it.
+struct BATCH {
+    PRIMITIVETYPE Type;
+    std::vector<VECTOR3> Vertices;
+};
+using SOLID = std::vector<BATCH>;
+
 // Each test draws with the stencil counting every pixel a triangle covers, the depth test off.
 class Coverage : public testing::Test {
 protected:
@@ -313,6 +320,20 @@ protected:
             vertices.push_back({p.X, p.Y, 0.5f, 1.0f, 0xffffffffu});
         Screen.SetFVF(ScreenVertexFormat);
         Screen.DrawPrimitiveUP(type, PrimitivesOf(type, points.size()), vertices.data(), sizeof(SCREENVERTEX));
+    }
+
+    // A solid counted three times: nothing culled, clockwise culled, counter-clockwise culled.
+    std::array<COUNTS, 3> CountsByCulling(const SOLID& solid)
+    {
+        std::array<COUNTS, 3> counts;
+        const std::uint32_t culls[3] = {D3DCULL_NONE, D3DCULL_CW, D3DCULL_CCW};
+        for (int k = 0; k < 3; ++k) {
+            Start(culls[k]);
+            for (const BATCH& batch : solid)
+                DrawInSpace(batch.Type, batch.Vertices);
+            counts[k] = Counts();
+        }
+        return counts;
     }
 
     COUNTS Counts() const
@@ -439,13 +460,6 @@ TEST_F(Coverage, AFloorOfManyTrianglesCoversWhatTheSameFloorOfTwoDoes)
 
 namespace {
 
-// A closed convex mesh as the draws that make it.
-struct BATCH {
-    PRIMITIVETYPE Type;
-    std::vector<VECTOR3> Vertices;
-};
-using SOLID = std::vector<BATCH>;
-
 // A sphere of rings and meridians: a fan about each pole and a strip around each band between rings.
 SOLID Globe(int rings, int meridians)
 {
@@ -533,14 +547,7 @@ TEST_F(Coverage, AClosedConvexMeshCoversEachPixelTwiceOrNotAtAllAndOnceFromEachS
         for (unsigned pose : poses) {
             std::mt19937 posed(pose);
             Look(camera, Pose(posed, camera));
-            COUNTS counts[3];
-            const std::uint32_t culls[3] = {D3DCULL_NONE, D3DCULL_CW, D3DCULL_CCW};
-            for (int k = 0; k < 3; ++k) {
-                Start(culls[k]);
-                for (const BATCH& batch : solid)
-                    DrawInSpace(batch.Type, batch.Vertices);
-                counts[k] = Counts();
-            }
+            const std::array<COUNTS, 3> counts = CountsByCulling(solid);
             const std::string where = std::string(name) + " in pose seed " + std::to_string(pose);
             ASSERT_FALSE(All(counts[0], {0})) << where << " is out of sight";
             EXPECT_TRUE(All(counts[0], {0, 2})) << where << ", nothing culled:" << Tally(counts[0]);
@@ -578,14 +585,7 @@ TEST_F(Coverage, AClosedConvexMeshAcrossTheNearOrFarPlaneOrAboutTheEyeCoversEach
             Place(world, camera, (place == AcrossNear ? nearZ : farZ) + Uniform(random, -0.5, 0.5),
                   Uniform(random, -0.3, 0.3), Uniform(random, -0.3, 0.3));
         Look(camera, world);
-        COUNTS counts[3];
-        const std::uint32_t culls[3] = {D3DCULL_NONE, D3DCULL_CW, D3DCULL_CCW};
-        for (int k = 0; k < 3; ++k) {
-            Start(culls[k]);
-            for (const BATCH& batch : globe)
-                DrawInSpace(batch.Type, batch.Vertices);
-            counts[k] = Counts();
-        }
+        const std::array<COUNTS, 3> counts = CountsByCulling(globe);
         const std::string where = std::string(names[place]) + ", seed " + std::to_string(seed);
         COUNTS sides(counts[1].size());
         for (std::size_t i = 0; i < sides.size(); ++i)
