@@ -136,17 +136,6 @@ int Compare(double a, double b)
     return (a > b) - (a < b);
 }
 
-// Corners in a fixed order, whichever way a triangle lists them, so that a side two triangles share is worked out
-// from the same numbers in the same order for both, and only its sign differs between them.
-bool InOrder(const CORNER& a, const CORNER& b)
-{
-    if (a.X != b.X)
-        return a.X < b.X;
-    if (a.Y != b.Y)
-        return a.Y < b.Y;
-    return a.W < b.W;
-}
-
 // How far from the exact value a side's rounded e may stand, for each unit of the magnitudes it is summed from:
 // the rounding of a coefficient, of its product with the pixel's centre and of two sums, twice over.
 constexpr double RoundingSlack = 8.0 * 0x1p-53;
@@ -157,7 +146,7 @@ constexpr double RoundingSlack = 8.0 * 0x1p-53;
 // has it, and exactly on it only when it truly is.
 struct SIDE {
     double Products[6];   // the coefficients' exact products, unsigned: A = [0] - [1], B = [2] - [3], C = [4] - [5]
-    double Sign;          // +1 or -1: the triangle's winding and the corners' order
+    double Sign;          // +1 or -1: the triangle's winding
     double A, B, C;       // rounded, signed
     double Slack;         // the most a rounded e anywhere on the picture stands from the exact one
     bool OwnsBoundary;    // centres exactly on the line are this triangle's: its inside lies to their right, or below
@@ -188,15 +177,13 @@ struct SIDE {
 };
 
 // The side from one corner to the next of a triangle whose corners turn clockwise on the picture (winding 1) or
-// the other way (-1).
+// the other way (-1). The triangle beside it lists the shared side the other way round with the same winding: its
+// products trade places in each pair, so every value here, rounded or exact, is the other's exactly negated.
 SIDE MakeSide(const CORNER& from, const CORNER& to, int winding)
 {
-    const bool inOrder = InOrder(from, to);
-    const CORNER& u = inOrder ? from : to;
-    const CORNER& v = inOrder ? to : from;
-    SIDE side{{double{u.Y} * v.W, double{u.W} * v.Y, double{u.W} * v.X, double{u.X} * v.W, double{u.X} * v.Y,
-               double{u.Y} * v.X},
-              (inOrder ? 1.0 : -1.0) * winding, 0.0, 0.0, 0.0, 0.0, false};
+    SIDE side{{double{from.Y} * to.W, double{from.W} * to.Y, double{from.W} * to.X, double{from.X} * to.W,
+               double{from.X} * to.Y, double{from.Y} * to.X},
+              static_cast<double>(winding), 0.0, 0.0, 0.0, 0.0, false};
     const double* p = side.Products;
     side.A = side.Sign * (p[0] - p[1]);
     side.B = side.Sign * (p[2] - p[3]);
