@@ -304,29 +304,36 @@ TEST(ConfigFile, AFileThatCannotBeReadOrIsNoRegularFileIsSaidAndNeverReplaced)
     }
 }
 
-// The link may lead to a table kept elsewhere, through other links (each read from its own folder), or to none yet:
-// the save writes the end of the chain, its temporary file beside it, and every link stays.
+// The link may lead to a table kept elsewhere, through other links (a relative one read from its own folder, an
+// absolute one as it stands), or to none yet: the save writes the end of the chain, its temporary file beside it,
+// and every link stays.
 TEST(ConfigFile, ASaveThroughSymbolicLinksWritesTheirTargetAndTheLinksStay)
 {
-    fs::create_directory("sync");
-    fs::create_symlink("sync/table.cfg", "Vizor.cfg");
-    fs::create_symlink("real.cfg", "sync/table.cfg");  // read from its own folder
-    fs::create_symlink("Vizor.cfg", "chain.cfg");
-    CONFIG first;
-    first.Load();
-    first.HiScores.Insert("Ada", "Kell", 9000);
-    ASSERT_TRUE(first.Save());  // the dangling link's target is made
-    CONFIG second;
-    std::strcpy(second.FileName, "chain.cfg");
-    second.Load();
-    second.HiScores.Insert("Bo", "Kell", 8000);
-    ASSERT_TRUE(second.Save());
-    EXPECT_TRUE(fs::is_symlink("Vizor.cfg") && fs::is_symlink("chain.cfg") && fs::is_symlink("sync/table.cfg"));
-    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("sync/real.cfg")));
-    EXPECT_EQ(std::distance(fs::directory_iterator("sync"), fs::directory_iterator()), 2);
-    CONFIG back;
-    back.Load();
-    EXPECT_EQ(Rows(back.HiScores)[0] + " " + Rows(back.HiScores)[1], "Ada/Kell/9000 Bo/Kell/8000");
+    for (const fs::path& last : {fs::path("real.cfg"), fs::absolute("sync/real.cfg")}) {
+        SCOPED_TRACE(last.string());
+        fs::remove_all("sync");
+        fs::remove("Vizor.cfg");
+        fs::remove("chain.cfg");
+        fs::create_directory("sync");
+        fs::create_symlink("sync/table.cfg", "Vizor.cfg");
+        fs::create_symlink(last, "sync/table.cfg");
+        fs::create_symlink("Vizor.cfg", "chain.cfg");
+        CONFIG first;
+        first.Load();
+        first.HiScores.Insert("Ada", "Kell", 9000);
+        ASSERT_TRUE(first.Save());  // the dangling link's target is made
+        CONFIG second;
+        std::strcpy(second.FileName, "chain.cfg");
+        second.Load();
+        second.HiScores.Insert("Bo", "Kell", 8000);
+        ASSERT_TRUE(second.Save());
+        EXPECT_TRUE(fs::is_symlink("Vizor.cfg") && fs::is_symlink("chain.cfg") && fs::is_symlink("sync/table.cfg"));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("sync/real.cfg")));
+        EXPECT_EQ(std::distance(fs::directory_iterator("sync"), fs::directory_iterator()), 2);
+        CONFIG back;
+        back.Load();
+        EXPECT_EQ(Rows(back.HiScores)[0] + " " + Rows(back.HiScores)[1], "Ada/Kell/9000 Bo/Kell/8000");
+    }
 }
 
 // Each save enters the rows its copy entered since it last read the file into the table as it now stands on disk,
