@@ -176,6 +176,21 @@ TEST_F(ShadowPicture, ABoxsShadowDarkensTheFloorInItsOutlineAndNothingElse)
     EXPECT_GT(checked, PictureWidth * PictureHeight * 9 / 10);
 }
 
+// The game loads no model, so every entry of the table is empty: asking any of them, or one outside the table, for
+// its shadow counts nothing in the stencil.
+TEST_F(ShadowPicture, AnEmptyOrMissingModelEntryCastsNoShadow)
+{
+    SetTranslateMatrix(Camera.CameraMatrix, 0.0f, 60.0f, -60.0f);
+    Camera.CameraPitch = -45.0f;
+    ApplyCamera();
+    ::Shadows.Light = {-17.0f, 44.0f, -18.0f};
+    for (int entry : {-1, 0, 1, MaxModels - 1, MaxModels})
+        Models.DrawModelShadowByIndex(entry, IdentityMatrix());
+    for (int y = 0; y < PictureHeight; ++y)
+        for (int x = 0; x < PictureWidth; ++x)
+            ASSERT_EQ(Device.StencilAt(x, y), 0u) << x << ", " << y;
+}
+
 // Each of these triangles faces the light and shares no edge: three silhouette edges, 18 points. 1777 of them fill
 // 31986 of the 32000 points; one more would overflow, as would these after 15 points held already, and such a volume
 // is refused whole: nothing is counted or darkened.
